@@ -1,0 +1,17 @@
+// Program entry: the platform builds its services, then hands them to the shared code.
+#pragma once
+
+#include <functional>
+
+#include "platform/platform.h"
+
+namespace tess {
+
+using ProgramBody = std::function<int(Platform&)>;
+
+// The desktop program: window system included.
+int RunDesktop(int argc, char** argv, const ProgramBody& body);
+// A console program: the window system only reports message boxes on standard error.
+int RunConsole(int argc, char** argv, const ProgramBody& body);
+
+}  // namespace tess

@@ -1,0 +1,40 @@
+// File operations the conversion needs. Paths are UTF-8 text in the platform's own syntax.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/result.h"
+
+namespace tess {
+
+enum class RenameResult { ok, in_use, failed };
+enum class CreateResult { ok, exists, failed };
+
+class Files {
+public:
+    virtual ~Files() = default;
+
+    // Replaces `to` when it exists.
+    virtual Status CopyReplace(const std::string& from, const std::string& to) = 0;
+    // Never replaces anything: `exists` when `to` is taken by any kind of entry, even one
+    // that appears between a check and the copy.
+    virtual CreateResult CopyNoClobber(const std::string& from, const std::string& to) = 0;
+    virtual Status Delete(const std::string& path) = 0;
+    // Fails when `to` exists. `in_use` means another process holds the file (on Linux: a flock).
+    virtual RenameResult Rename(const std::string& from, const std::string& to) = 0;
+    // True for any file, hidden and read-only ones included; folders never count.
+    virtual bool Exists(const std::string& path) = 0;
+    // True for a plain visible file only (not hidden, not a system file, not a folder).
+    virtual bool IsNormalFile(const std::string& path) = 0;
+    // Raw lines without their line ends, read without keeping a writer out.
+    virtual Result<std::vector<std::string>> ReadLines(const std::string& path) = 0;
+    // Create or truncate.
+    virtual Status WriteBytes(const std::string& path, const std::string& bytes) = 0;
+    // Whether new files can be created in `folder` (which ends in a separator).
+    virtual bool CanWriteIn(const std::string& folder) = 0;
+    // Creates the folder and its parents when missing.
+    virtual Status MakeFolders(const std::string& folder) = 0;
+};
+
+}  // namespace tess

@@ -1,0 +1,336 @@
+#include "platform/posix/posix_files.h"
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "child_process.h"
+#include "file_bytes.h"
+#include "temp_folder.h"
+
+namespace tess {
+namespace {
+
+using testing::LockHolder;
+using testing::ReadFileBytes;
+using testing::TempFolder;
+using testing::WriteFileBytes;
+
+struct EntryCase {
+    const char* name;
+    std::function<void(const TempFolder&, const std::string& path)> make;
+    bool exists;
+    bool normal;
+};
+
+class EntryKinds : public ::testing::TestWithParam<EntryCase> {};
+
+TEST_P(EntryKinds, ExistsAndNormalFileTellEntriesApart) {
+    TempFolder dir;
+    const std::string path = dir / "entry";
+    GetParam().make(dir, path);
+    PosixFiles files;
+    EXPECT_EQ(files.Exists(path), GetParam().exists);
+    EXPECT_EQ(files.IsNormalFile(path), GetParam().normal);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Posix, EntryKinds,
+    ::testing::Values(
+        EntryCase{"plain", [](const TempFolder&, const std::string& p) { WriteFileBytes(p, "x"); }, true, true},
+        EntryCase{"empty", [](const TempFolder&, const std::string& p) { WriteFileBytes(p, ""); }, true, true},
+        EntryCase{"read_only",
+                  [](const TempFolder&, const std::string& p) {
+                      WriteFileBytes(p, "x");
+                      ::chmod(p.c_str(), 0444);
+                  },
+                  true, true},
+        EntryCase{"missing", [](const TempFolder&, const std::string&) {}, false, false},
+        EntryCase{"folder", [](const TempFolder&, const std::string& p) { ::mkdir(p.c_str(), 0755); }, false,
+                  false},
+        EntryCase{"dangling_symlink",
+                  [](const TempFolder& d, const std::string& p) { (void)!::symlink((d / "nowhere").c_str(), p.c_str()); },
+                  true, false},
+        EntryCase{"symlink_to_file",
+                  [](const TempFolder& d, const std::string& p) {
+                      WriteFileBytes(d / "target", "x");
+                      (void)!::symlink((d / "target").c_str(), p.c_str());
+                  },
+                  true, true},
+        EntryCase{"symlink_to_folder",
+                  [](const TempFolder& d, const std::string& p) {
+                      ::mkdir((d / "sub").c_str(), 0755);
+                      (void)!::symlink((d / "sub").c_str(), p.c_str());
+                  },
+                  true, false},
+        EntryCase{"fifo", [](const TempFolder&, const std::string& p) { ::mkfifo(p.c_str(), 0644); }, true, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PosixFiles, HiddenFileExistsButIsNotNormal) {
+    TempFolder dir;
+    const std::string path = dir / ".report.chm";
+    WriteFileBytes(path, "x");
+    PosixFiles files;
+    EXPECT_TRUE(files.Exists(path));
+    EXPECT_FALSE(files.IsNormalFile(path));
+}
+
+TEST(PosixFiles, RenameMovesTheFile) {
+    TempFolder dir;
+    WriteFileBytes(dir / "log1.log", "line\r\n");
+    PosixFiles files;
+    EXPECT_EQ(files.Rename(dir / "log1.log", dir / "log1.log.bak"), RenameResult::ok);
+    EXPECT_FALSE(files.Exists(dir / "log1.log"));
+    EXPECT_EQ(ReadFileBytes(dir / "log1.log.bak"), "line\r\n");
+}
+
+TEST(PosixFiles, RenameIsInUseWhileAnotherProcessHoldsALock) {
+    TempFolder dir;
+    const std::string log = dir / "log1.log";
+    WriteFileBytes(log, "working\r\n");
+    PosixFiles files;
+    {
+        LockHolder holder(log);
+        ASSERT_TRUE(holder.started());
+        EXPECT_EQ(files.Rename(log, log + ".bak"), RenameResult::in_use);
+        EXPECT_TRUE(files.Exists(log));
+        EXPECT_FALSE(files.Exists(log + ".bak"));
+    }
+    // The lock dies with its process.
+    EXPECT_EQ(files.Rename(log, log + ".bak"), RenameResult::ok);
+}
+
+TEST(PosixFiles, RenameRefusesToReplaceAnExistingTarget) {
+    TempFolder dir;
+    WriteFileBytes(dir / "log1.log", "new");
+    WriteFileBytes(dir / "log1.log.bak", "stale");
+    PosixFiles files;
+    EXPECT_EQ(files.Rename(dir / "log1.log", dir / "log1.log.bak"), RenameResult::failed);
+    EXPECT_EQ(ReadFileBytes(dir / "log1.log"), "new");
+    EXPECT_EQ(ReadFileBytes(dir / "log1.log.bak"), "stale");
+}
+
+TEST(PosixFiles, RenameRefusesADanglingSymlinkTarget) {
+    TempFolder dir;
+    WriteFileBytes(dir / "log1.log", "new");
+    ASSERT_EQ(::symlink((dir / "nowhere").c_str(), (dir / "log1.log.bak").c_str()), 0);
+    PosixFiles files;
+    EXPECT_EQ(files.Rename(dir / "log1.log", dir / "log1.log.bak"), RenameResult::failed);
+    EXPECT_TRUE(files.Exists(dir / "log1.log"));
+}
+
+TEST(PosixFiles, RenameOfAMissingFileFails) {
+    TempFolder dir;
+    PosixFiles files;
+    EXPECT_EQ(files.Rename(dir / "absent", dir / "other"), RenameResult::failed);
+}
+
+TEST(PosixFiles, CopyReplaceOverwritesAndLeavesNoTemporaryFiles) {
+    TempFolder dir;
+    WriteFileBytes(dir / "from", std::string("new\0bytes", 9));
+    WriteFileBytes(dir / "to", "old content that is longer");
+    PosixFiles files;
+    ASSERT_TRUE(files.CopyReplace(dir / "from", dir / "to"));
+    EXPECT_EQ(ReadFileBytes(dir / "to"), std::string("new\0bytes", 9));
+    int entries = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+        (void)entry;
+        ++entries;
+    }
+    EXPECT_EQ(entries, 2);
+}
+
+TEST(PosixFiles, CopyReplaceFromAMissingFileFailsAndKeepsTheTarget) {
+    TempFolder dir;
+    WriteFileBytes(dir / "to", "old");
+    PosixFiles files;
+    const Status copied = files.CopyReplace(dir / "absent", dir / "to");
+    EXPECT_FALSE(copied);
+    EXPECT_NE(copied.error().message.find("absent"), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(dir / "to"), "old");
+}
+
+TEST(PosixFiles, CopyNoClobberCreatesANewFile) {
+    TempFolder dir;
+    WriteFileBytes(dir / "Dummy.chm", "TESTCHM\n");
+    PosixFiles files;
+    EXPECT_EQ(files.CopyNoClobber(dir / "Dummy.chm", dir / "guide.chm"), CreateResult::ok);
+    EXPECT_EQ(ReadFileBytes(dir / "guide.chm"), "TESTCHM\n");
+}
+
+struct TakenCase {
+    const char* name;
+    std::function<void(const TempFolder&, const std::string& path)> make;
+};
+
+class NoClobber : public ::testing::TestWithParam<TakenCase> {};
+
+TEST_P(NoClobber, NeverReplacesWhateverIsThere) {
+    TempFolder dir;
+    WriteFileBytes(dir / "Dummy.chm", "new");
+    const std::string target = dir / "guide.chm";
+    GetParam().make(dir, target);
+    struct stat before {};
+    ASSERT_EQ(::lstat(target.c_str(), &before), 0);
+
+    PosixFiles files;
+    EXPECT_EQ(files.CopyNoClobber(dir / "Dummy.chm", target), CreateResult::exists);
+
+    struct stat after {};
+    ASSERT_EQ(::lstat(target.c_str(), &after), 0);
+    EXPECT_EQ(before.st_ino, after.st_ino);
+    EXPECT_EQ(before.st_mode, after.st_mode);
+    EXPECT_FALSE(files.Exists(dir / "nowhere"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Posix, NoClobber,
+    ::testing::Values(
+        TakenCase{"file", [](const TempFolder&, const std::string& p) { WriteFileBytes(p, "mine"); }},
+        TakenCase{"read_only_file",
+                  [](const TempFolder&, const std::string& p) {
+                      WriteFileBytes(p, "mine");
+                      ::chmod(p.c_str(), 0444);
+                  }},
+        TakenCase{"dangling_symlink",
+                  [](const TempFolder& d, const std::string& p) { (void)!::symlink((d / "nowhere").c_str(), p.c_str()); }},
+        TakenCase{"folder", [](const TempFolder&, const std::string& p) { ::mkdir(p.c_str(), 0755); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PosixFiles, CopyNoClobberKeepsTheExistingFilesBytes) {
+    TempFolder dir;
+    WriteFileBytes(dir / "Dummy.chm", "new");
+    WriteFileBytes(dir / "guide.chm", "mine");
+    PosixFiles files;
+    EXPECT_EQ(files.CopyNoClobber(dir / "Dummy.chm", dir / "guide.chm"), CreateResult::exists);
+    EXPECT_EQ(ReadFileBytes(dir / "guide.chm"), "mine");
+}
+
+TEST(PosixFiles, CopyNoClobberFromAMissingSourceCreatesNothing) {
+    TempFolder dir;
+    PosixFiles files;
+    EXPECT_EQ(files.CopyNoClobber(dir / "Dummy.chm", dir / "guide.chm"), CreateResult::failed);
+    EXPECT_FALSE(files.Exists(dir / "guide.chm"));
+}
+
+TEST(PosixFiles, CopyNoClobberRemovesItsPartialTargetWhenTheDiskFills) {
+    TempFolder dir;
+    WriteFileBytes(dir / "Dummy.chm", std::string(64 * 1024, 'c'));
+    // A file size limit makes the copy fail part way, as a full disk would.
+    EXPECT_TRUE(testing::RunInChild([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{4096, 4096};
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return false;
+        PosixFiles files;
+        return files.CopyNoClobber(dir / "Dummy.chm", dir / "guide.chm") == CreateResult::failed;
+    }));
+    EXPECT_FALSE(PosixFiles().Exists(dir / "guide.chm"));
+}
+
+TEST(PosixFiles, DeleteRemovesAFileAndReportsAMissingOne) {
+    TempFolder dir;
+    WriteFileBytes(dir / "log1.log", "x");
+    PosixFiles files;
+    EXPECT_TRUE(files.Delete(dir / "log1.log"));
+    EXPECT_FALSE(files.Exists(dir / "log1.log"));
+    EXPECT_FALSE(files.Delete(dir / "log1.log"));
+}
+
+struct LinesCase {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> lines;
+};
+
+class ReadLinesSplit : public ::testing::TestWithParam<LinesCase> {};
+
+TEST_P(ReadLinesSplit, SplitsOnLineFeedAndDropsOneCarriageReturn) {
+    TempFolder dir;
+    WriteFileBytes(dir / "log", GetParam().bytes);
+    PosixFiles files;
+    auto lines = files.ReadLines(dir / "log");
+    ASSERT_TRUE(lines);
+    EXPECT_EQ(*lines, GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Posix, ReadLinesSplit,
+    ::testing::Values(LinesCase{"empty", "", {}}, LinesCase{"crlf", "a\r\nb\r\n", {"a", "b"}},
+                      LinesCase{"lf", "a\nb", {"a", "b"}}, LinesCase{"blank_lines", "\r\n\r\nx", {"", "", "x"}},
+                      LinesCase{"lone_cr_kept", "a\rb\n", {"a\rb"}},
+                      LinesCase{"double_cr", "a\r\r\n", {"a\r"}},
+                      LinesCase{"cp932_bytes", "\x93\xfa\x96\x7b\r\n", {"\x93\xfa\x96\x7b"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PosixFiles, ReadLinesWhileAnotherProcessWritesAndLocksTheFile) {
+    TempFolder dir;
+    const std::string log = dir / "log1.log";
+    WriteFileBytes(log, "Compiling\r\n");
+    LockHolder holder(log);
+    ASSERT_TRUE(holder.started());
+    // A writer of our own appends while the lock is held elsewhere.
+    const int writer = ::open(log.c_str(), O_WRONLY | O_APPEND);
+    ASSERT_GE(writer, 0);
+    ASSERT_EQ(::write(writer, "Created x.chm\r\n", 15), 15);
+
+    PosixFiles files;
+    auto lines = files.ReadLines(log);
+    ::close(writer);
+    ASSERT_TRUE(lines);
+    EXPECT_EQ(*lines, (std::vector<std::string>{"Compiling", "Created x.chm"}));
+}
+
+TEST(PosixFiles, ReadLinesOfAMissingFileIsAnError) {
+    TempFolder dir;
+    EXPECT_FALSE(PosixFiles().ReadLines(dir / "absent"));
+}
+
+TEST(PosixFiles, WriteBytesCreatesAndTruncates) {
+    TempFolder dir;
+    PosixFiles files;
+    ASSERT_TRUE(files.WriteBytes(dir / "Dummy.hhp", "first, longer content"));
+    ASSERT_TRUE(files.WriteBytes(dir / "Dummy.hhp", "second"));
+    EXPECT_EQ(ReadFileBytes(dir / "Dummy.hhp"), "second");
+}
+
+TEST(PosixFiles, WriteBytesIntoAMissingFolderIsAnError) {
+    TempFolder dir;
+    const Status written = PosixFiles().WriteBytes(dir / "no/such/Dummy.hhp", "x");
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(written.error().message.empty());
+}
+
+TEST(PosixFiles, CanWriteInAWritableFolderLeavesNothingBehind) {
+    TempFolder dir;
+    PosixFiles files;
+    EXPECT_TRUE(files.CanWriteIn(dir.path() + "/"));
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+    EXPECT_FALSE(files.CanWriteIn(dir / "missing/"));
+}
+
+TEST(PosixFiles, CanWriteInIsFalseForAReadOnlyFolder) {
+    TempFolder dir;
+    ::chmod(dir.path().c_str(), 0555);
+    EXPECT_TRUE(testing::RunUnprivileged([&] { return !PosixFiles().CanWriteIn(dir.path() + "/"); }));
+}
+
+TEST(PosixFiles, MakeFoldersCreatesParentsAndAcceptsExistingOnes) {
+    TempFolder dir;
+    PosixFiles files;
+    ASSERT_TRUE(files.MakeFolders(dir / "a/b/c/"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "a/b/c"));
+    EXPECT_TRUE(files.MakeFolders(dir / "a/b/c/"));
+    WriteFileBytes(dir / "file", "x");
+    EXPECT_FALSE(files.MakeFolders(dir / "file/sub"));
+}
+
+}  // namespace
+}  // namespace tess

@@ -1,0 +1,119 @@
+#include "tools/hhc/collect.h"
+
+#include <cerrno>
+#include <cstring>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <system_error>
+
+#include "tools/hhc/css_refs.h"
+#include "tools/hhc/html_refs.h"
+#include "tools/hhc/local_ref.h"
+
+namespace hhc {
+namespace fs = std::filesystem;
+namespace {
+
+enum class Kind { page, style, other };
+
+Kind KindOf(const std::string& name) {
+    if (IsPageName(name)) return Kind::page;
+    if (name.size() > 4) {
+        std::string ext = name.substr(name.size() - 4);
+        for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (ext == ".css") return Kind::style;
+    }
+    return Kind::other;
+}
+
+bool ReadAll(const fs::path& path, std::string& out) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+std::string FolderOf(const std::string& rel) {
+    size_t slash = rel.rfind('/');
+    return slash == std::string::npos ? std::string() : rel.substr(0, slash);
+}
+
+// A link may lead through a symbolic link out of the tree; such files stay out.
+bool InsideTree(const fs::path& real_root, const fs::path& file) {
+    std::error_code ec;
+    fs::path real = fs::canonical(file, ec);
+    if (ec) return false;
+    auto r = real_root.begin();
+    auto f = real.begin();
+    for (; r != real_root.end(); ++r, ++f)
+        if (f == real.end() || *r != *f) return false;
+    return f != real.end();
+}
+
+}  // namespace
+
+tess::Result<Collection> CollectFiles(const std::string& page_path, size_t max_files) {
+    fs::path page(page_path);
+    std::error_code ec;
+    if (!fs::is_regular_file(page, ec)) {
+        if (fs::exists(page, ec)) return tess::Error{"The page " + page_path + " is not a file."};
+        return tess::Error{"The page " + page_path + " does not exist."};
+    }
+    std::string bytes;
+    if (!ReadAll(page, bytes)) {
+        int err = errno;
+        return tess::Error{"The page " + page_path + " cannot be read: " + std::strerror(err) + "."};
+    }
+
+    Collection c;
+    c.root = page.parent_path().string();
+    fs::path real_root = fs::canonical(page.parent_path(), ec);
+    if (ec) return tess::Error{"The folder of the page " + page_path + " cannot be read: " + ec.message() + "."};
+    std::string page_name = page.filename().string();
+
+    std::set<std::string> seen{page_name};
+    std::deque<std::pair<std::string, Kind>> queue;
+    c.files.push_back(page_name);
+
+    auto consider = [&](const std::string& ref, const std::string& from, bool pages_only) {
+        auto target = LocalTarget(ref, FolderOf(from));
+        if (!target || seen.count(*target) || c.files.size() >= max_files) return;
+        Kind kind = KindOf(*target);
+        if (pages_only && kind != Kind::page) return;
+        seen.insert(*target);
+        fs::path file = fs::path(c.root) / fs::path(*target);
+        std::error_code fec;
+        if (!fs::is_regular_file(file, fec) || !InsideTree(real_root, file)) {
+            c.missing.push_back(*target);
+            return;
+        }
+        c.files.push_back(*target);
+        if (kind != Kind::other) queue.emplace_back(*target, kind);
+    };
+
+    auto scan_page = [&](const std::string& rel, const std::string& html) {
+        HtmlRefs refs = ScanHtml(html);
+        if (rel == page_name) c.title = refs.title;
+        for (const auto& r : refs.resources) consider(r, rel, false);
+        for (const auto& r : refs.links) consider(r, rel, true);
+    };
+
+    scan_page(page_name, bytes);
+    while (!queue.empty()) {
+        auto [rel, kind] = queue.front();
+        queue.pop_front();
+        std::string text;
+        if (!ReadAll(fs::path(c.root) / fs::path(rel), text)) continue;
+        if (kind == Kind::page) {
+            scan_page(rel, text);
+        } else {
+            for (const auto& r : CssReferences(text)) consider(r, rel, false);
+        }
+    }
+    return c;
+}
+
+}  // namespace hhc

@@ -1,0 +1,22 @@
+// Gathers the page and the local files it needs, within the page's folder tree.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/result.h"
+
+namespace hhc {
+
+struct Collection {
+    std::string root;                // the page's folder
+    std::vector<std::string> files;  // relative to root, "/" syntax; the page first
+    std::string title;               // the page's own title (UTF-8), may be empty
+    std::vector<std::string> missing;  // local references that name no file
+};
+
+// Follows linked pages of the tree and the style sheets' own references. Fails only when
+// the page itself cannot be read; what it refers to is taken when it is there.
+tess::Result<Collection> CollectFiles(const std::string& page_path, size_t max_files = 20000);
+
+}  // namespace hhc

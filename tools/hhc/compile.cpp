@@ -1,0 +1,245 @@
+#include "tools/hhc/compile.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+
+#include "tools/hhc/codec.h"
+#include "tools/hhc/collect.h"
+#include "tools/hhc/engine.h"
+#include "tools/hhc/engine_project.h"
+#include "tools/hhc/held_log.h"
+#include "tools/hhc/project.h"
+#include "tools/hhc/scratch.h"
+
+namespace hhc {
+namespace fs = std::filesystem;
+namespace {
+
+constexpr int kDefaultTimeoutMs = 10 * 60 * 1000;
+constexpr size_t kMaxWarnings = 20;
+
+std::optional<std::string> ReadWhole(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
+std::string EnvOr(const char* name, const std::string& fallback) {
+    const char* value = std::getenv(name);
+    return value && *value ? value : fallback;
+}
+
+// Paths in the project are absolute; a relative one is taken from the project's folder.
+std::string Resolve(const std::string& project_path, const std::string& path) {
+    if (fs::path(path).is_absolute()) return path;
+    return (fs::path(project_path).parent_path() / path).string();
+}
+
+std::string WithThousands(std::uint64_t n) {
+    std::string digits = std::to_string(n);
+    std::string out;
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
+        out += digits[i];
+    }
+    return out;
+}
+
+// The log is code page 932 like every text the compiler side reads; a character without
+// a form there becomes "?" rather than losing the line.
+std::string ToLogText(std::string_view utf8) {
+    auto whole = Codec().ToAnsi(utf8);
+    if (whole) return *whole;
+    std::string out;
+    for (size_t i = 0; i < utf8.size();) {
+        auto lead = static_cast<unsigned char>(utf8[i]);
+        size_t n = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 1;
+        auto one = Codec().ToAnsi(utf8.substr(i, n));
+        out += one ? *one : std::string("?");
+        i += n;
+    }
+    return out;
+}
+
+// Only the success line may carry "Created": the program takes that word, anywhere in any
+// line, as success, and a path may well contain it.
+std::string Harmless(std::string line) {
+    for (size_t at = line.find("Created"); at != std::string::npos; at = line.find("Created", at)) line[at] = 'c';
+    for (char& c : line)
+        if (c == '\r' || c == '\n') c = ' ';
+    return line;
+}
+
+// The engine's first complaint, if it made one. It exits 0 after some errors.
+std::optional<std::string> EngineComplaint(const std::string& output) {
+    size_t start = 0;
+    while (start < output.size()) {
+        size_t end = output.find('\n', start);
+        std::string line = output.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        start = end == std::string::npos ? output.size() : end + 1;
+        std::string lower = line;
+        for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (line.find("Error:") != std::string::npos || lower.find("unhandled exception") != std::string::npos ||
+            lower.find("runtime error") != std::string::npos) {
+            while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
+            return line;
+        }
+    }
+    return std::nullopt;
+}
+
+class Compilation {
+public:
+    Compilation(std::string project_path, HeldLog& log) : project_path_(std::move(project_path)), log_(log) {}
+    ~Compilation() {
+        if (!private_folder_.empty()) RemoveTree(private_folder_);
+    }
+
+    int Run(const Project& project) {
+        tess::Status status = Compile(project);
+        if (!status) {
+            log_.WriteLine(ToLogText(Harmless("Error: " + status.error().message)));
+            log_.Release();
+            return kFailed;
+        }
+        return kCreated;
+    }
+
+private:
+    tess::Status Compile(const Project& project) {
+        std::string page = Resolve(project_path_, Codec().FromAnsi(project.default_topic));
+        std::string compiled = Resolve(project_path_, Codec().FromAnsi(project.compiled_file));
+
+        auto collection = CollectFiles(page);
+        if (!collection) return collection.error();
+        Warn(*collection);
+        if (StopRequested()) return tess::Error{"The compilation was stopped."};
+
+        auto folder = MakePrivateFolder();
+        if (!folder) return folder.error();
+        private_folder_ = *folder;
+        std::string work = private_folder_ + "/page";
+        for (const auto& rel : collection->files) {
+            auto copied = CopyInto(collection->root + "/" + rel, work + "/" + rel);
+            if (!copied) return copied.error();
+        }
+
+        EngineJob job;
+        job.output = "../out.chm";
+        job.default_topic = collection->files.front();
+        job.title_ansi = project.title;
+        if (job.title_ansi.empty()) {
+            auto title = Codec().ToAnsi(collection->title);
+            if (title) job.title_ansi = *title;
+        }
+        job.language = project.language;
+        job.files = collection->files;
+        std::string project_name = UnusedName(*collection);
+        {
+            std::ofstream out(work + "/" + project_name, std::ios::binary);
+            out << EngineProjectText(job);
+            out.close();
+            if (!out) return tess::Error{"The work folder " + private_folder_ + " cannot be written."};
+        }
+        if (StopRequested()) return tess::Error{"The compilation was stopped."};
+
+        EngineCommand command;
+        command.program = EnvOr("TESSALINE_CHMCMD", "chmcmd");
+        command.arguments = {"--no-html-scan", project_name};
+        command.folder = work;
+        command.output_file = private_folder_ + "/engine.txt";
+        command.timeout_ms = std::atoi(EnvOr("TESSALINE_HHC_TIMEOUT_MS", std::to_string(kDefaultTimeoutMs)).c_str());
+        auto outcome = RunEngine(command);
+        if (!outcome) return outcome.error();
+        auto judged = Judge(*outcome, command);
+        if (!judged) return judged;
+
+        auto size = PlaceFile(private_folder_ + "/out.chm", compiled);
+        if (!size) return size.error();
+        log_.WriteLine(ToLogText("Created " + compiled + ", " + WithThousands(*size) + " bytes"));
+        log_.Release();
+        return {};
+    }
+
+    tess::Status Judge(const EngineOutcome& outcome, const EngineCommand& command) {
+        std::string name = fs::path(command.program).filename().string();
+        if (outcome.interrupted) return tess::Error{"The compilation was stopped."};
+        if (outcome.timed_out)
+            return tess::Error{"The help compiler engine " + name + " took longer than " +
+                               std::to_string(command.timeout_ms / 1000) + " s and was stopped."};
+        if (outcome.signal != 0)
+            return tess::Error{"The help compiler engine " + name + " crashed (" + SignalName(outcome.signal) + ")."};
+        std::string output = ReadWhole(command.output_file).value_or("");
+        if (auto complaint = EngineComplaint(output))
+            return tess::Error{"The help compiler engine " + name + " failed: " + *complaint};
+        if (outcome.exit_code != 0)
+            return tess::Error{"The help compiler engine " + name + " failed with exit status " +
+                               std::to_string(outcome.exit_code) + "."};
+        auto chm = ReadWhole(private_folder_ + "/out.chm");
+        if (!chm || chm->empty()) return tess::Error{"The help compiler engine " + name + " wrote no compiled file."};
+        if (chm->compare(0, 4, "ITSF") != 0)
+            return tess::Error{"The help compiler engine " + name + " wrote something that is not a compiled help file."};
+        return {};
+    }
+
+    void Warn(const Collection& c) {
+        size_t shown = 0;
+        for (const auto& m : c.missing) {
+            if (shown++ == kMaxWarnings) {
+                log_.WriteLine(ToLogText("Warning: " + std::to_string(c.missing.size() - kMaxWarnings) +
+                                         " more references name no file."));
+                break;
+            }
+            log_.WriteLine(ToLogText(Harmless("Warning: " + m + " is referred to but was not found.")));
+        }
+    }
+
+    // The engine's project sits among the page's files; it must not take one's place.
+    static std::string UnusedName(const Collection& c) {
+        for (int n = 0;; ++n) {
+            std::string name = "~hhc" + (n ? std::to_string(n) : std::string()) + ".hhp";
+            bool taken = false;
+            for (const auto& f : c.files) taken = taken || f == name;
+            if (!taken) return name;
+        }
+    }
+
+    std::string project_path_;
+    HeldLog& log_;
+    std::string private_folder_;
+};
+
+}  // namespace
+
+int CompileProject(const std::string& project_path) {
+    auto bytes = ReadWhole(project_path);
+    if (!bytes) {
+        std::fprintf(stderr, "hhc: the project file %s cannot be read.\n", project_path.c_str());
+        return kNoLog;
+    }
+    Project partial;
+    auto project = ParseProject(*bytes, &partial);
+    if (partial.log_file.empty()) {
+        std::fprintf(stderr, "hhc: %s\n", project ? "The project names no error log file." : project.error().message.c_str());
+        return kNoLog;
+    }
+    auto log = HeldLog::Create(Resolve(project_path, Codec().FromAnsi(partial.log_file)));
+    if (!log) {
+        std::fprintf(stderr, "hhc: %s\n", log.error().message.c_str());
+        return kNoLog;
+    }
+    if (!project) {
+        log->WriteLine(ToLogText(Harmless("Error: " + project.error().message)));
+        return kFailed;
+    }
+    return Compilation(project_path, *log).Run(*project);
+}
+
+}  // namespace hhc

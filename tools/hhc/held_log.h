@@ -1,0 +1,33 @@
+// The compiler's log, held open and locked for as long as the compiler works: the program
+// takes a log it cannot rename as the sign that the compilation is still going on.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/result.h"
+
+namespace hhc {
+
+class HeldLog {
+public:
+    // The log never shows up unlocked: it is made under a temporary name in the same
+    // folder, locked, and only then renamed to `path` (replacing an old log).
+    static tess::Result<HeldLog> Create(const std::string& path);
+
+    HeldLog(HeldLog&& other) noexcept;
+    HeldLog& operator=(HeldLog&&) = delete;
+    ~HeldLog();
+
+    // Appends the bytes and a CR LF.
+    tess::Status WriteLine(std::string_view bytes);
+    // Closes the log, which lets go of the lock.
+    void Release();
+
+private:
+    explicit HeldLog(std::intptr_t handle) : handle_(handle) {}
+    std::intptr_t handle_;
+};
+
+}  // namespace hhc

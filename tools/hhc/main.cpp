@@ -1,0 +1,15 @@
+// hhc: the help compiler that stands in where the help workshop's compiler is not
+// available. Takes the project file as its one argument.
+#include <cstdio>
+
+#include "tools/hhc/compile.h"
+#include "tools/hhc/engine.h"
+
+int main(int argc, char** argv) {
+    hhc::PrepareProcess();
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: hhc <project file>\n");
+        return hhc::kNoLog;
+    }
+    return hhc::CompileProject(argv[1]);
+}

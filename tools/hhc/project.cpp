@@ -1,0 +1,82 @@
+#include "tools/hhc/project.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+
+namespace hhc {
+namespace {
+
+std::string_view TrimLeft(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    return s;
+}
+
+std::string_view Trim(std::string_view s) {
+    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+std::string Lower(std::string_view s) {
+    std::string out(s);
+    std::transform(out.begin(), out.end(), out.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return out;
+}
+
+// "0x411 日本語" and "1041" both name Japanese; only the leading number counts.
+unsigned ParseLanguage(std::string_view value) {
+    std::string digits(value.substr(0, value.find(' ')));
+    char* end = nullptr;
+    unsigned long id = std::strtoul(digits.c_str(), &end, 0);
+    if (end == digits.c_str() || id > 0xFFFF) return 0;
+    return static_cast<unsigned>(id);
+}
+
+}  // namespace
+
+tess::Result<Project> ParseProject(std::string_view bytes, Project* partial) {
+    Project project;
+    std::string section;
+    bool any_section = false;
+    while (!bytes.empty()) {
+        size_t end = bytes.find('\n');
+        // A path may end in blanks, so only the line end goes; the rest is trimmed per use.
+        std::string_view line = bytes.substr(0, end);
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (Trim(line).empty() || Trim(line).front() == ';') continue;
+        if (Trim(line).front() == '[' && Trim(line).back() == ']') {
+            line = Trim(line);
+            section = Lower(Trim(line.substr(1, line.size() - 2)));
+            any_section = true;
+            continue;
+        }
+        if (section == "files") {
+            project.files.emplace_back(TrimLeft(line));
+        } else if (section == "options") {
+            size_t eq = line.find('=');
+            if (eq == std::string_view::npos) continue;
+            std::string key = Lower(Trim(line.substr(0, eq)));
+            std::string_view value = TrimLeft(line.substr(eq + 1));
+            if (key == "compiled file") project.compiled_file = value;
+            else if (key == "error log file") project.log_file = value;
+            else if (key == "default topic") project.default_topic = value;
+            else if (key == "title") project.title = value;
+            else if (key == "language") project.language = ParseLanguage(value);
+        }
+    }
+    if (partial) *partial = project;
+    if (!any_section) return tess::Error{"The project file is not a help project (it has no sections)."};
+    if (project.log_file.empty()) return tess::Error{"The project names no error log file."};
+    if (project.compiled_file.empty()) return tess::Error{"The project names no compiled file."};
+    if (project.default_topic.empty() && project.files.empty())
+        return tess::Error{"The project names no page to compile."};
+    if (project.default_topic.empty()) project.default_topic = project.files.front();
+    if (partial) *partial = project;
+    return project;
+}
+
+}  // namespace hhc

@@ -1,0 +1,195 @@
+#include "platform/posix/posix_registry.h"
+
+#include <sys/stat.h>
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "file_bytes.h"
+#include "platform/posix/iconv_text_codec.h"
+#include "temp_folder.h"
+
+namespace tess {
+namespace {
+
+using testing::TempFolder;
+using testing::WriteFileBytes;
+
+constexpr const char* kWorkshop = "Software\\Microsoft\\HTML Help Workshop";
+constexpr const char* kMsinfo = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+constexpr const char* kLocation = "SOFTWARE\\Microsoft\\Shared Tools Location";
+
+struct Answer {
+    long status = -1;
+    std::uint32_t type = 0;
+    std::string data;  // the bytes written, as `size` reports them
+    std::uint32_t size = 0;
+};
+
+class RegistryFile : public ::testing::Test {
+protected:
+    // Reads a value the way the compiler lookup does: a zeroed buffer of `buffer_size` bytes.
+    Answer Read(RegRoot root, const std::string& path, const std::string& name, std::uint32_t buffer_size = 250) {
+        Answer answer;
+        RegKey key = 0;
+        answer.status = registry_.OpenKey(root, path, kKeyQueryValue, &key);
+        if (answer.status != kRegSuccess) return answer;
+        std::vector<unsigned char> buffer(buffer_size, 0);
+        answer.size = buffer_size;
+        answer.status = registry_.QueryValue(key, name, &answer.type, buffer.data(), &answer.size);
+        if (answer.status == kRegSuccess) answer.data.assign(buffer.begin(), buffer.begin() + answer.size);
+        registry_.CloseKey(key);
+        return answer;
+    }
+    Answer Workshop(std::uint32_t buffer_size = 250) {
+        return Read(RegRoot::current_user, kWorkshop, "InstallDir", buffer_size);
+    }
+    void Store(const std::string& text) { WriteFileBytes(file_, "Windows Registry Editor Version 5.00\r\n\r\n" + text); }
+
+    TempFolder dir_;
+    std::string file_ = dir_ / "registry.reg";
+    std::string tool_ = dir_ / "sysinfo-tool";
+    IconvTextCodec codec_;
+    PosixRegistry registry_{codec_, file_, "/opt/tessaline/bin", {dir_ / "absent-tool", tool_}};
+};
+
+TEST_F(RegistryFile, InstallDirDefaultsToTheProgramsFolder) {
+    const Answer answer = Workshop();
+    ASSERT_EQ(answer.status, kRegSuccess);
+    EXPECT_EQ(answer.type, kRegSz);
+    EXPECT_EQ(answer.data, std::string("/opt/tessaline/bin\0", 19));
+    EXPECT_EQ(answer.size, 19u);
+}
+
+TEST_F(RegistryFile, StoredInstallDirWinsOverTheDefault) {
+    Store("[HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop]\r\n\"InstallDir\"=\"C:\\\\Tools\\\\\"\r\n");
+    EXPECT_EQ(Workshop().data, std::string("C:\\Tools\\\0", 10));
+}
+
+TEST_F(RegistryFile, KeyPathsAndValueNamesIgnoreCase) {
+    Store("[HKEY_CURRENT_USER\\SOFTWARE\\microsoft\\html help workshop]\n\"installdir\"=\"/x\"\n");
+    EXPECT_EQ(Read(RegRoot::current_user, "software\\MICROSOFT\\Html Help Workshop", "INSTALLDIR").data,
+              std::string("/x\0", 3));
+}
+
+TEST_F(RegistryFile, JapaneseValueIsAnsweredInCodePage932) {
+    Store("[HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop]\n\"InstallDir\"=\"/opt/日本語\"\n");
+    const Answer answer = Workshop();
+    ASSERT_EQ(answer.status, kRegSuccess);
+    EXPECT_EQ(answer.data, std::string("/opt/\x93\xfa\x96\x7b\x8c\xea\0", 12));
+}
+
+struct BufferCase {
+    const char* name;
+    std::string value;  // UTF-8 as stored
+    std::uint32_t buffer;
+    long status;
+};
+
+class BufferRule : public RegistryFile, public ::testing::WithParamInterface<BufferCase> {};
+
+TEST_P(BufferRule, DataWithItsTerminatorMustFitTheBuffer) {
+    Store("[HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop]\n\"InstallDir\"=\"" + GetParam().value +
+          "\"\n");
+    const Answer answer = Workshop(GetParam().buffer);
+    EXPECT_EQ(answer.status, GetParam().status);
+    if (answer.status == kRegSuccess) {
+        EXPECT_EQ(answer.size, answer.data.size());
+    }
+    if (answer.status == kRegMoreData) {
+        EXPECT_GT(answer.size, GetParam().buffer);
+    }
+}
+
+std::string Kanji(int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i) text += "表";  // two bytes in code page 932
+    return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Posix, BufferRule,
+                         ::testing::Values(BufferCase{"ascii_249_fits", std::string(249, 'a'), 250, kRegSuccess},
+                                           BufferCase{"ascii_250_too_long", std::string(250, 'a'), 250, kRegMoreData},
+                                           BufferCase{"kanji_249_bytes_fits", "a" + Kanji(124), 250, kRegSuccess},
+                                           BufferCase{"kanji_250_bytes_too_long", Kanji(125), 250, kRegMoreData},
+                                           BufferCase{"exactly_1024", std::string(1023, 'b'), 1024, kRegSuccess},
+                                           BufferCase{"over_1024", std::string(1024, 'b'), 1024, kRegMoreData},
+                                           BufferCase{"empty", "", 250, kRegSuccess}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RegistryFile, NumberValuesAreFourLittleEndianBytes) {
+    Store("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\n\"PATH\"=dword:0000002a\n");
+    const Answer answer = Read(RegRoot::local_machine, kMsinfo, "PATH", 1024);
+    ASSERT_EQ(answer.status, kRegSuccess);
+    EXPECT_EQ(answer.type, kRegDword);
+    EXPECT_EQ(answer.data, std::string("\x2a\0\0\0", 4));
+}
+
+TEST_F(RegistryFile, ExpandableStringsInTheEditorsHexFormAreAnsweredAsText) {
+    Store("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\n"
+          "\"PATH\"=hex(2):2f,00,62,00,\\\n  2f,00,e5,65,00,00\n");
+    const Answer answer = Read(RegRoot::local_machine, kMsinfo, "PATH", 1024);
+    ASSERT_EQ(answer.status, kRegSuccess);
+    EXPECT_EQ(answer.type, kRegExpandSz);
+    EXPECT_EQ(answer.data, std::string("/b/\x93\xfa\0", 6));
+}
+
+TEST_F(RegistryFile, MissingKeyAndMissingValueAreNotFound) {
+    RegKey key = 0;
+    EXPECT_EQ(registry_.OpenKey(RegRoot::current_user, "Software\\Nobody", kKeyQueryValue, &key), kRegFileNotFound);
+    EXPECT_EQ(Read(RegRoot::current_user, kWorkshop, "Other").status, kRegFileNotFound);
+    EXPECT_EQ(Read(RegRoot::local_machine, kLocation, "MSINFO").status, kRegFileNotFound);
+}
+
+TEST_F(RegistryFile, ParentKeysOpen) {
+    RegKey key = 0;
+    EXPECT_EQ(registry_.OpenKey(RegRoot::current_user, "Software\\Microsoft", kKeyReadWrite, &key), kRegSuccess);
+    registry_.CloseKey(key);
+}
+
+TEST_F(RegistryFile, StoredDeletionsHideTheDefaults) {
+    Store("[HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop]\n\"InstallDir\"=-\n");
+    EXPECT_EQ(Workshop().status, kRegFileNotFound);
+    Store("[-HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop]\n");
+    RegKey key = 0;
+    EXPECT_EQ(registry_.OpenKey(RegRoot::current_user, kWorkshop, kKeyQueryValue, &key), kRegFileNotFound);
+}
+
+TEST_F(RegistryFile, SystemInformationIsTheFirstInstalledToolOrMissing) {
+    EXPECT_EQ(Read(RegRoot::local_machine, kMsinfo, "PATH", 1024).status, kRegFileNotFound);
+    WriteFileBytes(tool_, "#!/bin/sh\n");
+    EXPECT_EQ(Read(RegRoot::local_machine, kMsinfo, "PATH", 1024).status, kRegFileNotFound)
+        << "a file that cannot be run is no tool";
+    ::chmod(tool_.c_str(), 0755);
+    EXPECT_EQ(Read(RegRoot::local_machine, kMsinfo, "PATH", 1024).data, tool_ + '\0');
+}
+
+TEST_F(RegistryFile, StoredLocationIsAnswered) {
+    Store("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools Location]\n\"MSINFO\"=\"/opt/msinfo\"\n");
+    EXPECT_EQ(Read(RegRoot::local_machine, kLocation, "MSINFO", 1024).data, std::string("/opt/msinfo\0", 12));
+}
+
+TEST_F(RegistryFile, TheFileIsReadAfreshAndBadLinesAreSkipped) {
+    Store("[HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop]\nnonsense\n\"A\"=dword:xyz\n\"InstallDir\"=\"/a\"\n");
+    RegKey key = 0;
+    ASSERT_EQ(registry_.OpenKey(RegRoot::current_user, kWorkshop, kKeyQueryValue, &key), kRegSuccess);
+    Store("[HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop]\n\"InstallDir\"=\"/b\"\n");
+    unsigned char buffer[250] = {};
+    std::uint32_t size = sizeof buffer;
+    ASSERT_EQ(registry_.QueryValue(key, "InstallDir", nullptr, buffer, &size), kRegSuccess);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), size), std::string("/b\0", 3));
+    registry_.CloseKey(key);
+    EXPECT_NE(registry_.QueryValue(key, "InstallDir", nullptr, buffer, &size), kRegSuccess);
+}
+
+TEST_F(RegistryFile, AValueWithoutACodePageFormIsNotAnswered) {
+    Store("[HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop]\n\"InstallDir\"=\"/opt/\xF0\x9F\x98\x80\"\n");
+    const Answer answer = Workshop();
+    EXPECT_NE(answer.status, kRegSuccess);
+    EXPECT_NE(answer.status, kRegMoreData);
+}
+
+}  // namespace
+}  // namespace tess

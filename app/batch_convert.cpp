@@ -1,0 +1,55 @@
+#include "app/batch_convert.h"
+
+#include "app/compiler_location.h"
+#include "app/compiler_missing_message.h"
+#include "convert/page_conversion.h"
+
+namespace tess {
+
+namespace {
+
+std::string Plain(std::string text) {
+    std::string out;
+    for (char c : text)
+        if (c != '\r') out += c;
+    return out;
+}
+
+}  // namespace
+
+bool EnsureCompilerKnown(App& app) {
+    if (!app.settings.Read(kKeyInstallPath).empty()) return true;
+    const CompilerLocation location = FindHelpCompiler(app.platform);
+    if (location.found) {
+        app.Store(kKeyInstallPath, location.full_path);
+        app.Store(kKeyInstallPathF, location.folder);
+    }
+    if (!app.settings.Read(kKeyInstallPath).empty()) return true;
+    ShowCompilerMissing(app.windows(), kNoWindow);
+    return false;
+}
+
+BatchOutcome ConvertPages(App& app, const std::vector<std::string>& pages, const std::string& work_folder,
+                          std::ostream& out, std::ostream& err) {
+    BatchOutcome outcome;
+    // Its own work folder and no copy beside the compiler, so it never meets a desktop run's files.
+    CompilerRun run(app.platform, app.settings, work_folder);
+    run.copy_beside_compiler = false;
+    run.limits = app.limits;
+    for (const std::string& page : pages) {
+        Result<std::string> placed = IsHtmlPage(page)
+                                         ? ConvertPage(run, page)
+                                         : Result<std::string>(Error{"HTMLファイル(拡張子 htm または html)ではありません。"});
+        if (placed) {
+            ++outcome.converted;
+            out << *placed << '\n';
+        } else {
+            ++outcome.failed;
+            err << Plain(PageFailureMessage(page, placed.error())) << '\n';
+        }
+    }
+    out.flush();
+    return outcome;
+}
+
+}  // namespace tess

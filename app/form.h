@@ -1,0 +1,44 @@
+// Common ground of the program's windows: a table, a window built from it, and its controls.
+#pragma once
+
+#include <string>
+
+#include "app/app.h"
+#include "platform/form_table.h"
+
+namespace tess {
+
+class Form : public FormEvents {
+public:
+    Form(App& app, FormSpec spec) : app_(app), spec_(std::move(spec)) {}
+    ~Form() override { Unload(); }
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    WindowId id() const { return id_; }
+    bool loaded() const { return id_ != kNoWindow; }
+    const FormSpec& spec() const { return spec_; }
+
+    void Closed() override { id_ = kNoWindow; }
+
+protected:
+    void Create() { id_ = app_.windows().Create(spec_, *this); }
+    void Unload() {
+        if (id_ == kNoWindow) return;
+        const WindowId id = id_;
+        id_ = kNoWindow;
+        app_.windows().Unload(id);
+    }
+
+    WindowSystem& windows() { return app_.windows(); }
+    std::string Caption(const std::string& control) { return windows().Caption(id_, control); }
+    void SetCaption(const std::string& control, const std::string& text) { windows().SetCaption(id_, control, text); }
+    bool Checked(const std::string& control) { return windows().Checked(id_, control); }
+    void SetChecked(const std::string& control, bool on) { windows().SetChecked(id_, control, on); }
+
+    App& app_;
+    FormSpec spec_;
+    WindowId id_ = kNoWindow;
+};
+
+}  // namespace tess

@@ -1,0 +1,152 @@
+#include "app/form1.h"
+
+#include "app/compiler_location.h"
+#include "app/compiler_missing_message.h"
+#include "app/window_geometry.h"
+#include "convert/page_conversion.h"
+#include "convert/path_names.h"
+#include "convert/work_folder.h"
+#include "settings/dialog.h"
+#include "windows/dia_end.h"
+#include "windows/frm_about.h"
+
+namespace tess {
+
+FormSpec Form1Spec() {
+    FormSpec f;
+    f.name = "Form1";
+    f.caption = kDisplayTitle;
+    f.border = BorderStyle::fixed_dialog;
+    f.back_color = 0xFFFFFF;
+    f.client_width = 4395;
+    f.client_height = 3060;
+    f.controls = {
+        {.name = "coClose", .kind = ControlKind::picture_button, .place = {120, 120, 675, 765}, .tab_index = 0,
+         .tooltip = "終了", .picture = "close"},
+        {.name = "coHelp", .kind = ControlKind::picture_button, .place = {1740, 120, 735, 600}, .tab_index = 1,
+         .tooltip = "バージョンとヘルプ", .picture = "help"},
+        {.name = "Frame1", .kind = ControlKind::frame, .caption = "ここへHtmlファイルをドラッグ&&ドロップしてください",
+         .place = {105, 1080, 4200, 1425}, .tab_index = 2, .tooltip = "ドラッグ&ドロップしてください",
+         .back_color = 0xFFFFFF},
+        {.name = "coOption", .kind = ControlKind::picture_button, .place = {885, 120, 735, 600}, .tab_index = 3,
+         .tooltip = "設定", .picture = "option"},
+        {.name = "Label2", .kind = ControlKind::label, .place = {2640, 480, 1575, 255}, .tab_index = 4,
+         .fore_color = 0x000040C0, .back_color = 0xFFFFFF, .font_name = "ＭＳ Ｐゴシック", .font_points = 9.75,
+         .bold = true},
+        {.name = "Text1", .kind = ControlKind::text_box, .place = {2760, 120, 150, 270}, .tab_index = 5},
+    };
+    return f;
+}
+
+std::string MainWindowCaption(const std::string& title, const Version& version) {
+    return title + "  Ver" + " " + std::to_string(version.major) + "." + " " + std::to_string(version.minor);
+}
+
+void Form1::Load() {
+    if (!loaded()) {
+        Create();
+        Form_Load();
+    }
+}
+
+void Form1::ShowModal() {
+    Load();
+    windows().ShowModal(id_);
+}
+
+void Form1::ShowModeless() {
+    Load();
+    windows().ShowModeless(id_);
+}
+
+void Form1::Click(const std::string& control) {
+    if (busy_) return;  // a run holds the window until it ends
+    if (control == "coClose") coClose_Click();
+    else if (control == "coHelp") coHelp_Click();
+    else if (control == "coOption") coOption_Click();
+}
+
+void Form1::Drop(const std::string& control, const std::vector<std::string>& paths) {
+    if (control == "Frame1") Frame1_OLEDragDrop(paths);
+}
+
+void Form1::Resize() { Form_Resize(); }
+
+void Form1::Form_Load() {
+    CenterForm(windows(), id_);
+    program_folder_ = WithTrailingSeparator(app_.platform.program.ExecutableFolder());
+    windows().SetFormCaption(id_, MainWindowCaption(windows().FormCaption(id_), kVersion));
+    LocateHelpCompiler(app_.platform, app_.settings, LocateCaller::main_window, id_);
+    if (app_.settings.Read(kKeyEndOption).empty()) app_.Store(kKeyEndOption, "open", id_);
+}
+
+void Form1::Form_Resize() {
+    if (!loaded()) return;
+    ApplyRoundedOutline(windows(), id_);
+    ++regions_set_;
+}
+
+void Form1::coClose_Click() {
+    Unload();
+    windows().Quit();
+}
+
+void Form1::coHelp_Click() {
+    FrmAbout about(app_);
+    about.ShowModal();
+}
+
+void Form1::coOption_Click() {
+    Dialog dialog(app_);
+    dialog.ShowModal();
+}
+
+void Form1::Frame1_OLEDragDrop(const std::vector<std::string>& paths) {
+    if (busy_) return;
+    busy_ = true;
+    ConvertDroppedFiles(paths);
+    busy_ = false;
+}
+
+void Form1::ConvertDroppedFiles(const std::vector<std::string>& paths) {
+    SetCaption("Label2", kStatusConverting);
+    windows().ProcessPendingEvents();
+
+    if (app_.settings.Read(kKeyInstallPath).empty()) {
+        ShowCompilerMissing(windows(), id_);
+        return;
+    }
+
+    CompilerRun run(app_.platform, app_.settings, ChooseWorkFolder(app_.platform, program_folder_, kAppTitle));
+    run.pump = [this] { windows().ProcessPendingEvents(); };
+    run.limits = app_.limits;
+
+    int failed = 0;
+    for (const std::string& page : paths) {
+        if (!IsHtmlPage(page)) {
+            // The run stops here, as it always has; the user is told why instead of being left guessing.
+            windows().ShowMessage("HTMLファイル(拡張子 htm または html)ではないため、変換を中止しました。\r\n" + page,
+                                  MessageIcon::exclamation, kAppTitle, id_);
+            return;
+        }
+        auto placed = ConvertPage(run, page);
+        if (!placed) {
+            ++failed;
+            windows().ShowMessage(PageFailureMessage(page, placed.error()), MessageIcon::exclamation, kAppTitle, id_);
+        }
+    }
+
+    if (failed == 0) {
+        if (app_.settings.Read(kKeyMessage) != "OFF") {
+            DiaEnd notice(app_);
+            notice.ShowModal(id_);
+        }
+        if (app_.settings.Read(kKeyEndOption) == "close") {
+            Unload();
+            return;
+        }
+    }
+    SetCaption("Label2", kStatusFinished);
+}
+
+}  // namespace tess

@@ -1,0 +1,57 @@
+// tessaline-convert PAGE...: converts pages to .chm files beside them, without windows.
+#include <filesystem>
+#include <iostream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "app/batch_convert.h"
+#include "convert/path_names.h"
+#include "platform/entry.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: tessaline-convert PAGE...\n"
+    "Converts each HTML page (.htm, .html) into a .chm file beside it and prints its path.\n"
+    "An existing file is never replaced: page(1).chm, page(2).chm ... are used instead.\n";
+
+std::string UniqueName() {
+    std::random_device random;
+    return "convert-" + std::to_string(random()) + std::to_string(random());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> pages;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "-h" || arg == "--help") {
+            std::cout << kUsage;
+            return 0;
+        }
+        pages.push_back(arg);
+    }
+    if (pages.empty()) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    return tess::RunConsole(argc, argv, [&](tess::Platform& platform) {
+        tess::App app(platform);
+        if (!tess::EnsureCompilerKnown(app)) return 2;
+        namespace fs = std::filesystem;
+        std::error_code ec;
+        for (auto& page : pages) page = fs::absolute(page, ec).string();
+        const fs::path work = fs::path(platform.program.UserWorkFolder(tess::kAppTitle)) / UniqueName();
+        fs::create_directories(work, ec);
+        if (ec) {
+            std::cerr << "作業フォルダを作成できません: " << work.string() << ": " << ec.message() << '\n';
+            return 2;
+        }
+        const auto outcome =
+            tess::ConvertPages(app, pages, tess::WithTrailingSeparator(work.string()), std::cout, std::cerr);
+        fs::remove_all(work, ec);
+        return outcome.failed == 0 ? 0 : 1;
+    });
+}

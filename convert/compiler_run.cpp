@@ -1,0 +1,151 @@
+#include "convert/compiler_run.h"
+
+#include <algorithm>
+
+#include "convert/path_names.h"
+#include "convert/project_file.h"
+#include "platform/path_style.h"
+
+namespace tess {
+
+namespace {
+
+constexpr const char* kCreatedMark = "Created";
+constexpr std::size_t kLogLinesShown = 8;
+
+// Sleeps in slices so that the window can paint in between.
+void Pause(CompilerRun& run, int ms) {
+    while (ms > 0) {
+        const int slice = std::min(ms, std::max(1, run.limits.paint_every_ms));
+        run.clock.SleepMs(slice);
+        run.pump();
+        ms -= slice;
+    }
+}
+
+bool PastLimit(CompilerRun& run, const StartedCompiler& compiler) {
+    return run.clock.NowMs() - compiler.started_ms >= run.limits.time_limit_ms;
+}
+
+std::string LogPath(const CompilerRun& run) { return run.work_folder + kLogFileName; }
+
+struct LogReading {
+    bool readable = false;
+    bool created = false;
+    std::string text;  // the first lines, for the user
+};
+
+LogReading ReadLog(CompilerRun& run) {
+    LogReading reading;
+    auto lines = run.files.ReadLines(LogPath(run));
+    if (!lines) return reading;
+    reading.readable = true;
+    std::size_t shown = 0;
+    for (const auto& line : *lines) {
+        if (line.find(kCreatedMark) != std::string::npos) reading.created = true;
+        if (!line.empty() && shown < kLogLinesShown) {
+            reading.text += (shown ? "\r\n" : "") + run.codec.FromAnsi(line);
+            ++shown;
+        }
+    }
+    return reading;
+}
+
+Error FailedCompilation(const LogReading& log) {
+    if (log.text.empty()) return Error{"ヘルプコンパイラーはヘルプファイルを作成せずに終了しました(ログは空です)。"};
+    return Error{"ヘルプコンパイラーはヘルプファイルを作成できませんでした。ログ:\r\n" + log.text};
+}
+
+}  // namespace
+
+std::string CompilerSideProjectPath(CompilerRun& run) {
+    const std::string compiler_folder = run.settings.Read(kKeyInstallPathF);
+    if (run.copy_beside_compiler && !compiler_folder.empty()) {
+        const std::string folder = WithTrailingSeparator(compiler_folder);
+        if (run.files.CanWriteIn(folder)) return folder + kProjectFileName;
+    }
+    return run.work_folder + kProjectFileName;
+}
+
+Result<StartedCompiler> StartCompiler(CompilerRun& run) {
+    const std::string project = run.work_folder + kProjectFileName;
+    const std::string compiler_project = CompilerSideProjectPath(run);
+    if (compiler_project != project) {
+        if (auto copied = run.files.CopyReplace(project, compiler_project); !copied)
+            return Error{"プロジェクトファイルをコンパイラーのフォルダにコピーできませんでした: " + copied.error().message};
+    }
+    // Both go before the start, so that a log from an earlier page is never taken for this one's.
+    for (const std::string& stale : {LogPath(run), LogPath(run) + ".bak"}) {
+        if (run.files.Exists(stale)) {
+            if (auto deleted = run.files.Delete(stale); !deleted)
+                return Error{"前回のログファイルを削除できませんでした: " + stale};
+        }
+    }
+    const std::string compiler = run.settings.Read(kKeyInstallPath);
+    StartedCompiler started;
+    started.started_ms = run.clock.NowMs();
+    auto process = run.processes.StartHidden(compiler, {compiler_project});
+    if (!process) return Error{"ヘルプコンパイラーを起動できませんでした: " + compiler + "\r\n" + process.error().message};
+    started.process = *process;
+    return started;
+}
+
+Status WaitForCompiler(CompilerRun& run, const StartedCompiler& compiler) {
+    const std::string log = LogPath(run);
+    const std::string probe = log + ".bak";
+
+    int since_paint = 0;
+    while (!run.files.Exists(log)) {
+        if (!run.processes.IsRunning(compiler.process) && !run.files.Exists(log))
+            return Error{"ヘルプコンパイラーがログを作成せずに終了しました。"};
+        if (PastLimit(run, compiler))
+            return Error{"ヘルプコンパイラーが制限時間内にログを作成しませんでした。"};
+        run.clock.SleepMs(run.limits.poll_ms);
+        if ((since_paint += run.limits.poll_ms) >= run.limits.paint_every_ms) {
+            run.pump();
+            since_paint = 0;
+        }
+    }
+
+    for (;;) {
+        if (PastLimit(run, compiler))
+            return Error{"ヘルプコンパイラーが制限時間内に終了しませんでした。"};
+        const RenameResult renamed = run.files.Rename(log, probe);
+        if (renamed == RenameResult::in_use) {
+            Pause(run, run.limits.in_use_pause_ms);
+            continue;
+        }
+        if (renamed == RenameResult::failed)
+            return Error{"ヘルプコンパイラーのログを確認できませんでした: " + log};
+        if (run.files.Rename(probe, log) != RenameResult::ok)
+            return Error{"ヘルプコンパイラーのログを元の名前に戻せませんでした: " + probe};
+
+        const bool running = run.processes.IsRunning(compiler.process);
+        const LogReading reading = ReadLog(run);
+        if (reading.created) return {};
+        // The compiler let go of its log without success; once it has ended, nothing more will come.
+        if (!running) return FailedCompilation(reading);
+        Pause(run, run.limits.poll_ms);
+    }
+}
+
+Result<std::string> PlaceOutput(CompilerRun& run, const std::string& page) {
+    const std::string compiled = run.work_folder + kCompiledFileName;
+    const std::string folder = GetParentFolderName(page);
+    const std::string base = GetBaseName(page);
+    const std::string stem = folder + kPathSeparator + base;
+    for (long long counter = 0;; ++counter) {
+        const std::string candidate = counter == 0 ? stem + ".chm" : stem + "(" + std::to_string(counter) + ").chm";
+        if (run.files.Exists(candidate)) continue;
+        switch (run.files.CopyNoClobber(compiled, candidate)) {
+        case CreateResult::ok:
+            return candidate;
+        case CreateResult::exists:
+            continue;  // taken meanwhile, or a folder of that name
+        case CreateResult::failed:
+            return Error{"ヘルプファイルをページと同じフォルダに書き込めませんでした: " + candidate};
+        }
+    }
+}
+
+}  // namespace tess

@@ -1,0 +1,27 @@
+#include "convert/page_conversion.h"
+
+#include "convert/path_names.h"
+#include "convert/project_file.h"
+
+namespace tess {
+
+bool IsHtmlPage(const std::string& path) {
+    const std::string extension = AsciiLower(GetExtension(path));
+    return extension == "htm" || extension == "html";
+}
+
+Result<std::string> ConvertPage(CompilerRun& run, const std::string& page) {
+    if (!run.files.Exists(page)) return Error{"ページが見つかりません(フォルダは変換できません)。"};
+    if (auto written = WriteProjectFile(run.files, run.codec, run.work_folder, page); !written)
+        return Error{written.error().message};
+    auto started = StartCompiler(run);
+    if (!started) return started.error();
+    if (auto finished = WaitForCompiler(run, *started); !finished) return finished.error();
+    return PlaceOutput(run, page);
+}
+
+std::string PageFailureMessage(const std::string& page, const Error& error) {
+    return "次のページを変換できませんでした。\r\n" + page + "\r\n\r\n" + error.message;
+}
+
+}  // namespace tess

@@ -1,0 +1,119 @@
+#include "tests/fakes/fake_window_system.h"
+
+#include <stdexcept>
+
+namespace tess::testing {
+
+WindowId FakeWindowSystem::Find(const std::string& form) const {
+    WindowId found = kNoWindow;
+    for (const auto& [id, w] : windows_)
+        if (w.loaded && w.spec.name == form) found = id;
+    return found;
+}
+
+void FakeWindowSystem::Require(WindowId id, const std::string& control) const {
+    const FakeWindow& w = windows_.at(id);
+    if (!w.loaded) throw std::logic_error("window " + w.spec.name + " is unloaded");
+    if (!w.spec.Find(control)) throw std::logic_error(w.spec.name + " has no control " + control);
+}
+
+void FakeWindowSystem::UserClick(WindowId id, const std::string& control) {
+    Require(id, control);
+    FakeWindow& w = Window(id);
+    if (w.spec.Find(control)->kind == ControlKind::check_box) w.checked[control] = !w.checked[control];
+    w.events->Click(control);
+}
+
+void FakeWindowSystem::UserDrop(WindowId id, const std::string& control, const std::vector<std::string>& paths) {
+    Require(id, control);
+    Window(id).events->Drop(control, paths);
+}
+
+void FakeWindowSystem::UserClose(WindowId id) {
+    FakeWindow& w = Window(id);
+    w.loaded = false;
+    w.visible = false;
+    w.events->Closed();
+}
+
+WindowId FakeWindowSystem::Create(const FormSpec& form, FormEvents& events) {
+    FakeWindow w;
+    w.spec = form;
+    w.events = &events;
+    w.caption = form.caption;
+    for (const auto& c : form.controls) {
+        w.captions[c.name] = c.caption;
+        w.checked[c.name] = c.checked;
+    }
+    const WindowId id = next_++;
+    windows_[id] = std::move(w);
+    return id;
+}
+
+void FakeWindowSystem::ShowModal(WindowId window) {
+    FakeWindow& w = Window(window);
+    w.visible = true;
+    w.modal = true;
+    shown.push_back(w.spec.name);
+    if (auto it = on_modal.find(w.spec.name); it != on_modal.end()) it->second(window);
+    // A real modal loop would wait here; a script that left the window open has nothing more to do.
+    Window(window).visible = false;
+}
+
+void FakeWindowSystem::ShowModeless(WindowId window) {
+    FakeWindow& w = Window(window);
+    w.visible = true;
+    shown.push_back(w.spec.name);
+}
+
+void FakeWindowSystem::Unload(WindowId window) {
+    FakeWindow& w = Window(window);
+    w.loaded = false;
+    w.visible = false;
+}
+
+std::string FakeWindowSystem::Caption(WindowId window, const std::string& control) {
+    Require(window, control);
+    return Window(window).captions[control];
+}
+
+void FakeWindowSystem::SetCaption(WindowId window, const std::string& control, const std::string& text) {
+    Require(window, control);
+    Window(window).captions[control] = text;
+}
+
+bool FakeWindowSystem::Checked(WindowId window, const std::string& control) {
+    Require(window, control);
+    return Window(window).checked[control];
+}
+
+void FakeWindowSystem::SetChecked(WindowId window, const std::string& control, bool checked) {
+    Require(window, control);
+    Window(window).checked[control] = checked;
+}
+
+OuterSize FakeWindowSystem::WindowOuterSize(WindowId window) {
+    const FakeWindow& w = Window(window);
+    return {double(w.spec.client_width + frame_width_twips), double(w.spec.client_height + frame_height_twips)};
+}
+
+void FakeWindowSystem::Move(WindowId window, int left, int top) {
+    Window(window).left = left;
+    Window(window).top = top;
+}
+
+void FakeWindowSystem::ShowMessage(const std::string& text, MessageIcon icon, const std::string& caption,
+                                   WindowId owner) {
+    messages.push_back({text, icon, caption, owner});
+    if (on_message) on_message(messages.back());
+}
+
+void FakeWindowSystem::Quit() {
+    quit = true;
+    for (auto& [id, w] : windows_) {
+        w.loaded = false;
+        w.visible = false;
+    }
+}
+
+}  // namespace tess::testing

@@ -13,13 +13,6 @@
 
 namespace tess {
 
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
 namespace {
 
 // Makes the rename itself durable; a failure here is not worth failing the write for.

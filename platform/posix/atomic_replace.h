@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/posix/path_text.h"
 #include "platform/result.h"
 
 namespace tess {
@@ -15,8 +16,5 @@ namespace tess {
 // removed and `path` keeps its old content.
 Status ReplaceAtomically(const std::string& path, mode_t mode,
                          const std::function<Status(int fd)>& fill);
-
-// The folder part of `path` ("." when it has none).
-std::string FolderOf(const std::string& path);
 
 }  // namespace tess

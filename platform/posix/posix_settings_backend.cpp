@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "platform/posix/atomic_replace.h"
+#include "platform/posix/path_text.h"
 #include "platform/posix/fd_io.h"
 #include "platform/posix/settings_text.h"
 #include "platform/posix/unique_fd.h"

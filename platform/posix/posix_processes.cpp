@@ -1,0 +1,123 @@
+#include "platform/posix/posix_processes.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+extern char** environ;
+
+namespace tess {
+
+namespace {
+
+enum class Lookup { exact_path, search_path };
+enum class Session { ours, own };
+
+class SpawnSetup {
+public:
+    explicit SpawnSetup(Session session) {
+        posix_spawn_file_actions_init(&actions_);
+        posix_spawnattr_init(&attributes_);
+        // Output goes nowhere, as a hidden window shows nothing.
+        posix_spawn_file_actions_addopen(&actions_, 0, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&actions_, 1, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&actions_, 2, "/dev/null", O_WRONLY, 0);
+        // A child must not inherit our blocked or ignored signals.
+        sigset_t none;
+        sigemptyset(&none);
+        posix_spawnattr_setsigmask(&attributes_, &none);
+        sigset_t defaults;
+        sigemptyset(&defaults);
+        for (int signal : {SIGPIPE, SIGINT, SIGQUIT, SIGTERM, SIGHUP, SIGCHLD, SIGXFSZ}) sigaddset(&defaults, signal);
+        posix_spawnattr_setsigdefault(&attributes_, &defaults);
+        short flags = POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF;
+        // A viewer started for the user lives on its own, apart from our terminal.
+        if (session == Session::own) flags |= POSIX_SPAWN_SETSID;
+        posix_spawnattr_setflags(&attributes_, flags);
+    }
+    ~SpawnSetup() {
+        posix_spawn_file_actions_destroy(&actions_);
+        posix_spawnattr_destroy(&attributes_);
+    }
+    SpawnSetup(const SpawnSetup&) = delete;
+    SpawnSetup& operator=(const SpawnSetup&) = delete;
+
+    Result<ProcessId> Spawn(const std::string& program, const std::vector<std::string>& arguments, Lookup lookup) {
+        if (program.empty()) return Error{"No program was given to start."};
+        std::vector<char*> argv;
+        argv.push_back(const_cast<char*>(program.c_str()));
+        for (const auto& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+        argv.push_back(nullptr);
+        pid_t pid = 0;
+        const int error = lookup == Lookup::exact_path
+                              ? posix_spawn(&pid, program.c_str(), &actions_, &attributes_, argv.data(), environ)
+                              : posix_spawnp(&pid, program.c_str(), &actions_, &attributes_, argv.data(), environ);
+        if (error != 0) return Error{"Cannot start " + program + ": " + std::strerror(error)};
+        return static_cast<ProcessId>(pid);
+    }
+
+private:
+    posix_spawn_file_actions_t actions_;
+    posix_spawnattr_t attributes_;
+};
+
+}  // namespace
+
+PosixProcesses::PosixProcesses(std::string opener) : opener_(std::move(opener)) {}
+
+PosixProcesses::~PosixProcesses() { ReapDetached(); }
+
+Result<ProcessId> PosixProcesses::StartHidden(const std::string& program, const std::vector<std::string>& arguments) {
+    ReapDetached();
+    SpawnSetup setup(Session::ours);
+    return setup.Spawn(program, arguments, Lookup::exact_path);
+}
+
+bool PosixProcesses::IsRunning(ProcessId id) {
+    ReapDetached();
+    if (id <= 0) return false;
+    int status = 0;
+    for (;;) {
+        const pid_t done = ::waitpid(static_cast<pid_t>(id), &status, WNOHANG);
+        if (done == 0) return true;
+        if (done < 0 && errno == EINTR) continue;
+        // Ended and reaped now, or no child of ours (reaped before).
+        return false;
+    }
+}
+
+Status PosixProcesses::OpenDocument(const std::string& path) {
+    ReapDetached();
+    SpawnSetup setup(Session::own);
+    Result<ProcessId> started = setup.Spawn(opener_, {path}, Lookup::search_path);
+    if (!started) return started.error();
+    detached_.insert(*started);
+    return {};
+}
+
+Status PosixProcesses::StartCommandLine(const std::string& command_line) {
+    ReapDetached();
+    SpawnSetup setup(Session::own);
+    Result<ProcessId> started = setup.Spawn(command_line, {}, Lookup::search_path);
+    if (!started) return started.error();
+    detached_.insert(*started);
+    return {};
+}
+
+void PosixProcesses::ReapDetached() {
+    for (auto it = detached_.begin(); it != detached_.end();) {
+        const pid_t done = ::waitpid(static_cast<pid_t>(*it), nullptr, WNOHANG);
+        if (done == 0) {
+            ++it;
+        } else {
+            it = detached_.erase(it);
+        }
+    }
+}
+
+}  // namespace tess

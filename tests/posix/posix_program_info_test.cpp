@@ -1,0 +1,72 @@
+#include "platform/posix/posix_program_info.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "platform/posix/posix_clock.h"
+#include "platform/posix/xdg_folders.h"
+#include "scoped_env.h"
+#include "temp_folder.h"
+
+namespace tess {
+namespace {
+
+using testing::ScopedEnv;
+using testing::TempFolder;
+
+TEST(PosixProgramInfo, ExecutableFolderHoldsThisTestWithoutATrailingSlash) {
+    PosixProgramInfo info("/unused");
+    const std::string folder = info.ExecutableFolder();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_NE(folder.back(), '/');
+    EXPECT_TRUE(std::filesystem::exists(folder + "/test-hhc")) << folder;
+}
+
+TEST(PosixProgramInfo, UserWorkFolderIsCreatedAndEndsInASlash) {
+    TempFolder cache;
+    PosixProgramInfo info(cache / "deep/cache");
+    EXPECT_EQ(info.UserWorkFolder("Quillvane"), cache / "deep/cache/Quillvane/");
+    EXPECT_TRUE(std::filesystem::is_directory(cache / "deep/cache/Quillvane"));
+}
+
+struct FolderCase {
+    const char* name;
+    const char* variable;
+    const char* value;  // null: unset
+    std::string (*folder)();
+    std::string expected;
+};
+
+class XdgFolders : public ::testing::TestWithParam<FolderCase> {};
+
+TEST_P(XdgFolders, FollowTheVariablesAndIgnoreRelativeOnes) {
+    ScopedEnv home("HOME", "/home/tester");
+    ScopedEnv variable(GetParam().variable, GetParam().value ? GetParam().value : "");
+    if (!GetParam().value) ::unsetenv(GetParam().variable);
+    EXPECT_EQ(GetParam().folder(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Posix, XdgFolders,
+    ::testing::Values(FolderCase{"config_set", "XDG_CONFIG_HOME", "/cfg/", ConfigHome, "/cfg"},
+                      FolderCase{"config_unset", "XDG_CONFIG_HOME", nullptr, ConfigHome, "/home/tester/.config"},
+                      FolderCase{"config_relative", "XDG_CONFIG_HOME", "cfg", ConfigHome, "/home/tester/.config"},
+                      FolderCase{"cache_set", "XDG_CACHE_HOME", "/c", CacheHome, "/c"},
+                      FolderCase{"cache_empty", "XDG_CACHE_HOME", "", CacheHome, "/home/tester/.cache"},
+                      FolderCase{"runtime_unset", "XDG_RUNTIME_DIR", nullptr, RuntimeFolder, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PosixClock, IsMonotonicAndSleepsAtLeastAsAsked) {
+    PosixClock clock;
+    const auto before = clock.NowMs();
+    clock.SleepMs(5);
+    EXPECT_GE(clock.NowMs() - before, 5);
+    clock.SleepMs(0);
+    clock.SleepMs(-1);
+}
+
+}  // namespace
+}  // namespace tess

@@ -1,0 +1,105 @@
+#include "tools/hhc/collect.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "temp_tree.h"
+
+namespace {
+
+using hhc_test::TempTree;
+
+bool Has(const std::vector<std::string>& list, const std::string& item) {
+    return std::find(list.begin(), list.end(), item) != list.end();
+}
+
+TEST(Collect, TakesThePageAndWhatItNeeds) {
+    TempTree t;
+    t.Write("docs/img/写真.png", "png");
+    t.Write("docs/css/main.css", "@import 'base.css'; body{background:url(../img/bg.png)}");
+    t.Write("docs/css/base.css", "p{background:url(\"dots.gif\")}");
+    t.Write("docs/css/dots.gif", "gif");
+    t.Write("docs/img/bg.png", "bg");
+    t.Write("docs/sub/next.html", "<img src='../img/next.png'><a href='../index.html'>back</a>");
+    t.Write("docs/img/next.png", "next");
+    t.Write("docs/notes.pdf", "pdf");
+    t.Write("docs/unused.png", "unused");
+    t.Write("outside.png", "outside");
+    std::string page = t.Write("docs/index.html",
+                               "<title>目次</title><link rel=stylesheet href='css/main.css'>"
+                               "<img src='img/%E5%86%99%E7%9C%9F.png'><img src='../outside.png'>"
+                               "<a href='sub/next.html'>n</a><a href='notes.pdf'>pdf</a><img src='img/gone.png'>");
+    auto c = hhc::CollectFiles(page);
+    ASSERT_TRUE(c.ok()) << c.error().message;
+    EXPECT_EQ(c->root, t.Path("docs"));
+    EXPECT_EQ(c->title, "目次");
+    ASSERT_FALSE(c->files.empty());
+    EXPECT_EQ(c->files.front(), "index.html");
+    std::vector<std::string> expected = {"index.html",    "css/main.css", "css/base.css", "css/dots.gif", "img/bg.png",
+                                         "img/写真.png", "sub/next.html", "img/next.png"};
+    std::vector<std::string> got = c->files;
+    std::sort(expected.begin(), expected.end());
+    std::sort(got.begin(), got.end());
+    EXPECT_EQ(got, expected);
+    EXPECT_EQ(c->missing, std::vector<std::string>{"img/gone.png"});
+}
+
+TEST(Collect, KeepsOutLinksThatLeaveTheTree) {
+    TempTree t;
+    t.Write("secret.png", "secret");
+    t.Write("docs/x.txt", "x");
+    std::filesystem::create_symlink(t.Path("secret.png"), t.Path("docs/leak.png"));
+    std::string page = t.Write("docs/a.htm", "<img src='leak.png'>");
+    auto c = hhc::CollectFiles(page);
+    ASSERT_TRUE(c.ok());
+    EXPECT_EQ(c->files, std::vector<std::string>{"a.htm"});
+    EXPECT_TRUE(Has(c->missing, "leak.png"));
+}
+
+TEST(Collect, FollowsACycleOfPagesOnce) {
+    TempTree t;
+    t.Write("a.html", "<a href='b.html'>b</a>");
+    t.Write("b.html", "<a href='a.html'>a</a><a href='./b.html#self'>self</a>");
+    auto c = hhc::CollectFiles(t.Path("a.html"));
+    ASSERT_TRUE(c.ok());
+    EXPECT_EQ(c->files, (std::vector<std::string>{"a.html", "b.html"}));
+}
+
+TEST(Collect, StopsAtTheFileLimit) {
+    TempTree t;
+    std::string html;
+    for (int i = 0; i < 50; ++i) {
+        t.Write("p" + std::to_string(i) + ".png", "x");
+        html += "<img src='p" + std::to_string(i) + ".png'>";
+    }
+    t.Write("big.html", html);
+    auto c = hhc::CollectFiles(t.Path("big.html"), 10);
+    ASSERT_TRUE(c.ok());
+    EXPECT_EQ(c->files.size(), 10u);
+}
+
+TEST(Collect, FailsForAMissingPageOrAFolder) {
+    TempTree t;
+    auto missing = hhc::CollectFiles(t.Path("nothere.html"));
+    ASSERT_FALSE(missing.ok());
+    EXPECT_NE(missing.error().message.find("does not exist"), std::string::npos);
+    std::filesystem::create_directory(t.Path("dir.html"));
+    auto folder = hhc::CollectFiles(t.Path("dir.html"));
+    ASSERT_FALSE(folder.ok());
+    EXPECT_NE(folder.error().message.find("not a file"), std::string::npos);
+}
+
+TEST(Collect, FailsForAnUnreadablePage) {
+    if (geteuid() == 0) GTEST_SKIP() << "root reads every file";
+    TempTree t;
+    std::string page = t.Write("locked.html", "<p>x</p>");
+    std::filesystem::permissions(page, std::filesystem::perms::none);
+    auto c = hhc::CollectFiles(page);
+    ASSERT_FALSE(c.ok());
+    EXPECT_NE(c.error().message.find("cannot be read"), std::string::npos);
+}
+
+}  // namespace

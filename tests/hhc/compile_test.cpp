@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "hhc_fixture.h"
+#include "platform/posix/iconv_text_codec.h"
+
+namespace {
+
+using namespace hhc_test;
+
+const std::string kTitle = "日本語のページ";
+const std::string kPageText = "<html><head><meta charset=\"utf-8\"><title>" + kTitle +
+                              "</title><link rel=\"stylesheet\" href=\"スタイル.css\"></head>"
+                              "<body><h1>こんにちは、世界</h1><img src=\"画像/写真 1.png\">"
+                              "<p style=\"background:url('画像/点.gif')\">本文</p></body></html>";
+
+std::string WithCommas(std::uintmax_t n) {
+    std::string d = std::to_string(n), out;
+    for (size_t i = 0; i < d.size(); ++i) {
+        if (i > 0 && (d.size() - i) % 3 == 0) out += ',';
+        out += d[i];
+    }
+    return out;
+}
+
+class Compile : public HhcFixture {
+protected:
+    void WriteJapanesePage() {
+        page = tree.Write("ページ 集/説明 ページ.html", kPageText);
+        image = NoiseBytes(20000, 1);
+        dot = NoiseBytes(300, 2);
+        tree.Write("ページ 集/画像/写真 1.png", image);
+        tree.Write("ページ 集/画像/点.gif", dot);
+        tree.Write("ページ 集/画像/背景.png", "bg");
+        tree.Write("ページ 集/スタイル.css", "body { background: url(\"画像/背景.png\") }");
+    }
+
+    std::string page, image, dot;
+};
+
+TEST_F(Compile, JapanesePageInJapaneseFoldersIsReadableByAnIndependentReader) {
+    WriteJapanesePage();
+    Exit exit = RunHhc(ProjectFor(page), options);
+    ASSERT_EQ(exit.code, 0) << ReadLog(Log());
+
+    auto size = std::filesystem::file_size(Chm());
+    EXPECT_EQ(ReadLog(Log()), "Created " + Chm() + ", " + WithCommas(size) + " bytes\r\n");
+
+    auto files = ExtractChm(Chm(), tree.Path("extracted"));
+    EXPECT_EQ(files["説明 ページ.html"], kPageText);
+    EXPECT_EQ(files["画像/写真 1.png"], image);
+    EXPECT_EQ(files["画像/点.gif"], dot);
+    EXPECT_EQ(files["画像/背景.png"], "bg");
+    EXPECT_EQ(files["スタイル.css"], "body { background: url(\"画像/背景.png\") }");
+    ASSERT_TRUE(files.count("#SYSTEM"));
+    const std::string& system = files["#SYSTEM"];
+    // The title in the code page the language names, and the language itself (0x0411).
+    EXPECT_NE(system.find(*tess::IconvTextCodec().ToAnsi(kTitle)), std::string::npos);
+    EXPECT_NE(system.find(std::string("\x11\x04\x00\x00", 4)), std::string::npos);
+    EXPECT_NE(system.find("説明 ページ.html"), std::string::npos) << "default topic";
+
+    auto listed = ListChmWith7z(Chm());
+    for (const char* name : {"説明 ページ.html", "画像/写真 1.png", "スタイル.css", "#SYSTEM"})
+        EXPECT_NE(std::find(listed.begin(), listed.end(), name), listed.end()) << name;
+    ExpectNoTemporaries();
+}
+
+TEST_F(Compile, AcceptsAProjectWithLfOnlyLines) {
+    WriteJapanesePage();
+    Exit exit = RunHhc(WriteProgramProject(program, page, "\n"), options);
+    ASSERT_EQ(exit.code, 0) << ReadLog(Log());
+    EXPECT_EQ(ExtractChm(Chm(), tree.Path("x"))["説明 ページ.html"], kPageText);
+}
+
+TEST_F(Compile, ShiftJisPageKeepsItsTitle) {
+    tess::IconvTextCodec codec;
+    std::string sjis = *codec.ToAnsi("<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">"
+                                     "<title>表示の説明</title></head><body>ソフト</body></html>");
+    page = tree.Write("ページ 集/表示.htm", sjis);
+    ASSERT_EQ(RunHhc(ProjectFor(page), options).code, 0) << ReadLog(Log());
+    auto files = ExtractChm(Chm(), tree.Path("x"));
+    EXPECT_EQ(files["表示.htm"], sjis);
+    EXPECT_NE(files["#SYSTEM"].find(*codec.ToAnsi("表示の説明")), std::string::npos);
+}
+
+// The engine's own scan stops at such pages and takes in only the page.
+TEST_F(Compile, XhtmlWithAPrologBringsItsStyleSheetAndImages) {
+    std::string xhtml =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n"
+        "<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Transitional//EN\" "
+        "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-transitional.dtd\">\n"
+        "<html xmlns=\"http://www.w3.org/1999/xhtml\"><head><title>第1章</title>"
+        "<link rel=\"stylesheet\" type=\"text/css\" href=\"docbook.css\" /></head><body>"
+        "<div class=\"figure\"><img src=\"images/fig1.png\" alt=\"図\" /></div>"
+        "<a href=\"ch02.html\">次へ</a></body></html>";
+    page = tree.Write("ページ 集/ch01.html", xhtml);
+    tree.Write("ページ 集/docbook.css", "div.figure { border: 1px solid }");
+    tree.Write("ページ 集/images/fig1.png", NoiseBytes(500, 3));
+    tree.Write("ページ 集/ch02.html", "<html><body><img src=\"images/fig2.png\"></body></html>");
+    tree.Write("ページ 集/images/fig2.png", NoiseBytes(400, 4));
+    ASSERT_EQ(RunHhc(ProjectFor(page), options).code, 0) << ReadLog(Log());
+    auto files = ExtractChm(Chm(), tree.Path("x"));
+    EXPECT_EQ(files["ch01.html"], xhtml);
+    EXPECT_EQ(files["docbook.css"], "div.figure { border: 1px solid }");
+    EXPECT_EQ(files["images/fig1.png"], NoiseBytes(500, 3));
+    EXPECT_EQ(files["ch02.html"], "<html><body><img src=\"images/fig2.png\"></body></html>");
+    EXPECT_EQ(files["images/fig2.png"], NoiseBytes(400, 4));
+}
+
+TEST_F(Compile, TakesNothingFromOutsideThePagesFolderTree) {
+    tree.Write("secret.txt", "do not take");
+    tree.Write("ページ 集/sub/inner.png", "inner");
+    page = tree.Write("ページ 集/sub/a.html",
+                      "<img src=\"../../secret.txt\"><img src=\"inner.png\"><img src=\"/etc/hostname\">"
+                      "<a href=\"../other.html\">up</a><img src=\"http://example.com/x.png\">");
+    tree.Write("ページ 集/other.html", "other");
+    ASSERT_EQ(RunHhc(ProjectFor(page), options).code, 0) << ReadLog(Log());
+    auto files = ExtractChm(Chm(), tree.Path("x"));
+    EXPECT_EQ(files["inner.png"], "inner");
+    EXPECT_EQ(files["a.html"].substr(0, 4), "<img");
+    for (const auto& [name, bytes] : files) {
+        EXPECT_NE(bytes, "do not take") << name;
+        EXPECT_NE(bytes, "other") << name;
+    }
+}
+
+TEST_F(Compile, ReplacesTheEarlierCompiledFileAndLog) {
+    tree.Write("プログラム フォルダ/Dummy.chm", "old compiled file");
+    tree.Write("プログラム フォルダ/log1.log", "Created long ago\r\n");
+    page = tree.Write("ページ 集/p.html", "<p>new</p>");
+    ASSERT_EQ(RunHhc(ProjectFor(page), options).code, 0) << ReadLog(Log());
+    EXPECT_EQ(ExtractChm(Chm(), tree.Path("x"))["p.html"], "<p>new</p>");
+    EXPECT_EQ(ReadLog(Log()).find("long ago"), std::string::npos);
+    ExpectNoTemporaries();
+}
+
+TEST_F(Compile, WarnsAboutMissingReferencesYetSucceeds) {
+    page = tree.Write("ページ 集/p.html", "<img src=\"gone.png\"><p>x</p>");
+    ASSERT_EQ(RunHhc(ProjectFor(page), options).code, 0);
+    std::string log = ReadLog(Log());
+    EXPECT_NE(log.find("gone.png"), std::string::npos);
+    EXPECT_NE(log.find("Created"), std::string::npos);
+}
+
+TEST_F(Compile, LogIsCodePage932WithCrLf) {
+    page = tree.Write("ページ 集/p.html", "<p>x</p>");
+    ASSERT_EQ(RunHhc(ProjectFor(page), options).code, 0);
+    std::string raw = ReadFile(Log());
+    EXPECT_NE(raw.find(*tess::IconvTextCodec().ToAnsi("プログラム フォルダ")), std::string::npos);
+    EXPECT_EQ(raw.substr(raw.size() - 2), "\r\n");
+}
+
+TEST_F(Compile, WithoutAnArgumentOrLogNameNothingIsMade) {
+    EXPECT_EQ(WaitProcess(StartProcess({HHC_PATH}, options)).code, 2);
+    std::string project = tree.Write("プログラム フォルダ/Dummy.hhp", "[Options]\r\nCompiled file=" + Chm() + "\r\n");
+    EXPECT_EQ(RunHhc(project, options).code, 2);
+    EXPECT_EQ(RunHhc(program + "nothere.hhp", options).code, 2);
+    EXPECT_EQ(Names(program), std::set<std::string>{"Dummy.hhp"});
+}
+
+}  // namespace

@@ -1,0 +1,82 @@
+#include "tools/hhc/html_refs.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+bool Has(const std::vector<std::string>& list, const std::string& item) {
+    return std::find(list.begin(), list.end(), item) != list.end();
+}
+
+TEST(HtmlRefs, FindsEveryKindOfReference) {
+    auto refs = hhc::ScanHtml(R"html(<html><head><title>  Two
+        words </title><link rel="stylesheet" href="css/main.css"><script src="js/app.js"></script>
+        <style>body{background:url(img/bg.png)} @import "extra.css";</style></head>
+        <body background="img/body.gif"><img src="img/a.png" srcset="img/a2.png 2x, img/a3.png 3x">
+        <p style="background: url('img/p.png')">text</p><a href="next.html#x">next</a>
+        <area href="map.htm"><iframe src="frame.html"></iframe><object data="movie.swf"></object>
+        <a href="http://example.com/">out</a></body></html>)html");
+    EXPECT_EQ(refs.title, "Two words");
+    for (const char* r : {"css/main.css", "js/app.js", "img/bg.png", "extra.css", "img/body.gif", "img/a.png",
+                          "img/a2.png", "img/a3.png", "img/p.png", "movie.swf"})
+        EXPECT_TRUE(Has(refs.resources, r)) << r;
+    for (const char* l : {"next.html#x", "map.htm", "frame.html", "http://example.com/"})
+        EXPECT_TRUE(Has(refs.links, l)) << l;
+}
+
+// The engine's own scan gives up on such pages and takes nothing but the page.
+TEST(HtmlRefs, ReadsXhtmlWithAProlog) {
+    auto refs = hhc::ScanHtml(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n"
+        "<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Transitional//EN\" "
+        "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-transitional.dtd\">\n"
+        "<html xmlns=\"http://www.w3.org/1999/xhtml\"><head><title>\xE7\xAB\xA0 1</title>"
+        "<link rel=\"stylesheet\" type=\"text/css\" href=\"docbook.css\" /></head>"
+        "<body><div class=\"figure\"><img src=\"images/fig1.png\" alt=\"\" /></div></body></html>");
+    EXPECT_EQ(refs.title, "\xE7\xAB\xA0 1");
+    EXPECT_TRUE(Has(refs.resources, "docbook.css"));
+    EXPECT_TRUE(Has(refs.resources, "images/fig1.png"));
+}
+
+TEST(HtmlRefs, SurvivesBrokenMarkup) {
+    auto refs = hhc::ScanHtml("<html><body><p><img src=\"a.png\"><div><b><img src=b.png></table></html");
+    EXPECT_TRUE(Has(refs.resources, "a.png"));
+    EXPECT_TRUE(Has(refs.resources, "b.png"));
+}
+
+struct Encoded {
+    const char* name;
+    std::string bytes;
+};
+
+class HtmlTitle : public ::testing::TestWithParam<Encoded> {};
+
+// Every form gives the same title: 日本語のページ.
+TEST_P(HtmlTitle, DecodesJapanese) {
+    EXPECT_EQ(hhc::ScanHtml(GetParam().bytes).title, "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\xE3\x81\xAE\xE3\x83\x9A\xE3\x83\xBC\xE3\x82\xB8");
+}
+
+const std::string kSjisTitle = "\x93\xFA\x96\x7B\x8C\xEA\x82\xCC\x83\x79\x81\x5B\x83\x57";
+const std::string kUtf8Title = "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\xE3\x81\xAE\xE3\x83\x9A\xE3\x83\xBC\xE3\x82\xB8";
+
+INSTANTIATE_TEST_SUITE_P(
+    Encodings, HtmlTitle,
+    ::testing::Values(
+        Encoded{"Utf8Undeclared", "<html><head><title>" + kUtf8Title + "</title></head></html>"},
+        Encoded{"Utf8Bom", "\xEF\xBB\xBF<html><head><title>" + kUtf8Title + "</title></head></html>"},
+        Encoded{"SjisUndeclared", "<html><head><title>" + kSjisTitle + "</title></head></html>"},
+        Encoded{"SjisDeclared", "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\">"
+                                "<title>" + kSjisTitle + "</title></head></html>"},
+        Encoded{"Utf8Declared", "<html><head><meta charset=\"utf-8\"><title>" + kUtf8Title + "</title></head></html>"}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(HtmlRefs, EmptyOrBinaryGivesNothing) {
+    EXPECT_TRUE(hhc::ScanHtml("").resources.empty());
+    auto refs = hhc::ScanHtml(std::string("\0\x01\x02\xFF", 4));
+    EXPECT_TRUE(refs.resources.empty());
+    EXPECT_TRUE(refs.title.empty());
+}
+
+}  // namespace

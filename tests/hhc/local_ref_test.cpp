@@ -1,0 +1,50 @@
+#include "tools/hhc/local_ref.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Case {
+    const char* ref;
+    const char* from;
+    const char* target;  // nullptr: not a local file of the tree
+};
+
+class LocalRef : public ::testing::TestWithParam<Case> {};
+
+TEST_P(LocalRef, ResolvesWithinTheTree) {
+    auto target = hhc::LocalTarget(GetParam().ref, GetParam().from);
+    if (!GetParam().target) {
+        EXPECT_FALSE(target) << *target;
+    } else {
+        ASSERT_TRUE(target);
+        EXPECT_EQ(*target, GetParam().target);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Refs, LocalRef,
+    ::testing::Values(Case{"img/a.png", "", "img/a.png"}, Case{"./a.png", "", "a.png"},
+                      Case{"../a.png", "sub", "a.png"}, Case{"../a.png", "", nullptr},
+                      Case{"sub/../../a.png", "", nullptr}, Case{"x/../y/./z.css", "s", "s/y/z.css"},
+                      Case{"page.html#part", "", "page.html"}, Case{"page.html?x=1#y", "", "page.html"},
+                      Case{"#top", "", nullptr}, Case{"", "", nullptr}, Case{"  img/b.png \n", "", "img/b.png"},
+                      Case{"http://example.com/a.png", "", nullptr}, Case{"HTTPS://x/y", "", nullptr},
+                      Case{"mailto:a@b", "", nullptr}, Case{"javascript:void(0)", "", nullptr},
+                      Case{"data:image/png;base64,AAAA", "", nullptr}, Case{"//cdn.example/x.js", "", nullptr},
+                      Case{"/etc/passwd", "", nullptr}, Case{"C:/Windows/x.png", "", nullptr},
+                      Case{"file:///tmp/a.png", "", nullptr}, Case{"img\\c.png", "", "img/c.png"},
+                      Case{"my%20image.png", "", "my image.png"},
+                      Case{"%E5%86%99%E7%9C%9F.png", "", "\xE5\x86\x99\xE7\x9C\x9F.png"},
+                      Case{"%2e%2e/x.png", "", nullptr}, Case{"bad%zz.png", "", "bad%zz.png"},
+                      Case{"a%00.png", "", nullptr}, Case{"img/", "", nullptr}, Case{"写真.png", "画像", "画像/写真.png"}));
+
+TEST(LocalRef, KnowsPageNames) {
+    EXPECT_TRUE(hhc::IsPageName("a.htm"));
+    EXPECT_TRUE(hhc::IsPageName("dir/B.HTML"));
+    EXPECT_FALSE(hhc::IsPageName(".html"));
+    EXPECT_FALSE(hhc::IsPageName("a.xhtml.png"));
+    EXPECT_FALSE(hhc::IsPageName("style.css"));
+}
+
+}  // namespace

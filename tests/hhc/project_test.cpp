@@ -1,0 +1,95 @@
+#include "tools/hhc/project.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The project exactly as the program writes it (code page 932, CR LF).
+std::string ProgramProject(const std::string& p, const std::string& f, const std::string& eol = "\r\n") {
+    const char* lines[] = {"[Options]", "Compatibility = 1.1 Or later", nullptr, nullptr,
+                           "Display compile progress=No", nullptr, "Language=0x411 \x93\xFA\x96\x7B\x8C\xEA",
+                           "", "", "[Files]", nullptr, "", "[INFOTYPES]", ""};
+    std::string text;
+    for (int i = 0; i < 14; ++i) {
+        if (i == 2) text += "Compiled file=" + p + "Dummy.chm";
+        else if (i == 3) text += "Default topic=" + f;
+        else if (i == 5) text += "Error log file=" + p + "log1.log";
+        else if (i == 10) text += f;
+        else text += lines[i];
+        text += eol;
+    }
+    return text;
+}
+
+TEST(Project, ReadsTheProgramsFourteenLines) {
+    // "\x95\x5C" is 表, whose trail byte is a backslash.
+    std::string p = "/home/a/\x83\x76\x83\x8D\x83\x4F\x83\x89\x83\x80 dir/";
+    std::string f = "/pages/my \x95\x5C.html";
+    auto project = hhc::ParseProject(ProgramProject(p, f));
+    ASSERT_TRUE(project.ok()) << project.error().message;
+    EXPECT_EQ(project->compiled_file, p + "Dummy.chm");
+    EXPECT_EQ(project->log_file, p + "log1.log");
+    EXPECT_EQ(project->default_topic, f);
+    EXPECT_EQ(project->files, std::vector<std::string>{f});
+    EXPECT_EQ(project->language, 0x411u);
+    EXPECT_TRUE(project->title.empty());
+}
+
+TEST(Project, ToleratesLfOnlyLines) {
+    auto project = hhc::ParseProject(ProgramProject("/p/", "/q/page.htm", "\n"));
+    ASSERT_TRUE(project.ok());
+    EXPECT_EQ(project->default_topic, "/q/page.htm");
+    EXPECT_EQ(project->log_file, "/p/log1.log");
+}
+
+TEST(Project, KeepsTrailingBlanksOfAPath) {
+    auto project = hhc::ParseProject("[OPTIONS]\nCompiled file=/p/x.chm\nError log file=/p/l.log\n[FILES]\n/q/a b .htm\n");
+    ASSERT_TRUE(project.ok());
+    EXPECT_EQ(project->default_topic, "/q/a b .htm");
+}
+
+struct Broken {
+    const char* text;
+    bool log_named;
+};
+
+class ProjectBroken : public ::testing::TestWithParam<Broken> {};
+
+TEST_P(ProjectBroken, FailsAndSaysWhetherTheLogIsKnown) {
+    hhc::Project partial;
+    auto project = hhc::ParseProject(GetParam().text, &partial);
+    ASSERT_FALSE(project.ok());
+    EXPECT_FALSE(project.error().message.empty());
+    EXPECT_EQ(!partial.log_file.empty(), GetParam().log_named);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ProjectBroken,
+    ::testing::Values(Broken{"", false}, Broken{"just some text\r\n", false},
+                      Broken{"[Options]\r\nCompiled file=/p/D.chm\r\n[Files]\r\n/q/a.htm\r\n", false},
+                      Broken{"[Options]\r\nError log file=/p/l.log\r\n[Files]\r\n/q/a.htm\r\n", true},
+                      Broken{"[Options]\r\nError log file=/p/l.log\r\nCompiled file=/p/D.chm\r\n", true},
+                      Broken{"Error log file=/p/l.log\r\n", false}));
+
+struct Language {
+    const char* line;
+    unsigned id;
+};
+
+class ProjectLanguage : public ::testing::TestWithParam<Language> {};
+
+TEST_P(ProjectLanguage, ReadsTheLeadingNumber) {
+    std::string text = std::string("[OPTIONS]\nCompiled file=/c.chm\nError log file=/l\nDefault topic=/a.htm\n") +
+                       GetParam().line + "\n";
+    auto project = hhc::ParseProject(text);
+    ASSERT_TRUE(project.ok());
+    EXPECT_EQ(project->language, GetParam().id);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, ProjectLanguage,
+                         ::testing::Values(Language{"Language=0x411 \x93\xFA\x96\x7B\x8C\xEA", 0x411},
+                                           Language{"Language=0x409", 0x409}, Language{"Language=1041", 0x411},
+                                           Language{"LANGUAGE = 0x0411", 0x411}, Language{"Language=Japanese", 0},
+                                           Language{"Language=", 0}));
+
+}  // namespace

@@ -1,0 +1,189 @@
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "app/form1.h"
+#include "platform/posix/iconv_text_codec.h"
+#include "platform/posix/posix_files.h"
+#include "platform/posix/posix_processes.h"
+#include "tests/e2e/quick_clock.h"
+#include "tests/fakes/fake_services.h"
+#include "tests/posix/temp_folder.h"
+
+namespace tess {
+namespace {
+
+std::string Slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+void Spit(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+bool Exists(const std::string& path) {
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+// The desktop run on real files and processes; only the windows, settings and clock are stand-ins.
+class DropRunE2ETest : public ::testing::Test {
+protected:
+    DropRunE2ETest() {
+        std::filesystem::create_directories(temp / "prog");
+        std::filesystem::create_directories(temp / "compiler");
+        std::filesystem::create_directories(temp / "my pages/日本語 フォルダ");
+        program.executable_folder = temp / "prog";
+        settings.SetInfo("InstallPath", TEST_HHC_PATH);
+        settings.SetInfo("InstallPathF", temp / "compiler");
+        settings.SetInfo("Message", "OFF");
+        ::setenv("TEST_HHC_MODE", "ok", 1);
+        ::setenv("TEST_HHC_DELAY_MS", "0", 1);
+        app.limits.time_limit_ms = 3000;
+        main = std::make_unique<Form1>(app);
+        main->ShowModeless();
+        windows.messages.clear();  // no workshop in the stand-in registry: the start says so
+    }
+    ~DropRunE2ETest() override {
+        // A compiler left hanging by a test goes with it.
+        const std::string kill = "pkill -f -- '" + temp.path() + "' 2>/dev/null";
+        (void)std::system(kill.c_str());
+        ::unsetenv("TEST_HHC_MODE");
+        ::unsetenv("TEST_HHC_DELAY_MS");
+    }
+
+    std::string Page(const std::string& name, const std::string& text = "<html><body>page</body></html>") {
+        const std::string path = temp / ("my pages/日本語 フォルダ/" + name);
+        Spit(path, text);
+        return path;
+    }
+    void Drop(const std::vector<std::string>& pages) { windows.UserDrop(main->id(), "Frame1", pages); }
+    std::string Status() { return windows.CaptionOf("Form1", "Label2"); }
+
+    testing::TempFolder temp;
+    PosixFiles files;
+    PosixProcesses processes;
+    IconvTextCodec codec;
+    testing::FakeRegistry registry;
+    testing::FakeSettings settings;
+    testing::FakeInstance instance;
+    testing::QuickClock clock;
+    testing::FakeProgramInfo program;
+    testing::FakeWindowSystem windows;
+    Platform platform{files, registry, settings, processes, instance, clock, codec, program, windows};
+    App app{platform};
+    std::unique_ptr<Form1> main;
+};
+
+TEST_F(DropRunE2ETest, SeveralPagesLandBesideThemUnderFreeNamesReplacingNothing) {
+    const std::string a = Page("a page.htm", "<html>A</html>");
+    const std::string b = Page("ページ.HTML", "<html>B</html>");
+    const std::string hidden = Page(".hidden.htm", "<html>H</html>");
+    const std::string dir = temp / "my pages/日本語 フォルダ/";
+    Spit(dir + "a page.chm", "kept: plain");
+    Spit(dir + "ページ.chm", "kept: read-only");
+    ::chmod((dir + "ページ.chm").c_str(), 0444);
+    Spit(dir + ".hidden.chm", "kept: hidden");
+
+    Drop({a, b, hidden, a});
+
+    EXPECT_EQ(windows.messages.size(), 0u) << windows.messages[0].text;
+    EXPECT_EQ(Status(), "変換終了");
+    EXPECT_EQ(Slurp(dir + "a page.chm"), "kept: plain");
+    EXPECT_EQ(Slurp(dir + "ページ.chm"), "kept: read-only");
+    EXPECT_EQ(Slurp(dir + ".hidden.chm"), "kept: hidden");
+    EXPECT_EQ(Slurp(dir + "a page(1).chm"), "TESTCHM\n<html>A</html>");
+    EXPECT_EQ(Slurp(dir + "a page(2).chm"), "TESTCHM\n<html>A</html>");
+    EXPECT_EQ(Slurp(dir + "ページ(1).chm"), "TESTCHM\n<html>B</html>");
+    EXPECT_EQ(Slurp(dir + ".hidden(1).chm"), "TESTCHM\n<html>H</html>");
+    // The compiler was started on the copy beside it, and the work files stay.
+    EXPECT_TRUE(Exists(temp / "compiler/Dummy.hhp"));
+    EXPECT_TRUE(Exists(temp / "prog/Dummy.chm"));
+    EXPECT_TRUE(Exists(temp / "prog/log1.log"));
+    EXPECT_FALSE(Exists(temp / "prog/log1.log.bak"));
+}
+
+TEST_F(DropRunE2ETest, AHeldLogCostsPausesThatAreCountedNotSlept) {
+    ::setenv("TEST_HHC_DELAY_MS", "300", 1);
+    app.limits.time_limit_ms = 1 << 30;  // each counted pause moves the clock on by two seconds
+    const std::string a = Page("a.htm");
+    Drop({a});
+    EXPECT_EQ(windows.messages.size(), 0u) << windows.messages[0].text;
+    EXPECT_TRUE(Exists(temp / "my pages/日本語 フォルダ/a.chm"));
+    EXPECT_GE(clock.PausedMs(), 2000);  // at least one probe met the held log
+}
+
+TEST_F(DropRunE2ETest, HangingCompilerMeetsTheTimeLimitAndTheStaleOutputStays) {
+    Spit(temp / "prog/Dummy.chm", "stale from another page");
+    ::setenv("TEST_HHC_MODE", "hang", 1);
+    const std::string a = Page("a.htm");
+    Drop({a});
+    ASSERT_EQ(windows.messages.size(), 1u);
+    EXPECT_NE(windows.messages[0].text.find("制限時間"), std::string::npos);
+    EXPECT_FALSE(Exists(temp / "my pages/日本語 フォルダ/a.chm"));
+}
+
+struct FailureCase {
+    const char* mode;
+    const char* told;  // a piece of the message the user sees
+};
+
+TEST_F(DropRunE2ETest, FailedCompilationsAreToldAndNothingStaleIsCopied) {
+    const FailureCase cases[] = {
+        {"fail", "ログ"},
+        {"crash", "ログ"},
+        {"nocreated", "ヘルプコンパイラー"},
+        {"nolog", "ログを作成せずに"},
+    };
+    for (const auto& c : cases) {
+        windows.messages.clear();
+        Spit(temp / "prog/Dummy.chm", "stale");
+        ::setenv("TEST_HHC_MODE", c.mode, 1);
+        const std::string a = Page(std::string(c.mode) + ".htm");
+        Drop({a});
+        ASSERT_EQ(windows.messages.size(), 1u) << c.mode;
+        EXPECT_NE(windows.messages[0].text.find(c.told), std::string::npos) << c.mode << ": " << windows.messages[0].text;
+        EXPECT_NE(windows.messages[0].text.find(a), std::string::npos);
+        EXPECT_FALSE(Exists(temp / ("my pages/日本語 フォルダ/" + std::string(c.mode) + ".chm"))) << c.mode;
+        if (std::string(c.mode) != "nocreated") {
+            EXPECT_EQ(Slurp(temp / "prog/Dummy.chm"), "stale") << c.mode;
+        }
+    }
+}
+
+TEST_F(DropRunE2ETest, CompilerThatIsNotThereIsTold) {
+    settings.SetInfo("InstallPath", temp / "compiler/hhc");
+    Drop({Page("a.htm")});
+    ASSERT_EQ(windows.messages.size(), 1u);
+    EXPECT_NE(windows.messages[0].text.find("起動できませんでした"), std::string::npos);
+}
+
+TEST_F(DropRunE2ETest, AStaleProbeFileFromACrashDoesNotStopTheRun) {
+    Spit(temp / "prog/log1.log.bak", "left behind");
+    Drop({Page("a.htm")});
+    EXPECT_TRUE(windows.messages.empty());
+    EXPECT_TRUE(Exists(temp / "my pages/日本語 フォルダ/a.chm"));
+}
+
+TEST_F(DropRunE2ETest, AReadOnlyPageFolderIsToldAndTheWorkFolderFallsBack) {
+    const std::string a = Page("a.htm");
+    ::chmod((temp / "my pages/日本語 フォルダ").c_str(), 0555);
+    ::chmod((temp / "prog").c_str(), 0555);
+    program.user_work_folder = temp / "cache/Quillvane/";
+    Drop({a});
+    ::chmod((temp / "my pages/日本語 フォルダ").c_str(), 0755);
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes anywhere";
+    ASSERT_EQ(windows.messages.size(), 1u);
+    EXPECT_NE(windows.messages[0].text.find("書き込めませんでした"), std::string::npos);
+    EXPECT_TRUE(Exists(temp / "cache/Quillvane/Dummy.hhp"));
+}
+
+}  // namespace
+}  // namespace tess

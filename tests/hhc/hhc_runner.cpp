@@ -44,6 +44,9 @@ pid_t StartProcess(const std::vector<std::string>& argv, const HhcOptions& optio
             rlimit limit{static_cast<rlim_t>(options.file_size_limit), RLIM_INFINITY};
             setrlimit(RLIMIT_FSIZE, &limit);
         }
+        if (options.run_as_user >= 0 && (setgid(static_cast<gid_t>(options.run_as_user)) != 0 ||
+                                         setuid(static_cast<uid_t>(options.run_as_user)) != 0))
+            _exit(126);
         int out = open(output_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         if (out >= 0) {
             dup2(out, 1);

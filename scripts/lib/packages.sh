@@ -1,0 +1,36 @@
+# Installs the Debian packages that are missing; usable by every script here.
+# shellcheck shell=bash
+
+# Packages to build and run the Linux program.
+TESS_BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libxml2-dev fp-utils
+  fonts-noto-cjk xdg-utils)
+# Packages the tests need on top.
+TESS_TEST_PACKAGES=(libgtest-dev libgmock-dev libchm-bin p7zip-full xvfb xauth imagemagick
+  librsvg2-bin procps desktop-file-utils)
+# Packages of the Windows cross build and its tests.
+TESS_WINDOWS_PACKAGES=(mingw-w64 wine64 xvfb xauth)
+
+tess_missing_packages() {
+  local p missing=()
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  echo "${missing[@]}"
+}
+
+tess_install_packages() {
+  local missing
+  missing=$(tess_missing_packages "$@")
+  [ -z "$missing" ] && return 0
+  local sudo=()
+  if [ "$(id -u)" != 0 ]; then
+    if command -v sudo >/dev/null; then sudo=(sudo); else
+      echo "These Debian packages are missing and only root can install them: $missing" >&2
+      return 1
+    fi
+  fi
+  echo "Installing: $missing"
+  "${sudo[@]}" apt-get update -qq
+  # shellcheck disable=SC2086
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends $missing
+}

@@ -1,0 +1,35 @@
+#!/bin/sh
+# Makes a Wine prefix for the Windows tests when it does not exist yet: 64-bit, no Mono or
+# Gecko prompts, and the Japanese user-interface fonts mapped to Noto Sans CJK JP.
+# Usage: wine-prefix.sh PREFIX
+set -eu
+prefix=$1
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver
+[ -f "$prefix/.tessaline-ready" ] && exit 0
+
+mkdir -p "$(dirname "$prefix")"
+exec 9>"$prefix.lock"
+flock 9
+[ -f "$prefix/.tessaline-ready" ] && exit 0
+
+export WINEPREFIX="$prefix" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+"$wine" wineboot -i >/dev/null 2>&1 || true
+"$wineserver" -w
+
+reg=$(mktemp)
+cat <<'REG' | iconv -f UTF-8 -t UTF-16 > "$reg"
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"MS UI Gothic"="Noto Sans CJK JP"
+"ＭＳ Ｐゴシック"="Noto Sans CJK JP"
+"ＭＳ ゴシック"="Noto Sans CJK JP"
+"MS PGothic"="Noto Sans CJK JP"
+"MS Gothic"="Noto Sans CJK JP"
+"Meiryo UI"="Noto Sans CJK JP"
+REG
+"$wine" regedit /S "Z:$(echo "$reg" | tr / '\\')" >/dev/null 2>&1
+"$wineserver" -w
+rm -f "$reg"
+touch "$prefix/.tessaline-ready"

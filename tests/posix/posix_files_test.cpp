@@ -8,6 +8,7 @@
 #include <csignal>
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -30,6 +31,9 @@ struct EntryCase {
     bool exists;
     bool normal;
 };
+
+// Names the case in test listings.
+void PrintTo(const EntryCase& c, std::ostream* os) { *os << c.name; }
 
 class EntryKinds : public ::testing::TestWithParam<EntryCase> {};
 
@@ -171,6 +175,9 @@ struct TakenCase {
     std::function<void(const TempFolder&, const std::string& path)> make;
 };
 
+// Names the case in test listings.
+void PrintTo(const TakenCase& c, std::ostream* os) { *os << c.name; }
+
 class NoClobber : public ::testing::TestWithParam<TakenCase> {};
 
 TEST_P(NoClobber, NeverReplacesWhateverIsThere) {
@@ -249,6 +256,9 @@ struct LinesCase {
     std::string bytes;
     std::vector<std::string> lines;
 };
+
+// Names the case in test listings.
+void PrintTo(const LinesCase& c, std::ostream* os) { *os << c.name; }
 
 class ReadLinesSplit : public ::testing::TestWithParam<LinesCase> {};
 

@@ -40,6 +40,9 @@ struct FolderCase {
     std::string expected;
 };
 
+// Names the case in test listings.
+void PrintTo(const FolderCase& c, std::ostream* os) { *os << c.name; }
+
 class XdgFolders : public ::testing::TestWithParam<FolderCase> {};
 
 TEST_P(XdgFolders, FollowTheVariablesAndIgnoreRelativeOnes) {

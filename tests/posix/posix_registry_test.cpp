@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,9 @@ struct BufferCase {
     std::uint32_t buffer;
     long status;
 };
+
+// Names the case in test listings.
+void PrintTo(const BufferCase& c, std::ostream* os) { *os << c.name; }
 
 class BufferRule : public RegistryFile, public ::testing::WithParamInterface<BufferCase> {};
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,9 @@ struct ValueCase {
     const char* name;
     std::string value;
 };
+
+// Names the case in test listings.
+void PrintTo(const ValueCase& c, std::ostream* os) { *os << c.name; }
 
 class SettingsRoundTrip : public ::testing::TestWithParam<ValueCase> {};
 

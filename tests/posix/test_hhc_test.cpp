@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -112,6 +113,9 @@ struct ModeCase {
     bool created;
     bool new_chm;
 };
+
+// Names the case in test listings.
+void PrintTo(const ModeCase& c, std::ostream* os) { *os << c.mode; }
 
 class TestHhcModes : public TestHhc, public ::testing::WithParamInterface<ModeCase> {};
 

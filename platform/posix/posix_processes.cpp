@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <iterator>
 
 extern char** environ;
 
@@ -70,53 +71,47 @@ private:
 
 PosixProcesses::PosixProcesses(std::string opener) : opener_(std::move(opener)) {}
 
-PosixProcesses::~PosixProcesses() { ReapDetached(); }
+PosixProcesses::~PosixProcesses() { ReapEnded(); }
 
 Result<ProcessId> PosixProcesses::StartHidden(const std::string& program, const std::vector<std::string>& arguments) {
-    ReapDetached();
+    ReapEnded();
     SpawnSetup setup(Session::ours);
-    return setup.Spawn(program, arguments, Lookup::exact_path);
+    Result<ProcessId> started = setup.Spawn(program, arguments, Lookup::exact_path);
+    if (started) children_.insert(*started);
+    return started;
 }
 
 bool PosixProcesses::IsRunning(ProcessId id) {
-    ReapDetached();
-    if (id <= 0) return false;
-    int status = 0;
-    for (;;) {
-        const pid_t done = ::waitpid(static_cast<pid_t>(id), &status, WNOHANG);
-        if (done == 0) return true;
-        if (done < 0 && errno == EINTR) continue;
-        // Ended and reaped now, or no child of ours (reaped before).
-        return false;
-    }
+    ReapEnded();
+    return children_.count(id) != 0;
 }
 
 Status PosixProcesses::OpenDocument(const std::string& path) {
-    ReapDetached();
+    ReapEnded();
     SpawnSetup setup(Session::own);
     Result<ProcessId> started = setup.Spawn(opener_, {path}, Lookup::search_path);
     if (!started) return started.error();
-    detached_.insert(*started);
+    children_.insert(*started);
     return {};
 }
 
 Status PosixProcesses::StartCommandLine(const std::string& command_line) {
-    ReapDetached();
+    ReapEnded();
     SpawnSetup setup(Session::own);
     Result<ProcessId> started = setup.Spawn(command_line, {}, Lookup::search_path);
     if (!started) return started.error();
-    detached_.insert(*started);
+    children_.insert(*started);
     return {};
 }
 
-void PosixProcesses::ReapDetached() {
-    for (auto it = detached_.begin(); it != detached_.end();) {
-        const pid_t done = ::waitpid(static_cast<pid_t>(*it), nullptr, WNOHANG);
-        if (done == 0) {
-            ++it;
-        } else {
-            it = detached_.erase(it);
-        }
+void PosixProcesses::ReapEnded() {
+    for (auto it = children_.begin(); it != children_.end();) {
+        pid_t done = 0;
+        do {
+            done = ::waitpid(static_cast<pid_t>(*it), nullptr, WNOHANG);
+        } while (done < 0 && errno == EINTR);
+        // 0: still running. Otherwise it ended now, or someone else reaped it.
+        it = done == 0 ? std::next(it) : children_.erase(it);
     }
 }
 

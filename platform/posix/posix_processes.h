@@ -25,11 +25,12 @@ public:
     Status StartCommandLine(const std::string& command_line) override;
 
 private:
-    // Detached programs are reaped whenever we pass by, so none lingers as a zombie.
-    void ReapDetached();
+    // Every child that has ended is reaped whenever we pass by, whether or not anyone asks
+    // about it, so none lingers as a zombie.
+    void ReapEnded();
 
     std::string opener_;
-    std::set<ProcessId> detached_;
+    std::set<ProcessId> children_;  // started and not yet reaped
 };
 
 }  // namespace tess

@@ -1,6 +1,7 @@
 #include "platform/posix/posix_program_info.h"
 
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 #include "platform/posix/path_text.h"
@@ -12,8 +13,13 @@ PosixProgramInfo::PosixProgramInfo(std::string cache_home) : cache_home_(std::mo
 std::string PosixProgramInfo::ExecutableFolder() {
     std::error_code error;
     const auto executable = std::filesystem::canonical("/proc/self/exe", error);
+    if (!error) return FolderOf(executable.string());
+    // A program replaced on disk while running still knows where it was started from.
+    std::string link = std::filesystem::read_symlink("/proc/self/exe", error).string();
     if (error) return ".";
-    return FolderOf(executable.string());
+    constexpr std::string_view kDeleted = " (deleted)";
+    if (link.size() > kDeleted.size() && link.ends_with(kDeleted)) link.resize(link.size() - kDeleted.size());
+    return FolderOf(link);
 }
 
 std::string PosixProgramInfo::UserWorkFolder(const std::string& app) {

@@ -84,6 +84,15 @@ TEST_F(Processes, StartedProgramEndsAndIsReapedLeavingNoZombie) {
     EXPECT_EQ(ReadFileBytes(dir_ / "Dummy.chm"), "TESTCHM\n<p>x</p>");
 }
 
+TEST_F(Processes, AChildNobodyAsksAboutIsStillReaped) {
+    const auto started = processes_.StartHidden(TEST_HHC_PATH, {Project()});
+    ASSERT_TRUE(started);
+    EXPECT_TRUE(Eventually([&] {
+        processes_.IsRunning(0);
+        return ProcessGone(*started);
+    }));
+}
+
 TEST_F(Processes, EachArgumentArrivesWhole) {
     ScopedEnv record("TEST_HHC_RECORD", dir_ / "argv.txt");
     const auto started = processes_.StartHidden(TEST_HHC_PATH, {"with blanks \"and quotes\" $HOME *"});

@@ -82,7 +82,7 @@ TEST_F(TestHhc, ReadsJapanesePathsFromTheCodePageProject) {
 
 TEST_F(TestHhc, TheLogIsLockedFromTheMomentItAppears) {
     PosixFiles files;
-    const pid_t pid = StartTestHhc(Project(), {"TEST_HHC_DELAY_MS=150"});
+    const pid_t pid = StartTestHhc(Project(), {"TEST_HHC_DELAY_MS=400"});
     while (!files.Exists(Log())) {
         ASSERT_EQ(::waitpid(pid, nullptr, WNOHANG), 0) << "ended without a log";
     }

@@ -2,9 +2,11 @@
 
 #include <fcntl.h>
 #include <stdio.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <optional>
@@ -68,6 +70,18 @@ std::string FolderName(const std::string& app) {
     return name;
 }
 
+// A settings file kept as a link (dotfiles managed elsewhere) is written where it points,
+// so the link stays a link.
+std::string WritePathFor(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (resolved == nullptr) return path;
+    std::string target = resolved;
+    std::free(resolved);
+    return target;
+}
+
 }  // namespace
 
 PosixSettingsBackend::PosixSettingsBackend(std::string config_home) : config_home_(std::move(config_home)) {}
@@ -85,10 +99,10 @@ std::string PosixSettingsBackend::Get(const std::string& app, const std::string&
 
 Status PosixSettingsBackend::Set(const std::string& app, const std::string& section, const std::string& key,
                                  const std::string& value) {
-    const std::string path = FileFor(app);
     std::error_code error;
-    std::filesystem::create_directories(FolderOf(path), error);
-    if (error) return Error{"Cannot create the settings folder " + FolderOf(path) + ": " + error.message()};
+    std::filesystem::create_directories(FolderOf(FileFor(app)), error);
+    if (error) return Error{"Cannot create the settings folder " + FolderOf(FileFor(app)) + ": " + error.message()};
+    const std::string path = WritePathFor(FileFor(app));
 
     Loaded loaded = Load(path);
     if (loaded.state == FileState::damaged) {

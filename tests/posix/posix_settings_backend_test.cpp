@@ -98,6 +98,19 @@ TEST(PosixSettingsBackend, WritesOneReadableFilePerApplication) {
     EXPECT_EQ(NamesIn(config / "Quillvane"), std::vector<std::string>{"settings.ini"});
 }
 
+TEST(PosixSettingsBackend, ASettingsFileKeptAsALinkStaysALink) {
+    TempFolder config;
+    std::filesystem::create_directories(config / "Quillvane");
+    std::filesystem::create_directories(config / "dotfiles");
+    WriteFileBytes(config / "dotfiles/settings.ini", "[info]\nMessage=OFF\n");
+    std::filesystem::create_symlink(config / "dotfiles/settings.ini", config / "Quillvane/settings.ini");
+    PosixSettingsBackend settings(config.path());
+    ASSERT_TRUE(settings.Set("Quillvane", "info", "EndOption", "close"));
+    EXPECT_TRUE(std::filesystem::is_symlink(config / "Quillvane/settings.ini"));
+    EXPECT_EQ(settings.Get("Quillvane", "info", "Message"), "OFF");
+    EXPECT_NE(ReadFileBytes(config / "dotfiles/settings.ini").find("EndOption=close"), std::string::npos);
+}
+
 TEST(PosixSettingsBackend, KeysAndSectionsMatchWithoutRegardToCase) {
     TempFolder config;
     PosixSettingsBackend settings(config.path());

@@ -137,7 +137,8 @@ INSTANTIATE_TEST_SUITE_P(Posix, TestHhcModes,
                          ::testing::Values(ModeCase{"ok", 0, true, true, true}, ModeCase{"fail", 1, true, false, false},
                                            ModeCase{"crash", -1, true, false, false},
                                            ModeCase{"nolog", 3, false, false, false},
-                                           ModeCase{"nocreated", 0, true, false, true}),
+                                           ModeCase{"nocreated", 0, true, false, true},
+                                           ModeCase{"unknown", 1, true, false, false}),
                          [](const auto& info) { return std::string(info.param.mode); });
 
 TEST_F(TestHhc, AMissingPageFailsWithAReasonInTheLog) {

@@ -147,7 +147,9 @@ int main(int argc, char** argv) {
 
     const int log = OpenLockedLog(Cp932ToUtf8(project.log));
     if (log < 0) return 4;
-    Put(log, "Microsoft HTML Help Compiler (test stand-in)\r\n\r\n");
+    Put(log, "Test help compiler\r\n\r\n");
+    if (mode != "ok" && mode != "fail" && mode != "crash" && mode != "hang" && mode != "nocreated")
+        return Fail(log, "unknown TEST_HHC_MODE \"" + mode + "\".");
     SleepMs(std::atol(Env("TEST_HHC_DELAY_MS", "0").c_str()));
 
     if (mode == "hang")

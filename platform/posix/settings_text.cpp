@@ -84,6 +84,13 @@ std::optional<std::string> Unescape(std::string_view text) {
     return out;
 }
 
+// Blanks we write are always escaped, so raw ones come from a hand edit ("Message = OFF").
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
+}
+
 SettingsSection* FindSection(SettingsDocument& document, std::string_view name) {
     for (auto& section : document)
         if (EqualsIgnoringAsciiCase(section.name, name)) return &section;
@@ -103,11 +110,12 @@ std::optional<SettingsDocument> ParseSettingsText(std::string_view text) {
         start = end + 1;
         // A file saved by an editor with CR LF line ends still reads.
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        line = TrimBlanks(line);
         if (line.empty() || line.front() == ';' || line.front() == '#') continue;
 
         if (line.front() == '[') {
             if (line.back() != ']' || line.size() < 2) return std::nullopt;
-            auto name = Unescape(line.substr(1, line.size() - 2));
+            auto name = Unescape(TrimBlanks(line.substr(1, line.size() - 2)));
             if (!name) return std::nullopt;
             current = FindSection(document, *name);
             if (!current) current = &document.emplace_back(SettingsSection{std::move(*name), {}});
@@ -115,8 +123,8 @@ std::optional<SettingsDocument> ParseSettingsText(std::string_view text) {
         }
         const auto equals = line.find('=');
         if (current == nullptr || equals == std::string_view::npos) return std::nullopt;
-        auto key = Unescape(line.substr(0, equals));
-        auto value = Unescape(line.substr(equals + 1));
+        auto key = Unescape(TrimBlanks(line.substr(0, equals)));
+        auto value = Unescape(TrimBlanks(line.substr(equals + 1)));
         if (!key || !value) return std::nullopt;
         AssignSetting(document, current->name, *key, std::move(*value));
     }

@@ -130,9 +130,10 @@ TEST(PosixSettingsBackend, EachReadSeesTheFileAsItIsNow) {
 TEST(PosixSettingsBackend, AcceptsAHandEditedFileWithCrLfAndComments) {
     TempFolder config;
     std::filesystem::create_directories(config / "Quillvane");
-    WriteFileBytes(config / "Quillvane/settings.ini", "# mine\r\n\r\n[info]\r\n; note\r\nStartSplash=OFF\r\n");
+    WriteFileBytes(config / "Quillvane/settings.ini", "# mine\r\n\r\n [ info ]\r\n; note\r\nStartSplash = OFF \r\n\tMessage=\\x20ON\r\n");
     PosixSettingsBackend settings(config.path());
     EXPECT_EQ(settings.Get("Quillvane", "info", "StartSplash"), "OFF");
+    EXPECT_EQ(settings.Get("Quillvane", "info", "Message"), " ON");
 }
 
 class CorruptFile : public ::testing::TestWithParam<const char*> {};

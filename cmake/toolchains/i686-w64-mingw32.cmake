@@ -1,0 +1,20 @@
+# Cross build for Windows (i686) with Debian's mingw-w64 (POSIX thread model, so the
+# standard library's threads work). The runtime is linked statically: nothing to ship beside the .exe.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+
+set(TESS_MINGW_TRIPLE i686-w64-mingw32)
+set(CMAKE_C_COMPILER ${TESS_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${TESS_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${TESS_MINGW_TRIPLE}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${TESS_MINGW_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Windows 7 API level; Unicode Win32 calls throughout.
+set(CMAKE_C_FLAGS_INIT "-D_WIN32_WINNT=0x0601 -DWINVER=0x0601 -DUNICODE -D_UNICODE")
+set(CMAKE_CXX_FLAGS_INIT "-D_WIN32_WINNT=0x0601 -DWINVER=0x0601 -DUNICODE -D_UNICODE")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")

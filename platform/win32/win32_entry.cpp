@@ -1,0 +1,68 @@
+// Program entry on Windows: the services of this folder, handed to the shared code.
+#include <windows.h>
+#include <ole2.h>
+
+#include <iostream>
+
+#include "platform/console/console_window_system.h"
+#include "platform/entry.h"
+#include "platform/win32/win32_clock.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_processes.h"
+#include "platform/win32/win32_program_info.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_settings_backend.h"
+#include "platform/win32/win32_single_instance.h"
+#include "platform/win32/win32_text_codec.h"
+#include "platform/win32/win32_window_system.h"
+
+namespace tess {
+namespace {
+
+// Everything but the window system, alive for the whole program.
+struct Services {
+    win32::Win32Files files;
+    win32::Win32Registry registry;
+    win32::Win32SettingsBackend settings;
+    win32::Win32Processes processes;
+    win32::Win32SingleInstance instance;
+    win32::Win32Clock clock;
+    win32::Win32TextCodec codec;
+    win32::Win32ProgramInfo program{files};
+
+    Platform With(WindowSystem& windows) {
+        return Platform{files, registry, settings, processes, instance, clock, codec, program, windows};
+    }
+};
+
+}  // namespace
+
+int RunDesktop(int, char**, const ProgramBody& body) {
+    // Drops arrive through OLE, which wants a single-threaded apartment on the window thread.
+    HRESULT ole = OleInitialize(nullptr);
+    int code = 0;
+    {
+        Services services;
+        win32::Win32WindowSystem windows;
+        Platform platform = services.With(windows);
+        code = body(platform);
+    }
+    if (SUCCEEDED(ole)) OleUninitialize();
+    return code;
+}
+
+int RunConsole(int, char**, const ProgramBody& body) {
+    SetConsoleOutputCP(CP_UTF8);
+    HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    int code = 0;
+    {
+        Services services;
+        ConsoleWindowSystem windows(std::cerr);
+        Platform platform = services.With(windows);
+        code = body(platform);
+    }
+    if (SUCCEEDED(com)) CoUninitialize();
+    return code;
+}
+
+}  // namespace tess

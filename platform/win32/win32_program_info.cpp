@@ -1,0 +1,52 @@
+#include "platform/win32/win32_program_info.h"
+
+#include <windows.h>
+
+#include "platform/win32/wide_text.h"
+
+namespace tess::win32 {
+namespace {
+
+std::wstring ModulePath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0) return {};
+        if (n < path.size()) {
+            path.resize(n);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+std::wstring Environment(const wchar_t* name) {
+    DWORD n = GetEnvironmentVariableW(name, nullptr, 0);
+    if (n == 0) return {};
+    std::wstring value(n, L'\0');
+    n = GetEnvironmentVariableW(name, value.data(), n);
+    value.resize(n);
+    return value;
+}
+
+}  // namespace
+
+std::string Win32ProgramInfo::ExecutableFolder() {
+    std::wstring path = ModulePath();
+    size_t slash = path.find_last_of(L"\\/");
+    if (slash == std::wstring::npos) return {};
+    bool root = slash == 2 && path[1] == L':';
+    return Narrow(path.substr(0, root ? slash + 1 : slash));
+}
+
+std::string Win32ProgramInfo::UserWorkFolder(const std::string& app) {
+    std::wstring base = Environment(L"LOCALAPPDATA");
+    if (base.empty()) base = Environment(L"APPDATA");
+    if (base.empty()) base = Environment(L"TEMP");
+    if (!base.empty() && base.back() != L'\\') base += L'\\';
+    std::string folder = Narrow(base) + app + "\\";
+    files_.MakeFolders(folder);
+    return folder;
+}
+
+}  // namespace tess::win32

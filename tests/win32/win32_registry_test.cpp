@@ -1,0 +1,107 @@
+// Registry reads through the ANSI functions, against values the test puts in the registry.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "platform/win32/win32_registry.h"
+
+namespace tess::testing {
+namespace {
+
+constexpr const char* kWorkshopKey = "Software\\Microsoft\\HTML Help Workshop";
+
+class Win32RegistryTest : public ::testing::Test {
+protected:
+    win32::Win32Registry registry;
+    std::string key_path = "Software\\Tessaline Tests\\" + std::to_string(GetCurrentProcessId());
+
+    void Put(HKEY root, const std::string& path, const std::string& name, DWORD type, const void* data,
+             DWORD size) {
+        HKEY h = nullptr;
+        ASSERT_EQ(RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h, nullptr),
+                  ERROR_SUCCESS);
+        ASSERT_EQ(RegSetValueExA(h, name.c_str(), 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS);
+        RegCloseKey(h);
+    }
+    void PutString(HKEY root, const std::string& path, const std::string& name, const std::string& value) {
+        Put(root, path, name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
+    }
+    void TearDown() override {
+        RegDeleteTreeA(HKEY_CURRENT_USER, key_path.c_str());
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, key_path.c_str());
+    }
+};
+
+TEST_F(Win32RegistryTest, TheWorkshopFolderIsReadFromTheCurrentUser) {
+    HKEY saved = nullptr;
+    bool existed = RegOpenKeyExA(HKEY_CURRENT_USER, kWorkshopKey, 0, KEY_READ, &saved) == ERROR_SUCCESS;
+    if (saved) RegCloseKey(saved);
+    const std::string folder = "C:\\Program Files (x86)\\HTML Help Workshop";
+    PutString(HKEY_CURRENT_USER, kWorkshopKey, "InstallDir", folder);
+
+    RegKey key = 0;
+    ASSERT_EQ(registry.OpenKey(RegRoot::current_user, kWorkshopKey, kKeyQueryValue, &key), kRegSuccess);
+    unsigned char buffer[250] = {};
+    std::uint32_t size = sizeof buffer;
+    EXPECT_EQ(registry.QueryValue(key, "InstallDir", nullptr, buffer, &size), kRegSuccess);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer)), folder);
+    EXPECT_EQ(size, folder.size() + 1);
+    registry.CloseKey(key);
+    if (!existed) RegDeleteTreeA(HKEY_CURRENT_USER, kWorkshopKey);
+}
+
+TEST_F(Win32RegistryTest, AValueLongerThanTheBufferReportsMoreData) {
+    std::string exact(249, 'a');  // 250 bytes with its terminator: fits
+    std::string over(250, 'b');   // 251 bytes: does not
+    PutString(HKEY_CURRENT_USER, key_path, "exact", exact);
+    PutString(HKEY_CURRENT_USER, key_path, "over", over);
+    RegKey key = 0;
+    ASSERT_EQ(registry.OpenKey(RegRoot::current_user, key_path, kKeyQueryValue, &key), kRegSuccess);
+    unsigned char buffer[250] = {};
+    std::uint32_t size = sizeof buffer;
+    EXPECT_EQ(registry.QueryValue(key, "exact", nullptr, buffer, &size), kRegSuccess);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer)), exact);
+    size = sizeof buffer;
+    EXPECT_EQ(registry.QueryValue(key, "over", nullptr, buffer, &size), kRegMoreData);
+    registry.CloseKey(key);
+}
+
+TEST_F(Win32RegistryTest, MissingKeysAndValuesAreNotFound) {
+    RegKey key = 0;
+    EXPECT_EQ(registry.OpenKey(RegRoot::current_user, key_path + "\\missing", kKeyQueryValue, &key),
+              kRegFileNotFound);
+    EXPECT_EQ(key, 0u);
+    PutString(HKEY_CURRENT_USER, key_path, "present", "x");
+    ASSERT_EQ(registry.OpenKey(RegRoot::current_user, key_path, kKeyQueryValue, &key), kRegSuccess);
+    unsigned char buffer[16] = {};
+    std::uint32_t size = sizeof buffer;
+    EXPECT_EQ(registry.QueryValue(key, "absent", nullptr, buffer, &size), kRegFileNotFound);
+    registry.CloseKey(key);
+}
+
+TEST_F(Win32RegistryTest, MachineWideValuesComeWithTheirTypes) {
+    DWORD number = 0x1234;
+    PutString(HKEY_LOCAL_MACHINE, key_path, "PATH", "C:\\Windows\\msinfo32.exe");
+    Put(HKEY_LOCAL_MACHINE, key_path, "Number", REG_DWORD, &number, sizeof number);
+    RegKey key = 0;
+    ASSERT_EQ(registry.OpenKey(RegRoot::local_machine, key_path, kKeyReadWrite, &key), kRegSuccess);
+    unsigned char buffer[1024] = {};
+    std::uint32_t size = sizeof buffer;
+    std::uint32_t type = 0;
+    EXPECT_EQ(registry.QueryValue(key, "PATH", &type, buffer, &size), kRegSuccess);
+    EXPECT_EQ(type, kRegSz);
+    EXPECT_EQ(size, std::strlen("C:\\Windows\\msinfo32.exe") + 1);
+    size = sizeof buffer;
+    EXPECT_EQ(registry.QueryValue(key, "Number", &type, buffer, &size), kRegSuccess);
+    EXPECT_EQ(type, kRegDword);
+    ASSERT_EQ(size, 4u);
+    std::uint32_t read = 0;
+    std::memcpy(&read, buffer, 4);
+    EXPECT_EQ(read, 0x1234u);
+    registry.CloseKey(key);
+}
+
+}  // namespace
+}  // namespace tess::testing

@@ -152,6 +152,12 @@ TEST_F(Compile, LogIsCodePage932WithCrLf) {
     EXPECT_EQ(raw.substr(raw.size() - 2), "\r\n");
 }
 
+TEST_F(Compile, TakesAQuotedProjectPath) {
+    page = tree.Write("ページ 集/p.html", "<p>x</p>");
+    ASSERT_EQ(RunHhc("\"" + ProjectFor(page) + "\"", options).code, 0) << ReadLog(Log());
+    EXPECT_NE(ReadLog(Log()).find("Created"), std::string::npos);
+}
+
 TEST_F(Compile, WithoutAnArgumentOrLogNameNothingIsMade) {
     EXPECT_EQ(WaitProcess(StartProcess({HHC_PATH}, options)).code, 2);
     std::string project = tree.Write("プログラム フォルダ/Dummy.hhp", "[Options]\r\nCompiled file=" + Chm() + "\r\n");

@@ -12,6 +12,7 @@
 #include "tools/hhc/css_refs.h"
 #include "tools/hhc/html_refs.h"
 #include "tools/hhc/local_ref.h"
+#include "tools/hhc/utf8_path.h"
 
 namespace hhc {
 namespace fs = std::filesystem;
@@ -56,7 +57,7 @@ bool InsideTree(const fs::path& real_root, const fs::path& file) {
 }  // namespace
 
 tess::Result<Collection> CollectFiles(const std::string& page_path, size_t max_files) {
-    fs::path page(page_path);
+    fs::path page = PathOf(page_path);
     std::error_code ec;
     if (!fs::is_regular_file(page, ec)) {
         if (fs::exists(page, ec)) return tess::Error{"The page " + page_path + " is not a file."};
@@ -69,10 +70,10 @@ tess::Result<Collection> CollectFiles(const std::string& page_path, size_t max_f
     }
 
     Collection c;
-    c.root = page.parent_path().string();
+    c.root = TextOf(page.parent_path());
     fs::path real_root = fs::canonical(page.parent_path(), ec);
     if (ec) return tess::Error{"The folder of the page " + page_path + " cannot be read: " + ec.message() + "."};
-    std::string page_name = page.filename().string();
+    std::string page_name = TextOf(page.filename());
 
     std::set<std::string> seen{page_name};
     std::deque<std::pair<std::string, Kind>> queue;
@@ -84,7 +85,7 @@ tess::Result<Collection> CollectFiles(const std::string& page_path, size_t max_f
         Kind kind = KindOf(*target);
         if (pages_only && kind != Kind::page) return;
         seen.insert(*target);
-        fs::path file = fs::path(c.root) / fs::path(*target);
+        fs::path file = PathOf(c.root) / PathOf(*target);
         std::error_code fec;
         if (!fs::is_regular_file(file, fec) || !InsideTree(real_root, file)) {
             c.missing.push_back(*target);
@@ -106,7 +107,7 @@ tess::Result<Collection> CollectFiles(const std::string& page_path, size_t max_f
         auto [rel, kind] = queue.front();
         queue.pop_front();
         std::string text;
-        if (!ReadAll(fs::path(c.root) / fs::path(rel), text)) continue;
+        if (!ReadAll(PathOf(c.root) / PathOf(rel), text)) continue;
         if (kind == Kind::page) {
             scan_page(rel, text);
         } else {

@@ -15,6 +15,7 @@
 #include "tools/hhc/held_log.h"
 #include "tools/hhc/project.h"
 #include "tools/hhc/scratch.h"
+#include "tools/hhc/utf8_path.h"
 
 namespace hhc {
 namespace fs = std::filesystem;
@@ -24,7 +25,7 @@ constexpr int kDefaultTimeoutMs = 10 * 60 * 1000;
 constexpr size_t kMaxWarnings = 20;
 
 std::optional<std::string> ReadWhole(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(PathOf(path), std::ios::binary);
     if (!in) return std::nullopt;
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) return std::nullopt;
@@ -38,8 +39,8 @@ std::string EnvOr(const char* name, const std::string& fallback) {
 
 // Paths in the project are absolute; a relative one is taken from the project's folder.
 std::string Resolve(const std::string& project_path, const std::string& path) {
-    if (fs::path(path).is_absolute()) return path;
-    return (fs::path(project_path).parent_path() / path).string();
+    if (PathOf(path).is_absolute()) return path;
+    return TextOf(PathOf(project_path).parent_path() / PathOf(path));
 }
 
 std::string WithThousands(std::uint64_t n) {
@@ -143,7 +144,7 @@ private:
         job.files = collection->files;
         std::string project_name = UnusedName(*collection);
         {
-            std::ofstream out(work + "/" + project_name, std::ios::binary);
+            std::ofstream out(PathOf(work + "/" + project_name), std::ios::binary);
             out << EngineProjectText(job);
             out.close();
             if (!out) return tess::Error{"The work folder " + private_folder_ + " cannot be written."};
@@ -169,7 +170,7 @@ private:
     }
 
     tess::Status Judge(const EngineOutcome& outcome, const EngineCommand& command) {
-        std::string name = fs::path(command.program).filename().string();
+        std::string name = TextOf(PathOf(command.program).filename());
         if (outcome.interrupted) return tess::Error{"The compilation was stopped."};
         if (outcome.timed_out)
             return tess::Error{"The help compiler engine " + name + " took longer than " +
@@ -217,6 +218,14 @@ private:
 };
 
 }  // namespace
+
+std::string ProjectArgument(const std::string& argument) {
+    std::error_code ec;
+    if (argument.size() >= 2 && argument.front() == '"' && argument.back() == '"' &&
+        !fs::exists(PathOf(argument), ec))
+        return argument.substr(1, argument.size() - 2);
+    return argument;
+}
 
 int CompileProject(const std::string& project_path) {
     auto bytes = ReadWhole(project_path);

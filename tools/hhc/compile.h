@@ -12,4 +12,8 @@ constexpr int kNoLog = 2;        // no log could be named or made; the reason we
 
 int CompileProject(const std::string& project_path);
 
+// A path in double quotes, as a Windows command line gives it, is taken without them
+// unless a file has the quoted name.
+std::string ProjectArgument(const std::string& argument);
+
 }  // namespace hhc

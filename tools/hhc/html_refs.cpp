@@ -128,11 +128,15 @@ void Walk(const xmlNode* node, HtmlRefs& refs) {
     }
 }
 
+void Silent(void*, const char*, ...) {}
+
 }  // namespace
 
 HtmlRefs ScanHtml(std::string_view bytes) {
     HtmlRefs refs;
     if (bytes.empty()) return refs;
+    // A broken page is read as far as it goes; libxml2 would otherwise say so on stderr.
+    xmlSetGenericErrorFunc(nullptr, Silent);
     htmlDocPtr doc = htmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr, EncodingHint(bytes),
                                     HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING |
                                         HTML_PARSE_NONET);

@@ -11,5 +11,5 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: hhc <project file>\n");
         return hhc::kNoLog;
     }
-    return hhc::CompileProject(argv[1]);
+    return hhc::CompileProject(hhc::ProjectArgument(argv[1]));
 }

@@ -1,6 +1,7 @@
 #include "platform/qt/control_factory.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include "platform/qt/form_window.h"
 #include "platform/qt/line_widget.h"
 #include "platform/qt/pictures.h"
+#include "platform/qt/title_fit.h"
 
 namespace tess::qt {
 namespace {
@@ -170,7 +172,9 @@ void BuildControls(FormWindow& window, const FormSpec& form, InputGate& gate, co
         ApplyLook(widget, *spec, form_font, fills_back);
         if (spec->kind != ControlKind::line) widget->setGeometry(ToPixels(spec->place, scale));
         if (!spec->visible) widget->hide();
-        window.AddControl(spec->name, FormControl{widget, spec->kind, QString::fromStdString(spec->caption)});
+        window.AddControl(spec->name, FormControl{widget, spec->kind, QString::fromStdString(spec->caption),
+                                                  ControlFont(form_font, *spec)});
+        if (auto* frame = qobject_cast<QGroupBox*>(widget)) FitTitle(*frame, ControlFont(form_font, *spec));
     }
     for (const auto& c : form.controls) {
         if (c.kind == ControlKind::line) window.Control(c.name)->widget->lower();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QFont>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -21,6 +22,7 @@ struct FormControl {
     QWidget* widget = nullptr;
     ControlKind kind = ControlKind::label;
     QString caption;  // as the table or the code last gave it, "&&" included
+    QFont font;       // as the table asks for it
 };
 
 class FormWindow : public QWidget {

@@ -18,6 +18,7 @@
 #include "platform/qt/message_box.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/round_region.h"
+#include "platform/qt/title_fit.h"
 #include "platform/qt/twips.h"
 
 namespace tess::qt {
@@ -166,7 +167,12 @@ void QtWindowSystem::SetCaption(WindowId id, const std::string& name, const std:
     QSignalBlocker quiet(control->widget);
     switch (control->kind) {
         case ControlKind::label: ShowLabelCaption(*window, name); break;
-        case ControlKind::frame: static_cast<QGroupBox*>(control->widget)->setTitle(control->caption); break;
+        case ControlKind::frame: {
+            auto* frame = static_cast<QGroupBox*>(control->widget);
+            frame->setTitle(control->caption);
+            FitTitle(*frame, control->font);
+            break;
+        }
         case ControlKind::check_box: static_cast<QCheckBox*>(control->widget)->setText(control->caption); break;
         case ControlKind::button: static_cast<QPushButton*>(control->widget)->setText(control->caption); break;
         case ControlKind::text_box: static_cast<QLineEdit*>(control->widget)->setText(control->caption); break;

@@ -165,6 +165,17 @@ TEST_F(QtWindowTest, FontsAndColoursFollowTheTable) {
     EXPECT_DOUBLE_EQ(Control("Check1")->font().pointSizeF(), 9.0);
 }
 
+TEST_F(QtWindowTest, AFrameTitleFitsItsFrameWithoutTouchingItsControls) {
+    auto* frame = static_cast<QGroupBox*>(Control("Frame1"));
+    const QFontMetrics metrics(frame->font());
+    EXPECT_LE(metrics.horizontalAdvance(QStringLiteral("ここへHtmlファイルをドラッグ&ドロップしてください")),
+              frame->width());
+    EXPECT_GE(frame->font().pointSizeF(), 7.5);
+    ws.SetCaption(id, "Frame1", "短い");
+    EXPECT_DOUBLE_EQ(frame->font().pointSizeF(), 9.0);
+    EXPECT_DOUBLE_EQ(Control("Check1")->font().pointSizeF(), 9.0);
+}
+
 TEST_F(QtWindowTest, CheckedIsSetAndReadWithoutEvents) {
     EXPECT_TRUE(ws.Checked(id, "Check2"));  // design state
     EXPECT_FALSE(ws.Checked(id, "Check1"));

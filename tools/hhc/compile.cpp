@@ -183,9 +183,11 @@ private:
         if (outcome.exit_code != 0)
             return tess::Error{"The help compiler engine " + name + " failed with exit status " +
                                std::to_string(outcome.exit_code) + "."};
-        auto chm = ReadWhole(private_folder_ + "/out.chm");
-        if (!chm || chm->empty()) return tess::Error{"The help compiler engine " + name + " wrote no compiled file."};
-        if (chm->compare(0, 4, "ITSF") != 0)
+        std::ifstream chm(PathOf(private_folder_ + "/out.chm"), std::ios::binary);
+        char magic[4] = {};
+        if (!chm.read(magic, 1)) return tess::Error{"The help compiler engine " + name + " wrote no compiled file."};
+        chm.read(magic + 1, 3);
+        if (std::string_view(magic, 4) != "ITSF")
             return tess::Error{"The help compiler engine " + name + " wrote something that is not a compiled help file."};
         return {};
     }

@@ -17,6 +17,9 @@
 #include "tools/hhc/scratch.h"
 #include "tools/hhc/utf8_path.h"
 
+// Settings from the environment, for tests and odd installs: TESSALINE_CHMCMD names the
+// engine (default: chmcmd from PATH), TESSALINE_HHC_TIMEOUT_MS bounds its run, TMPDIR
+// holds the private work folder.
 namespace hhc {
 namespace fs = std::filesystem;
 namespace {
@@ -123,33 +126,50 @@ private:
         Warn(*collection);
         if (StopRequested()) return tess::Error{"The compilation was stopped."};
 
+        auto command = PrepareWorkFolder(project, *collection);
+        if (!command) return command.error();
+        if (StopRequested()) return tess::Error{"The compilation was stopped."};
+
+        auto outcome = RunEngine(*command);
+        if (!outcome) return outcome.error();
+        auto judged = Judge(*outcome, *command);
+        if (!judged) return judged;
+
+        auto size = PlaceFile(private_folder_ + "/out.chm", compiled);
+        if (!size) return size.error();
+        auto written = log_.WriteLine(ToLogText("Created " + compiled + ", " + WithThousands(*size) + " bytes"));
+        if (!written) return written;
+        log_.Release();
+        return {};
+    }
+
+    // The engine takes only files under its working folder, by relative names: the page's
+    // files are copied there in their own layout, with the engine's project beside them.
+    tess::Result<EngineCommand> PrepareWorkFolder(const Project& project, const Collection& collection) {
         auto folder = MakePrivateFolder();
         if (!folder) return folder.error();
         private_folder_ = *folder;
         std::string work = private_folder_ + "/page";
-        for (const auto& rel : collection->files) {
-            auto copied = CopyInto(collection->root + "/" + rel, work + "/" + rel);
+        for (const auto& rel : collection.files) {
+            auto copied = CopyInto(collection.root + "/" + rel, work + "/" + rel);
             if (!copied) return copied.error();
         }
 
         EngineJob job;
         job.output = "../out.chm";
-        job.default_topic = collection->files.front();
+        job.default_topic = collection.files.front();
         job.title_ansi = project.title;
         if (job.title_ansi.empty()) {
-            auto title = Codec().ToAnsi(collection->title);
+            auto title = Codec().ToAnsi(collection.title);
             if (title) job.title_ansi = *title;
         }
         job.language = project.language;
-        job.files = collection->files;
-        std::string project_name = UnusedName(*collection);
-        {
-            std::ofstream out(PathOf(work + "/" + project_name), std::ios::binary);
-            out << EngineProjectText(job);
-            out.close();
-            if (!out) return tess::Error{"The work folder " + private_folder_ + " cannot be written."};
-        }
-        if (StopRequested()) return tess::Error{"The compilation was stopped."};
+        job.files = collection.files;
+        std::string project_name = UnusedName(collection);
+        std::ofstream out(PathOf(work + "/" + project_name), std::ios::binary);
+        out << EngineProjectText(job);
+        out.close();
+        if (!out) return tess::Error{"The work folder " + private_folder_ + " cannot be written."};
 
         EngineCommand command;
         command.program = EnvOr("TESSALINE_CHMCMD", "chmcmd");
@@ -157,16 +177,7 @@ private:
         command.folder = work;
         command.output_file = private_folder_ + "/engine.txt";
         command.timeout_ms = std::atoi(EnvOr("TESSALINE_HHC_TIMEOUT_MS", std::to_string(kDefaultTimeoutMs)).c_str());
-        auto outcome = RunEngine(command);
-        if (!outcome) return outcome.error();
-        auto judged = Judge(*outcome, command);
-        if (!judged) return judged;
-
-        auto size = PlaceFile(private_folder_ + "/out.chm", compiled);
-        if (!size) return size.error();
-        log_.WriteLine(ToLogText("Created " + compiled + ", " + WithThousands(*size) + " bytes"));
-        log_.Release();
-        return {};
+        return command;
     }
 
     tess::Status Judge(const EngineOutcome& outcome, const EngineCommand& command) {
@@ -174,7 +185,9 @@ private:
         if (outcome.interrupted) return tess::Error{"The compilation was stopped."};
         if (outcome.timed_out)
             return tess::Error{"The help compiler engine " + name + " took longer than " +
-                               std::to_string(command.timeout_ms / 1000) + " s and was stopped."};
+                               (command.timeout_ms % 1000 ? std::to_string(command.timeout_ms) + " ms"
+                                                          : std::to_string(command.timeout_ms / 1000) + " s") +
+                               " and was stopped."};
         if (outcome.signal != 0)
             return tess::Error{"The help compiler engine " + name + " crashed (" + SignalName(outcome.signal) + ")."};
         std::string output = ReadWhole(command.output_file).value_or("");

@@ -5,9 +5,10 @@
 #   scripts/screenshot-lib.sh OUT.png [SECONDS] -- PROGRAM [ARGS...]
 #       starts PROGRAM on a fresh 1024x768 screen, waits SECONDS (default 2), saves the whole
 #       screen to OUT.png with imagemagick's import, then ends PROGRAM.
-#   scripts/screenshot-lib.sh --sample OUT.png [BUILD_DIR]
-#       the sample form of the window tests (every kind of control), from BUILD_DIR
-#       (default build-qt): that program saves just its window itself.
+#   scripts/screenshot-lib.sh --form NAME OUT.png [BUILD_DIR]
+#       one form table alone: "sample" (every kind of control, from the window tests) or one of
+#       Form1, frmstart, Dialog, diaEnd, frmAbout; from BUILD_DIR (default build-qt). That
+#       program saves just its window itself.
 #
 # Needs xvfb, xauth and imagemagick (Debian packages). There is no window manager on the
 # private screen, so windows have no title bar; the client area and its shape are what shows.
@@ -36,24 +37,25 @@ screenshot_command() {
     ' screenshot "$out" "$wait_s" "$@"
 }
 
-screenshot_sample_form() {
-    out=$1
-    build=${2:-build-qt}
+screenshot_form() {
+    form=$1
+    out=$2
+    build=${3:-build-qt}
     case $out in /*) ;; *) out="$(pwd)/$out" ;; esac
-    xvfb-run -a -s "-screen 0 1024x768x24" "$build/tess_qt_form_demo" --save "$out"
+    xvfb-run -a -s "-screen 0 1024x768x24" "$build/tess_qt_form_demo" --form "$form" --save "$out"
 }
 
 # Run directly rather than sourced.
 case ${0##*/} in
     screenshot-lib.sh)
         set -eu
-        if [ "${1:-}" = "--sample" ]; then
+        if [ "${1:-}" = "--form" ]; then
             shift
-            screenshot_sample_form "$@"
+            screenshot_form "$@"
         elif [ "$#" -ge 2 ]; then
             screenshot_command "$@"
         else
-            sed -n '2,16p' "$0" | sed 's/^# \{0,1\}//'
+            sed -n '2,17p' "$0" | sed 's/^# \{0,1\}//'
             exit 2
         fi
         ;;

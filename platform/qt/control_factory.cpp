@@ -1,7 +1,6 @@
 #include "platform/qt/control_factory.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,6 +9,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/qt/caption_fit.h"
 #include "platform/qt/caption_text.h"
 #include "platform/qt/colors.h"
 #include "platform/qt/drop_frame.h"
@@ -17,7 +17,7 @@
 #include "platform/qt/form_window.h"
 #include "platform/qt/line_widget.h"
 #include "platform/qt/pictures.h"
-#include "platform/qt/title_fit.h"
+#include "platform/qt/table_label.h"
 
 namespace tess::qt {
 namespace {
@@ -48,7 +48,7 @@ void ApplyLook(QWidget* widget, const ControlSpec& spec, const QFont& form_font,
 }
 
 QWidget* MakeLabel(QWidget* parent, const ControlSpec& spec) {
-    auto* label = new QLabel(parent);
+    auto* label = new TableLabel(parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(!spec.auto_size);
@@ -174,7 +174,7 @@ void BuildControls(FormWindow& window, const FormSpec& form, InputGate& gate, co
         if (!spec->visible) widget->hide();
         window.AddControl(spec->name, FormControl{widget, spec->kind, QString::fromStdString(spec->caption),
                                                   ControlFont(form_font, *spec)});
-        if (auto* frame = qobject_cast<QGroupBox*>(widget)) FitTitle(*frame, ControlFont(form_font, *spec));
+        FitCaption(*widget, spec->kind, ControlFont(form_font, *spec));
     }
     for (const auto& c : form.controls) {
         if (c.kind == ControlKind::line) window.Control(c.name)->widget->lower();
@@ -199,7 +199,12 @@ void ShowLabelCaption(FormWindow& window, const std::string& name) {
         label->setBuddy(nullptr);
         label->setText(ShownText(control->caption));
     }
-    if (!label->wordWrap()) label->adjustSize();
+    if (!label->wordWrap()) {
+        // Sized to its text, as far as the room to the right of it allows.
+        const int room = label->parentWidget()->width() - label->x();
+        label->setFont(FitWidth(control->font, ShownText(control->caption), room));
+        label->adjustSize();
+    }
 }
 
 }  // namespace tess::qt

@@ -18,7 +18,7 @@
 #include "platform/qt/message_box.h"
 #include "platform/qt/pictures.h"
 #include "platform/qt/round_region.h"
-#include "platform/qt/title_fit.h"
+#include "platform/qt/caption_fit.h"
 #include "platform/qt/twips.h"
 
 namespace tess::qt {
@@ -64,13 +64,13 @@ WindowId QtWindowSystem::Create(const FormSpec& form, FormEvents& events) {
         window->setAutoFillBackground(true);
     }
     const TwipsScale scale = ScaleOf(nullptr);
-    BuildControls(*window, form, gate_, scale);
-
+    // Sized before its controls are built: captions fit themselves to the room they have.
     const QSize client(ToPixels(form.client_width, scale.x), ToPixels(form.client_height, scale.y));
     if (form.border == BorderStyle::fixed_dialog)
         window->setFixedSize(client);
     else
         window->resize(client);
+    BuildControls(*window, form, gate_, scale);
     if (form.client_origin)
         window->setGeometry(QRect(QPoint(ToPixels(form.client_origin->first, scale.x),
                                          ToPixels(form.client_origin->second, scale.y)),
@@ -167,12 +167,7 @@ void QtWindowSystem::SetCaption(WindowId id, const std::string& name, const std:
     QSignalBlocker quiet(control->widget);
     switch (control->kind) {
         case ControlKind::label: ShowLabelCaption(*window, name); break;
-        case ControlKind::frame: {
-            auto* frame = static_cast<QGroupBox*>(control->widget);
-            frame->setTitle(control->caption);
-            FitTitle(*frame, control->font);
-            break;
-        }
+        case ControlKind::frame: static_cast<QGroupBox*>(control->widget)->setTitle(control->caption); break;
         case ControlKind::check_box: static_cast<QCheckBox*>(control->widget)->setText(control->caption); break;
         case ControlKind::button: static_cast<QPushButton*>(control->widget)->setText(control->caption); break;
         case ControlKind::text_box: static_cast<QLineEdit*>(control->widget)->setText(control->caption); break;
@@ -180,6 +175,7 @@ void QtWindowSystem::SetCaption(WindowId id, const std::string& name, const std:
         case ControlKind::line:
         case ControlKind::picture: break;  // nothing shows a caption
     }
+    FitCaption(*control->widget, control->kind, control->font);
 }
 
 bool QtWindowSystem::Checked(WindowId id, const std::string& name) {

@@ -70,6 +70,10 @@ FormSpec SyntheticForm() {
     c.name = "picIcon"; c.kind = ControlKind::picture; c.place = {4440, 240, 510, 510}; c.picture = "icon";
     add(c);
     c = {};
+    c.name = "lblAuto"; c.kind = ControlKind::label; c.place = {2400, 3900, 1200, 180}; c.auto_size = true;
+    c.caption = "自動サイズのラベルは窓の右端までしか伸びません";
+    add(c);
+    c = {};
     c.name = "cmdOK"; c.kind = ControlKind::button; c.place = {3300, 3480, 1215, 375};
     c.caption = "OK"; c.tab_index = 9; c.is_default = true;
     add(c);

@@ -70,6 +70,11 @@ TEST_F(QtWindowTest, EveryControlSitsWhereItsTwipsSayRelativeToItsParent) {
         QWidget* expected_parent = c.parent.empty() ? Window() : Control(c.parent);
         EXPECT_EQ(widget->parentWidget(), expected_parent);
         if (c.kind == ControlKind::line) continue;  // a line's box holds its pen, checked below
+        if (c.auto_size) {
+            EXPECT_EQ(widget->pos(), QPoint(Px(c.place.left, screen.twips_per_pixel_x),
+                                            Px(c.place.top, screen.twips_per_pixel_y)));
+            continue;  // sized to its text, checked below
+        }
         const QRect expected(Px(c.place.left, screen.twips_per_pixel_x), Px(c.place.top, screen.twips_per_pixel_y),
                              Px(c.place.width, screen.twips_per_pixel_x), Px(c.place.height, screen.twips_per_pixel_y));
         EXPECT_EQ(widget->geometry(), expected);
@@ -174,6 +179,43 @@ TEST_F(QtWindowTest, AFrameTitleFitsItsFrameWithoutTouchingItsControls) {
     ws.SetCaption(id, "Frame1", "短い");
     EXPECT_DOUBLE_EQ(frame->font().pointSizeF(), 9.0);
     EXPECT_DOUBLE_EQ(Control("Check1")->font().pointSizeF(), 9.0);
+}
+
+TEST_F(QtWindowTest, LongOneLineCaptionsShrinkToTheirBox) {
+    const std::string long_text = "次回以降は変換処理終了時に表示しない";
+    ws.SetCaption(id, "Check2", long_text);
+    ws.SetCaption(id, "cmdOK", "とても長いボタンの文字");
+    auto* box = static_cast<QCheckBox*>(Control("Check2"));
+    auto* button = static_cast<QPushButton*>(Control("cmdOK"));
+    EXPECT_LT(box->font().pointSizeF(), 9.0);
+    EXPECT_LE(QFontMetrics(box->font()).horizontalAdvance(box->text()), box->width());
+    EXPECT_LT(button->font().pointSizeF(), 9.0);
+    ws.SetCaption(id, "cmdOK", "OK");
+    EXPECT_DOUBLE_EQ(button->font().pointSizeF(), 9.0);
+}
+
+TEST_F(QtWindowTest, AnAutoSizedLabelGrowsWithItsTextUpToTheWindowsEdge) {
+    QWidget* label = Control("lblAuto");
+    EXPECT_LE(label->geometry().right(), Window()->width());
+    EXPECT_GT(label->width(), 1200 / ws.Screen().twips_per_pixel_x);
+    ws.SetCaption(id, "lblAuto", "短い");
+    EXPECT_LT(label->width(), 1200 / ws.Screen().twips_per_pixel_x);
+    EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 9.0);
+}
+
+TEST_F(QtWindowTest, AWrappedLabelTooTallForItsBoxIsStillDrawnWhole) {
+    Show();
+    // Three lines' worth of text in a label one line high: drawn closer and smaller, never cut to nothing.
+    ws.SetCaption(id, "Label2", "このツールは、簡単にHtmlファイルをHtmlHelp形式に変換するためのツールです。");
+    const QImage picture = Control("Label2")->grab().toImage();
+    int ink_rows = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixelColor(x, y) != QColor(Qt::white)) {
+                ++ink_rows;
+                break;
+            }
+    EXPECT_GT(ink_rows, picture.height() / 2);
 }
 
 TEST_F(QtWindowTest, CheckedIsSetAndReadWithoutEvents) {

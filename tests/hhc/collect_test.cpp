@@ -68,6 +68,23 @@ TEST(Collect, FollowsACycleOfPagesOnce) {
     EXPECT_EQ(c->files, (std::vector<std::string>{"a.html", "b.html"}));
 }
 
+// Written on Windows, where the spelling of a name does not matter.
+TEST(Collect, FindsFilesSpelledInAnotherCase) {
+    TempTree t;
+    t.Write("Images/Logo.PNG", "logo");
+    t.Write("style.css", "x{background:url(IMAGES/logo.png)}");
+    t.Write("Next.HTML", "<img src='images/LOGO.png'>");
+    std::string page = t.Write("a.htm", "<img src='images/logo.png'><link href='STYLE.CSS'><a href='next.html'>n</a>");
+    auto c = hhc::CollectFiles(page);
+    ASSERT_TRUE(c.ok());
+    // One copy under the first spelling met; the others name the same file.
+    EXPECT_EQ(c->files, (std::vector<std::string>{"a.htm", "images/logo.png", "STYLE.CSS", "next.html"}));
+    EXPECT_EQ(c->sources.at("images/logo.png"), "Images/Logo.PNG");
+    EXPECT_EQ(c->sources.at("STYLE.CSS"), "style.css");
+    EXPECT_EQ(c->sources.at("next.html"), "Next.HTML");
+    EXPECT_TRUE(c->missing.empty());
+}
+
 TEST(Collect, StopsAtTheFileLimit) {
     TempTree t;
     std::string html;

@@ -126,6 +126,13 @@ TEST_F(Compile, TakesNothingFromOutsideThePagesFolderTree) {
     }
 }
 
+TEST_F(Compile, FilesSpelledInAnotherCaseComeAlongUnderThePagesSpelling) {
+    tree.Write("ページ 集/Images/Logo.PNG", "logo");
+    page = tree.Write("ページ 集/p.html", "<img src=\"images/logo.png\">");
+    ASSERT_EQ(RunHhc(ProjectFor(page), options).code, 0) << ReadLog(Log());
+    EXPECT_EQ(ExtractChm(Chm(), tree.Path("x"))["images/logo.png"], "logo");
+}
+
 TEST_F(Compile, ReplacesTheEarlierCompiledFileAndLog) {
     tree.Write("プログラム フォルダ/Dummy.chm", "old compiled file");
     tree.Write("プログラム フォルダ/log1.log", "Created long ago\r\n");

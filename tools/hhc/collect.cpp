@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <set>
 #include <system_error>
 
@@ -54,6 +55,38 @@ bool InsideTree(const fs::path& real_root, const fs::path& file) {
     return f != real.end();
 }
 
+std::string AsciiLower(std::string s) {
+    for (char& ch : s) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return s;
+}
+
+// Pages written on Windows often spell a name in another case than the file has; there
+// (and inside a compiled file) the spelling does not matter.
+std::optional<std::string> FindIgnoringCase(const fs::path& root, const std::string& rel) {
+    fs::path at = root;
+    std::string found;
+    for (size_t start = 0; start <= rel.size();) {
+        size_t slash = rel.find('/', start);
+        if (slash == std::string::npos) slash = rel.size();
+        std::string part = rel.substr(start, slash - start);
+        start = slash + 1;
+        std::error_code ec;
+        if (!fs::exists(at / PathOf(part), ec)) {
+            std::string wanted = AsciiLower(part);
+            std::string match;
+            for (auto it = fs::directory_iterator(at, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {
+                std::string name = TextOf(it->path().filename());
+                if (AsciiLower(name) == wanted && (match.empty() || name < match)) match = name;
+            }
+            if (match.empty()) return std::nullopt;
+            part = match;
+        }
+        at /= PathOf(part);
+        found += (found.empty() ? "" : "/") + part;
+    }
+    return found;
+}
+
 }  // namespace
 
 tess::Result<Collection> CollectFiles(const std::string& page_path, size_t max_files) {
@@ -75,19 +108,31 @@ tess::Result<Collection> CollectFiles(const std::string& page_path, size_t max_f
     if (ec) return tess::Error{"The folder of the page " + page_path + " cannot be read: " + ec.message() + "."};
     std::string page_name = TextOf(page.filename());
 
-    std::set<std::string> seen{page_name};
+    // Names that differ only in case would meet as one inside the compiled file.
+    std::set<std::string> seen{AsciiLower(page_name)};
+    auto source_of = [&c](const std::string& rel) {
+        auto it = c.sources.find(rel);
+        return PathOf(c.root) / PathOf(it == c.sources.end() ? rel : it->second);
+    };
     std::deque<std::pair<std::string, Kind>> queue;
     c.files.push_back(page_name);
 
     auto consider = [&](const std::string& ref, const std::string& from, bool pages_only) {
         auto target = LocalTarget(ref, FolderOf(from));
-        if (!target || seen.count(*target) || c.files.size() >= max_files) return;
+        if (!target || seen.count(AsciiLower(*target)) || c.files.size() >= max_files) return;
         Kind kind = KindOf(*target);
         if (pages_only && kind != Kind::page) return;
-        seen.insert(*target);
+        seen.insert(AsciiLower(*target));
         fs::path file = PathOf(c.root) / PathOf(*target);
         std::error_code fec;
+        if (!fs::exists(file, fec)) {
+            if (auto actual = FindIgnoringCase(PathOf(c.root), *target)) {
+                c.sources[*target] = *actual;
+                file = PathOf(c.root) / PathOf(*actual);
+            }
+        }
         if (!fs::is_regular_file(file, fec) || !InsideTree(real_root, file)) {
+            c.sources.erase(*target);
             c.missing.push_back(*target);
             return;
         }
@@ -107,7 +152,7 @@ tess::Result<Collection> CollectFiles(const std::string& page_path, size_t max_f
         auto [rel, kind] = queue.front();
         queue.pop_front();
         std::string text;
-        if (!ReadAll(PathOf(c.root) / PathOf(rel), text)) continue;
+        if (!ReadAll(source_of(rel), text)) continue;
         if (kind == Kind::page) {
             scan_page(rel, text);
         } else {

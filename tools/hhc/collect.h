@@ -1,6 +1,7 @@
 // Gathers the page and the local files it needs, within the page's folder tree.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -10,7 +11,8 @@ namespace hhc {
 
 struct Collection {
     std::string root;                // the page's folder
-    std::vector<std::string> files;  // relative to root, "/" syntax; the page first
+    std::vector<std::string> files;  // names as the pages spell them, "/" syntax; the page first
+    std::map<std::string, std::string> sources;  // name -> the file's own spelling, where they differ
     std::string title;               // the page's own title (UTF-8), may be empty
     std::vector<std::string> missing;  // local references that name no file
 };

@@ -151,7 +151,9 @@ private:
         private_folder_ = *folder;
         std::string work = private_folder_ + "/page";
         for (const auto& rel : collection.files) {
-            auto copied = CopyInto(collection.root + "/" + rel, work + "/" + rel);
+            auto source = collection.sources.find(rel);
+            const std::string& from = source == collection.sources.end() ? rel : source->second;
+            auto copied = CopyInto(collection.root + "/" + from, work + "/" + rel);
             if (!copied) return copied.error();
         }
 

@@ -126,7 +126,9 @@ INSTANTIATE_TEST_SUITE_P(
         EngineCase{"WritesNothing", "exit 0", "wrote no compiled file"},
         EngineCase{"WritesAnEmptyFile", ": > ../out.chm", "wrote no compiled file"},
         EngineCase{"WritesSomethingElse", "echo junk > ../out.chm", "not a compiled help file"},
-        EngineCase{"Hangs", "exec sleep 60", "took longer"}),
+        EngineCase{"Hangs", "exec sleep 60", "took longer"},
+        // The engine's own children go with it.
+        EngineCase{"HangsInAChild", "sleep 60; exit 0", "took longer"}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(Failure, EngineMissing) {

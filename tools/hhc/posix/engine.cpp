@@ -42,7 +42,7 @@ bool WaitFor(pid_t pid, int& status, long long deadline, bool& timed_out, bool& 
         long long left = deadline > 0 ? deadline - NowMs() : 1000;
         if (deadline > 0 && left <= 0) timed_out = true;
         if (timed_out || interrupted) {
-            kill(pid, SIGKILL);
+            kill(-pid, SIGKILL);
             while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
             }
             break;
@@ -100,7 +100,9 @@ tess::Result<EngineOutcome> RunEngine(const EngineCommand& command) {
     sigaddset(&defaults, SIGHUP);
     sigaddset(&defaults, SIGPIPE);
     posix_spawnattr_setsigdefault(&attr, &defaults);
-    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGDEF);
+    // Its own process group, so that a stop takes the engine's own children along.
+    posix_spawnattr_setpgroup(&attr, 0);
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETPGROUP);
 
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(command.program.c_str()));

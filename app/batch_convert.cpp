@@ -17,24 +17,27 @@ std::string Plain(std::string text) {
 
 }  // namespace
 
-bool EnsureCompilerKnown(App& app) {
-    if (!app.settings.Read(kKeyInstallPath).empty()) return true;
+KnownCompiler EnsureCompilerKnown(App& app) {
+    const std::string stored = app.settings.Read(kKeyInstallPath);
+    if (!stored.empty()) return {true, stored, app.settings.Read(kKeyInstallPathF)};
     const CompilerLocation location = FindHelpCompiler(app.platform);
-    if (location.found) {
-        app.Store(kKeyInstallPath, location.full_path);
-        app.Store(kKeyInstallPathF, location.folder);
+    if (!location.found) {
+        ShowCompilerMissing(app.windows(), kNoWindow);
+        return {};
     }
-    if (!app.settings.Read(kKeyInstallPath).empty()) return true;
-    ShowCompilerMissing(app.windows(), kNoWindow);
-    return false;
+    app.Store(kKeyInstallPath, location.full_path);
+    app.Store(kKeyInstallPathF, location.folder);
+    return {true, location.full_path, location.folder};
 }
 
-BatchOutcome ConvertPages(App& app, const std::vector<std::string>& pages, const std::string& work_folder,
-                          std::ostream& out, std::ostream& err) {
+BatchOutcome ConvertPages(App& app, const KnownCompiler& compiler, const std::vector<std::string>& pages,
+                          const std::string& work_folder, std::ostream& out, std::ostream& err) {
     BatchOutcome outcome;
     // Its own work folder and no copy beside the compiler, so it never meets a desktop run's files.
     CompilerRun run(app.platform, app.settings, work_folder);
     run.copy_beside_compiler = false;
+    run.compiler_path = compiler.path;
+    run.compiler_folder = compiler.folder;
     run.limits = app.limits;
     for (const std::string& page : pages) {
         Result<std::string> placed = IsHtmlPage(page)

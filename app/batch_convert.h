@@ -14,12 +14,19 @@ struct BatchOutcome {
     int failed = 0;
 };
 
+struct KnownCompiler {
+    bool found = false;
+    std::string path;
+    std::string folder;
+};
+
+// The stored compiler, or the one the registry names (stored for next time, as the main window
+// does at start); not found when neither gives one.
+KnownCompiler EnsureCompilerKnown(App& app);
+
 // Converts each page with work files in `work_folder` (the command's own), printing each .chm
 // written on `out` and each failure on `err`.
-BatchOutcome ConvertPages(App& app, const std::vector<std::string>& pages, const std::string& work_folder,
-                          std::ostream& out, std::ostream& err);
-
-// Makes sure a compiler is stored (as the main window does at start); false when none can be found.
-bool EnsureCompilerKnown(App& app);
+BatchOutcome ConvertPages(App& app, const KnownCompiler& compiler, const std::vector<std::string>& pages,
+                          const std::string& work_folder, std::ostream& out, std::ostream& err);
 
 }  // namespace tess

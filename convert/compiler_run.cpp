@@ -59,7 +59,8 @@ Error FailedCompilation(const LogReading& log) {
 }  // namespace
 
 std::string CompilerSideProjectPath(CompilerRun& run) {
-    const std::string compiler_folder = run.settings.Read(kKeyInstallPathF);
+    const std::string compiler_folder =
+        run.compiler_path.empty() ? run.settings.Read(kKeyInstallPathF) : run.compiler_folder;
     if (run.copy_beside_compiler && !compiler_folder.empty()) {
         const std::string folder = WithTrailingSeparator(compiler_folder);
         if (run.files.CanWriteIn(folder)) return folder + kProjectFileName;
@@ -81,7 +82,7 @@ Result<StartedCompiler> StartCompiler(CompilerRun& run) {
                 return Error{"前回のログファイルを削除できませんでした: " + stale};
         }
     }
-    const std::string compiler = run.settings.Read(kKeyInstallPath);
+    const std::string compiler = run.compiler_path.empty() ? run.settings.Read(kKeyInstallPath) : run.compiler_path;
     StartedCompiler started;
     started.started_ms = run.clock.NowMs();
     auto process = run.processes.StartHidden(compiler, {compiler_project});
@@ -89,6 +90,16 @@ Result<StartedCompiler> StartCompiler(CompilerRun& run) {
     started.process = *process;
     return started;
 }
+
+namespace {
+
+// The compiler we gave up on must not finish later over the next page's work files.
+Status GiveUp(CompilerRun& run, const StartedCompiler& compiler, Error error) {
+    run.processes.Stop(compiler.process);
+    return error;
+}
+
+}  // namespace
 
 Status WaitForCompiler(CompilerRun& run, const StartedCompiler& compiler) {
     const std::string log = LogPath(run);
@@ -99,7 +110,7 @@ Status WaitForCompiler(CompilerRun& run, const StartedCompiler& compiler) {
         if (!run.processes.IsRunning(compiler.process) && !run.files.Exists(log))
             return Error{"ヘルプコンパイラーがログを作成せずに終了しました。"};
         if (PastLimit(run, compiler))
-            return Error{"ヘルプコンパイラーが制限時間内にログを作成しませんでした。"};
+            return GiveUp(run, compiler, Error{"ヘルプコンパイラーが制限時間内にログを作成しませんでした。"});
         run.clock.SleepMs(run.limits.poll_ms);
         if ((since_paint += run.limits.poll_ms) >= run.limits.paint_every_ms) {
             run.pump();
@@ -108,23 +119,25 @@ Status WaitForCompiler(CompilerRun& run, const StartedCompiler& compiler) {
     }
 
     for (;;) {
-        if (PastLimit(run, compiler))
-            return Error{"ヘルプコンパイラーが制限時間内に終了しませんでした。"};
         const RenameResult renamed = run.files.Rename(log, probe);
         if (renamed == RenameResult::in_use) {
+            if (PastLimit(run, compiler))
+                return GiveUp(run, compiler, Error{"ヘルプコンパイラーが制限時間内に終了しませんでした。"});
             Pause(run, run.limits.in_use_pause_ms);
             continue;
         }
         if (renamed == RenameResult::failed)
-            return Error{"ヘルプコンパイラーのログを確認できませんでした: " + log};
+            return GiveUp(run, compiler, Error{"ヘルプコンパイラーのログを確認できませんでした: " + log});
         if (run.files.Rename(probe, log) != RenameResult::ok)
-            return Error{"ヘルプコンパイラーのログを元の名前に戻せませんでした: " + probe};
+            return GiveUp(run, compiler, Error{"ヘルプコンパイラーのログを元の名前に戻せませんでした: " + probe});
 
         const bool running = run.processes.IsRunning(compiler.process);
         const LogReading reading = ReadLog(run);
         if (reading.created) return {};
         // The compiler let go of its log without success; once it has ended, nothing more will come.
         if (!running) return FailedCompilation(reading);
+        if (PastLimit(run, compiler))
+            return GiveUp(run, compiler, Error{"ヘルプコンパイラーが制限時間内に終了しませんでした。"});
         Pause(run, run.limits.poll_ms);
     }
 }

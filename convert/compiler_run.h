@@ -30,6 +30,10 @@ struct CompilerRun {
     std::string work_folder;            // holds Dummy.hhp, Dummy.chm and log1.log; ends in a separator
     bool copy_beside_compiler = true;   // also place the project in the compiler's folder when it can be written
     std::function<void()> pump = [] {}; // lets the window paint
+    // When set, used instead of the stored InstallPath / InstallPathF (a store that cannot be
+    // written must not stop a command that found its compiler).
+    std::string compiler_path;
+    std::string compiler_folder;
     WaitLimits limits;
 };
 

@@ -1,4 +1,5 @@
 // tessaline-convert PAGE...: converts pages to .chm files beside them, without windows.
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <random>
@@ -12,9 +13,10 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: tessaline-convert PAGE...\n"
+    "usage: tessaline-convert [--time-limit SECONDS] PAGE...\n"
     "Converts each HTML page (.htm, .html) into a .chm file beside it and prints its path.\n"
-    "An existing file is never replaced: page(1).chm, page(2).chm ... are used instead.\n";
+    "An existing file is never replaced: page(1).chm, page(2).chm ... are used instead.\n"
+    "--time-limit: how long one page may take before it counts as failed (default 120).\n";
 
 std::string UniqueName() {
     std::random_device random;
@@ -25,11 +27,20 @@ std::string UniqueName() {
 
 int main(int argc, char** argv) {
     std::vector<std::string> pages;
+    int time_limit_s = 120;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "-h" || arg == "--help") {
             std::cout << kUsage;
             return 0;
+        }
+        if (arg == "--time-limit" && i + 1 < argc) {
+            time_limit_s = std::atoi(argv[++i]);
+            if (time_limit_s <= 0) {
+                std::cerr << "--time-limit needs a number of seconds above 0\n";
+                return 2;
+            }
+            continue;
         }
         pages.push_back(arg);
     }
@@ -39,7 +50,9 @@ int main(int argc, char** argv) {
     }
     return tess::RunConsole(argc, argv, [&](tess::Platform& platform) {
         tess::App app(platform);
-        if (!tess::EnsureCompilerKnown(app)) return 2;
+        app.limits.time_limit_ms = time_limit_s * 1000;
+        const tess::KnownCompiler compiler = tess::EnsureCompilerKnown(app);
+        if (!compiler.found) return 2;
         namespace fs = std::filesystem;
         std::error_code ec;
         for (auto& page : pages) page = fs::absolute(page, ec).string();
@@ -50,7 +63,7 @@ int main(int argc, char** argv) {
             return 2;
         }
         const auto outcome =
-            tess::ConvertPages(app, pages, tess::WithTrailingSeparator(work.string()), std::cout, std::cerr);
+            tess::ConvertPages(app, compiler, pages, tess::WithTrailingSeparator(work.string()), std::cout, std::cerr);
         fs::remove_all(work, ec);
         return outcome.failed == 0 ? 0 : 1;
     });

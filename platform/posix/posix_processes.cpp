@@ -86,6 +86,13 @@ bool PosixProcesses::IsRunning(ProcessId id) {
     return children_.count(id) != 0;
 }
 
+void PosixProcesses::Stop(ProcessId id) {
+    ReapEnded();
+    if (!children_.count(id)) return;  // never signal a number that may belong to someone else now
+    ::kill(static_cast<pid_t>(id), SIGKILL);
+    if (::waitpid(static_cast<pid_t>(id), nullptr, 0) == static_cast<pid_t>(id)) children_.erase(id);
+}
+
 Status PosixProcesses::OpenDocument(const std::string& path) {
     ReapEnded();
     SpawnSetup setup(Session::own);

@@ -19,6 +19,7 @@ public:
 
     Result<ProcessId> StartHidden(const std::string& program, const std::vector<std::string>& arguments) override;
     bool IsRunning(ProcessId id) override;
+    void Stop(ProcessId id) override;
     Status OpenDocument(const std::string& path) override;
     // The whole text is the program's path (a bare name is looked up in PATH), started
     // without arguments and detached.

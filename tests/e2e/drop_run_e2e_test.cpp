@@ -128,6 +128,9 @@ TEST_F(DropRunE2ETest, HangingCompilerMeetsTheTimeLimitAndTheStaleOutputStays) {
     ASSERT_EQ(windows.messages.size(), 1u);
     EXPECT_NE(windows.messages[0].text.find("制限時間"), std::string::npos);
     EXPECT_FALSE(Exists(temp / "my pages/日本語 フォルダ/a.chm"));
+    // The compiler we gave up on was stopped.
+    const std::string find = "pgrep -f -- '" + temp.path() + "/compiler/[D]ummy.hhp' >/dev/null";
+    EXPECT_NE(std::system(find.c_str()), 0);
 }
 
 struct FailureCase {

@@ -56,6 +56,11 @@ public:
 
     Result<ProcessId> StartHidden(const std::string& program, const std::vector<std::string>& arguments) override;
     bool IsRunning(ProcessId id) override { return running.count(id) > 0; }
+    void Stop(ProcessId id) override {
+        stopped.push_back(id);
+        running.erase(id);
+    }
+    std::vector<ProcessId> stopped;
     Status OpenDocument(const std::string& path) override {
         documents_opened.push_back(path);
         return {};

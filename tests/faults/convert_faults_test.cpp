@@ -1,0 +1,209 @@
+// Each fault: what the user is told, and that nothing they had is lost or overwritten.
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <functional>
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "tests/faults/convert_command.h"
+
+namespace tess::testing {
+namespace {
+
+constexpr const char* kPage = "<html><head><title>ページ</title></head><body>本文</body></html>";
+
+bool Has(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
+
+struct CompilerFault {
+    const char* name;
+    std::function<void(ConvertWorld&)> set_up;
+    const char* told;
+};
+
+TEST(CompilerFaults, EachIsToldAndNothingIsPlaced) {
+    const CompilerFault faults[] = {
+        {"missing", [](ConvertWorld& w) { std::filesystem::remove(w.Path("compiler/hhc")); }, "起動できませんでした"},
+        {"not executable", [](ConvertWorld& w) { ::chmod(w.Path("compiler/hhc").c_str(), 0644); }, "起動できませんでした"},
+        {"hanging", [](ConvertWorld& w) { w.env["TEST_HHC_MODE"] = "hang"; }, "制限時間"},
+        {"crashing mid-compile", [](ConvertWorld& w) { w.env["TEST_HHC_MODE"] = "crash"; }, "ログ"},
+        {"ending without Created", [](ConvertWorld& w) { w.env["TEST_HHC_MODE"] = "nocreated"; }, "作成できませんでした"},
+        {"failing", [](ConvertWorld& w) { w.env["TEST_HHC_MODE"] = "fail"; }, "作成できませんでした"},
+        {"never writing its log", [](ConvertWorld& w) { w.env["TEST_HHC_MODE"] = "nolog"; }, "ログを作成せずに"},
+    };
+    for (const auto& fault : faults) {
+        ConvertWorld world;
+        const std::string page = world.Write("pages/a page.htm", kPage);
+        world.Write("pages/a page.chm", "the user's earlier help file");
+        fault.set_up(world);
+        const auto before = Snapshot(world.Path("pages"));
+        const CommandResult r = world.Convert({"--time-limit", "2", page});
+        EXPECT_EQ(r.exit_code, 1) << fault.name << "\n" << r.err;
+        EXPECT_TRUE(Has(r.err, fault.told)) << fault.name << ": " << r.err;
+        EXPECT_TRUE(Has(r.err, page)) << fault.name;
+        EXPECT_EQ(r.out, "") << fault.name;
+        EXPECT_EQ(Snapshot(world.Path("pages")), before) << fault.name;
+    }
+}
+
+TEST(PageFaults, BadPagesAreToldOneByOneAndTheGoodOnesStillConvert) {
+    ConvertWorld world;
+    const std::string good = world.Write("pages/good.htm", kPage);
+    std::filesystem::create_directories(world.Path("pages/folder.htm"));
+    const struct {
+        std::string page;
+        const char* told;
+    } bad[] = {
+        {world.Path("pages/gone.htm"), "見つかりません"},
+        {world.Path("pages/folder.htm"), "見つかりません"},
+        {world.Write("pages/notes.txt", "x"), "HTMLファイル"},
+        {world.Write("pages/page.htm.", kPage), "HTMLファイル"},
+        {world.Write("pages/wave\xe3\x80\x9c.htm", kPage), "932"},
+        {world.Write("pages/emoji\xf0\x9f\x98\x80.htm", kPage), "932"},
+        {world.Write("pages/line\nbreak.htm", kPage), "制御文字"},
+        {world.Write("pages/bell\x07.htm", kPage), "制御文字"},
+    };
+    std::vector<std::string> args{good};
+    for (const auto& b : bad) args.push_back(b.page);
+    const CommandResult r = world.Convert(args);
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_EQ(r.out, world.Path("pages/good.chm") + "\n");
+    for (const auto& b : bad) {
+        EXPECT_TRUE(Has(r.err, b.told)) << b.page << "\n" << r.err;
+        EXPECT_TRUE(Has(r.err, b.page)) << b.page;
+    }
+    // A name that would add lines of its own never reached a project file.
+    for (const auto& [name, bytes] : Snapshot(world.Path("cache")))
+        EXPECT_FALSE(Has(bytes, "break.htm")) << name;
+}
+
+TEST(PageFaults, AwkwardButValidNamesConvert) {
+    ConvertWorld world;
+    const std::string long_folder = "pages/" + std::string(200, 'd') + "/" + std::string(200, 'e') + "/" +
+                                    std::string(200, 'f');
+    const std::string pages[] = {
+        world.Write("pages/with blanks  inside.htm", kPage),
+        world.Write("pages/日本語のフォルダ/日本語の名前.HTML", kPage),
+        world.Write("pages/.leading dot.htm", kPage),
+        world.Write("pages/index.old.html", kPage),
+        world.Write(long_folder + "/" + std::string(240, 'g') + ".htm", kPage),
+    };
+    const std::string expected[] = {
+        world.Path("pages/with blanks  inside.chm"),
+        world.Path("pages/日本語のフォルダ/日本語の名前.chm"),
+        world.Path("pages/.leading dot.chm"),
+        world.Path("pages/index.old.chm"),
+        world.Path(long_folder + "/" + std::string(240, 'g') + ".chm"),
+    };
+    const CommandResult r = world.Convert(std::vector<std::string>(std::begin(pages), std::end(pages)));
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    std::string out;
+    for (const auto& e : expected) {
+        out += e + "\n";
+        EXPECT_EQ(Slurp(e), std::string("TESTCHM\n") + kPage) << e;
+    }
+    EXPECT_EQ(r.out, out);
+}
+
+TEST(OutputFaults, TakenNamesOfEveryKindAreNeverReplaced) {
+    ConvertWorld world;
+    const std::string page = world.Write("pages/page.htm", kPage);
+    world.Write("pages/page.chm", "plain");
+    ::chmod(world.Path("pages/page.chm").c_str(), 0444);
+    std::filesystem::create_directories(world.Path("pages/page(1).chm"));
+    std::filesystem::create_symlink(world.Path("nowhere"), world.Path("pages/page(2).chm"));
+    const std::string hidden = world.Write("pages/.page.htm", kPage);
+    world.Write("pages/.page.chm", "hidden");
+    const auto before = Snapshot(world.Path("pages"));
+    const CommandResult r = world.Convert({page, hidden});
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(r.out, world.Path("pages/page(3).chm") + "\n" + world.Path("pages/.page(1).chm") + "\n");
+    auto after = Snapshot(world.Path("pages"));
+    for (const auto& [name, bytes] : before) EXPECT_EQ(after[name], bytes) << name;
+    EXPECT_FALSE(Exists(world.Path("nowhere")));  // the dangling link was not followed
+}
+
+TEST(OutputFaults, AReadOnlyPageFolderIsToldAndNothingThereChanges) {
+    ConvertWorld world;
+    world.unprivileged = true;
+    const std::string page = world.Write("pages/ro/page.htm", kPage);
+    ::chmod(world.Path("pages/ro").c_str(), 0555);
+    const CommandResult r = world.Convert({page});
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_TRUE(Has(r.err, "書き込めませんでした")) << r.err;
+    EXPECT_TRUE(Has(r.err, world.Path("pages/ro/page.chm"))) << r.err;
+    EXPECT_EQ(Snapshot(world.Path("pages/ro")).size(), 1u);
+}
+
+TEST(OutputFaults, AnUnreadablePageIsToldByTheCompiler) {
+    ConvertWorld world(HHC_PATH);
+    world.unprivileged = true;
+    const std::string page = world.Write("pages/secret.htm", kPage);
+    ::chmod(page.c_str(), 0000);
+    const CommandResult r = world.Convert({page});
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_TRUE(Has(r.err, page)) << r.err;
+    EXPECT_FALSE(Exists(world.Path("pages/secret.chm")));
+}
+
+TEST(OutputFaults, AFullDiskLeavesNoPartFileAndKeepsEverythingElse) {
+    ConvertWorld world(HHC_PATH);
+    std::string big = kPage;
+    big += std::string(200000, ' ');
+    const std::string page = world.Write("pages/big.htm", big);
+    world.Write("pages/big.chm", "earlier");
+    world.file_size_limit = 4096;  // room for the project file, none for a compiled file
+    const auto before = Snapshot(world.Path("pages"));
+    const CommandResult r = world.Convert({page});
+    EXPECT_EQ(r.exit_code, 1) << r.out;
+    EXPECT_TRUE(Has(r.err, page)) << r.err;
+    EXPECT_EQ(Snapshot(world.Path("pages")), before);
+}
+
+TEST(SettingsFaults, ACorruptSettingsFileIsKeptAsideAndConversionWorks) {
+    ConvertWorld world;
+    const std::string garbage = std::string("\x01\x02[[[not settings\n=\\q", 21);
+    world.Write("config/Quillvane/settings.ini", garbage);
+    const std::string page = world.Write("pages/a.htm", kPage);
+    const CommandResult r = world.Convert({page});
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    bool kept = false;
+    for (const auto& [name, bytes] : Snapshot(world.Path("config/Quillvane")))
+        if (name.rfind("settings.ini.corrupt", 0) == 0) kept = bytes == garbage;
+    EXPECT_TRUE(kept);
+}
+
+TEST(SettingsFaults, AReadOnlyConfigFolderStillConverts) {
+    ConvertWorld world;
+    world.unprivileged = true;
+    ::chmod(world.Path("config/Quillvane").c_str(), 0555);
+    const std::string page = world.Write("pages/a.htm", kPage);
+    const CommandResult r = world.Convert({page});
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_TRUE(Has(r.err, "設定を保存できませんでした")) << r.err;  // said, not hidden
+    EXPECT_TRUE(Exists(world.Path("pages/a.chm")));
+}
+
+TEST(SettingsFaults, AKilledRunLeavesSettingsIntactAndTheNextRunWorks) {
+    ConvertWorld world;
+    const std::string page = world.Write("pages/a.htm", kPage);
+    ASSERT_EQ(world.Convert({page}).exit_code, 0);
+    const std::string settings = Slurp(world.Path("config/Quillvane/settings.ini"));
+    world.env["TEST_HHC_MODE"] = "hang";
+    const int pid = world.Start(CONVERT_PATH, {page});
+    for (int i = 0; i < 200 && Snapshot(world.Path("cache")).empty(); ++i) ::usleep(10000);
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+    world.env["TEST_HHC_MODE"] = "ok";
+    const CommandResult r = world.Convert({page});
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(r.out, world.Path("pages/a(1).chm") + "\n");
+    EXPECT_EQ(Slurp(world.Path("config/Quillvane/settings.ini")), settings);
+}
+
+}  // namespace
+}  // namespace tess::testing

@@ -1,4 +1,5 @@
 #include "tools/hhc/held_log.h"
+#include "tools/hhc/posix/file_mode.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -14,24 +15,17 @@ namespace {
 
 std::string SystemReason() { return std::strerror(errno); }
 
-// mkostemp makes the file private; the log should get the mode a plain create would give.
-mode_t CurrentUmask() {
-    mode_t mask = umask(0);
-    umask(mask);
-    return mask;
-}
-
 }  // namespace
 
 tess::Result<HeldLog> HeldLog::Create(const std::string& path) {
     size_t slash = path.rfind('/');
-    std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     std::string temp = folder + "." + name + ".XXXXXX";
     int fd = mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) return tess::Error{"The log " + path + " cannot be created: " + SystemReason() + "."};
     // A fresh inode nobody else knows yet, so this cannot block.
-    if (flock(fd, LOCK_EX) != 0 || fchmod(fd, 0666 & ~CurrentUmask()) != 0 || rename(temp.c_str(), path.c_str()) != 0) {
+    if (flock(fd, LOCK_EX) != 0 || fchmod(fd, PlainFileMode()) != 0 || rename(temp.c_str(), path.c_str()) != 0) {
         std::string reason = SystemReason();
         unlink(temp.c_str());
         close(fd);

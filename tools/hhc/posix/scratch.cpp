@@ -1,4 +1,5 @@
 #include "tools/hhc/scratch.h"
+#include "tools/hhc/posix/file_mode.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -54,12 +55,6 @@ int CopyData(int in, int out, std::uint64_t& size) {
     }
 }
 
-mode_t CurrentUmask() {
-    mode_t mask = umask(0);
-    umask(mask);
-    return mask;
-}
-
 }  // namespace
 
 tess::Result<std::string> MakePrivateFolder() {
@@ -106,7 +101,7 @@ tess::Result<std::uint64_t> PlaceFile(const std::string& from, const std::string
 
     std::uint64_t size = 0;
     int err = CopyData(in.get(), out.get(), size);
-    if (err == 0 && fchmod(out.get(), 0666 & ~CurrentUmask()) != 0) err = errno;
+    if (err == 0 && fchmod(out.get(), PlainFileMode()) != 0) err = errno;
     if (err == 0 && fsync(out.get()) != 0) err = errno;
     if (err == 0 && out.Close() != 0) err = errno;
     if (err == 0 && rename(temp.c_str(), final_path.c_str()) != 0) err = errno;

@@ -30,8 +30,28 @@ void FormWindow::RaiseDrop(const std::string& control, const QStringList& paths)
     events_->Drop(control, list);
 }
 
+namespace {
+
+QMargins FrameOf(const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                    frame.bottom() - client.bottom());
+}
+
+}  // namespace
+
 void FormWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    sized_margins_ = FrameOf(*this);
+    if (events_) events_->Resize();
+}
+
+void FormWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // A window manager adds its frame after the first showing: the outer size has changed then.
+    if (!isVisible() || FrameOf(*this) == sized_margins_) return;
+    sized_margins_ = FrameOf(*this);
     if (events_) events_->Resize();
 }
 

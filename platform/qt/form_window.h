@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QFont>
+#include <QMargins>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -51,6 +52,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -59,6 +61,7 @@ private:
     std::map<std::string, FormControl> controls_;
     QPointer<QAbstractButton> default_button_;
     QPointer<QAbstractButton> cancel_button_;
+    QMargins sized_margins_;  // the window manager's frame when the form last heard of a size
 };
 
 }  // namespace tess::qt

@@ -12,7 +12,9 @@
 #include "tools/hhc/collect.h"
 #include "tools/hhc/engine.h"
 #include "tools/hhc/engine_project.h"
+#include "tools/hhc/engine_verdict.h"
 #include "tools/hhc/held_log.h"
+#include "tools/hhc/log_text.h"
 #include "tools/hhc/project.h"
 #include "tools/hhc/scratch.h"
 #include "tools/hhc/utf8_path.h"
@@ -44,59 +46,6 @@ std::string EnvOr(const char* name, const std::string& fallback) {
 std::string Resolve(const std::string& project_path, const std::string& path) {
     if (PathOf(path).is_absolute()) return path;
     return TextOf(PathOf(project_path).parent_path() / PathOf(path));
-}
-
-std::string WithThousands(std::uint64_t n) {
-    std::string digits = std::to_string(n);
-    std::string out;
-    for (size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
-        out += digits[i];
-    }
-    return out;
-}
-
-// The log is code page 932 like every text the compiler side reads; a character without
-// a form there becomes "?" rather than losing the line.
-std::string ToLogText(std::string_view utf8) {
-    auto whole = Codec().ToAnsi(utf8);
-    if (whole) return *whole;
-    std::string out;
-    for (size_t i = 0; i < utf8.size();) {
-        auto lead = static_cast<unsigned char>(utf8[i]);
-        size_t n = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 1;
-        auto one = Codec().ToAnsi(utf8.substr(i, n));
-        out += one ? *one : std::string("?");
-        i += n;
-    }
-    return out;
-}
-
-// Only the success line may carry "Created": the program takes that word, anywhere in any
-// line, as success, and a path may well contain it.
-std::string Harmless(std::string line) {
-    for (size_t at = line.find("Created"); at != std::string::npos; at = line.find("Created", at)) line[at] = 'c';
-    for (char& c : line)
-        if (c == '\r' || c == '\n') c = ' ';
-    return line;
-}
-
-// The engine's first complaint, if it made one. It exits 0 after some errors.
-std::optional<std::string> EngineComplaint(const std::string& output) {
-    size_t start = 0;
-    while (start < output.size()) {
-        size_t end = output.find('\n', start);
-        std::string line = output.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        start = end == std::string::npos ? output.size() : end + 1;
-        std::string lower = line;
-        for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        if (line.find("Error:") != std::string::npos || lower.find("unhandled exception") != std::string::npos ||
-            lower.find("runtime error") != std::string::npos) {
-            while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
-            return line;
-        }
-    }
-    return std::nullopt;
 }
 
 class Compilation {
@@ -183,28 +132,16 @@ private:
     }
 
     tess::Status Judge(const EngineOutcome& outcome, const EngineCommand& command) {
-        std::string name = TextOf(PathOf(command.program).filename());
-        if (outcome.interrupted) return tess::Error{"The compilation was stopped."};
-        if (outcome.timed_out)
-            return tess::Error{"The help compiler engine " + name + " took longer than " +
-                               (command.timeout_ms % 1000 ? std::to_string(command.timeout_ms) + " ms"
-                                                          : std::to_string(command.timeout_ms / 1000) + " s") +
-                               " and was stopped."};
-        if (outcome.signal != 0)
-            return tess::Error{"The help compiler engine " + name + " crashed (" + SignalName(outcome.signal) + ")."};
-        std::string output = ReadWhole(command.output_file).value_or("");
-        if (auto complaint = EngineComplaint(output))
-            return tess::Error{"The help compiler engine " + name + " failed: " + *complaint};
-        if (outcome.exit_code != 0)
-            return tess::Error{"The help compiler engine " + name + " failed with exit status " +
-                               std::to_string(outcome.exit_code) + "."};
+        EngineReport report;
+        report.name = TextOf(PathOf(command.program).filename());
+        report.outcome = outcome;
+        report.timeout_ms = command.timeout_ms;
+        report.output = ReadWhole(command.output_file).value_or("");
         std::ifstream chm(PathOf(private_folder_ + "/out.chm"), std::ios::binary);
-        char magic[4] = {};
-        if (!chm.read(magic, 1)) return tess::Error{"The help compiler engine " + name + " wrote no compiled file."};
-        chm.read(magic + 1, 3);
-        if (std::string_view(magic, 4) != "ITSF")
-            return tess::Error{"The help compiler engine " + name + " wrote something that is not a compiled help file."};
-        return {};
+        char head[4];
+        chm.read(head, sizeof head);
+        report.head.assign(head, static_cast<size_t>(chm.gcount()));
+        return JudgeEngine(report);
     }
 
     void Warn(const Collection& c) {

@@ -169,6 +169,7 @@ TEST_F(DropRunTest, HangingCompilerMeetsTheTimeLimit) {
     ASSERT_EQ(fake.windows.messages.size(), 1u);
     EXPECT_NE(fake.windows.messages[0].text.find("制限時間"), std::string::npos);
     EXPECT_GE(fake.clock.slept, app.limits.time_limit_ms);
+    EXPECT_EQ(fake.processes.stopped.size(), 1u);  // it cannot finish later over the next page
     EXPECT_LT(fake.clock.slept, app.limits.time_limit_ms + 2100);
 }
 

@@ -3,7 +3,7 @@
 #include <QMessageBox>
 
 #include "platform/qt/fonts.h"
-#include "platform/qt/pictures.h"
+#include "platform/qt/program_pictures.h"
 
 namespace tess::qt {
 namespace {

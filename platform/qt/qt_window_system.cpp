@@ -12,14 +12,14 @@
 #include <QSignalBlocker>
 
 #include "platform/qt/colors.h"
-#include "platform/qt/control_factory.h"
+#include "platform/qt/form_controls.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/form_window.h"
 #include "platform/qt/message_box.h"
-#include "platform/qt/pictures.h"
+#include "platform/qt/program_pictures.h"
 #include "platform/qt/round_region.h"
 #include "platform/qt/caption_fit.h"
-#include "platform/qt/twips.h"
+#include "platform/qt/twips_scale.h"
 
 namespace tess::qt {
 namespace {

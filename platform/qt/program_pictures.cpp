@@ -1,4 +1,4 @@
-#include "platform/qt/pictures.h"
+#include "platform/qt/program_pictures.h"
 
 #include <QFile>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "platform/qt/twips.h"
+#include "platform/qt/twips_scale.h"
 
 #include <QGuiApplication>
 #include <QScreen>

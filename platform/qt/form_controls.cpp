@@ -1,4 +1,4 @@
-#include "platform/qt/control_factory.h"
+#include "platform/qt/form_controls.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -16,7 +16,7 @@
 #include "platform/qt/fonts.h"
 #include "platform/qt/form_window.h"
 #include "platform/qt/line_widget.h"
-#include "platform/qt/pictures.h"
+#include "platform/qt/program_pictures.h"
 #include "platform/qt/table_label.h"
 
 namespace tess::qt {

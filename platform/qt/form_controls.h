@@ -3,7 +3,7 @@
 
 #include "platform/form_table.h"
 #include "platform/qt/input_gate.h"
-#include "platform/qt/twips.h"
+#include "platform/qt/twips_scale.h"
 
 namespace tess::qt {
 

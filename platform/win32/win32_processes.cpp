@@ -33,20 +33,37 @@ Result<ProcessId> Win32Processes::StartHidden(const std::string& program,
     if (!ShellExecuteExW(&info)) return LastError("Cannot start " + program);
     ProcessId id = info.hProcess ? static_cast<ProcessId>(GetProcessId(info.hProcess)) : 0;
     if (id == 0) id = next_anonymous_--;
-    started_[id] = UniqueHandle(info.hProcess);
+    Started& entry = started_[id];
+    entry.process = UniqueHandle(info.hProcess);
+    if (entry.process) {
+        // A job holds the compiler's own children too, so a stop reaches all of them.
+        entry.job = UniqueHandle(CreateJobObjectW(nullptr, nullptr));
+        if (entry.job && !AssignProcessToJobObject(entry.job.get(), entry.process.get())) entry.job.Reset();
+    }
     return id;
 }
 
 bool Win32Processes::IsRunning(ProcessId id) {
     auto it = started_.find(id);
     if (it == started_.end()) return false;
-    if (!it->second) return true;
-    DWORD r = WaitForSingleObject(it->second.get(), 0);
+    if (!it->second.process) return true;
+    DWORD r = WaitForSingleObject(it->second.process.get(), 0);
     if (r == WAIT_OBJECT_0) {
         started_.erase(it);
         return false;
     }
     return true;
+}
+
+void Win32Processes::Stop(ProcessId id) {
+    auto it = started_.find(id);
+    if (it == started_.end()) return;
+    if (it->second.job) TerminateJobObject(it->second.job.get(), 1);
+    if (it->second.process) {
+        TerminateProcess(it->second.process.get(), 1);
+        WaitForSingleObject(it->second.process.get(), 5000);
+    }
+    started_.erase(it);
 }
 
 Status Win32Processes::OpenDocument(const std::string& path) {

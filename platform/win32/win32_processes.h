@@ -17,11 +17,17 @@ public:
     Result<ProcessId> StartHidden(const std::string& program, const std::vector<std::string>& arguments) override;
     // A process whose state cannot be learned counts as running; callers bound their waits.
     bool IsRunning(ProcessId id) override;
+    // Ends the process and whatever it started since (they share a job object).
+    void Stop(ProcessId id) override;
     Status OpenDocument(const std::string& path) override;
     Status StartCommandLine(const std::string& command_line) override;
 
 private:
-    std::map<ProcessId, UniqueHandle> started_;
+    struct Started {
+        UniqueHandle process;
+        UniqueHandle job;
+    };
+    std::map<ProcessId, Started> started_;
     ProcessId next_anonymous_ = -1;
 };
 

@@ -47,6 +47,12 @@ Win32WindowSystem::Win32WindowSystem() {
 
 Win32WindowSystem::~Win32WindowSystem() {
     quitting_ = true;
+    // Destroyed through their own window procedures, so drop targets are revoked in order.
+    std::vector<HWND> windows;
+    for (auto& [id, form] : forms_)
+        if (form->hwnd()) windows.push_back(form->hwnd());
+    for (HWND h : windows)
+        if (IsWindow(h)) DestroyWindow(h);
     forms_.clear();
     gone_.clear();
     if (owner_) DestroyWindow(owner_);

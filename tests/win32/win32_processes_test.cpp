@@ -53,6 +53,19 @@ TEST_F(Win32ProcessesTest, IsRunningFollowsTheProcess) {
     EXPECT_FALSE(processes.IsRunning(987654321));
 }
 
+TEST_F(Win32ProcessesTest, StopEndsAProcessGivenUpOn) {
+    auto id = processes.StartHidden(ChildProgram(), {"sleep", "60000"});
+    ASSERT_TRUE(id.ok()) << id.error().message;
+    ASSERT_TRUE(processes.IsRunning(*id));
+    HANDLE watched = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(*id));
+    ASSERT_NE(watched, nullptr);
+    processes.Stop(*id);
+    EXPECT_EQ(WaitForSingleObject(watched, 10000), WAIT_OBJECT_0);
+    CloseHandle(watched);
+    EXPECT_FALSE(processes.IsRunning(*id));
+    processes.Stop(*id);  // a second stop is harmless
+}
+
 TEST_F(Win32ProcessesTest, StartHiddenReportsAMissingProgram) {
     auto id = processes.StartHidden(dir / "no-such-compiler.exe", {"x"});
     ASSERT_FALSE(id.ok());

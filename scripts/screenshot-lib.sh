@@ -55,7 +55,7 @@ case ${0##*/} in
         elif [ "$#" -ge 2 ]; then
             screenshot_command "$@"
         else
-            sed -n '2,17p' "$0" | sed 's/^# \{0,1\}//'
+            awk 'NR > 1 && /^#/ { sub(/^# ?/, ""); print; next } NR > 1 { exit }' "$0"
             exit 2
         fi
         ;;

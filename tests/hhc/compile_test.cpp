@@ -109,6 +109,22 @@ TEST_F(Compile, XhtmlWithAPrologBringsItsStyleSheetAndImages) {
     EXPECT_EQ(files["images/fig2.png"], NoiseBytes(400, 4));
 }
 
+// A document set: every page is reached through the one before it. (chmlib's enumeration
+// skips names in a directory this size, so 7z does the listing.)
+TEST_F(Compile, AChainOfLinkedPagesComesAlongWhole) {
+    constexpr int kPages = 150;
+    for (int i = 1; i <= kPages; ++i)
+        tree.Write("ページ 集/章" + std::to_string(i) + ".html",
+                   "<p>" + std::to_string(i) + "</p><a href=\"章" + std::to_string(i + 1) + ".html\">次</a>");
+    ASSERT_EQ(RunHhc(ProjectFor(pages + "章1.html"), options).code, 0) << ReadLog(Log());
+    auto listed = ListChmWith7z(Chm());
+    for (int i = 1; i <= kPages; ++i) {
+        std::string name = "章" + std::to_string(i) + ".html";
+        EXPECT_NE(std::find(listed.begin(), listed.end(), name), listed.end()) << name;
+    }
+    EXPECT_NE(ReadLog(Log()).find("章151.html is referred to but was not found"), std::string::npos);
+}
+
 TEST_F(Compile, TakesNothingFromOutsideThePagesFolderTree) {
     tree.Write("secret.txt", "do not take");
     tree.Write("ページ 集/sub/inner.png", "inner");

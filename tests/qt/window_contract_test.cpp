@@ -66,6 +66,22 @@ TEST_F(QtWindowTest, ClientAreaHasTheTableSizeInPixels) {
     EXPECT_EQ(Window()->minimumSize(), Window()->maximumSize());
 }
 
+TEST_F(QtWindowTest, WindowKindFollowsTheTable) {
+    // No taskbar button: a tool window; a fixed dialog border without minimise or maximise.
+    EXPECT_EQ(Window()->windowType(), Qt::Tool);
+    EXPECT_FALSE(Window()->windowFlags() & Qt::WindowMinMaxButtonsHint);
+    EXPECT_TRUE(Window()->windowFlags() & Qt::WindowCloseButtonHint);
+
+    form.in_taskbar = true;
+    form.border = BorderStyle::sizable;
+    form.min_max_buttons = true;
+    RecordingEvents other;
+    QWidget* plain = ws.WindowWidget(ws.Create(form, other));
+    EXPECT_EQ(plain->windowType(), Qt::Window);
+    EXPECT_TRUE(plain->windowFlags() & Qt::WindowMinMaxButtonsHint);
+    EXPECT_NE(plain->minimumSize(), plain->maximumSize());
+}
+
 TEST_F(QtWindowTest, EveryControlSitsWhereItsTwipsSayRelativeToItsParent) {
     const ScreenMetrics screen = ws.Screen();
     for (const ControlSpec& c : form.controls) {

@@ -33,7 +33,9 @@ FormSpec Form1Spec() {
         {.name = "Label2", .kind = ControlKind::label, .place = {2640, 480, 1575, 255}, .tab_index = 4,
          .fore_color = 0x000040C0, .back_color = 0xFFFFFF, .font_name = "ＭＳ Ｐゴシック", .font_points = 9.75,
          .bold = true},
-        {.name = "Text1", .kind = ControlKind::text_box, .place = {2760, 120, 150, 270}, .tab_index = 5},
+        // Holds the compiler's folder for the program's own use; nothing depends on its being seen.
+        {.name = "Text1", .kind = ControlKind::text_box, .place = {2760, 120, 150, 270}, .tab_index = 5,
+         .visible = false},
     };
     return f;
 }

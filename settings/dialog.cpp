@@ -32,7 +32,9 @@ FormSpec DialogSpec() {
          .tab_index = 0},
         {.name = "CancelButton", .kind = ControlKind::button, .caption = "ｷｬﾝｾﾙ", .place = {4620, 4395, 1215, 375},
          .tab_index = 1},
-        {.name = "Text1", .kind = ControlKind::text_box, .place = {4560, 240, 150, 270}, .tab_index = 10},
+        // Carries the re-detected folder; not meant for the user.
+        {.name = "Text1", .kind = ControlKind::text_box, .place = {4560, 240, 150, 270}, .tab_index = 10,
+         .visible = false},
     };
     return f;
 }

@@ -1,0 +1,99 @@
+// A page dropped from a file manager onto the real main window becomes a .chm beside it.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QElapsedTimer>
+#include <QMimeData>
+#include <QUrl>
+#include <QWidget>
+#include <filesystem>
+#include <fstream>
+
+#include "app/form1.h"
+#include "platform/posix/iconv_text_codec.h"
+#include "platform/posix/posix_clock.h"
+#include "platform/posix/posix_files.h"
+#include "platform/posix/posix_processes.h"
+#include "platform/qt/qt_window_system.h"
+#include "tests/fakes/fake_services.h"
+
+namespace tess {
+namespace {
+
+namespace fs = std::filesystem;
+
+class MainWindowDropTest : public ::testing::Test {
+protected:
+    MainWindowDropTest() {
+        std::string pattern = (fs::temp_directory_path() / "tess-desktop-XXXXXX").string();
+        root_ = ::mkdtemp(pattern.data());
+        fs::create_directories(root_ + "/prog");
+        fs::create_directories(root_ + "/ページ フォルダ");
+        program.executable_folder = root_ + "/prog";
+        registry.SetString(RegRoot::current_user, "Software\\Microsoft\\HTML Help Workshop", "InstallDir",
+                           fs::path(HHC_PATH).parent_path().string());
+        settings.SetInfo("Message", "OFF");
+    }
+    ~MainWindowDropTest() override {
+        std::error_code ec;
+        fs::remove_all(root_, ec);
+    }
+
+    std::string root_;
+    PosixFiles files;
+    PosixProcesses processes;
+    PosixClock clock;
+    IconvTextCodec codec;
+    testing::FakeRegistry registry;
+    testing::FakeSettings settings;
+    testing::FakeInstance instance;
+    testing::FakeProgramInfo program;
+    qt::QtWindowSystem windows;
+    Platform platform{files, registry, settings, processes, instance, clock, codec, program, windows};
+    App app{platform};
+};
+
+TEST_F(MainWindowDropTest, ADroppedPageIsConvertedBesideItAndTheStatusSaysSo) {
+    const std::string page = root_ + "/ページ フォルダ/案内.html";
+    std::ofstream(page) << "<html><head><title>案内</title></head><body><p>本文です。</p></body></html>\n";
+
+    Form1 main(app);
+    main.ShowModeless();
+    QWidget* frame = windows.ControlWidget(main.id(), "Frame1");
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(windows.Caption(main.id(), "Label2"), "");
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(page))});
+    QDragEnterEvent enter(frame->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(frame->rect().center()), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame, &drop);
+    ASSERT_TRUE(drop.isAccepted());
+
+    QElapsedTimer waited;
+    waited.start();
+    while (windows.Caption(main.id(), "Label2") != "変換終了" && waited.elapsed() < 60000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+
+    EXPECT_EQ(windows.Caption(main.id(), "Label2"), "変換終了");
+    const std::string chm = root_ + "/ページ フォルダ/案内.chm";
+    ASSERT_TRUE(fs::exists(chm));
+    std::ifstream in(chm, std::ios::binary);
+    char magic[4] = {};
+    in.read(magic, 4);
+    EXPECT_EQ(std::string(magic, 4), "ITSF");  // made by the compiler, not a copy of something else
+    EXPECT_TRUE(fs::exists(root_ + "/prog/log1.log"));
+}
+
+}  // namespace
+}  // namespace tess
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}

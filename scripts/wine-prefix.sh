@@ -28,6 +28,11 @@ Windows Registry Editor Version 5.00
 "MS PGothic"="Noto Sans CJK JP"
 "MS Gothic"="Noto Sans CJK JP"
 "Meiryo UI"="Noto Sans CJK JP"
+
+; No window manager runs on the test display: Wine draws every frame and caption itself.
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+"Decorated"="Y"
 REG
 "$wine" regedit /S "Z:$(echo "$reg" | tr / '\\')" >/dev/null 2>&1
 "$wineserver" -w

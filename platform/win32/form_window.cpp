@@ -162,6 +162,10 @@ void FormWindow::BuildControls() {
             if (!c->tooltip.empty()) AddTooltip(control);
         }
     }
+    // Labels are drawn beneath every other control, so one that overlaps a button never hides it.
+    for (const auto& control : controls_)
+        if (control.hwnd && control.spec->kind == ControlKind::label)
+            SetWindowPos(control.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void FormWindow::AddTooltip(const Control& control) {

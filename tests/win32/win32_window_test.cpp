@@ -169,6 +169,25 @@ TEST_F(Win32WindowTest, EachKindIsItsNativeControl) {
     }
 }
 
+TEST_F(Win32WindowTest, ALabelNeverCoversAButtonItOverlaps) {
+    FormSpec overlap;
+    overlap.caption = "overlap";
+    overlap.client_width = 6000;
+    overlap.client_height = 2000;
+    ControlSpec note{.name = "Label2", .kind = ControlKind::label, .caption = "(インストールパスは自動検出です。)",
+                     .place = {120, 600, 4695, 255}, .tab_index = 6};
+    ControlSpec redetect{.name = "Command1", .kind = ControlKind::button, .caption = "再検出",
+                         .place = {3360, 600, 1215, 255}, .tab_index = 7};
+    overlap.controls = {note, redetect};
+    RecordingEvents other;
+    WindowId w = ws.Create(overlap, other);
+    ws.ShowModeless(w);
+    HWND button = ws.NativeControl(w, "Command1");
+    RECT r = InParent(button);
+    POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    EXPECT_EQ(ChildWindowFromPointEx(ws.NativeWindow(w), middle, CWP_SKIPINVISIBLE), button);
+}
+
 TEST_F(Win32WindowTest, CaptionsAreKeptAsGivenAndShownNatively) {
     // The label shows "&&" as "&" itself; the text stays as the table wrote it.
     EXPECT_EQ(ws.Caption(id, "Label1(0)"), "ドラッグ&&ドロップしたファイルと同じフォルダにHelpファイルを書き込みました。");

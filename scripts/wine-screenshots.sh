@@ -1,0 +1,88 @@
+#!/bin/sh
+# Screenshots of the Windows program under wine64 on a private Xvfb: the splash, the
+# compiler-missing message, the main window, the options dialog and the About box, clicked
+# through as a user would (xdotool). Needs the win64 build (scripts/wine-test.sh makes it).
+# Usage: scripts/wine-screenshots.sh [OUTPUT_FOLDER]   (default build-win64/screenshots)
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build-win64"
+out=${1:-$build/screenshots}
+[ -x "$build/tessaline.exe" ] || { echo "no $build/tessaline.exe: build the win64 preset first" >&2; exit 1; }
+
+missing=""
+for p in xvfb xauth xdotool imagemagick fonts-noto-cjk; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  # shellcheck disable=SC2086 # one argument per package
+  apt-get install -y -qq --no-install-recommends $missing >/dev/null
+fi
+
+mkdir -p "$out"
+export WINEPREFIX="$build/shots-prefix-$$" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+display=":$((90 + $$ % 500))"
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+cleanup() {
+  /usr/lib/wine/wineserver -k 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  rm -rf "$WINEPREFIX" "$WINEPREFIX.lock"
+}
+trap cleanup EXIT
+export DISPLAY="$display"
+"$root/scripts/wine-prefix.sh" "$WINEPREFIX"
+
+# Waits for a window whose title matches, then sets X Y W H of it.
+find_window() {
+  i=0
+  while [ $i -lt 100 ]; do
+    id=$(xdotool search --name "$1" 2>/dev/null | head -n 1 || true)
+    if [ -n "$id" ]; then
+      eval "$(xdotool getwindowgeometry --shell "$id")"
+      W=$WIDTH H=$HEIGHT
+      sleep 1
+      return 0
+    fi
+    i=$((i + 1))
+    sleep 0.2
+  done
+  echo "no window named $1" >&2
+  exit 1
+}
+
+# Clicks the middle of a control given in twips (left top width height) on a form whose
+# client area is CW x CH twips, at 15 twips to the pixel (96 dpi).
+click_control() {  # cw ch left top width height
+  cw=$(($1 / 15)) ch=$(($2 / 15))
+  border=$(((W - cw) / 2))
+  cx=$((X + border + ($3 + $5 / 2) / 15))
+  cy=$((Y + H - border - ch + ($4 + $6 / 2) / 15))
+  xdotool mousemove "$cx" "$cy" click 1
+}
+
+shot() { import -window root "$out/$1.png"; echo "wine-screenshots: $out/$1.png"; }
+
+(cd "$build" && /usr/lib/wine/wine64 ./tessaline.exe >/dev/null 2>&1 &)
+
+find_window "^Tessaline $"
+shot 1-frmstart-splash
+click_control 7320 4680 6120 4080 1095 375            # Command1 (OK)
+find_window "^Vellastro$"
+shot 2-compiler-missing
+xdotool mousemove $((X + W / 2)) $((Y + H - 22)) click 1
+find_window "^Tessaline  Ver"
+shot 3-form1
+click_control 4395 3060 885 120 735 600               # coOption
+find_window "^オプション$"
+shot 4-dialog
+click_control 6030 4845 4620 4395 1215 375            # CancelButton
+find_window "^Tessaline  Ver"
+click_control 4395 3060 1740 120 735 600              # coHelp
+find_window "のﾊﾞｰｼﾞｮﾝ情報$"
+shot 5-frmabout
+click_control 5730 3555 4245 2625 1380 345            # cmdOK
+find_window "^Tessaline  Ver"
+click_control 4395 3060 120 120 675 765               # coClose
+sleep 2

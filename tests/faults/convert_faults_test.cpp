@@ -1,4 +1,6 @@
 // Each fault: what the user is told, and that nothing they had is lost or overwritten.
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -203,6 +205,50 @@ TEST(SettingsFaults, AKilledRunLeavesSettingsIntactAndTheNextRunWorks) {
     EXPECT_EQ(r.exit_code, 0) << r.err;
     EXPECT_EQ(r.out, world.Path("pages/a(1).chm") + "\n");
     EXPECT_EQ(Slurp(world.Path("config/Quillvane/settings.ini")), settings);
+}
+
+}  // namespace
+}  // namespace tess::testing
+
+namespace tess::testing {
+namespace {
+
+// True while some process holds the desktop program's single-instance claim.
+bool ClaimHeld(ConvertWorld& world) {
+    const int fd = ::open(world.Path("cache/Quillvane.lock").c_str(), O_RDWR);
+    if (fd < 0) return false;
+    const bool held = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+    ::close(fd);
+    return held;
+}
+
+bool WaitUntil(const std::function<bool()>& condition) {
+    for (int i = 0; i < 1000; ++i) {
+        if (condition()) return true;
+        ::usleep(10000);
+    }
+    return false;
+}
+
+TEST(DesktopFaults, AKilledDesktopProgramLeavesNoClaimAndIntactSettings) {
+    ConvertWorld world;
+    world.Write("config/Quillvane/settings.ini", "[info]\nStartSplash=OFF\nMessage=ON\n");
+    world.env["QT_QPA_PLATFORM"] = "offscreen";
+    for (int start = 0; start < 2; ++start) {
+        const int pid = world.Start(DESKTOP_PATH, {});
+        // The second start is taken as a first one: it claims and loads its main window.
+        ASSERT_TRUE(WaitUntil([&] { return ClaimHeld(world); })) << start << ": " << Slurp(world.Path("err.txt"));
+        ASSERT_TRUE(WaitUntil([&] { return Has(Slurp(world.Path("config/Quillvane/settings.ini")), "EndOption"); }));
+        ::kill(pid, SIGKILL);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFSIGNALED(status)) << start;
+        EXPECT_FALSE(ClaimHeld(world)) << start;
+    }
+    const std::string settings = Slurp(world.Path("config/Quillvane/settings.ini"));
+    EXPECT_TRUE(Has(settings, "StartSplash=OFF")) << settings;
+    EXPECT_TRUE(Has(settings, "Message=ON")) << settings;
+    EXPECT_TRUE(Has(settings, "EndOption=open")) << settings;
 }
 
 }  // namespace

@@ -120,3 +120,52 @@ TEST(Collect, FailsForAnUnreadablePage) {
 }
 
 }  // namespace
+
+namespace {
+
+// A help project's files: several named pages, a contents file naming one more page.
+TEST(CollectTree, TakesEveryNamedFileFirstAndWhatTheyAndTheContentsNeed) {
+    TempTree t;
+    std::string index = t.Write("help/index.html", "<title>目次</title><link rel=stylesheet href='style.css'>");
+    std::string usage = t.Write("help/sub/usage.html", "<img src='../img/a.png'>");
+    std::string toc = t.Write("help/toc.hhc",
+                              "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"x\">"
+                              "<param name=\"Local\" value=\"only-in-toc.html\"></OBJECT></UL>");
+    t.Write("help/style.css", "body{}");
+    t.Write("help/img/a.png", "a");
+    t.Write("help/only-in-toc.html", "<p>toc</p>");
+    auto c = hhc::CollectTree(t.Path("help"), {index, usage, index, toc});
+    ASSERT_TRUE(c.ok()) << c.error().message;
+    ASSERT_GE(c->files.size(), 3u);
+    EXPECT_EQ(c->files[0], "index.html");
+    EXPECT_EQ(c->title, "目次");
+    for (const char* name : {"sub/usage.html", "toc.hhc", "style.css", "img/a.png", "only-in-toc.html"})
+        EXPECT_TRUE(Has(c->files, name)) << name;
+    EXPECT_EQ(std::count(c->files.begin(), c->files.end(), "index.html"), 1);
+}
+
+TEST(CollectTree, FailsForAMissingNamedFile) {
+    TempTree t;
+    std::string index = t.Write("help/index.html", "x");
+    auto c = hhc::CollectTree(t.Path("help"), {index, t.Path("help/gone.png")});
+    ASSERT_FALSE(c.ok());
+    EXPECT_NE(c.error().message.find("The file " + t.Path("help/gone.png") + " does not exist"), std::string::npos);
+}
+
+struct Common {
+    std::vector<std::string> paths;
+    std::string folder;
+};
+
+class CommonFolderOf : public ::testing::TestWithParam<Common> {};
+
+TEST_P(CommonFolderOf, IsTheDeepestSharedFolder) { EXPECT_EQ(hhc::CommonFolder(GetParam().paths), GetParam().folder); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, CommonFolderOf,
+    ::testing::Values(Common{{"/a/b/p.html"}, "/a/b"}, Common{{"/a/b/p.html", "/a/b/c/q.html"}, "/a/b"},
+                      Common{{"/a/b/p.html", "/a/x/q.html", "/a/b/r.css"}, "/a"},
+                      Common{{"/a/./b/p.html", "/a/b/../b/q.html"}, "/a/b"}, Common{{"/a/p.html", "/z/q.html"}, "/"},
+                      Common{{"/a/bc/p.html", "/a/b/q.html"}, "/a"}));
+
+}  // namespace

@@ -125,6 +125,55 @@ TEST_F(Compile, AChainOfLinkedPagesComesAlongWhole) {
     EXPECT_NE(ReadLog(Log()).find("章151.html is referred to but was not found"), std::string::npos);
 }
 
+// A help project of our own kind: several files (relative to the project's folder or
+// absolute), a contents file, a title and a default topic other than the first file.
+TEST_F(Compile, AProjectOfSeveralFilesWithAContentsFile) {
+    const std::string toc =
+        "<HTML><BODY><UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"目次\">"
+        "<param name=\"Local\" value=\"index.html\"></OBJECT>"
+        "<LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"付録\">"
+        "<param name=\"Local\" value=\"extra/appendix.html\"></OBJECT></UL></BODY></HTML>";
+    std::string tocs = *tess::IconvTextCodec().ToAnsi(toc);
+    tree.Write("プログラム フォルダ/help/toc.hhc", tocs);
+    tree.Write("プログラム フォルダ/help/index.html", "<title>目次</title><link rel=stylesheet href=style.css>");
+    tree.Write("プログラム フォルダ/help/usage.html", "<img src=\"img/a.png\">");
+    tree.Write("プログラム フォルダ/help/style.css", "body{}");
+    tree.Write("プログラム フォルダ/help/img/a.png", "png");
+    tree.Write("プログラム フォルダ/help/extra/appendix.html", "<p>only the contents file names me</p>");
+    std::string absolute = tree.Write("プログラム フォルダ/help/sub/absolute.html", "<p>named by its full path</p>");
+    std::string project = ProjectOf("[OPTIONS]\r\nCompiled file=out/ヘルプ.chm\r\nContents file=help/toc.hhc\r\n"
+                                    "Default topic=help/usage.html\r\nError log file=" + Log() +
+                                    "\r\nLanguage=0x411\r\nTitle=わたしのヘルプ\r\n\r\n[FILES]\r\n"
+                                    "help/index.html\r\nhelp/usage.html\r\n" + absolute + "\r\n");
+    std::filesystem::create_directories(program + "out");
+    ASSERT_EQ(RunHhc(project, options).code, 0) << ReadLog(Log());
+    std::string chm = program + "out/ヘルプ.chm";
+    EXPECT_EQ(ReadLog(Log()).find("Created " + chm), 0u) << ReadLog(Log());
+
+    auto files = ExtractChm(chm, tree.Path("x"));
+    EXPECT_EQ(files["index.html"], "<title>目次</title><link rel=stylesheet href=style.css>");
+    EXPECT_EQ(files["usage.html"], "<img src=\"img/a.png\">");
+    EXPECT_EQ(files["style.css"], "body{}");
+    EXPECT_EQ(files["img/a.png"], "png");
+    EXPECT_EQ(files["extra/appendix.html"], "<p>only the contents file names me</p>");
+    EXPECT_EQ(files["sub/absolute.html"], "<p>named by its full path</p>");
+    EXPECT_EQ(files["toc.hhc"], tocs);
+    const std::string& system = files["#SYSTEM"];
+    EXPECT_NE(system.find(*tess::IconvTextCodec().ToAnsi("わたしのヘルプ")), std::string::npos);
+    EXPECT_NE(system.find("usage.html"), std::string::npos) << "default topic";
+    EXPECT_NE(system.find("toc.hhc"), std::string::npos) << "contents file";
+    EXPECT_TRUE(Names(tmp).empty());
+    EXPECT_EQ(Names(program + "out"), std::set<std::string>{"ヘルプ.chm"});
+}
+
+TEST_F(Compile, AMissingFileOfAProjectIsAFailureWithItsName) {
+    tree.Write("プログラム フォルダ/help/index.html", "x");
+    std::string project = ProjectOf("[OPTIONS]\r\nCompiled file=Help.chm\r\nError log file=" + Log() +
+                                    "\r\n[FILES]\r\nhelp/index.html\r\nhelp/gone.html\r\n");
+    ASSERT_EQ(RunHhc(project, options).code, 1);
+    EXPECT_NE(ReadLog(Log()).find("help/gone.html does not exist"), std::string::npos) << ReadLog(Log());
+}
+
 TEST_F(Compile, TakesNothingFromOutsideThePagesFolderTree) {
     tree.Write("secret.txt", "do not take");
     tree.Write("ページ 集/sub/inner.png", "inner");

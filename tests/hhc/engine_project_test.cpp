@@ -16,6 +16,16 @@ TEST(EngineProject, NamesEverythingRelativeAndTheLanguageInHex) {
               "Language=0x411\n\n[FILES]\n\xE8\xAA\xAC.html\nimg/a b.png\n");
 }
 
+TEST(EngineProject, NamesTheContentsFile) {
+    hhc::EngineJob job;
+    job.output = "../out.chm";
+    job.default_topic = "index.html";
+    job.contents_file = "toc.hhc";
+    job.files = {"index.html"};
+    EXPECT_EQ(hhc::EngineProjectText(job),
+              "[OPTIONS]\nCompiled file=../out.chm\nDefault topic=index.html\nContents file=toc.hhc\n\n[FILES]\nindex.html\n");
+}
+
 TEST(EngineProject, LeavesOutWhatIsUnknown) {
     hhc::EngineJob job;
     job.output = "o.chm";
@@ -24,6 +34,7 @@ TEST(EngineProject, LeavesOutWhatIsUnknown) {
     std::string text = hhc::EngineProjectText(job);
     EXPECT_EQ(text.find("Title="), std::string::npos);
     EXPECT_EQ(text.find("Language="), std::string::npos);
+    EXPECT_EQ(text.find("Contents file="), std::string::npos);
 }
 
 }  // namespace

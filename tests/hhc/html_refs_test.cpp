@@ -72,6 +72,14 @@ INSTANTIATE_TEST_SUITE_P(
         Encoded{"Utf8Declared", "<html><head><meta charset=\"utf-8\"><title>" + kUtf8Title + "</title></head></html>"}),
     [](const auto& info) { return info.param.name; });
 
+TEST(HtmlRefs, AContentsFileLinksItsPages) {
+    auto refs = hhc::ScanHtml("<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"使い方\">"
+                              "<PARAM NAME=\"local\" VALUE=\"usage.html\"><param name=\"ImageNumber\" value=\"1\">"
+                              "</OBJECT></UL>");
+    EXPECT_EQ(refs.links, std::vector<std::string>{"usage.html"});
+    EXPECT_TRUE(refs.resources.empty());
+}
+
 TEST(HtmlRefs, EmptyOrBinaryGivesNothing) {
     EXPECT_TRUE(hhc::ScanHtml("").resources.empty());
     auto refs = hhc::ScanHtml(std::string("\0\x01\x02\xFF", 4));

@@ -33,6 +33,19 @@ TEST(Project, ReadsTheProgramsFourteenLines) {
     EXPECT_EQ(project->files, std::vector<std::string>{f});
     EXPECT_EQ(project->language, 0x411u);
     EXPECT_TRUE(project->title.empty());
+    EXPECT_TRUE(project->contents_file.empty());
+}
+
+TEST(Project, ReadsAHelpProjectOfSeveralFiles) {
+    auto project = hhc::ParseProject(
+        "[OPTIONS]\r\nCompiled file=Help.chm\r\nContents file=toc.hhc\r\nDefault topic=index.html\r\n"
+        "Error log file=Help.log\r\nTitle=Tessaline \x83\x77\x83\x8B\x83\x76\r\n\r\n"
+        "[FILES]\r\nindex.html\r\nsub/usage.html\r\n/abs/other.html\r\n");
+    ASSERT_TRUE(project.ok()) << project.error().message;
+    EXPECT_EQ(project->contents_file, "toc.hhc");
+    EXPECT_EQ(project->default_topic, "index.html");
+    EXPECT_EQ(project->title, "Tessaline \x83\x77\x83\x8B\x83\x76");
+    EXPECT_EQ(project->files, (std::vector<std::string>{"index.html", "sub/usage.html", "/abs/other.html"}));
 }
 
 TEST(Project, ToleratesLfOnlyLines) {

@@ -21,13 +21,17 @@ namespace {
 
 enum class Kind { page, style, other };
 
+bool EndsWithIgnoringCase(const std::string& name, const char* ext) {
+    size_t n = std::strlen(ext);
+    if (name.size() <= n) return false;
+    for (size_t i = 0; i < n; ++i)
+        if (std::tolower(static_cast<unsigned char>(name[name.size() - n + i])) != ext[i]) return false;
+    return true;
+}
+
 Kind KindOf(const std::string& name) {
     if (IsPageName(name)) return Kind::page;
-    if (name.size() > 4) {
-        std::string ext = name.substr(name.size() - 4);
-        for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        if (ext == ".css") return Kind::style;
-    }
+    if (EndsWithIgnoringCase(name, ".css")) return Kind::style;
     return Kind::other;
 }
 
@@ -90,32 +94,70 @@ std::optional<std::string> FindIgnoringCase(const fs::path& root, const std::str
 }  // namespace
 
 tess::Result<Collection> CollectFiles(const std::string& page_path, size_t max_files) {
-    fs::path page = PathOf(page_path);
-    std::error_code ec;
-    if (!fs::is_regular_file(page, ec)) {
-        if (fs::exists(page, ec)) return tess::Error{"The page " + page_path + " is not a file."};
-        return tess::Error{"The page " + page_path + " does not exist."};
-    }
-    std::string bytes;
-    if (!ReadAll(page, bytes)) {
-        int err = errno;
-        return tess::Error{"The page " + page_path + " cannot be read: " + std::strerror(err) + "."};
-    }
+    return CollectTree(TextOf(PathOf(page_path).parent_path()), {page_path}, max_files);
+}
 
+std::string TreeName(const std::string& root, const std::string& path) {
+    fs::path rel = PathOf(path).lexically_normal().lexically_relative(PathOf(root).lexically_normal());
+    std::u8string s = rel.generic_u8string();
+    return std::string(s.begin(), s.end());
+}
+
+std::string CommonFolder(const std::vector<std::string>& paths) {
+    std::vector<fs::path> common;
+    for (size_t i = 0; i < paths.size(); ++i) {
+        fs::path folder = PathOf(paths[i]).lexically_normal().parent_path();
+        std::vector<fs::path> parts(folder.begin(), folder.end());
+        if (i == 0) {
+            common = parts;
+            continue;
+        }
+        size_t same = 0;
+        while (same < common.size() && same < parts.size() && common[same] == parts[same]) ++same;
+        common.resize(same);
+    }
+    fs::path out;
+    for (const auto& p : common) out /= p;
+    return TextOf(out);
+}
+
+tess::Result<Collection> CollectTree(const std::string& root, const std::vector<std::string>& named,
+                                     size_t max_files) {
+    std::error_code ec;
     Collection c;
-    c.root = TextOf(page.parent_path());
-    fs::path real_root = fs::canonical(page.parent_path(), ec);
-    if (ec) return tess::Error{"The folder of the page " + page_path + " cannot be read: " + ec.message() + "."};
-    std::string page_name = TextOf(page.filename());
+    c.root = root;
+
+    // The named files first, in their order; each must be readable.
+    std::vector<std::pair<std::string, std::string>> firsts;  // name in the tree, its bytes
+    for (const auto& path : named) {
+        std::string what = IsPageName(path) ? "The page " : "The file ";
+        fs::path file = PathOf(path);
+        if (!fs::is_regular_file(file, ec)) {
+            if (fs::exists(file, ec)) return tess::Error{what + path + " is not a file."};
+            return tess::Error{what + path + " does not exist."};
+        }
+        std::string bytes;
+        if (!ReadAll(file, bytes)) {
+            int err = errno;
+            return tess::Error{what + path + " cannot be read: " + std::strerror(err) + "."};
+        }
+        std::string name = TreeName(root, path);
+        if (name.empty() || name == "." || name.rfind("..", 0) == 0)
+            return tess::Error{what + path + " lies outside the folder " + root + "."};
+        firsts.emplace_back(name, std::move(bytes));
+    }
+    if (firsts.empty()) return tess::Error{"There is no file to compile."};
+    const std::string page_name = firsts.front().first;
+    fs::path real_root = fs::canonical(PathOf(root), ec);
+    if (ec) return tess::Error{"The folder " + root + " cannot be read: " + ec.message() + "."};
 
     // Names that differ only in case would meet as one inside the compiled file.
-    std::set<std::string> seen{AsciiLower(page_name)};
+    std::set<std::string> seen;
     auto source_of = [&c](const std::string& rel) {
         auto it = c.sources.find(rel);
         return PathOf(c.root) / PathOf(it == c.sources.end() ? rel : it->second);
     };
     std::deque<std::pair<std::string, Kind>> queue;
-    c.files.push_back(page_name);
 
     auto consider = [&](const std::string& ref, const std::string& from, bool pages_only) {
         auto target = LocalTarget(ref, FolderOf(from));
@@ -147,7 +189,15 @@ tess::Result<Collection> CollectFiles(const std::string& page_path, size_t max_f
         for (const auto& r : refs.links) consider(r, rel, true);
     };
 
-    scan_page(page_name, bytes);
+    for (const auto& [name, bytes] : firsts) {
+        if (!seen.insert(AsciiLower(name)).second) continue;
+        c.files.push_back(name);
+        Kind kind = KindOf(name);
+        // A contents file names its pages as a page links them.
+        if (name == page_name || kind == Kind::page || EndsWithIgnoringCase(name, ".hhc")) scan_page(name, bytes);
+        else if (kind == Kind::style)
+            for (const auto& r : CssReferences(bytes)) consider(r, name, false);
+    }
     while (!queue.empty()) {
         auto [rel, kind] = queue.front();
         queue.pop_front();

@@ -21,4 +21,16 @@ struct Collection {
 // the page itself cannot be read; what it refers to is taken when it is there.
 tess::Result<Collection> CollectFiles(const std::string& page_path, size_t max_files = 20000);
 
+// The same for several named files of the tree under `root` (full paths, the default
+// topic first, a contents file among them if any). Each named file must be there.
+tess::Result<Collection> CollectTree(const std::string& root, const std::vector<std::string>& named,
+                                     size_t max_files = 20000);
+
+// A file's name inside the tree under `root`, in "/" syntax; starts with ".." when the
+// file lies outside.
+std::string TreeName(const std::string& root, const std::string& path);
+
+// The deepest folder that holds all the files (full paths).
+std::string CommonFolder(const std::vector<std::string>& paths);
+
 }  // namespace hhc

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <vector>
 
 #include "tools/hhc/codec.h"
 #include "tools/hhc/collect.h"
@@ -48,53 +49,64 @@ std::string Resolve(const std::string& project_path, const std::string& path) {
     return TextOf(PathOf(project_path).parent_path() / PathOf(path));
 }
 
+// Everything but the log: the log appears only once the outcome is known, so the program's
+// probe meets a held log for no longer than it takes to put the compiled file in place.
 class Compilation {
 public:
-    Compilation(std::string project_path, HeldLog& log) : project_path_(std::move(project_path)), log_(log) {}
+    explicit Compilation(std::string project_path) : project_path_(std::move(project_path)) {}
     ~Compilation() {
         if (!private_folder_.empty()) RemoveTree(private_folder_);
     }
 
-    int Run(const Project& project) {
-        tess::Status status = Compile(project);
-        if (!status) {
-            log_.WriteLine(ToLogText(Harmless("Error: " + status.error().message)));
-            log_.Release();
-            return kFailed;
-        }
-        return kCreated;
-    }
-
-private:
-    tess::Status Compile(const Project& project) {
+    // Warnings for the log go to `lines` (code page 932), on failure as well.
+    tess::Result<StagedFile> Compile(const Project& project, std::vector<std::string>& lines) {
         std::string page = Resolve(project_path_, Codec().FromAnsi(project.default_topic));
         std::string compiled = Resolve(project_path_, Codec().FromAnsi(project.compiled_file));
 
-        auto collection = CollectFiles(page);
+        // The default topic first, then the listed files and the contents file.
+        std::vector<std::string> named{page};
+        for (const auto& f : project.files) named.push_back(Resolve(project_path_, Codec().FromAnsi(f)));
+        std::string contents;
+        if (!project.contents_file.empty()) {
+            contents = Resolve(project_path_, Codec().FromAnsi(project.contents_file));
+            named.push_back(contents);
+        }
+        auto collection = CollectTree(CommonFolder(named), named);
         if (!collection) return collection.error();
-        Warn(*collection);
+        Warn(*collection, lines);
         if (StopRequested()) return tess::Error{"The compilation was stopped."};
 
-        auto command = PrepareWorkFolder(project, *collection);
+        std::string contents_name;
+        if (!contents.empty()) contents_name = collection->files[IndexOf(contents, *collection)];
+        auto command = PrepareWorkFolder(project, *collection, contents_name);
         if (!command) return command.error();
         if (StopRequested()) return tess::Error{"The compilation was stopped."};
 
         auto outcome = RunEngine(*command);
         if (!outcome) return outcome.error();
         auto judged = Judge(*outcome, *command);
-        if (!judged) return judged;
+        if (!judged) return judged.error();
 
-        auto size = PlaceFile(private_folder_ + "/out.chm", compiled);
-        if (!size) return size.error();
-        auto written = log_.WriteLine(ToLogText("Created " + compiled + ", " + WithThousands(*size) + " bytes"));
-        if (!written) return written;
-        log_.Release();
-        return {};
+        auto staged = StagedFile::Write(private_folder_ + "/out.chm", compiled);
+        if (!staged) return staged.error();
+        if (StopRequested()) return tess::Error{"The compilation was stopped."};
+        return staged;
+    }
+
+private:
+    // The files named in the project lead the collection in their order, the default topic
+    // first and duplicates dropped; this finds one of them there.
+    static size_t IndexOf(const std::string& path, const Collection& c) {
+        std::string name = TreeName(c.root, path);
+        for (size_t i = 0; i < c.files.size(); ++i)
+            if (c.files[i] == name) return i;
+        return 0;
     }
 
     // The engine takes only files under its working folder, by relative names: the page's
     // files are copied there in their own layout, with the engine's project beside them.
-    tess::Result<EngineCommand> PrepareWorkFolder(const Project& project, const Collection& collection) {
+    tess::Result<EngineCommand> PrepareWorkFolder(const Project& project, const Collection& collection,
+                                                  const std::string& contents_name) {
         auto folder = MakePrivateFolder();
         if (!folder) return folder.error();
         private_folder_ = *folder;
@@ -109,13 +121,15 @@ private:
         EngineJob job;
         job.output = "../out.chm";
         job.default_topic = collection.files.front();
+        job.contents_file = contents_name;
         job.title_ansi = project.title;
         if (job.title_ansi.empty()) {
             auto title = Codec().ToAnsi(collection.title);
             if (title) job.title_ansi = *title;
         }
         job.language = project.language;
-        job.files = collection.files;
+        for (const auto& f : collection.files)
+            if (f != contents_name) job.files.push_back(f);
         std::string project_name = UnusedName(collection);
         std::ofstream out(PathOf(work + "/" + project_name), std::ios::binary);
         out << EngineProjectText(job);
@@ -144,15 +158,15 @@ private:
         return JudgeEngine(report);
     }
 
-    void Warn(const Collection& c) {
+    static void Warn(const Collection& c, std::vector<std::string>& lines) {
         size_t shown = 0;
         for (const auto& m : c.missing) {
             if (shown++ == kMaxWarnings) {
-                log_.WriteLine(ToLogText("Warning: " + std::to_string(c.missing.size() - kMaxWarnings) +
-                                         " more references name no file."));
+                lines.push_back(ToLogText("Warning: " + std::to_string(c.missing.size() - kMaxWarnings) +
+                                          " more references name no file."));
                 break;
             }
-            log_.WriteLine(ToLogText(Harmless("Warning: " + m + " is referred to but was not found.")));
+            lines.push_back(ToLogText(Harmless("Warning: " + m + " is referred to but was not found.")));
         }
     }
 
@@ -167,9 +181,37 @@ private:
     }
 
     std::string project_path_;
-    HeldLog& log_;
     std::string private_folder_;
 };
+
+// The private folder is gone by the time the log is made.
+tess::Result<StagedFile> CompileAll(const std::string& project_path, const Project& project,
+                                    std::vector<std::string>& lines) {
+    Compilation compilation(project_path);
+    return compilation.Compile(project, lines);
+}
+
+// The log is made (locked, renamed into place) only now, and the compiled file takes its
+// name while the log is held, before the success line.
+int Report(const std::string& log_path, const std::vector<std::string>& lines, tess::Result<StagedFile> staged) {
+    auto log = HeldLog::Create(log_path);
+    if (!log) {
+        std::fprintf(stderr, "hhc: %s\n", log.error().message.c_str());
+        return kNoLog;
+    }
+    for (const auto& line : lines) log->WriteLine(line);
+    tess::Status done = staged ? staged->Commit() : tess::Status(staged.error());
+    if (done) {
+        done = log->WriteLine(ToLogText("Created " + staged->final_path() + ", " + WithThousands(staged->size()) +
+                                        " bytes"));
+    }
+    if (!done) {
+        log->WriteLine(ToLogText(Harmless("Error: " + done.error().message)));
+        return kFailed;
+    }
+    log->Release();
+    return kCreated;
+}
 
 }  // namespace
 
@@ -193,16 +235,10 @@ int CompileProject(const std::string& project_path) {
         std::fprintf(stderr, "hhc: %s\n", project ? "The project names no error log file." : project.error().message.c_str());
         return kNoLog;
     }
-    auto log = HeldLog::Create(Resolve(project_path, Codec().FromAnsi(partial.log_file)));
-    if (!log) {
-        std::fprintf(stderr, "hhc: %s\n", log.error().message.c_str());
-        return kNoLog;
-    }
-    if (!project) {
-        log->WriteLine(ToLogText(Harmless("Error: " + project.error().message)));
-        return kFailed;
-    }
-    return Compilation(project_path, *log).Run(*project);
+    std::string log_path = Resolve(project_path, Codec().FromAnsi(partial.log_file));
+    std::vector<std::string> lines;
+    if (!project) return Report(log_path, lines, project.error());
+    return Report(log_path, lines, CompileAll(project_path, *project, lines));
 }
 
 }  // namespace hhc

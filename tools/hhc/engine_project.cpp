@@ -8,6 +8,7 @@ std::string EngineProjectText(const EngineJob& job) {
     std::string text = "[OPTIONS]\n";
     text += "Compiled file=" + job.output + "\n";
     text += "Default topic=" + job.default_topic + "\n";
+    if (!job.contents_file.empty()) text += "Contents file=" + job.contents_file + "\n";
     if (!job.title_ansi.empty()) text += "Title=" + job.title_ansi + "\n";
     if (job.language != 0) {
         // The engine reads only hex here; a decimal id silently becomes English.

@@ -118,6 +118,10 @@ void Walk(const xmlNode* node, HtmlRefs& refs) {
                 AddIfSet(Attribute(node, "poster"), refs.resources);
             } else if (Is(node, "object")) {
                 AddIfSet(Attribute(node, "data"), refs.resources);
+            } else if (Is(node, "param") && xmlStrcasecmp(reinterpret_cast<const xmlChar*>(Attribute(node, "name").c_str()),
+                                                        reinterpret_cast<const xmlChar*>("local")) == 0) {
+                // A contents file names its pages this way.
+                AddIfSet(Attribute(node, "value"), refs.links);
             }
             AddIfSet(Attribute(node, "background"), refs.resources);
             std::string style = Attribute(node, "style");

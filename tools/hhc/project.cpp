@@ -65,6 +65,7 @@ tess::Result<Project> ParseProject(std::string_view bytes, Project* partial) {
             else if (key == "error log file") project.log_file = value;
             else if (key == "default topic") project.default_topic = value;
             else if (key == "title") project.title = value;
+            else if (key == "contents file") project.contents_file = value;
             else if (key == "language") project.language = ParseLanguage(value);
         }
     }

@@ -15,6 +15,7 @@ struct Project {
     std::string log_file;
     std::string default_topic;
     std::string title;
+    std::string contents_file;  // a sitemap (.hhc); may be empty
     std::vector<std::string> files;
     unsigned language = 0;  // 0 when the project names none
 };

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "platform/result.h"
 
@@ -15,9 +16,27 @@ void RemoveTree(const std::string& folder);
 // Copies `from` to `to`, creating the folders on the way.
 tess::Status CopyInto(const std::string& from, const std::string& to);
 
-// Copies `from` to a temporary name beside `final_path`, flushes it and renames it into
-// place, so that `final_path` is either the old file or the complete new one. Leaves no
-// temporary file behind on failure. Gives the size written.
-tess::Result<std::uint64_t> PlaceFile(const std::string& from, const std::string& final_path);
+// A complete, flushed copy under a temporary name beside its final path, waiting to take
+// that name: `final_path` is only ever the old file or the whole new one. The copy goes
+// away unless it was committed.
+class StagedFile {
+public:
+    static tess::Result<StagedFile> Write(const std::string& from, const std::string& final_path);
+
+    StagedFile(StagedFile&& other) noexcept;
+    StagedFile& operator=(StagedFile&&) = delete;
+    ~StagedFile();
+
+    tess::Status Commit();
+    std::uint64_t size() const { return size_; }
+    const std::string& final_path() const { return final_; }
+
+private:
+    StagedFile(std::string temp, std::string final_path, std::uint64_t size)
+        : temp_(std::move(temp)), final_(std::move(final_path)), size_(size) {}
+    std::string temp_;  // empty once committed or moved from
+    std::string final_;
+    std::uint64_t size_;
+};
 
 }  // namespace hhc

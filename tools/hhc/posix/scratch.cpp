@@ -87,7 +87,7 @@ tess::Status CopyInto(const std::string& from, const std::string& to) {
     return {};
 }
 
-tess::Result<std::uint64_t> PlaceFile(const std::string& from, const std::string& final_path) {
+tess::Result<StagedFile> StagedFile::Write(const std::string& from, const std::string& final_path) {
     size_t slash = final_path.rfind('/');
     std::string folder = slash == std::string::npos ? "" : final_path.substr(0, slash + 1);
     std::string name = slash == std::string::npos ? final_path : final_path.substr(slash + 1);
@@ -104,12 +104,28 @@ tess::Result<std::uint64_t> PlaceFile(const std::string& from, const std::string
     if (err == 0 && fchmod(out.get(), PlainFileMode()) != 0) err = errno;
     if (err == 0 && fsync(out.get()) != 0) err = errno;
     if (err == 0 && out.Close() != 0) err = errno;
-    if (err == 0 && rename(temp.c_str(), final_path.c_str()) != 0) err = errno;
     if (err != 0) {
         unlink(temp.c_str());
         return tess::Error{"The compiled file " + final_path + " cannot be written: " + SystemReason(err) + "."};
     }
-    return size;
+    return StagedFile(temp, final_path, size);
+}
+
+StagedFile::StagedFile(StagedFile&& other) noexcept
+    : temp_(std::move(other.temp_)), final_(std::move(other.final_)), size_(other.size_) {
+    other.temp_.clear();
+}
+
+StagedFile::~StagedFile() {
+    if (!temp_.empty()) unlink(temp_.c_str());
+}
+
+tess::Status StagedFile::Commit() {
+    if (temp_.empty()) return tess::Error{"The compiled file " + final_ + " was already placed."};
+    if (rename(temp_.c_str(), final_.c_str()) != 0)
+        return tess::Error{"The compiled file " + final_ + " cannot be written: " + SystemReason(errno) + "."};
+    temp_.clear();
+    return {};
 }
 
 }  // namespace hhc

@@ -364,6 +364,10 @@ LRESULT CALLBACK FormWindow::FrameProc(HWND hwnd, UINT message, WPARAM w, LPARAM
                      c && c->back ? c->back : GetSysColorBrush(COLOR_BTNFACE));
             return 1;
         }
+        case WM_NCHITTEST:
+            // A group box is see-through to the pointer, so a drop would land on the form
+            // behind it; a frame here is a drop target in its own right.
+            return HTCLIENT;
         case WM_NCDESTROY:
             RemoveWindowSubclass(hwnd, &FormWindow::FrameProc, 1);
             break;

@@ -288,6 +288,48 @@ TEST_F(Win32WindowTest, AFileDropOnTheFrameDeliversTheFullPaths) {
     EXPECT_EQ(events.drops[0].second, paths);
 }
 
+// A drag source that lets the pointer rest over the target for a moment, then drops.
+class OneDropSource final : public IDropSource {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDropSource)) {
+            *out = static_cast<IDropSource*>(this);
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL, DWORD) override {
+        return ++asked >= 3 ? DRAGDROP_S_DROP : S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
+    int asked = 0;
+};
+
+TEST_F(Win32WindowTest, ADragAndDropWithThePointerOverTheFrameReachesTheForm) {
+    ws.ShowModeless(id);
+    SetForegroundWindow(Window());
+    RECT frame;
+    GetWindowRect(Control("Frame1"), &frame);
+    // Over the frame itself, away from the controls inside it.
+    POINT over{frame.left + 8, frame.bottom - 6};
+    ASSERT_TRUE(SetCursorPos(over.x, over.y));
+    const std::vector<std::string> paths{"C:\\work\\guide.html"};
+    IDataObject* data = NewFileListObject(paths);
+    OneDropSource source;
+    DWORD effect = 0;
+    Watchdog watchdog(15000);
+    HRESULT result = DoDragDrop(data, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
+    data->Release();
+    EXPECT_EQ(result, DRAGDROP_S_DROP);
+    EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_COPY));
+    ASSERT_EQ(events.drops.size(), 1u);
+    EXPECT_EQ(events.drops[0].first, "Frame1");
+    EXPECT_EQ(events.drops[0].second, paths);
+}
+
 TEST_F(Win32WindowTest, DataWithoutAFileListIsRefused) {
     IDropTarget* target = DropTargetOf(Control("Frame1"));
     ASSERT_NE(target, nullptr);

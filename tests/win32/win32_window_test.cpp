@@ -51,6 +51,11 @@ std::string TextOf(HWND h) {
     return Narrow(text);
 }
 
+BOOL CALLBACK FindTooltip(HWND h, LPARAM found) {
+    if (_wcsicmp(ClassOf(h).c_str(), TOOLTIPS_CLASSW) == 0) *reinterpret_cast<HWND*>(found) = h;
+    return TRUE;
+}
+
 class Win32WindowTest : public ::testing::Test {
 protected:
     RecordingEvents events;
@@ -251,13 +256,7 @@ TEST_F(Win32WindowTest, EnterPressesTheDefaultButton) {
 
 TEST_F(Win32WindowTest, TooltipsAreRegisteredForTheirControls) {
     HWND tooltip = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND h, LPARAM found) {
-            if (_wcsicmp(ClassOf(h).c_str(), TOOLTIPS_CLASSW) == 0) *reinterpret_cast<HWND*>(found) = h;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&tooltip));
+    EnumThreadWindows(GetCurrentThreadId(), &FindTooltip, reinterpret_cast<LPARAM>(&tooltip));
     ASSERT_NE(tooltip, nullptr);
     EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 4);
     wchar_t text[128] = {};

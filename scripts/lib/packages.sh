@@ -8,7 +8,9 @@ TESS_BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libxml2-
 TESS_TEST_PACKAGES=(qt6-base-private-dev libgtest-dev libgmock-dev libchm-bin p7zip-full xvfb xauth imagemagick
   librsvg2-bin procps desktop-file-utils)
 # Packages of the Windows cross build and its tests.
-TESS_WINDOWS_PACKAGES=(mingw-w64 wine64 xvfb xauth)
+TESS_WINDOWS_PACKAGES=(mingw-w64 wine64 xvfb xauth zip)
+# Packages to remake the pictures of the help viewer (docs/help-viewer.sh).
+TESS_DOCS_PACKAGES=(xchm xdotool xvfb xauth imagemagick)
 
 tess_missing_packages() {
   local p missing=()

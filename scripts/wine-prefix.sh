@@ -1,9 +1,10 @@
 #!/bin/sh
 # Makes a Wine prefix for the Windows tests when it does not exist yet: 64-bit, no Mono or
 # Gecko prompts, and the Japanese user-interface fonts mapped to Noto Sans CJK JP.
-# Usage: wine-prefix.sh PREFIX
+# Usage: wine-prefix.sh PREFIX [DPI]   (DPI: the screen's dots per inch, default 96)
 set -eu
 prefix=$1
+dpi=${2:-96}
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
 [ -f "$prefix/.tessaline-ready" ] && exit 0
@@ -34,6 +35,8 @@ Windows Registry Editor Version 5.00
 "Managed"="N"
 "Decorated"="Y"
 REG
+printf '\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n"LogPixels"=dword:%08x\n' "$dpi" | iconv -f UTF-8 -t UTF-16LE >> "$reg"
+printf '\n[HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts]\n"LogPixels"=dword:%08x\n' "$dpi" | iconv -f UTF-8 -t UTF-16LE >> "$reg"
 "$wine" regedit /S "Z:$(echo "$reg" | tr / '\\')" >/dev/null 2>&1
 "$wineserver" -w
 rm -f "$reg"

@@ -22,7 +22,7 @@ done
 
 # Packages, installed only when missing.
 need="cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
-binutils-mingw-w64-i686 mingw-w64-tools googletest wine64 xvfb xauth util-linux"
+binutils-mingw-w64-i686 googletest wine64 xvfb xauth util-linux"
 missing=""
 for p in $need; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
@@ -69,7 +69,7 @@ fi
 prefix="$root/build-win64/wine-prefix"
 if [ "$fresh" = yes ]; then
   prefix="$root/build-win64/wine-run-$$"
-  trap 'WINEPREFIX="$prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true; rm -rf "$prefix" "$prefix.lock"' EXIT
+  trap 'for p in "$prefix" "$prefix"-dpi*; do [ -d "$p" ] && WINEPREFIX="$p" /usr/lib/wine/wineserver -k 2>/dev/null; rm -rf "$p" "$p.lock"; done; true' EXIT
 fi
 export WINEPREFIX="$prefix"
 echo "wine-test: preparing the Wine prefix $prefix"

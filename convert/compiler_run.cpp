@@ -118,6 +118,7 @@ Status WaitForCompiler(CompilerRun& run, const StartedCompiler& compiler) {
         }
     }
 
+    if (run.limits.settle_ms > 0) run.clock.SleepMs(run.limits.settle_ms);
     for (;;) {
         const RenameResult renamed = run.files.Rename(log, probe);
         if (renamed == RenameResult::in_use) {

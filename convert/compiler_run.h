@@ -11,6 +11,9 @@ namespace tess {
 
 struct WaitLimits {
     int poll_ms = 5;              // between looks at the log; a tight spin would eat a core
+    int settle_ms = 10;           // from the log's appearance to the first probe: the compiler
+                                  // lets go of it within moments, and each probe that meets it
+                                  // held costs the whole in-use pause
     int in_use_pause_ms = 2000;   // the compiler still holds the log
     int time_limit_ms = 120000;   // per page, from the compiler's start
     int paint_every_ms = 50;      // the window keeps painting while we wait

@@ -69,6 +69,7 @@ private:
 tess::WaitLimits Literal() {
     tess::WaitLimits limits;
     limits.poll_ms = 0;            // polls back to back
+    limits.settle_ms = 0;          // and probes at once
     limits.paint_every_ms = 1 << 30;
     return limits;                 // and the 2000 ms pause whenever the log is held
 }

@@ -340,3 +340,28 @@ TEST_F(AboutTest, HelpOpensTheProgramsHelpFileAndStaysOpen) {
 
 }  // namespace
 }  // namespace tess
+
+namespace tess {
+namespace {
+
+class AboutSysInfoTest : public testing::AppTest {};
+
+TEST_F(AboutSysInfoTest, SystemInformationButtonStartsTheToolOrSaysItCannot) {
+    fake.windows.on_modal["frmAbout"] = [&](WindowId id) {
+        fake.windows.UserClick(id, "cmdSysInfo");  // nothing registered
+        fake.registry.SetString(RegRoot::local_machine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
+                                "/usr/bin/sysinfo");
+        fake.processes.startable.insert("/usr/bin/sysinfo");
+        fake.windows.UserClick(id, "cmdSysInfo");
+        EXPECT_TRUE(fake.windows.IsLoaded("frmAbout"));  // the box stays open and usable
+        fake.windows.UserClick(id, "cmdOK");
+    };
+    FrmAbout about(app);
+    about.ShowModal();
+    ASSERT_EQ(fake.windows.messages.size(), 1u);
+    EXPECT_EQ(fake.windows.messages[0].text, "現時点ではｼｽﾃﾑ情報を使用できません");
+    EXPECT_EQ(fake.processes.command_lines, std::vector<std::string>{"/usr/bin/sysinfo"});
+}
+
+}  // namespace
+}  // namespace tess

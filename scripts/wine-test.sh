@@ -35,12 +35,8 @@ if [ -n "$missing" ]; then
   apt-get install -y -qq --no-install-recommends $missing >/dev/null
 fi
 
-configure() {  # preset build-folder
-  if [ ! -f "$root/$2/CMakeCache.txt" ]; then
-    cmake -S "$root" --preset "$1" >/dev/null
-  else
-    cmake "$root/$2" >/dev/null
-  fi
+configure() {  # preset
+  (cd "$root" && cmake --preset "$1" >/dev/null)
 }
 
 # The Windows programs and the platform tests are built even when another target fails, so
@@ -57,11 +53,11 @@ build() {  # build-folder
 }
 
 echo "wine-test: building win64"
-configure win64 build-win64
+configure win64
 build build-win64
 if [ "$i686" = yes ]; then
   echo "wine-test: building win32 (i686, compile and link only)"
-  configure win32 build-win32
+  configure win32
   build build-win32
 fi
 

@@ -230,6 +230,27 @@ void FormWindow::Show() {
     if (first_show) events_.Resize();
 }
 
+void FormWindow::MoveFocus(bool backwards) {
+    std::vector<const Control*> order;
+    for (const auto& c : controls_)
+        if (c.hwnd && TakesFocus(c.spec->kind) && c.spec->tab_index >= 0 && IsWindowVisible(c.hwnd) &&
+            IsWindowEnabled(c.hwnd))
+            order.push_back(&c);
+    if (order.empty()) return;
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Control* a, const Control* b) { return a->spec->tab_index < b->spec->tab_index; });
+    HWND focus = GetFocus();
+    size_t at = order.size();
+    for (size_t i = 0; i < order.size(); ++i)
+        if (order[i]->hwnd == focus || IsChild(order[i]->hwnd, focus)) at = i;
+    size_t next = at == order.size() ? 0
+                  : backwards        ? (at + order.size() - 1) % order.size()
+                                     : (at + 1) % order.size();
+    HWND target = order[next]->hwnd;
+    SetFocus(target);
+    if (order[next]->spec->kind == ControlKind::text_box) SendMessageW(target, EM_SETSEL, 0, -1);
+}
+
 FormWindow::Control* FormWindow::Find(const std::string& name) {
     for (auto& c : controls_)
         if (c.spec->name == name) return &c;
@@ -395,7 +416,8 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
                 if (id == IDOK || id == IDCANCEL) return 0;
             }
             size_t index = static_cast<size_t>(id - kFirstControlId);
-            if (id >= kFirstControlId && index < controls_.size() && HIWORD(w) == BN_CLICKED) {
+            if (id >= kFirstControlId && index < controls_.size() && HIWORD(w) == BN_CLICKED &&
+                IsWindowEnabled(controls_[index].hwnd)) {
                 ControlKind kind = controls_[index].spec->kind;
                 if (kind == ControlKind::button || kind == ControlKind::picture_button ||
                     kind == ControlKind::check_box) {

@@ -44,6 +44,9 @@ public:
     // Windows this form disabled while it is shown modally, to enable again when it goes.
     std::vector<HWND>& disabled_while_modal() { return disabled_while_modal_; }
 
+    // Tab and Shift+Tab: the next control in the table's focus order, across frames.
+    void MoveFocus(bool backwards);
+
     HWND ControlWindow(const std::string& name) const;
     std::string Caption(const std::string& control) const;
     void SetCaption(const std::string& control, const std::string& text);

@@ -247,6 +247,12 @@ void Win32WindowSystem::Dispatch(MSG& msg) {
     if (root) {
         for (auto& [id, form] : forms_) {
             if (form->hwnd() == root) {
+                // The focus order is the table's, which crosses frames; the system's would not.
+                if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && !(GetKeyState(VK_CONTROL) & 0x8000) &&
+                    IsWindowEnabled(root)) {
+                    form->MoveFocus(GetKeyState(VK_SHIFT) & 0x8000);
+                    return;
+                }
                 if (IsDialogMessageW(root, &msg)) return;
                 break;
             }

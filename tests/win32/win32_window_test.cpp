@@ -254,6 +254,39 @@ TEST_F(Win32WindowTest, EnterPressesTheDefaultButton) {
     EXPECT_EQ(events.clicks, std::vector<std::string>{"cmdOK"});
 }
 
+TEST_F(Win32WindowTest, DisabledControlsTakeNoClicks) {
+    ws.ShowModeless(id);
+    ws.SetEnabled(id, "cmdOK", false);
+    ws.SetEnabled(id, "Check2", false);
+    SendMessageW(Control("cmdOK"), BM_CLICK, 0, 0);
+    SendMessageW(Control("Check2"), BM_CLICK, 0, 0);
+    EXPECT_TRUE(events.clicks.empty());
+}
+
+// Records where the focus is once the queued keys are through, then ends the loop.
+HWND focus_seen = nullptr;
+win32::Win32WindowSystem* loop_owner = nullptr;
+void CALLBACK SeeFocusAndQuit(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    focus_seen = GetFocus();
+    loop_owner->Quit();
+}
+
+TEST_F(Win32WindowTest, FocusFollowsTheTabIndexAcrossFrames) {
+    ws.ShowModeless(id);
+    SetForegroundWindow(Window());
+    EXPECT_EQ(GetFocus(), Control("coClose"));  // tab index 0 first
+    // coClose(0) -> coHelp(1) -> coOption(3) -> Check1(4, inside Frame1) -> Text1(7): labels and
+    // frames take no focus.
+    HWND expected = Control("Text1");
+    for (int i = 0; i < 4; ++i) PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+    loop_owner = &ws;
+    SetTimer(nullptr, 0, 300, &SeeFocusAndQuit);
+    Watchdog watchdog(10000);
+    ws.Run();
+    EXPECT_EQ(focus_seen, expected);
+}
+
 TEST_F(Win32WindowTest, TooltipsAreRegisteredForTheirControls) {
     HWND tooltip = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), &FindTooltip, reinterpret_cast<LPARAM>(&tooltip));

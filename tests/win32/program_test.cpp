@@ -1,0 +1,150 @@
+// The Windows program itself, started as a user starts it: its first windows, its settings
+// in the registry, and the refusal of a second instance. Windows are read and answered from
+// here as a user would, through their titles and buttons.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "child_process.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_settings_backend.h"
+
+namespace tess::testing {
+namespace {
+
+using win32::Narrow;
+using win32::Widen;
+
+constexpr const wchar_t* kWorkshopKey = L"Software\\Microsoft\\HTML Help Workshop";
+constexpr const wchar_t* kSettingsKey = L"Software\\VB and VBA Program Settings\\Quillvane";
+
+struct Search {
+    DWORD pid;
+    std::wstring window_class;  // empty: any
+    std::wstring title;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND h, LPARAM data) {
+    auto* s = reinterpret_cast<Search*>(data);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(h, &pid);
+    if (pid != s->pid || !IsWindowVisible(h)) return TRUE;
+    wchar_t text[256] = {};
+    wchar_t cls[64] = {};
+    GetWindowTextW(h, text, 256);
+    GetClassNameW(h, cls, 64);
+    if (s->title != text || (!s->window_class.empty() && s->window_class != cls)) return TRUE;
+    s->found = h;
+    return FALSE;
+}
+
+// A visible top-level window of the process with that title, waited for.
+HWND WaitForWindow(DWORD pid, const std::string& title, const std::wstring& window_class = L"") {
+    Search s{pid, window_class, Widen(title), nullptr};
+    WaitUntil([&] {
+        EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&s));
+        return s.found != nullptr;
+    }, 30000);
+    return s.found;
+}
+
+class Program {
+public:
+    Program() {
+        std::wstring path = Widen(ChildProgram());
+        path = path.substr(0, path.find_last_of(L'\\') + 1) + L"tessaline.exe";
+        std::wstring line = L"\"" + path + L"\"";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        started_ = CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info_);
+    }
+    ~Program() {
+        if (!started_) return;
+        if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 9);
+        CloseHandle(info_.hThread);
+        CloseHandle(info_.hProcess);
+    }
+    bool started() const { return started_; }
+    DWORD pid() const { return info_.dwProcessId; }
+    bool Ended(DWORD ms = 30000) { return WaitForSingleObject(info_.hProcess, ms) == WAIT_OBJECT_0; }
+
+private:
+    PROCESS_INFORMATION info_{};
+    bool started_ = false;
+};
+
+void Click(HWND window, const std::string& caption) {
+    HWND button = FindWindowExW(window, nullptr, L"Button", Widen(caption).c_str());
+    ASSERT_NE(button, nullptr) << caption;
+    PostMessageW(button, BM_CLICK, 0, 0);
+}
+
+std::string MessageText(HWND box) {
+    HWND text = GetDlgItem(box, 0xFFFF);
+    if (!text) text = GetDlgItem(box, 100);
+    wchar_t buffer[512] = {};
+    if (text) GetWindowTextW(text, buffer, 512);
+    return Narrow(buffer);
+}
+
+class Win32WindowProgramTest : public ::testing::Test {
+protected:
+    win32::Win32SettingsBackend settings;
+
+    void SetUp() override {
+        RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+        HKEY h = nullptr;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kWorkshopKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h, nullptr),
+                  ERROR_SUCCESS);
+        const wchar_t folder[] = L"C:\\HTML Help Workshop";
+        RegSetValueExW(h, L"InstallDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder), sizeof folder);
+        RegCloseKey(h);
+    }
+    void TearDown() override {
+        RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+        RegDeleteTreeW(HKEY_CURRENT_USER, kWorkshopKey);
+    }
+};
+
+TEST_F(Win32WindowProgramTest, TheSplashLeadsToTheMainWindowAndStoresItsChoice) {
+    Program program;
+    ASSERT_TRUE(program.started());
+    HWND splash = WaitForWindow(program.pid(), "Tessaline ");
+    ASSERT_NE(splash, nullptr) << "no splash";
+    Click(splash, "OK");
+    HWND main = WaitForWindow(program.pid(), "Tessaline  Ver 1. 1");
+    ASSERT_NE(main, nullptr) << "no main window";
+    EXPECT_EQ(settings.Get("Quillvane", "info", "StartSplash"), "ON");
+    EXPECT_EQ(settings.Get("Quillvane", "info", "EndOption"), "open");
+    EXPECT_EQ(settings.Get("Quillvane", "info", "InstallPath"), "C:\\HTML Help Workshop\\hhc.exe");
+    EXPECT_EQ(settings.Get("Quillvane", "info", "InstallPathF"), "C:\\HTML Help Workshop");
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.Ended());
+}
+
+TEST_F(Win32WindowProgramTest, ASecondInstanceWarnsAndEndsWhileTheFirstRunsOn) {
+    ASSERT_TRUE(settings.Set("Quillvane", "info", "StartSplash", "OFF").ok());
+    Program first;
+    ASSERT_TRUE(first.started());
+    HWND main = WaitForWindow(first.pid(), "Tessaline  Ver 1. 1");
+    ASSERT_NE(main, nullptr) << "no main window";
+
+    Program second;
+    ASSERT_TRUE(second.started());
+    HWND warning = WaitForWindow(second.pid(), "Quillvane", L"#32770");
+    ASSERT_NE(warning, nullptr) << "no warning";
+    EXPECT_EQ(MessageText(warning), "すでに「Quillvane」は起動されています。");
+    PostMessageW(warning, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(second.Ended());
+    EXPECT_FALSE(first.Ended(0));
+    EXPECT_TRUE(IsWindow(main));
+
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(first.Ended());
+}
+
+}  // namespace
+}  // namespace tess::testing

@@ -8,6 +8,7 @@
 #include "platform/win32/form_controls.h"
 #include "platform/win32/ole_drop_target.h"
 #include "platform/win32/program_pictures.h"
+#include "platform/win32/text_fit.h"
 #include "platform/win32/wide_text.h"
 
 namespace tess::win32 {
@@ -17,6 +18,8 @@ constexpr const wchar_t* kFormClass = L"TessalineForm";
 // The form's font when a control names none: the system's Japanese user-interface font.
 constexpr const char* kFormFont = "MS UI Gothic";
 constexpr double kFormPoints = 9;
+// Captions shrink to fit their boxes, but never below this.
+constexpr double kSmallestPoints = 6;
 constexpr int kFirstControlId = 1000;
 constexpr int kPictureButtonIconPx = 32;
 
@@ -123,9 +126,7 @@ void FormWindow::BuildControls() {
             int id = kFirstControlId + static_cast<int>(c - spec_.controls.data());
             control.hwnd = CreateControl(*c, parent, id, scale_);
             if (!control.hwnd) continue;
-            control.font = Font(c->font_name.empty() ? kFormFont : c->font_name,
-                                c->font_points > 0 ? c->font_points : kFormPoints, c->bold);
-            SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(control.font), FALSE);
+            ApplyFont(control);
             // Colours: the control's own, else those of what it sits in.
             const ControlSpec* holder = c->parent.empty() ? nullptr : spec_.Find(c->parent);
             std::optional<std::uint32_t> back = c->back_color;
@@ -196,6 +197,22 @@ void FormWindow::RegisterDropTarget(const std::string& name, HWND frame) {
         drop_targets_.emplace_back(frame, target);
     else
         target->Release();
+}
+
+void FormWindow::ApplyFont(Control& control) {
+    const ControlSpec& c = *control.spec;
+    const std::string face = c.font_name.empty() ? kFormFont : c.font_name;
+    double points = c.font_points > 0 ? c.font_points : kFormPoints;
+    std::wstring caption = Widen(Caption(c.name));
+    HFONT font = Font(face, points, c.bold);
+    if (!c.auto_size) {
+        while (points > kSmallestPoints && !TextFits(control.hwnd, font, caption, c.kind)) {
+            points -= 0.5;
+            font = Font(face, points, c.bold);
+        }
+    }
+    control.font = font;
+    SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 void FormWindow::FitToText(Control& control) {
@@ -288,6 +305,7 @@ void FormWindow::SetCaption(const std::string& control, const std::string& text)
     Control* c = Find(control);
     if (!c || !c->hwnd) return;
     SetWindowTextW(c->hwnd, Widen(text).c_str());
+    if (FitsCaption(c->spec->kind)) ApplyFont(*c);
     if (c->spec->kind == ControlKind::label && c->spec->auto_size) FitToText(*c);
     // Labels without their own background leave the old text behind unless the area is redrawn.
     InvalidateRect(c->hwnd, nullptr, TRUE);

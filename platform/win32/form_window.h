@@ -72,6 +72,8 @@ private:
     void AddTooltip(const Control& control);
     void RegisterDropTarget(const std::string& name, HWND frame);
     void FitToText(Control& control);
+    // The control's own font, made smaller until its caption fits its box.
+    void ApplyFont(Control& control);
     void Paint();
     HFONT Font(const std::string& name, double points, bool bold);
     HBRUSH Brush(COLORREF color);

@@ -206,6 +206,24 @@ TEST_F(Win32WindowTest, CaptionsAreKeptAsGivenAndShownNatively) {
     EXPECT_EQ(ws.Caption(id, "NoSuchControl"), "");
 }
 
+int FontPixels(HWND control) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return std::abs(font.lfHeight);
+}
+
+TEST_F(Win32WindowTest, ACaptionTooLongForItsBoxShrinksAndAShortOneGetsItsSizeBack) {
+    HDC dc = GetDC(nullptr);
+    const int design = static_cast<int>(std::lround(9.75 * GetDeviceCaps(dc, LOGPIXELSY) / 72.0));
+    ReleaseDC(nullptr, dc);
+    HWND label = Control("Label2");
+    EXPECT_EQ(FontPixels(label), design);
+    ws.SetCaption(id, "Label2", "このツールは、簡単にHtmlファイルをHtmlHelp形式に変換するためのツールです。");
+    EXPECT_LT(FontPixels(label), design);
+    ws.SetCaption(id, "Label2", "変換終了");
+    EXPECT_EQ(FontPixels(label), design);
+}
+
 TEST_F(Win32WindowTest, CheckBoxesStartAsTheTableSaysAndCodeRaisesNoEvent) {
     EXPECT_TRUE(ws.Checked(id, "Check2"));
     EXPECT_FALSE(ws.Checked(id, "Check1"));

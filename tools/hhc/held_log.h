@@ -1,5 +1,6 @@
-// The compiler's log, held open and locked for as long as the compiler works: the program
-// takes a log it cannot rename as the sign that the compilation is still going on.
+// The compiler's log, held open and locked from the moment it appears until its last line
+// is written: the program takes a log it cannot rename as the sign that the compilation is
+// still going on. hhc makes it only once the outcome is known, so the hold is short.
 #pragma once
 
 #include <cstdint>

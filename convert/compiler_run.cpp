@@ -118,7 +118,13 @@ Status WaitForCompiler(CompilerRun& run, const StartedCompiler& compiler) {
         }
     }
 
-    if (run.limits.settle_ms > 0) run.clock.SleepMs(run.limits.settle_ms);
+    // A compiler writes its success line just before it lets go of the log: reading (which never
+    // disturbs the writer) tells when a probe is worth making.
+    for (int settled = 0; settled < run.limits.settle_ms; settled += std::max(1, run.limits.poll_ms)) {
+        const bool done = ReadLog(run).created || !run.processes.IsRunning(compiler.process);
+        run.clock.SleepMs(run.limits.poll_ms);
+        if (done) break;
+    }
     for (;;) {
         const RenameResult renamed = run.files.Rename(log, probe);
         if (renamed == RenameResult::in_use) {

@@ -41,7 +41,7 @@ configure() {  # preset
 
 # The Windows programs and the platform tests are built even when another target fails, so
 # ctest still runs them; the run then ends as failed.
-own="tessaline tessaline-convert tess_win32_tests win32_test_child tess_win32_form_demo"
+own="tessaline tessaline-convert tess_win32_tests win32_test_child win32_test_hhc tess_win32_form_demo"
 status=0
 build() {  # build-folder
   if ! cmake --build "$root/$1" -j "$jobs"; then

@@ -5,9 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 
 #include "child_process.h"
+#include "drop_source.h"
+#include "hdrop_data_object.h"
+#include "temp_folder.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_settings_backend.h"
 
@@ -70,6 +75,7 @@ public:
     bool started() const { return started_; }
     DWORD pid() const { return info_.dwProcessId; }
     bool Ended(DWORD ms = 30000) { return WaitForSingleObject(info_.hProcess, ms) == WAIT_OBJECT_0; }
+    void Kill() { TerminateProcess(info_.hProcess, 9); }
 
 private:
     PROCESS_INFORMATION info_{};
@@ -88,6 +94,42 @@ std::string MessageText(HWND box) {
     wchar_t buffer[512] = {};
     if (text) GetWindowTextW(text, buffer, 512);
     return Narrow(buffer);
+}
+
+BOOL CALLBACK MatchChild(HWND h, LPARAM data) {
+    auto* s = reinterpret_cast<Search*>(data);
+    wchar_t text[256] = {};
+    wchar_t cls[64] = {};
+    GetWindowTextW(h, text, 256);
+    GetClassNameW(h, cls, 64);
+    if (_wcsicmp(cls, s->window_class.c_str()) != 0 || s->title != text) return TRUE;
+    s->found = h;
+    return FALSE;
+}
+
+HWND FindChild(HWND parent, const std::wstring& window_class, const std::string& text) {
+    Search s{0, window_class, Widen(text), nullptr};
+    EnumChildWindows(parent, &MatchChild, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
+std::string FileText(const std::string& path) {
+    std::string bytes;
+    HANDLE h = CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return "<missing>";
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(h, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+    CloseHandle(h);
+    return bytes;
+}
+
+void WriteText(const std::string& path, const std::string& bytes) {
+    HANDLE h = CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(h);
 }
 
 class Win32WindowProgramTest : public ::testing::Test {
@@ -144,6 +186,72 @@ TEST_F(Win32WindowProgramTest, ASecondInstanceWarnsAndEndsWhileTheFirstRunsOn) {
 
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(first.Ended());
+}
+
+TEST_F(Win32WindowProgramTest, APageDroppedOnTheMainWindowBecomesAHelpFileBesideIt) {
+    TempFolder dir;
+    const std::string page = dir / "ガイド.htm";
+    const std::string html = "<html><body><p>テスト</p></body></html>";
+    WriteText(page, html);
+    const std::string record = dir / "hhc-command.txt";
+    SetEnvironmentVariableW(L"TEST_HHC_RECORD", Widen(record).c_str());
+
+    // The Workshop's folder: the test compiler's, beside the test program.
+    std::string workshop = ChildProgram();
+    workshop = workshop.substr(0, workshop.find_last_of('\\')) + "\\test-workshop";
+    HKEY h = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kWorkshopKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h, nullptr),
+              ERROR_SUCCESS);
+    std::wstring folder = Widen(workshop);
+    RegSetValueExW(h, L"InstallDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+                   static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(h);
+    ASSERT_TRUE(settings.Set("Quillvane", "info", "StartSplash", "OFF").ok());
+
+    Program program;
+    ASSERT_TRUE(program.started());
+    HWND main = WaitForWindow(program.pid(), "Tessaline  Ver 1. 1");
+    ASSERT_NE(main, nullptr) << "no main window";
+    HWND frame = FindChild(main, L"Button", "ここへHtmlファイルをドラッグ&&ドロップしてください");
+    ASSERT_NE(frame, nullptr) << "no drop frame";
+
+    // The run shows its notice inside the drop; a user answers it while the drag waits.
+    std::atomic<bool> notice_seen{false};
+    std::thread user([&] {
+        HWND notice = WaitForWindow(program.pid(), "変換処理完了");
+        if (!notice) {
+            program.Kill();  // never leave the drag waiting for ever
+            return;
+        }
+        notice_seen = true;
+        HWND ok = FindChild(notice, L"Button", "OK");
+        if (ok) PostMessageW(ok, BM_CLICK, 0, 0);
+    });
+
+    RECT r;
+    GetWindowRect(frame, &r);
+    SetCursorPos(r.left + 8, r.bottom - 6);
+    IDataObject* data = NewFileListObject({page});
+    OneDropSource source;
+    DWORD effect = 0;
+    HRESULT result = DoDragDrop(data, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
+    data->Release();
+    user.join();
+    SetEnvironmentVariableW(L"TEST_HHC_RECORD", nullptr);
+
+    EXPECT_EQ(result, DRAGDROP_S_DROP);
+    EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_COPY));
+    EXPECT_TRUE(notice_seen);
+    EXPECT_EQ(FileText(dir / "ガイド.chm"), "TESTCHM\n" + html);
+    EXPECT_NE(FindChild(main, L"Static", "変換終了"), nullptr);
+    // The compiler got the project as its one quoted argument.
+    std::string command = FileText(record);
+    EXPECT_NE(command.find(" \""), std::string::npos) << command;
+    ASSERT_GT(command.size(), 10u) << command;
+    EXPECT_EQ(command.substr(command.size() - std::string("Dummy.hhp\"").size()), "Dummy.hhp\"") << command;
+
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.Ended());
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <thread>
 
+#include "drop_source.h"
 #include "hdrop_data_object.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_window_system.h"
@@ -337,26 +338,6 @@ TEST_F(Win32WindowTest, AFileDropOnTheFrameDeliversTheFullPaths) {
     EXPECT_EQ(events.drops[0].first, "Frame1");
     EXPECT_EQ(events.drops[0].second, paths);
 }
-
-// A drag source that lets the pointer rest over the target for a moment, then drops.
-class OneDropSource final : public IDropSource {
-public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDropSource)) {
-            *out = static_cast<IDropSource*>(this);
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL, DWORD) override {
-        return ++asked >= 3 ? DRAGDROP_S_DROP : S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
-    int asked = 0;
-};
 
 TEST_F(Win32WindowTest, ADragAndDropWithThePointerOverTheFrameReachesTheForm) {
     ws.ShowModeless(id);

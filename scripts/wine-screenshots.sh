@@ -1,7 +1,9 @@
 #!/bin/sh
 # Screenshots of the Windows program under wine64 on a private Xvfb: the splash, the
-# compiler-missing message, the main window, the options dialog and the About box, clicked
-# through as a user would (xdotool). Needs the win64 build (scripts/wine-test.sh makes it).
+# compiler-missing message, the main window, the options dialog (before and after it finds the
+# test compiler), the About box, and a page dropped on the main window with the notice at the
+# end of the run. Clicked through as a user would (xdotool); the drag comes from the test child.
+# Needs the win64 build with its tests (scripts/wine-test.sh makes it).
 # Usage: scripts/wine-screenshots.sh [OUTPUT_FOLDER]   (default build-win64/screenshots)
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -62,6 +64,12 @@ click_control() {  # cw ch left top width height
   xdotool mousemove "$cx" "$cy" click 1
 }
 
+point_control() {  # cw ch left top width height: moves the pointer there
+  cw=$(($1 / 15)) ch=$(($2 / 15))
+  border=$(((W - cw) / 2))
+  xdotool mousemove $((X + border + ($3 + $5 / 2) / 15)) $((Y + H - border - ch + ($4 + $6 / 2) / 15))
+}
+
 shot() { import -window root "$out/$1.png"; echo "wine-screenshots: $out/$1.png"; }
 
 (cd "$build" && /usr/lib/wine/wine64 ./tessaline.exe >/dev/null 2>&1 &)
@@ -77,12 +85,32 @@ shot 3-form1
 click_control 4395 3060 885 120 735 600               # coOption
 find_window "^オプション$"
 shot 4-dialog
+# The Workshop appears (our test compiler): the dialog's re-detection finds and stores it.
+workshop=$(echo "Z:$build/test-workshop" | tr / '\\')
+/usr/lib/wine/wine64 reg add "HKCU\\Software\\Microsoft\\HTML Help Workshop" /v InstallDir /d "$workshop" /f \
+  >/dev/null 2>&1
+click_control 6030 4845 3480 2160 1215 255            # Command1 (re-detect) in Frame2
+sleep 2
+shot 5-dialog-redetected
 click_control 6030 4845 4620 4395 1215 375            # CancelButton
 find_window "^Tessaline  Ver"
 click_control 4395 3060 1740 120 735 600              # coHelp
 find_window "のﾊﾞｰｼﾞｮﾝ情報$"
-shot 5-frmabout
+shot 6-frmabout
 click_control 5730 3555 4245 2625 1380 345            # cmdOK
+
+# A page dropped on Frame1 by a drag from another program.
+mkdir -p "$WINEPREFIX/drive_c/work"
+printf '<html><body><p>テスト</p></body></html>' >"$WINEPREFIX/drive_c/work/ガイド.htm"
+find_window "^Tessaline  Ver"
+point_control 4395 3060 105 1080 4200 1425            # Frame1
+(cd "$build" && /usr/lib/wine/wine64 ./win32_test_child.exe drop 'C:\work\ガイド.htm' >/dev/null 2>&1 &)
+find_window "^変換処理完了$"
+shot 7-diaend
+click_control 6450 1425 4800 960 1215 375             # OKButton
+sleep 2
+shot 8-form1-finished
+ls "$WINEPREFIX/drive_c/work/" | sed 's/^/wine-screenshots: made /'
 find_window "^Tessaline  Ver"
 click_control 4395 3060 120 120 675 765               # coClose
 sleep 2

@@ -4,11 +4,16 @@
 //                                         READY, keeps the file until RELEASE is signalled
 //   child instance MUTEX                  exit status 1 when another holder of MUTEX runs
 //   child sleep MS                        sleeps, then ends
+//   child drop PATH                       drags PATH as a file list and drops it where the
+//                                         pointer is (for pictures of a conversion)
 #include <windows.h>
+#include <ole2.h>
 #include <shellapi.h>
 
 #include <string>
 
+#include "drop_source.h"
+#include "hdrop_data_object.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_single_instance.h"
 
@@ -43,6 +48,16 @@ int main() {
     if (mode == L"instance" && argc == 3) {
         tess::win32::Win32SingleInstance instance(Narrow(argv[2]));
         return instance.AnotherInstanceRunning() ? 1 : 0;
+    }
+    if (mode == L"drop" && argc == 3) {
+        OleInitialize(nullptr);
+        IDataObject* data = tess::testing::NewFileListObject({Narrow(argv[2])});
+        tess::testing::OneDropSource source;
+        DWORD effect = 0;
+        HRESULT result = DoDragDrop(data, &source, DROPEFFECT_COPY, &effect);
+        data->Release();
+        OleUninitialize();
+        return result == DRAGDROP_S_DROP ? 0 : 1;
     }
     if (mode == L"sleep" && argc == 3) {
         Sleep(static_cast<DWORD>(_wtoi(argv[2])));

@@ -225,6 +225,24 @@ TEST_F(Win32WindowTest, ACaptionTooLongForItsBoxShrinksAndAShortOneGetsItsSizeBa
     EXPECT_EQ(FontPixels(label), design);
 }
 
+TEST_F(Win32WindowTest, ACheckBoxCaptionTooWideForItsBoxShrinks) {
+    HDC dc = GetDC(nullptr);
+    const int design = static_cast<int>(std::lround(9 * GetDeviceCaps(dc, LOGPIXELSY) / 72.0));
+    ReleaseDC(nullptr, dc);
+    FormSpec narrow;
+    narrow.caption = "narrow";
+    narrow.client_width = 6000;
+    narrow.client_height = 2000;
+    narrow.controls = {ControlSpec{.name = "Frame1", .kind = ControlKind::frame, .place = {120, 270, 4275, 1140},
+                                   .tab_index = 2},
+                       ControlSpec{.name = "Check3", .kind = ControlKind::check_box,
+                                   .caption = "変換処理終了時にメッセージを表示する", .place = {120, 240, 3495, 375},
+                                   .tab_index = 9, .parent = "Frame1"}};
+    RecordingEvents other;
+    WindowId w = ws.Create(narrow, other);
+    EXPECT_LT(FontPixels(ws.NativeControl(w, "Check3")), design);
+}
+
 TEST_F(Win32WindowTest, CheckBoxesStartAsTheTableSaysAndCodeRaisesNoEvent) {
     EXPECT_TRUE(ws.Checked(id, "Check2"));
     EXPECT_FALSE(ws.Checked(id, "Check1"));

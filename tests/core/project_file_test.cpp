@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/posix/iconv_text_codec.h"
+#include "tests/fakes/system_codec.h"
 #include "tests/fakes/fake_services.h"
 
 namespace tess {
@@ -19,7 +19,7 @@ std::string Hex(const std::string& bytes) {
 }
 
 TEST(ProjectFile, BlanksAndJapaneseAreWrittenExactlyInCodePage932) {
-    IconvTextCodec codec;
+    testing::SystemTextCodec codec;
     auto bytes = ProjectFileBytes(codec, "/opt/tess line/", "/home/u/my docs/日本語/ページ 1.htm");
     ASSERT_TRUE(bytes) << bytes.error().message;
     const std::string page = "/home/u/my docs/\x93\xfa\x96\x7b\x8c\xea/\x83\x79\x81\x5b\x83\x57 1.htm";
@@ -55,7 +55,7 @@ TEST(ProjectFile, FourteenLinesEachEndingInCrLfAndNoByteOrderMark) {
 }
 
 TEST(ProjectFile, RefusesPathsThatWouldBeWrittenWrong) {
-    IconvTextCodec codec;
+    testing::SystemTextCodec codec;
     const std::pair<const char*, const char*> refused[] = {
         {"/p/", "/x/line\nbreak.htm"},      // would add a line of its own
         {"/p/", "/x/tab\there.htm"},

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "convert/path_names.h"
-#include "platform/posix/iconv_text_codec.h"
+#include "tests/fakes/system_codec.h"
 
 namespace tess::testing {
 
@@ -151,7 +151,7 @@ Status FakeSettings::Set(const std::string& app, const std::string& section, con
 }
 
 FakePlatform::FakePlatform()
-    : codec(std::make_unique<IconvTextCodec>()),
+    : codec(std::make_unique<SystemTextCodec>()),
       platform{files, registry, settings, processes, instance, clock, *codec, program, windows} {}
 
 FakePlatform::~FakePlatform() = default;

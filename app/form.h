@@ -10,19 +10,19 @@ namespace tess {
 
 class Form : public FormEvents {
 public:
-    Form(App& app, FormSpec spec) : app_(app), spec_(std::move(spec)) {}
+    Form(App& app, FormSpec table) : app_(app), table_(std::move(table)) {}
     ~Form() override { Unload(); }
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
     WindowId id() const { return id_; }
     bool loaded() const { return id_ != kNoWindow; }
-    const FormSpec& spec() const { return spec_; }
+    const FormSpec& table() const { return table_; }
 
     void Closed() override { id_ = kNoWindow; }
 
 protected:
-    void Create() { id_ = app_.windows().Create(spec_, *this); }
+    void Create() { id_ = app_.windows().Create(table_, *this); }
     void Unload() {
         if (id_ == kNoWindow) return;
         const WindowId id = id_;
@@ -37,7 +37,7 @@ protected:
     void SetChecked(const std::string& control, bool on) { windows().SetChecked(id_, control, on); }
 
     App& app_;
-    FormSpec spec_;
+    FormSpec table_;
     WindowId id_ = kNoWindow;
 };
 

@@ -30,45 +30,45 @@ bool TakesFocus(ControlKind kind) {
            kind == ControlKind::picture_button;
 }
 
-void ApplyLook(QWidget* widget, const ControlSpec& spec, const QFont& form_font, bool fills_back) {
-    widget->setFont(ControlFont(form_font, spec));
+void ApplyLook(QWidget* widget, const ControlSpec& table, const QFont& form_font, bool fills_back) {
+    widget->setFont(ControlFont(form_font, table));
     QPalette palette = widget->palette();
-    if (spec.fore_color) {
-        const QColor color = ToQColor(*spec.fore_color);
+    if (table.fore_color) {
+        const QColor color = ToQColor(*table.fore_color);
         for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) palette.setColor(role, color);
     }
-    if (spec.back_color) {
-        const QColor color = ToQColor(*spec.back_color);
+    if (table.back_color) {
+        const QColor color = ToQColor(*table.back_color);
         for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) palette.setColor(role, color);
         widget->setAutoFillBackground(fills_back);
     }
     widget->setPalette(palette);
-    if (!spec.tooltip.empty()) widget->setToolTip(QString::fromStdString(spec.tooltip));
-    if (!TakesFocus(spec.kind)) widget->setFocusPolicy(Qt::NoFocus);
+    if (!table.tooltip.empty()) widget->setToolTip(QString::fromStdString(table.tooltip));
+    if (!TakesFocus(table.kind)) widget->setFocusPolicy(Qt::NoFocus);
 }
 
-QWidget* MakeLabel(QWidget* parent, const ControlSpec& spec) {
+QWidget* MakeLabel(QWidget* parent, const ControlSpec& table) {
     auto* label = new TableLabel(parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(!spec.auto_size);
+    label->setWordWrap(!table.auto_size);
     return label;
 }
 
-QWidget* MakePicture(QWidget* parent, const ControlSpec& spec) {
+QWidget* MakePicture(QWidget* parent, const ControlSpec& table) {
     auto* label = new QLabel(parent);
     label->setAlignment(Qt::AlignCenter);
-    label->setPixmap(PicturePixmap(QString::fromStdString(spec.picture), kPicturePx, label->devicePixelRatioF()));
+    label->setPixmap(PicturePixmap(QString::fromStdString(table.picture), kPicturePx, label->devicePixelRatioF()));
     return label;
 }
 
-QWidget* MakeControl(FormWindow& window, QWidget* parent, const ControlSpec& spec, InputGate& gate,
+QWidget* MakeControl(FormWindow& window, QWidget* parent, const ControlSpec& table, InputGate& gate,
                      const TwipsScale& scale) {
-    const QString caption = QString::fromStdString(spec.caption);
-    const std::string name = spec.name;
-    switch (spec.kind) {
+    const QString caption = QString::fromStdString(table.caption);
+    const std::string name = table.name;
+    switch (table.kind) {
         case ControlKind::label:
-            return MakeLabel(parent, spec);
+            return MakeLabel(parent, table);
         case ControlKind::frame: {
             auto* frame = new DropFrame(parent, gate, [&window, name](const QStringList& paths) {
                 window.RaiseDrop(name, paths);
@@ -78,7 +78,7 @@ QWidget* MakeControl(FormWindow& window, QWidget* parent, const ControlSpec& spe
         }
         case ControlKind::check_box: {
             auto* box = new QCheckBox(caption, parent);
-            box->setChecked(spec.checked);
+            box->setChecked(table.checked);
             // `clicked` comes from the user only: values set from code stay silent.
             QObject::connect(box, &QCheckBox::clicked, &window, [&window, name] { window.RaiseClick(name); });
             return box;
@@ -88,31 +88,31 @@ QWidget* MakeControl(FormWindow& window, QWidget* parent, const ControlSpec& spe
         case ControlKind::button: {
             auto* button = new QPushButton(caption, parent);
             button->setAutoDefault(false);
-            button->setDefault(spec.is_default);
-            if (spec.is_default) window.SetDefaultButton(button);
-            if (spec.is_cancel) window.SetCancelButton(button);
+            button->setDefault(table.is_default);
+            if (table.is_default) window.SetDefaultButton(button);
+            if (table.is_cancel) window.SetCancelButton(button);
             QObject::connect(button, &QPushButton::clicked, &window, [&window, name] { window.RaiseClick(name); });
             return button;
         }
         case ControlKind::picture_button: {
             auto* button = new QToolButton(parent);
-            button->setIcon(PictureIcon(QString::fromStdString(spec.picture)));
+            button->setIcon(PictureIcon(QString::fromStdString(table.picture)));
             button->setIconSize(QSize(kPicturePx, kPicturePx));
             button->setToolButtonStyle(Qt::ToolButtonIconOnly);
             button->setFocusPolicy(Qt::StrongFocus);
-            if (spec.is_default) window.SetDefaultButton(button);
-            if (spec.is_cancel) window.SetCancelButton(button);
+            if (table.is_default) window.SetDefaultButton(button);
+            if (table.is_cancel) window.SetCancelButton(button);
             QObject::connect(button, &QToolButton::clicked, &window, [&window, name] { window.RaiseClick(name); });
             return button;
         }
         case ControlKind::line: {
-            const QLine line(ToPixels(spec.place.left, scale.x), ToPixels(spec.place.top, scale.y),
-                             ToPixels(spec.place.width, scale.x), ToPixels(spec.place.height, scale.y));
-            const QColor color = spec.fore_color ? ToQColor(*spec.fore_color) : QColor(Qt::black);
-            return new LineWidget(parent, line, color, spec.line_width_px);
+            const QLine line(ToPixels(table.place.left, scale.x), ToPixels(table.place.top, scale.y),
+                             ToPixels(table.place.width, scale.x), ToPixels(table.place.height, scale.y));
+            const QColor color = table.fore_color ? ToQColor(*table.fore_color) : QColor(Qt::black);
+            return new LineWidget(parent, line, color, table.line_width_px);
         }
         case ControlKind::picture:
-            return MakePicture(parent, spec);
+            return MakePicture(parent, table);
     }
     return nullptr;
 }
@@ -161,20 +161,20 @@ QWidget* BuddyOf(FormWindow& window, const FormSpec& form, const ControlSpec& la
 
 void BuildControls(FormWindow& window, const FormSpec& form, InputGate& gate, const TwipsScale& scale) {
     const QFont form_font = window.font();
-    for (const ControlSpec* spec : BuildOrder(form)) {
+    for (const ControlSpec* table : BuildOrder(form)) {
         QWidget* parent = &window;
-        if (!spec->parent.empty())
-            if (FormControl* frame = window.Control(spec->parent); frame && frame->kind == ControlKind::frame)
+        if (!table->parent.empty())
+            if (FormControl* frame = window.Control(table->parent); frame && frame->kind == ControlKind::frame)
                 parent = frame->widget;
-        QWidget* widget = MakeControl(window, parent, *spec, gate, scale);
+        QWidget* widget = MakeControl(window, parent, *table, gate, scale);
         if (!widget) continue;
-        const bool fills_back = spec->kind != ControlKind::line;
-        ApplyLook(widget, *spec, form_font, fills_back);
-        if (spec->kind != ControlKind::line) widget->setGeometry(ToPixels(spec->place, scale));
-        if (!spec->visible) widget->hide();
-        window.AddControl(spec->name, FormControl{widget, spec->kind, QString::fromStdString(spec->caption),
-                                                  ControlFont(form_font, *spec)});
-        FitCaption(*widget, spec->kind, ControlFont(form_font, *spec));
+        const bool fills_back = table->kind != ControlKind::line;
+        ApplyLook(widget, *table, form_font, fills_back);
+        if (table->kind != ControlKind::line) widget->setGeometry(ToPixels(table->place, scale));
+        if (!table->visible) widget->hide();
+        window.AddControl(table->name, FormControl{widget, table->kind, QString::fromStdString(table->caption),
+                                                  ControlFont(form_font, *table)});
+        FitCaption(*widget, table->kind, ControlFont(form_font, *table));
     }
     for (const auto& c : form.controls) {
         if (c.kind == ControlKind::line) window.Control(c.name)->widget->lower();

@@ -43,24 +43,24 @@ struct FormStyle {
     DWORD ex_style;
 };
 
-FormStyle StyleOf(const FormSpec& spec) {
+FormStyle StyleOf(const FormSpec& table) {
     FormStyle s{WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
-    if (spec.border == BorderStyle::sizable) {
+    if (table.border == BorderStyle::sizable) {
         s.style |= WS_OVERLAPPEDWINDOW;
-        if (!spec.min_max_buttons) s.style &= ~static_cast<DWORD>(WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+        if (!table.min_max_buttons) s.style &= ~static_cast<DWORD>(WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
     } else {
         s.style |= WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
         s.ex_style |= WS_EX_DLGMODALFRAME;
-        if (spec.min_max_buttons) s.style |= WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+        if (table.min_max_buttons) s.style |= WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
     }
-    if (spec.in_taskbar) s.ex_style |= WS_EX_APPWINDOW;
+    if (table.in_taskbar) s.ex_style |= WS_EX_APPWINDOW;
     return s;
 }
 
 // Controls in focus order: the ones that take focus by their index, then the rest in table order.
-std::vector<const ControlSpec*> FocusOrder(const FormSpec& spec, const std::string& parent) {
+std::vector<const ControlSpec*> FocusOrder(const FormSpec& table, const std::string& parent) {
     std::vector<const ControlSpec*> order;
-    for (const auto& c : spec.controls)
+    for (const auto& c : table.controls)
         if (c.parent == parent && IsWindowed(c.kind)) order.push_back(&c);
     std::stable_sort(order.begin(), order.end(), [](const ControlSpec* a, const ControlSpec* b) {
         int ia = a->tab_index < 0 ? 1 << 30 : a->tab_index;
@@ -72,8 +72,8 @@ std::vector<const ControlSpec*> FocusOrder(const FormSpec& spec, const std::stri
 
 }  // namespace
 
-FormWindow::FormWindow(WindowId id, const FormSpec& spec, FormEvents& events, FormHost& host, HWND owner)
-    : id_(id), spec_(spec), events_(events), host_(host), owner_(owner) {}
+FormWindow::FormWindow(WindowId id, const FormSpec& table, FormEvents& events, FormHost& host, HWND owner)
+    : id_(id), spec_(table), events_(events), host_(host), owner_(owner) {}
 
 FormWindow::~FormWindow() {
     if (hwnd_) {
@@ -165,7 +165,7 @@ void FormWindow::BuildControls() {
     }
     // Labels are drawn beneath every other control, so one that overlaps a button never hides it.
     for (const auto& control : controls_)
-        if (control.hwnd && control.spec->kind == ControlKind::label)
+        if (control.hwnd && control.table->kind == ControlKind::label)
             SetWindowPos(control.hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -176,7 +176,7 @@ void FormWindow::AddTooltip(const Control& control) {
                                    GetModuleHandleW(nullptr), nullptr);
         if (!tooltip_) return;
     }
-    std::wstring text = Widen(control.spec->tooltip);
+    std::wstring text = Widen(control.table->tooltip);
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -200,7 +200,7 @@ void FormWindow::RegisterDropTarget(const std::string& name, HWND frame) {
 }
 
 void FormWindow::ApplyFont(Control& control) {
-    const ControlSpec& c = *control.spec;
+    const ControlSpec& c = *control.table;
     const std::string face = c.font_name.empty() ? kFormFont : c.font_name;
     double points = c.font_points > 0 ? c.font_points : kFormPoints;
     std::wstring caption = Widen(Caption(c.name));
@@ -218,7 +218,7 @@ void FormWindow::ApplyFont(Control& control) {
 void FormWindow::FitToText(Control& control) {
     HDC dc = GetDC(control.hwnd);
     HGDIOBJ old = SelectObject(dc, control.font);
-    std::wstring text = Widen(Caption(control.spec->name));
+    std::wstring text = Widen(Caption(control.table->name));
     RECT r{0, 0, 0, 0};
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE);
     SelectObject(dc, old);
@@ -233,10 +233,10 @@ void FormWindow::Show() {
     // The first focus goes to the first control in focus order that can take it.
     const Control* first = nullptr;
     for (const auto& c : controls_) {
-        if (!c.hwnd || !TakesFocus(c.spec->kind) || c.spec->tab_index < 0 || !IsWindowVisible(c.hwnd) ||
+        if (!c.hwnd || !TakesFocus(c.table->kind) || c.table->tab_index < 0 || !IsWindowVisible(c.hwnd) ||
             !IsWindowEnabled(c.hwnd))
             continue;
-        if (!first || c.spec->tab_index < first->spec->tab_index) first = &c;
+        if (!first || c.table->tab_index < first->table->tab_index) first = &c;
     }
     if (first) SetFocus(first->hwnd);
     bool first_show = !shown_;
@@ -250,12 +250,12 @@ void FormWindow::Show() {
 void FormWindow::MoveFocus(bool backwards) {
     std::vector<const Control*> order;
     for (const auto& c : controls_)
-        if (c.hwnd && TakesFocus(c.spec->kind) && c.spec->tab_index >= 0 && IsWindowVisible(c.hwnd) &&
+        if (c.hwnd && TakesFocus(c.table->kind) && c.table->tab_index >= 0 && IsWindowVisible(c.hwnd) &&
             IsWindowEnabled(c.hwnd))
             order.push_back(&c);
     if (order.empty()) return;
     std::stable_sort(order.begin(), order.end(),
-                     [](const Control* a, const Control* b) { return a->spec->tab_index < b->spec->tab_index; });
+                     [](const Control* a, const Control* b) { return a->table->tab_index < b->table->tab_index; });
     HWND focus = GetFocus();
     size_t at = order.size();
     for (size_t i = 0; i < order.size(); ++i)
@@ -265,18 +265,18 @@ void FormWindow::MoveFocus(bool backwards) {
                                      : (at + 1) % order.size();
     HWND target = order[next]->hwnd;
     SetFocus(target);
-    if (order[next]->spec->kind == ControlKind::text_box) SendMessageW(target, EM_SETSEL, 0, -1);
+    if (order[next]->table->kind == ControlKind::text_box) SendMessageW(target, EM_SETSEL, 0, -1);
 }
 
 FormWindow::Control* FormWindow::Find(const std::string& name) {
     for (auto& c : controls_)
-        if (c.spec->name == name) return &c;
+        if (c.table->name == name) return &c;
     return nullptr;
 }
 
 const FormWindow::Control* FormWindow::Find(const std::string& name) const {
     for (const auto& c : controls_)
-        if (c.spec->name == name) return &c;
+        if (c.table->name == name) return &c;
     return nullptr;
 }
 
@@ -305,8 +305,8 @@ void FormWindow::SetCaption(const std::string& control, const std::string& text)
     Control* c = Find(control);
     if (!c || !c->hwnd) return;
     SetWindowTextW(c->hwnd, Widen(text).c_str());
-    if (FitsCaption(c->spec->kind)) ApplyFont(*c);
-    if (c->spec->kind == ControlKind::label && c->spec->auto_size) FitToText(*c);
+    if (FitsCaption(c->table->kind)) ApplyFont(*c);
+    if (c->table->kind == ControlKind::label && c->table->auto_size) FitToText(*c);
     // Labels without their own background leave the old text behind unless the area is redrawn.
     InvalidateRect(c->hwnd, nullptr, TRUE);
 }
@@ -348,7 +348,7 @@ HBRUSH FormWindow::Brush(COLORREF color) {
 HBRUSH FormWindow::ColorStatic(HDC dc, HWND control) {
     Control* c = FindByWindow(control);
     if (!c) return nullptr;
-    if (c->spec->fore_color) SetTextColor(dc, ToColorRef(*c->spec->fore_color));
+    if (c->table->fore_color) SetTextColor(dc, ToColorRef(*c->table->fore_color));
     if (!c->has_back) return nullptr;
     SetBkColor(dc, c->back_color);
     return c->back;
@@ -358,18 +358,18 @@ void FormWindow::Paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd_, &ps);
     for (const auto& c : controls_) {
-        if (c.spec->kind != ControlKind::line || !c.spec->visible) continue;
+        if (c.table->kind != ControlKind::line || !c.table->visible) continue;
         POINT origin{0, 0};
-        if (HWND holder = ControlWindow(c.spec->parent)) {
+        if (HWND holder = ControlWindow(c.table->parent)) {
             RECT r;
             GetWindowRect(holder, &r);
             origin = {r.left, r.top};
             ScreenToClient(hwnd_, &origin);
         }
-        std::uint32_t color = c.spec->fore_color.value_or(c.spec->back_color.value_or(0));
-        HPEN pen = CreatePen(PS_SOLID, std::max(1, c.spec->line_width_px), ToColorRef(color));
+        std::uint32_t color = c.table->fore_color.value_or(c.table->back_color.value_or(0));
+        HPEN pen = CreatePen(PS_SOLID, std::max(1, c.table->line_width_px), ToColorRef(color));
         HGDIOBJ old = SelectObject(dc, pen);
-        const TwipsRect& p = c.spec->place;
+        const TwipsRect& p = c.table->place;
         MoveToEx(dc, origin.x + scale_.X(p.left), origin.y + scale_.Y(p.top), nullptr);
         LineTo(dc, origin.x + scale_.X(p.width), origin.y + scale_.Y(p.height));
         SelectObject(dc, old);
@@ -423,9 +423,9 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
             // Enter and Escape, as IsDialogMessage reports them.
             if (l == 0 || id == IDOK || id == IDCANCEL) {
                 for (const auto& c : controls_) {
-                    bool wanted = (id == IDOK && c.spec->is_default) || (id == IDCANCEL && c.spec->is_cancel);
+                    bool wanted = (id == IDOK && c.table->is_default) || (id == IDCANCEL && c.table->is_cancel);
                     if (wanted && c.hwnd && IsWindowEnabled(c.hwnd)) {
-                        std::string name = c.spec->name;
+                        std::string name = c.table->name;
                         FormEvents& events = events_;
                         events.Click(name);
                         return 0;
@@ -436,10 +436,10 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
             size_t index = static_cast<size_t>(id - kFirstControlId);
             if (id >= kFirstControlId && index < controls_.size() && HIWORD(w) == BN_CLICKED &&
                 IsWindowEnabled(controls_[index].hwnd)) {
-                ControlKind kind = controls_[index].spec->kind;
+                ControlKind kind = controls_[index].table->kind;
                 if (kind == ControlKind::button || kind == ControlKind::picture_button ||
                     kind == ControlKind::check_box) {
-                    std::string name = controls_[index].spec->name;
+                    std::string name = controls_[index].table->name;
                     FormEvents& events = events_;
                     events.Click(name);
                     return 0;
@@ -449,7 +449,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM w, LPARAM l) {
         }
         case DM_GETDEFID:
             for (size_t i = 0; i < controls_.size(); ++i)
-                if (controls_[i].spec->is_default && controls_[i].hwnd)
+                if (controls_[i].table->is_default && controls_[i].hwnd)
                     return MAKELRESULT(kFirstControlId + static_cast<int>(i), DC_HASDEFID);
             return 0;
         case WM_CTLCOLORSTATIC: {

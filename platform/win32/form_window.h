@@ -28,7 +28,7 @@ public:
 
 class FormWindow {
 public:
-    FormWindow(WindowId id, const FormSpec& spec, FormEvents& events, FormHost& host, HWND owner);
+    FormWindow(WindowId id, const FormSpec& table, FormEvents& events, FormHost& host, HWND owner);
     ~FormWindow();
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
@@ -56,7 +56,7 @@ public:
 
 private:
     struct Control {
-        const ControlSpec* spec = nullptr;
+        const ControlSpec* table = nullptr;
         HWND hwnd = nullptr;
         HFONT font = nullptr;
         HBRUSH back = nullptr;   // null: the system's face colour

@@ -73,10 +73,10 @@ HWND Win32WindowSystem::NativeControl(WindowId window, const std::string& contro
     return form ? form->ControlWindow(control) : nullptr;
 }
 
-WindowId Win32WindowSystem::Create(const FormSpec& spec, FormEvents& events) {
+WindowId Win32WindowSystem::Create(const FormSpec& table, FormEvents& events) {
     WindowId id = next_id_++;
     FormHost& host = *this;
-    auto form = std::make_unique<FormWindow>(id, spec, events, host, owner_);
+    auto form = std::make_unique<FormWindow>(id, table, events, host, owner_);
     FormWindow* raw = form.get();
     forms_[id] = std::move(form);
     if (!raw->Build()) {

@@ -17,10 +17,10 @@ protected:
     }
     WindowId Window() {
         static FormEvents events;
-        FormSpec spec;
-        spec.name = "caller";
-        spec.controls = {{.name = "Text1", .kind = ControlKind::text_box}, {.name = "Label1"}};
-        return fake.windows.Create(spec, events);
+        FormSpec table;
+        table.name = "caller";
+        table.controls = {{.name = "Text1", .kind = ControlKind::text_box}, {.name = "Label1"}};
+        return fake.windows.Create(table, events);
     }
 
     FakePlatform fake;

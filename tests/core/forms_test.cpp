@@ -320,9 +320,9 @@ TEST_F(AboutTest, ShowsTitleAndVersionEveryTime) {
         });
     }
     EXPECT_EQ(VersionLabel({2, 10, 7}), "ﾊﾞｰｼﾞｮﾝ 2.10.7");
-    const FormSpec spec = FrmAboutSpec();
-    EXPECT_TRUE(spec.Find("cmdOK")->is_default);
-    EXPECT_TRUE(spec.Find("cmdOK")->is_cancel);  // Enter and Escape both close
+    const FormSpec table = FrmAboutSpec();
+    EXPECT_TRUE(table.Find("cmdOK")->is_default);
+    EXPECT_TRUE(table.Find("cmdOK")->is_cancel);  // Enter and Escape both close
 }
 
 TEST_F(AboutTest, HelpOpensTheProgramsHelpFileAndStaysOpen) {

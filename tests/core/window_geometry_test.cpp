@@ -46,10 +46,10 @@ TEST(RoundedOutline, CoversTheOuterWindowInPixels) {
 TEST(CenterForm, MovesThroughTheWindowSystemKeepingTheSize) {
     testing::FakeWindowSystem windows;
     FormEvents events;
-    FormSpec spec;
-    spec.client_width = 4395;
-    spec.client_height = 3060;
-    const WindowId id = windows.Create(spec, events);
+    FormSpec table;
+    table.client_width = 4395;
+    table.client_height = 3060;
+    const WindowId id = windows.Create(table, events);
     CenterForm(windows, id);
     // Outer size is the client plus the fake's frame: 4485 x 3465.
     EXPECT_EQ(windows.Window(id).left, 5437);

@@ -7,20 +7,20 @@ namespace tess::testing {
 WindowId FakeWindowSystem::Find(const std::string& form) const {
     WindowId found = kNoWindow;
     for (const auto& [id, w] : windows_)
-        if (w.loaded && w.spec.name == form) found = id;
+        if (w.loaded && w.table.name == form) found = id;
     return found;
 }
 
 void FakeWindowSystem::Require(WindowId id, const std::string& control) const {
     const FakeWindow& w = windows_.at(id);
-    if (!w.loaded) throw std::logic_error("window " + w.spec.name + " is unloaded");
-    if (!w.spec.Find(control)) throw std::logic_error(w.spec.name + " has no control " + control);
+    if (!w.loaded) throw std::logic_error("window " + w.table.name + " is unloaded");
+    if (!w.table.Find(control)) throw std::logic_error(w.table.name + " has no control " + control);
 }
 
 void FakeWindowSystem::UserClick(WindowId id, const std::string& control) {
     Require(id, control);
     FakeWindow& w = Window(id);
-    if (w.spec.Find(control)->kind == ControlKind::check_box) w.checked[control] = !w.checked[control];
+    if (w.table.Find(control)->kind == ControlKind::check_box) w.checked[control] = !w.checked[control];
     w.events->Click(control);
 }
 
@@ -38,7 +38,7 @@ void FakeWindowSystem::UserClose(WindowId id) {
 
 WindowId FakeWindowSystem::Create(const FormSpec& form, FormEvents& events) {
     FakeWindow w;
-    w.spec = form;
+    w.table = form;
     w.events = &events;
     w.caption = form.caption;
     for (const auto& c : form.controls) {
@@ -54,8 +54,8 @@ void FakeWindowSystem::ShowModal(WindowId window) {
     FakeWindow& w = Window(window);
     w.visible = true;
     w.modal = true;
-    shown.push_back(w.spec.name);
-    if (auto it = on_modal.find(w.spec.name); it != on_modal.end()) it->second(window);
+    shown.push_back(w.table.name);
+    if (auto it = on_modal.find(w.table.name); it != on_modal.end()) it->second(window);
     // A real modal loop would wait here; a script that left the window open has nothing more to do.
     Window(window).visible = false;
 }
@@ -63,7 +63,7 @@ void FakeWindowSystem::ShowModal(WindowId window) {
 void FakeWindowSystem::ShowModeless(WindowId window) {
     FakeWindow& w = Window(window);
     w.visible = true;
-    shown.push_back(w.spec.name);
+    shown.push_back(w.table.name);
 }
 
 void FakeWindowSystem::Unload(WindowId window) {
@@ -94,7 +94,7 @@ void FakeWindowSystem::SetChecked(WindowId window, const std::string& control, b
 
 OuterSize FakeWindowSystem::WindowOuterSize(WindowId window) {
     const FakeWindow& w = Window(window);
-    return {double(w.spec.client_width + frame_width_twips), double(w.spec.client_height + frame_height_twips)};
+    return {double(w.table.client_width + frame_width_twips), double(w.table.client_height + frame_height_twips)};
 }
 
 void FakeWindowSystem::Move(WindowId window, int left, int top) {

@@ -11,7 +11,7 @@
 namespace tess::testing {
 
 struct FakeWindow {
-    FormSpec spec;
+    FormSpec table;
     FormEvents* events = nullptr;
     std::string caption;
     std::map<std::string, std::string> captions;

@@ -6,17 +6,6 @@
 
 namespace tess {
 
-namespace {
-
-std::string Plain(std::string text) {
-    std::string out;
-    for (char c : text)
-        if (c != '\r') out += c;
-    return out;
-}
-
-}  // namespace
-
 KnownCompiler EnsureCompilerKnown(App& app) {
     const std::string stored = app.settings.Read(kKeyInstallPath);
     if (!stored.empty()) return {true, stored, app.settings.Read(kKeyInstallPathF)};
@@ -31,7 +20,7 @@ KnownCompiler EnsureCompilerKnown(App& app) {
 }
 
 BatchOutcome ConvertPages(App& app, const KnownCompiler& compiler, const std::vector<std::string>& pages,
-                          const std::string& work_folder, std::ostream& out, std::ostream& err) {
+                          const std::string& work_folder, std::ostream& out) {
     BatchOutcome outcome;
     // Its own work folder and no copy beside the compiler, so it never meets a desktop run's files.
     CompilerRun run(app.platform, app.settings, work_folder);
@@ -48,7 +37,7 @@ BatchOutcome ConvertPages(App& app, const KnownCompiler& compiler, const std::ve
             out << *placed << '\n';
         } else {
             ++outcome.failed;
-            err << Plain(PageFailureMessage(page, placed.error())) << '\n';
+            app.windows().ShowMessage(PageFailureMessage(page, placed.error()), MessageIcon::exclamation, kAppTitle);
         }
     }
     out.flush();

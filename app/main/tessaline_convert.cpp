@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
             return 2;
         }
         const auto outcome =
-            tess::ConvertPages(app, compiler, pages, tess::WithTrailingSeparator(work.string()), std::cout, std::cerr);
+            tess::ConvertPages(app, compiler, pages, tess::WithTrailingSeparator(work.string()), std::cout);
         fs::remove_all(work, ec);
         return outcome.failed == 0 ? 0 : 1;
     });

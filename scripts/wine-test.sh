@@ -71,11 +71,12 @@ if [ "$i686" = yes ]; then
   build build-win32
 fi
 
-# A fresh prefix per run, so no registry value or file of an earlier run is seen.
+# A fresh prefix per run, so no registry value or file of an earlier run is seen. A Wine server
+# that has already gone must not turn the run into a failure (set -e holds in the trap too).
 prefix="$root/build-win64/wine-prefix"
 if [ "$fresh" = yes ]; then
   prefix="$root/build-win64/wine-run-$$"
-  trap 'for p in "$prefix" "$prefix"-dpi*; do [ -d "$p" ] && WINEPREFIX="$p" /usr/lib/wine/wineserver -k 2>/dev/null; rm -rf "$p" "$p.lock"; done; true' EXIT
+  trap 'for p in "$prefix" "$prefix"-dpi*; do [ -d "$p" ] && { WINEPREFIX="$p" /usr/lib/wine/wineserver -k 2>/dev/null || true; }; rm -rf "$p" "$p.lock"; done; true' EXIT
 fi
 export WINEPREFIX="$prefix"
 echo "wine-test: preparing the Wine prefix $prefix"

@@ -1,0 +1,192 @@
+// The whole run under Wine with hhc.exe as the help workshop's compiler: a page dragged onto
+// the running program becomes a real compiled file beside it.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+#include "platform/win32/wide_text.h"
+#include "tests/win32/drop_source.h"
+#include "tests/win32/hdrop_data_object.h"
+#include "tests/win32/temp_folder.h"
+
+namespace tess::testing {
+namespace {
+
+using win32::Narrow;
+using win32::Widen;
+
+constexpr const wchar_t* kWorkshopKey = L"Software\\Microsoft\\HTML Help Workshop";
+constexpr const wchar_t* kSettingsKey = L"Software\\VB and VBA Program Settings\\Quillvane";
+
+std::string BuildFolder() {
+    wchar_t path[MAX_PATH + 1];
+    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH + 1);
+    std::string self = Narrow(std::wstring(path, n));
+    return self.substr(0, self.find_last_of('\\'));
+}
+
+struct Search {
+    DWORD pid;
+    std::wstring window_class;  // empty: any (top-level windows)
+    std::wstring title;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND h, LPARAM data) {
+    auto* s = reinterpret_cast<Search*>(data);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(h, &pid);
+    if (pid != s->pid || !IsWindowVisible(h)) return TRUE;
+    wchar_t text[256] = {};
+    wchar_t cls[64] = {};
+    GetWindowTextW(h, text, 256);
+    GetClassNameW(h, cls, 64);
+    if (s->title != text || (!s->window_class.empty() && _wcsicmp(s->window_class.c_str(), cls) != 0)) return TRUE;
+    s->found = h;
+    return FALSE;
+}
+
+BOOL CALLBACK MatchChild(HWND h, LPARAM data) {
+    auto* s = reinterpret_cast<Search*>(data);
+    wchar_t text[256] = {};
+    wchar_t cls[64] = {};
+    GetWindowTextW(h, text, 256);
+    GetClassNameW(h, cls, 64);
+    if (s->title != text || _wcsicmp(s->window_class.c_str(), cls) != 0) return TRUE;
+    s->found = h;
+    return FALSE;
+}
+
+HWND WaitForWindow(DWORD pid, const std::string& title, DWORD timeout_ms = 30000) {
+    Search s{pid, L"", Widen(title), nullptr};
+    for (ULONGLONG start = GetTickCount64(); GetTickCount64() - start < timeout_ms; Sleep(20)) {
+        EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&s));
+        if (s.found) break;
+    }
+    return s.found;
+}
+
+HWND FindChild(HWND parent, const std::wstring& window_class, const std::string& text) {
+    Search s{0, window_class, Widen(text), nullptr};
+    EnumChildWindows(parent, &MatchChild, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
+std::string FileText(const std::string& path) {
+    std::string bytes;
+    HANDLE h = CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return "<missing>";
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(h, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+    CloseHandle(h);
+    return bytes;
+}
+
+void WriteText(const std::string& path, const std::string& bytes) {
+    HANDLE h = CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(h);
+}
+
+void SetWorkshopFolder(const std::string& folder) {
+    HKEY h = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kWorkshopKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h, nullptr) !=
+        ERROR_SUCCESS)
+        return;
+    std::wstring wide = Widen(folder);
+    RegSetValueExW(h, L"InstallDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
+                   static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(h);
+}
+
+void SetSetting(const wchar_t* name, const wchar_t* value) {
+    HKEY h = nullptr;
+    std::wstring key = std::wstring(kSettingsKey) + L"\\info";
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h, nullptr) !=
+        ERROR_SUCCESS)
+        return;
+    RegSetValueExW(h, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                   static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t)));
+    RegCloseKey(h);
+}
+
+class ProgramWithHhcExeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* linux_hhc = std::getenv("TESSALINE_LINUX_HHC");
+        if (!linux_hhc || !*linux_hhc)
+            GTEST_SKIP() << "TESSALINE_LINUX_HHC names no Linux hhc for hhc.exe to drive "
+                            "(configure with -DTESSALINE_LINUX_HHC=<Linux build>/hhc; scripts/wine-test.sh does)";
+        RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+        // hhc.exe sits in the build folder, beside the program and this test.
+        SetWorkshopFolder(BuildFolder());
+        SetSetting(L"StartSplash", L"OFF");
+    }
+    void TearDown() override {
+        RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+        RegDeleteTreeW(HKEY_CURRENT_USER, kWorkshopKey);
+    }
+};
+
+TEST_F(ProgramWithHhcExeTest, ADroppedJapanesePageBecomesACompiledFileBesideIt) {
+    TempFolder temp;
+    const std::string dir = temp / "my pages";
+    ASSERT_TRUE(CreateDirectoryW(Widen(dir).c_str(), nullptr));
+    const std::string page = dir + "\\ガイド.htm";
+    WriteText(page, "<html><head><meta charset=\"utf-8\"><title>ガイド</title></head><body><p>テスト</p></body></html>");
+
+    std::wstring line = L"\"" + Widen(BuildFolder()) + L"\\tessaline.exe\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION program{};
+    ASSERT_TRUE(CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &program));
+    HWND main = WaitForWindow(program.dwProcessId, "Tessaline  Ver 1. 1");
+    HWND frame = main ? FindChild(main, L"Button", "ここへHtmlファイルをドラッグ&&ドロップしてください") : nullptr;
+
+    std::atomic<bool> notice_seen{false};
+    if (frame) {
+        // The run shows its notice inside the drop; a user answers it while the drag waits.
+        std::thread user([&] {
+            HWND notice = WaitForWindow(program.dwProcessId, "変換処理完了", 60000);
+            if (!notice) {
+                TerminateProcess(program.hProcess, 9);  // never leave the drag waiting for ever
+                return;
+            }
+            notice_seen = true;
+            HWND ok = FindChild(notice, L"Button", "OK");
+            if (ok) PostMessageW(ok, BM_CLICK, 0, 0);
+        });
+        RECT r;
+        GetWindowRect(frame, &r);
+        SetCursorPos(r.left + 8, r.bottom - 6);
+        IDataObject* data = NewFileListObject({page});
+        OneDropSource source;
+        DWORD effect = 0;
+        DoDragDrop(data, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
+        data->Release();
+        user.join();
+    }
+    EXPECT_NE(main, nullptr) << "no main window";
+    EXPECT_NE(frame, nullptr) << "no drop frame";
+    EXPECT_TRUE(notice_seen);
+    EXPECT_EQ(FileText(dir + "\\ガイド.chm").substr(0, 4), "ITSF");
+    if (main) {
+        EXPECT_NE(FindChild(main, L"Static", "変換終了"), nullptr);
+    }
+
+    if (main) PostMessageW(main, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(program.hProcess, 30000) != WAIT_OBJECT_0) TerminateProcess(program.hProcess, 9);
+    CloseHandle(program.hThread);
+    CloseHandle(program.hProcess);
+}
+
+}  // namespace
+}  // namespace tess::testing

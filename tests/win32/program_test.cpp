@@ -12,6 +12,7 @@
 #include "child_process.h"
 #include "drop_source.h"
 #include "hdrop_data_object.h"
+#include "program_windows.h"
 #include "temp_folder.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_settings_backend.h"
@@ -24,37 +25,6 @@ using win32::Widen;
 
 constexpr const wchar_t* kWorkshopKey = L"Software\\Microsoft\\HTML Help Workshop";
 constexpr const wchar_t* kSettingsKey = L"Software\\VB and VBA Program Settings\\Quillvane";
-
-struct Search {
-    DWORD pid;
-    std::wstring window_class;  // empty: any
-    std::wstring title;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND h, LPARAM data) {
-    auto* s = reinterpret_cast<Search*>(data);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(h, &pid);
-    if (pid != s->pid || !IsWindowVisible(h)) return TRUE;
-    wchar_t text[256] = {};
-    wchar_t cls[64] = {};
-    GetWindowTextW(h, text, 256);
-    GetClassNameW(h, cls, 64);
-    if (s->title != text || (!s->window_class.empty() && s->window_class != cls)) return TRUE;
-    s->found = h;
-    return FALSE;
-}
-
-// A visible top-level window of the process with that title, waited for.
-HWND WaitForWindow(DWORD pid, const std::string& title, const std::wstring& window_class = L"") {
-    Search s{pid, window_class, Widen(title), nullptr};
-    WaitUntil([&] {
-        EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&s));
-        return s.found != nullptr;
-    }, 30000);
-    return s.found;
-}
 
 class Program {
 public:
@@ -94,42 +64,6 @@ std::string MessageText(HWND box) {
     wchar_t buffer[512] = {};
     if (text) GetWindowTextW(text, buffer, 512);
     return Narrow(buffer);
-}
-
-BOOL CALLBACK MatchChild(HWND h, LPARAM data) {
-    auto* s = reinterpret_cast<Search*>(data);
-    wchar_t text[256] = {};
-    wchar_t cls[64] = {};
-    GetWindowTextW(h, text, 256);
-    GetClassNameW(h, cls, 64);
-    if (_wcsicmp(cls, s->window_class.c_str()) != 0 || s->title != text) return TRUE;
-    s->found = h;
-    return FALSE;
-}
-
-HWND FindChild(HWND parent, const std::wstring& window_class, const std::string& text) {
-    Search s{0, window_class, Widen(text), nullptr};
-    EnumChildWindows(parent, &MatchChild, reinterpret_cast<LPARAM>(&s));
-    return s.found;
-}
-
-std::string FileText(const std::string& path) {
-    std::string bytes;
-    HANDLE h = CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return "<missing>";
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(h, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-    CloseHandle(h);
-    return bytes;
-}
-
-void WriteText(const std::string& path, const std::string& bytes) {
-    HANDLE h = CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(h);
 }
 
 class Win32WindowProgramTest : public ::testing::Test {

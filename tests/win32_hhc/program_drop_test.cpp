@@ -12,6 +12,7 @@
 #include "platform/win32/wide_text.h"
 #include "tests/win32/drop_source.h"
 #include "tests/win32/hdrop_data_object.h"
+#include "tests/win32/program_windows.h"
 #include "tests/win32/temp_folder.h"
 
 namespace tess::testing {
@@ -28,72 +29,6 @@ std::string BuildFolder() {
     DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH + 1);
     std::string self = Narrow(std::wstring(path, n));
     return self.substr(0, self.find_last_of('\\'));
-}
-
-struct Search {
-    DWORD pid;
-    std::wstring window_class;  // empty: any (top-level windows)
-    std::wstring title;
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND h, LPARAM data) {
-    auto* s = reinterpret_cast<Search*>(data);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(h, &pid);
-    if (pid != s->pid || !IsWindowVisible(h)) return TRUE;
-    wchar_t text[256] = {};
-    wchar_t cls[64] = {};
-    GetWindowTextW(h, text, 256);
-    GetClassNameW(h, cls, 64);
-    if (s->title != text || (!s->window_class.empty() && _wcsicmp(s->window_class.c_str(), cls) != 0)) return TRUE;
-    s->found = h;
-    return FALSE;
-}
-
-BOOL CALLBACK MatchChild(HWND h, LPARAM data) {
-    auto* s = reinterpret_cast<Search*>(data);
-    wchar_t text[256] = {};
-    wchar_t cls[64] = {};
-    GetWindowTextW(h, text, 256);
-    GetClassNameW(h, cls, 64);
-    if (s->title != text || _wcsicmp(s->window_class.c_str(), cls) != 0) return TRUE;
-    s->found = h;
-    return FALSE;
-}
-
-HWND WaitForWindow(DWORD pid, const std::string& title, DWORD timeout_ms = 30000) {
-    Search s{pid, L"", Widen(title), nullptr};
-    for (ULONGLONG start = GetTickCount64(); GetTickCount64() - start < timeout_ms; Sleep(20)) {
-        EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&s));
-        if (s.found) break;
-    }
-    return s.found;
-}
-
-HWND FindChild(HWND parent, const std::wstring& window_class, const std::string& text) {
-    Search s{0, window_class, Widen(text), nullptr};
-    EnumChildWindows(parent, &MatchChild, reinterpret_cast<LPARAM>(&s));
-    return s.found;
-}
-
-std::string FileText(const std::string& path) {
-    std::string bytes;
-    HANDLE h = CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                           OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return "<missing>";
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(h, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-    CloseHandle(h);
-    return bytes;
-}
-
-void WriteText(const std::string& path, const std::string& bytes) {
-    HANDLE h = CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(h);
 }
 
 void SetWorkshopFolder(const std::string& folder) {
@@ -155,7 +90,7 @@ TEST_F(ProgramWithHhcExeTest, ADroppedJapanesePageBecomesACompiledFileBesideIt) 
     if (frame) {
         // The run shows its notice inside the drop; a user answers it while the drag waits.
         std::thread user([&] {
-            HWND notice = WaitForWindow(program.dwProcessId, "変換処理完了", 60000);
+            HWND notice = WaitForWindow(program.dwProcessId, "変換処理完了", L"", 60000);
             if (!notice) {
                 TerminateProcess(program.hProcess, 9);  // never leave the drag waiting for ever
                 return;

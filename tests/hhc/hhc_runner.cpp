@@ -12,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "convert/project_file.h"
 #include "platform/posix/iconv_text_codec.h"
 #include "temp_tree.h"
 
@@ -75,23 +76,10 @@ pid_t StartHhc(const std::string& project, const HhcOptions& options) {
 Exit RunHhc(const std::string& project, const HhcOptions& options) { return WaitProcess(StartHhc(project, options)); }
 
 std::string WriteProgramProject(const std::string& program_folder, const std::string& page, const std::string& eol) {
-    const std::vector<std::string> lines = {"[Options]",
-                                            "Compatibility = 1.1 Or later",
-                                            "Compiled file=" + program_folder + "Dummy.chm",
-                                            "Default topic=" + page,
-                                            "Display compile progress=No",
-                                            "Error log file=" + program_folder + "log1.log",
-                                            "Language=0x411 日本語",
-                                            "",
-                                            "",
-                                            "[Files]",
-                                            page,
-                                            "",
-                                            "[INFOTYPES]",
-                                            ""};
     tess::IconvTextCodec codec;
-    std::string bytes;
-    for (const auto& line : lines) bytes += *codec.ToAnsi(line) + eol;
+    std::string bytes = *codec.ToAnsi(tess::ProjectFileText(program_folder, page));
+    for (std::size_t at = bytes.find("\r\n"); at != std::string::npos; at = bytes.find("\r\n", at + eol.size()))
+        bytes.replace(at, 2, eol);
     std::string path = program_folder + "Dummy.hhp";
     std::ofstream(path, std::ios::binary) << bytes;
     return path;

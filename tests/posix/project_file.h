@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "convert/project_file.h"
 #include "platform/posix/iconv_text_codec.h"
 
 namespace tess::testing {
@@ -10,23 +11,7 @@ namespace tess::testing {
 // `folder` ends without "/"; the work files go there. Paths are UTF-8.
 inline std::string ProjectText(const std::string& folder, const std::string& page) {
     IconvTextCodec codec;
-    const std::string lines[] = {"[Options]",
-                                 "Compatibility = 1.1 Or later",
-                                 "Compiled file=" + folder + "/Dummy.chm",
-                                 "Default topic=" + page,
-                                 "Display compile progress=No",
-                                 "Error log file=" + folder + "/log1.log",
-                                 "Language=0x411 日本語",
-                                 "",
-                                 "",
-                                 "[Files]",
-                                 page,
-                                 "",
-                                 "[INFOTYPES]",
-                                 ""};
-    std::string text;
-    for (const auto& line : lines) text += *codec.ToAnsi(line) + "\r\n";
-    return text;
+    return *codec.ToAnsi(ProjectFileText(folder + "/", page));
 }
 
 }  // namespace tess::testing

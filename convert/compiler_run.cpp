@@ -75,12 +75,18 @@ Result<StartedCompiler> StartCompiler(CompilerRun& run) {
         if (auto copied = run.files.CopyReplace(project, compiler_project); !copied)
             return Error{"プロジェクトファイルをコンパイラーのフォルダにコピーできませんでした: " + copied.error().message};
     }
-    // Both go before the start, so that a log from an earlier page is never taken for this one's.
+    // All go before the start, so that nothing an earlier page left is ever taken for this
+    // one's: its log for a success, its compiled file for this page's content.
     for (const std::string& stale : {LogPath(run), LogPath(run) + ".bak"}) {
         if (run.files.Exists(stale)) {
             if (auto deleted = run.files.Delete(stale); !deleted)
                 return Error{"前回のログファイルを削除できませんでした: " + stale};
         }
+    }
+    const std::string compiled = run.work_folder + kCompiledFileName;
+    if (run.files.Exists(compiled)) {
+        if (auto deleted = run.files.Delete(compiled); !deleted)
+            return Error{"前回のヘルプファイルを削除できませんでした: " + compiled};
     }
     const std::string compiler = run.compiler_path.empty() ? run.settings.Read(kKeyInstallPath) : run.compiler_path;
     StartedCompiler started;
@@ -140,7 +146,13 @@ Status WaitForCompiler(CompilerRun& run, const StartedCompiler& compiler) {
 
         const bool running = run.processes.IsRunning(compiler.process);
         const LogReading reading = ReadLog(run);
-        if (reading.created) return {};
+        if (reading.created) {
+            // The old one was removed before the start: whatever stands there now is this page's.
+            if (!run.files.Exists(run.work_folder + kCompiledFileName))
+                return Error{"ヘルプコンパイラーは成功を報告しましたが、ヘルプファイルがありません: " +
+                             run.work_folder + kCompiledFileName};
+            return {};
+        }
         // The compiler let go of its log without success; once it has ended, nothing more will come.
         if (!running) return FailedCompilation(reading);
         if (PastLimit(run, compiler))

@@ -161,6 +161,26 @@ TEST_F(DropRunTest, FailedCompilationIsToldAndTheStaleOutputIsNeverCopied) {
     EXPECT_EQ(Status(), "変換終了");
 }
 
+// The log test alone cannot tell such a line from success: the old file must not be there.
+TEST_F(DropRunTest, AStaleCompiledFileIsNeverCopiedWhateverTheLogSays) {
+    fake.files.files["/opt/tessaline/Dummy.chm"] = "an earlier page's private content";
+    compiler.behaviour = testing::CompilerBehaviour::misread;
+    AddPage("/pages/a.htm");
+    Drop({"/pages/a.htm"});
+    EXPECT_FALSE(fake.files.files.count("/pages/a.chm"));
+    ASSERT_EQ(fake.windows.messages.size(), 1u);
+    EXPECT_NE(fake.windows.messages[0].text.find("/pages/a.htm"), std::string::npos);
+}
+
+TEST_F(DropRunTest, AWorkFolderWithoutACodePageFormFallsBackToAPrivateOne) {
+    fake.files.read_only_folders = {"/opt/tessaline/", "/opt/workshop/"};
+    fake.program.user_work_folder = "/home/Jos\xc3\xa9/.cache/Quillvane/";
+    AddPage("/pages/a.htm");
+    Drop({"/pages/a.htm"});
+    EXPECT_EQ(fake.processes.started.at(0).arguments, std::vector<std::string>{"/tmp/Quillvane-1000/Dummy.hhp"});
+    EXPECT_EQ(fake.files.files["/pages/a.chm"], "ITSF:/pages/a.htm");
+}
+
 TEST_F(DropRunTest, HangingCompilerMeetsTheTimeLimit) {
     compiler.behaviour = testing::CompilerBehaviour::hang;
     fake.files.files["/opt/tessaline/Dummy.chm"] = "stale";

@@ -57,6 +57,8 @@ void FakeCompiler::Finish() {
     if (behaviour == CompilerBehaviour::succeed) {
         fake_.files.files[compiled_] = "ITSF:" + page_;
         fake_.files.files[log_] += "Created " + compiled_ + ", 1,234 bytes\r\n";
+    } else if (behaviour == CompilerBehaviour::misread) {
+        fake_.files.files[log_] += "HHC5003: Error: cannot read \x83\x43reated.png.\r\n";
     } else {
         fake_.files.files[log_] += "HHC5003: Error: Compilation failed while compiling " + page_ + ".\r\n";
     }

@@ -14,6 +14,7 @@ enum class CompilerBehaviour {
     fail,       // lets go of its log without "Created" and ends
     no_log,     // ends without ever making its log
     hang,       // holds its log for ever
+    misread,    // fails, but a line's code page 932 bytes hold "Created" (イ is 83 43)
 };
 
 class FakeCompiler {

@@ -26,7 +26,11 @@ INSTANTIATE_TEST_SUITE_P(Lines, LogHarmless,
                                                         "Error: /created/a.htm does not exist."},
                                            HarmlessCase{"CreatedCreated", "createdcreated"},
                                            HarmlessCase{"two\r\nlines", "two  lines"},
-                                           HarmlessCase{"created stays", "created stays"}));
+                                           HarmlessCase{"created stays", "created stays"},
+                                           // イ is 83 43: its trail byte and "reated" spell the word.
+                                           HarmlessCase{"Warning: \x83\x43reated.png", "Warning: ?reated.png"},
+                                           HarmlessCase{"\x82\xA0" "Created", "\x82\xA0" "created"},
+                                           HarmlessCase{"\x83\x43reated\x83\x43reated", "?reated?reated"}));
 
 TEST(LogText, GroupsThousands) {
     EXPECT_EQ(hhc::WithThousands(0), "0");

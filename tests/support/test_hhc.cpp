@@ -6,7 +6,12 @@
 //   TEST_HHC_DELAY_MS  work time, in milliseconds, while the log is held (default 0)
 //   TEST_HHC_MODE      ok | fail | crash | nolog | nocreated | hang (default ok)
 //   TEST_HHC_RECORD    a file to which each argument received is appended, one per line
+//   TEST_HHC_MISREAD_PAGE  a page whose compilation fails with a line whose code page 932 bytes
+//                      hold "Created" (イ is 83 43), as a compiler that does not guard its lines may
+//   TEST_HHC_CHILD_PID_FILE  starts a child that outlives a stop unless its whole group is ended,
+//                      and writes its process id there
 #include <fcntl.h>
+#include <signal.h>
 #include <iconv.h>
 #include <sys/file.h>
 #include <sys/resource.h>
@@ -148,6 +153,18 @@ int main(int argc, char** argv) {
     const int log = OpenLockedLog(Cp932ToUtf8(project.log));
     if (log < 0) return 4;
     Put(log, "Test help compiler\r\n\r\n");
+    const std::string child_file = Env("TEST_HHC_CHILD_PID_FILE", "");
+    if (!child_file.empty()) {
+        const pid_t child = fork();
+        if (child == 0) {
+            signal(SIGTERM, SIG_IGN);  // only a kill of the group ends it
+            for (;;) pause();
+        }
+        std::ofstream(child_file) << child << '\n';
+    }
+    const std::string misread = Env("TEST_HHC_MISREAD_PAGE", "");
+    if (!misread.empty() && project.topic.find(misread) != std::string::npos)
+        return Fail(log, "cannot read \x83\x43reated.png.");
     if (mode != "ok" && mode != "fail" && mode != "crash" && mode != "hang" && mode != "nocreated")
         return Fail(log, "unknown TEST_HHC_MODE \"" + mode + "\".");
     SleepMs(std::atol(Env("TEST_HHC_DELAY_MS", "0").c_str()));

@@ -166,7 +166,7 @@ private:
                                           " more references name no file."));
                 break;
             }
-            lines.push_back(ToLogText(Harmless("Warning: " + m + " is referred to but was not found.")));
+            lines.push_back(ToLogText("Warning: " + m + " is referred to but was not found."));
         }
     }
 
@@ -202,11 +202,11 @@ int Report(const std::string& log_path, const std::vector<std::string>& lines, t
     for (const auto& line : lines) log->WriteLine(line);
     tess::Status done = staged ? staged->Commit() : tess::Status(staged.error());
     if (done) {
-        done = log->WriteLine(ToLogText("Created " + staged->final_path() + ", " + WithThousands(staged->size()) +
+        done = log->WriteSuccessLine(ToLogText("Created " + staged->final_path() + ", " + WithThousands(staged->size()) +
                                         " bytes"));
     }
     if (!done) {
-        log->WriteLine(ToLogText(Harmless("Error: " + done.error().message)));
+        log->WriteLine(ToLogText("Error: " + done.error().message));
         return kFailed;
     }
     log->Release();

@@ -21,12 +21,15 @@ public:
     HeldLog& operator=(HeldLog&&) = delete;
     ~HeldLog();
 
-    // Appends the bytes and a CR LF.
+    // Appends the bytes (code page 932) and a CR LF, made harmless: only the success line
+    // may carry the bytes "Created".
     tess::Status WriteLine(std::string_view bytes);
+    tess::Status WriteSuccessLine(std::string_view bytes);
     // Closes the log, which lets go of the lock.
     void Release();
 
 private:
+    tess::Status Append(std::string line);
     explicit HeldLog(std::intptr_t handle) : handle_(handle) {}
     std::intptr_t handle_;
 };

@@ -6,9 +6,11 @@
 
 namespace hhc {
 
-// For every line but the success line: the program takes "Created" anywhere in any line
-// as success, and a path may well contain the word. Also keeps the line one line.
-std::string Harmless(std::string line);
+// For every line but the success line: the program takes the bytes "Created" anywhere in any
+// line as success, and a path may well contain them, even across a double-byte character
+// (イ is 83 43, and 43 is "C"). Works on the code page 932 bytes as written. Also keeps the
+// line one line.
+std::string Harmless(std::string cp932);
 
 // 12345 -> "12,345".
 std::string WithThousands(std::uint64_t n);

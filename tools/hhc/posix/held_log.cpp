@@ -1,4 +1,5 @@
 #include "tools/hhc/held_log.h"
+#include "tools/hhc/log_line.h"
 #include "tools/hhc/posix/file_mode.h"
 
 #include <fcntl.h>
@@ -38,9 +39,12 @@ HeldLog::HeldLog(HeldLog&& other) noexcept : handle_(other.handle_) { other.hand
 
 HeldLog::~HeldLog() { Release(); }
 
-tess::Status HeldLog::WriteLine(std::string_view bytes) {
+tess::Status HeldLog::WriteLine(std::string_view bytes) { return Append(Harmless(std::string(bytes))); }
+
+tess::Status HeldLog::WriteSuccessLine(std::string_view bytes) { return Append(std::string(bytes)); }
+
+tess::Status HeldLog::Append(std::string line) {
     if (handle_ < 0) return tess::Error{"The log is closed."};
-    std::string line(bytes);
     line += "\r\n";
     const char* p = line.data();
     size_t left = line.size();

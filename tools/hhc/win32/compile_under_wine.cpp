@@ -159,7 +159,7 @@ int CompileUnderWine(const std::wstring& given_path) {
     if (done) {
         auto placed = PlaceFile(*work / L"compiled.chm", places.compiled_file);
         if (placed)
-            done = log->WriteLine(LogText("Created " + Narrow(places.compiled_file) + ", " + WithThousands(*placed) +
+            done = log->WriteSuccessLine(LogText("Created " + Narrow(places.compiled_file) + ", " + WithThousands(*placed) +
                                           " bytes"));
         else
             done = placed.error();

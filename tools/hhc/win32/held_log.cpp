@@ -1,5 +1,7 @@
 #include "tools/hhc/win32/held_log.h"
 
+#include "tools/hhc/log_line.h"
+
 #include <windows.h>
 
 #include <vector>
@@ -47,8 +49,11 @@ tess::Result<HeldLog> HeldLog::Create(const std::wstring& path) {
     return HeldLog(std::move(direct));
 }
 
-tess::Status HeldLog::WriteLine(std::string_view bytes) {
-    std::string line(bytes);
+tess::Status HeldLog::WriteLine(std::string_view bytes) { return Append(Harmless(std::string(bytes))); }
+
+tess::Status HeldLog::WriteSuccessLine(std::string_view bytes) { return Append(std::string(bytes)); }
+
+tess::Status HeldLog::Append(std::string line) {
     line += "\r\n";
     DWORD written = 0;
     if (!handle_ || !WriteFile(handle_.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr) ||

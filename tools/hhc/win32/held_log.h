@@ -16,11 +16,14 @@ public:
     // never seen unheld; made in place where that rename is refused.
     static tess::Result<HeldLog> Create(const std::wstring& path);
 
-    // Appends the bytes and a CR LF.
+    // Appends the bytes (code page 932) and a CR LF, made harmless: only the success line
+    // may carry the bytes "Created".
     tess::Status WriteLine(std::string_view bytes);
+    tess::Status WriteSuccessLine(std::string_view bytes);
     void Close() { handle_.Reset(); }
 
 private:
+    tess::Status Append(std::string line);
     explicit HeldLog(tess::win32::UniqueHandle handle) : handle_(std::move(handle)) {}
     tess::win32::UniqueHandle handle_;
 };

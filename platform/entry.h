@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "platform/platform.h"
 
@@ -13,5 +14,9 @@ using ProgramBody = std::function<int(Platform&)>;
 int RunDesktop(int argc, char** argv, const ProgramBody& body);
 // A console program: the window system only reports message boxes on standard error.
 int RunConsole(int argc, char** argv, const ProgramBody& body);
+
+// A flat folder of work files that must not outlive the program, even when it is stopped by a
+// signal or Ctrl+C on the way (its compilers are stopped first). "" forgets it.
+void RemoveOnStop(const std::string& folder);
 
 }  // namespace tess

@@ -13,6 +13,7 @@
 
 #include "platform/posix/atomic_replace.h"
 #include "platform/posix/fd_io.h"
+#include "platform/posix/stop_signals.h"
 #include "platform/posix/unique_fd.h"
 
 namespace tess {
@@ -41,6 +42,12 @@ std::string LastComponent(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// With its trailing "/"; "" for a bare name.
+std::string FolderPart(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
 }  // namespace
 
 Status PosixFiles::CopyReplace(const std::string& from, const std::string& to) {
@@ -60,16 +67,35 @@ CreateResult PosixFiles::CopyNoClobber(const std::string& from, const std::strin
     if (!in) return CreateResult::failed;
     struct stat info {};
     if (::fstat(in.get(), &info) != 0 || S_ISDIR(info.st_mode)) return CreateResult::failed;
+    if (Exists(to)) return CreateResult::exists;
 
-    // O_EXCL also refuses a dangling symlink, so nothing that is there can ever be replaced.
-    UniqueFd out(::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode));
-    if (!out) return errno == EEXIST ? CreateResult::exists : CreateResult::failed;
-    if (!CopyAll(in.get(), out.get()) || ::fsync(out.get()) != 0 || !out.Close()) {
-        out.Reset();
-        ::unlink(to.c_str());
-        return CreateResult::failed;
+    // Copied under a temporary name beside the target and moved into place only when whole,
+    // so the real name never shows a part of a file, even if we are stopped meanwhile.
+    std::string temporary;
+    UniqueFd out;
+    int slot = -1;
+    for (int attempt = 0; attempt < 100 && !out; ++attempt) {
+        temporary = FolderPart(to) + ".tessaline-" + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".part";
+        stop_signals::Deferred deferred;
+        out = UniqueFd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode));
+        if (!out && errno != EEXIST) return CreateResult::failed;
+        if (out) slot = stop_signals::AddTemporary(temporary);
     }
-    return CreateResult::ok;
+    if (!out) return CreateResult::failed;
+    const bool written = CopyAll(in.get(), out.get()) && ::fsync(out.get()) == 0 && out.Close();
+    CreateResult result = CreateResult::failed;
+    stop_signals::Deferred deferred;
+    if (written) {
+        // Refuses a target that appeared meanwhile, a dangling symlink included.
+        if (RenameNoReplace(temporary, to)) result = CreateResult::ok;
+        else if (errno == EEXIST) result = CreateResult::exists;
+    }
+    if (result != CreateResult::ok) {
+        out.Reset();
+        ::unlink(temporary.c_str());
+    }
+    stop_signals::RemoveTemporary(slot);
+    return result;
 }
 
 Status PosixFiles::Delete(const std::string& path) {
@@ -140,6 +166,14 @@ bool PosixFiles::CanWriteIn(const std::string& folder) {
     probe.Reset();
     ::unlink(name.data());
     return true;
+}
+
+Result<std::string> PosixFiles::ResolvedPath(const std::string& path) {
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (resolved == nullptr) return Error{ErrnoMessage("Cannot find " + path)};
+    std::string out(resolved);
+    std::free(resolved);
+    return out;
 }
 
 Status PosixFiles::MakeFolders(const std::string& folder) {

@@ -10,11 +10,15 @@
 #include <cstring>
 #include <iterator>
 
+#include "platform/posix/stop_signals.h"
+
 extern char** environ;
 
 namespace tess {
 
 namespace {
+
+constexpr int kStopGraceMs = 2000;
 
 enum class Lookup { exact_path, search_path };
 enum class Session { ours, own };
@@ -37,8 +41,14 @@ public:
         for (int signal : {SIGPIPE, SIGINT, SIGQUIT, SIGTERM, SIGHUP, SIGCHLD, SIGXFSZ}) sigaddset(&defaults, signal);
         posix_spawnattr_setsigdefault(&attributes_, &defaults);
         short flags = POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF;
-        // A viewer started for the user lives on its own, apart from our terminal.
-        if (session == Session::own) flags |= POSIX_SPAWN_SETSID;
+        // A viewer started for the user lives on its own, apart from our terminal. A compiler
+        // gets a process group of its own, so that giving up on it reaches what it started.
+        if (session == Session::own) {
+            flags |= POSIX_SPAWN_SETSID;
+        } else {
+            flags |= POSIX_SPAWN_SETPGROUP;
+            posix_spawnattr_setpgroup(&attributes_, 0);
+        }
         posix_spawnattr_setflags(&attributes_, flags);
     }
     ~SpawnSetup() {
@@ -77,7 +87,11 @@ Result<ProcessId> PosixProcesses::StartHidden(const std::string& program, const 
     ReapEnded();
     SpawnSetup setup(Session::ours);
     Result<ProcessId> started = setup.Spawn(program, arguments, Lookup::exact_path);
-    if (started) children_.insert(*started);
+    if (started) {
+        children_.insert(*started);
+        groups_.insert(*started);
+        stop_signals::AddChildGroup(static_cast<pid_t>(*started));
+    }
     return started;
 }
 
@@ -89,6 +103,12 @@ bool PosixProcesses::IsRunning(ProcessId id) {
 void PosixProcesses::Stop(ProcessId id) {
     ReapEnded();
     if (!children_.count(id)) return;  // never signal a number that may belong to someone else now
+    // Asked first, so that it can remove what it made; then whatever is left of its group goes.
+    if (groups_.count(id)) {
+        stop_signals::EndGroup(static_cast<pid_t>(id), kStopGraceMs);
+        Forget(id);
+        return;
+    }
     ::kill(static_cast<pid_t>(id), SIGKILL);
     if (::waitpid(static_cast<pid_t>(id), nullptr, 0) == static_cast<pid_t>(id)) children_.erase(id);
 }
@@ -118,8 +138,20 @@ void PosixProcesses::ReapEnded() {
             done = ::waitpid(static_cast<pid_t>(*it), nullptr, WNOHANG);
         } while (done < 0 && errno == EINTR);
         // 0: still running. Otherwise it ended now, or someone else reaped it.
-        it = done == 0 ? std::next(it) : children_.erase(it);
+        if (done == 0) {
+            ++it;
+            continue;
+        }
+        const ProcessId ended = *it;
+        it = children_.erase(it);
+        if (groups_.erase(ended)) stop_signals::RemoveChildGroup(static_cast<pid_t>(ended));
     }
+}
+
+void PosixProcesses::Forget(ProcessId id) {
+    children_.erase(id);
+    groups_.erase(id);
+    stop_signals::RemoveChildGroup(static_cast<pid_t>(id));
 }
 
 }  // namespace tess

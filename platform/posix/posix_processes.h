@@ -19,6 +19,7 @@ public:
 
     Result<ProcessId> StartHidden(const std::string& program, const std::vector<std::string>& arguments) override;
     bool IsRunning(ProcessId id) override;
+    // SIGTERM to its whole process group, a moment to clean up, then SIGKILL.
     void Stop(ProcessId id) override;
     Status OpenDocument(const std::string& path) override;
     // The whole text is the program's path (a bare name is looked up in PATH), started
@@ -29,9 +30,11 @@ private:
     // Every child that has ended is reaped whenever we pass by, whether or not anyone asks
     // about it, so none lingers as a zombie.
     void ReapEnded();
+    void Forget(ProcessId id);
 
     std::string opener_;
     std::set<ProcessId> children_;  // started and not yet reaped
+    std::set<ProcessId> groups_;    // those that lead a process group of their own
 };
 
 }  // namespace tess

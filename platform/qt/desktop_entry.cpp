@@ -5,6 +5,7 @@
 
 #include "platform/entry.h"
 #include "platform/posix/posix_services.h"
+#include "platform/posix/stop_signals.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/qt_window_system.h"
 
@@ -35,6 +36,8 @@ int RunDesktop(int argc, char** argv, const ProgramBody& body) {
     // Windows end by Unload and Quit; the last one closing must not end the loop behind their back.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // A stop signal must not leave a half-copied help file or a running compiler behind.
+    stop_signals::Install();
     PosixServices services;
     qt::QtWindowSystem windows;
     Platform platform = services.Bundle(windows);

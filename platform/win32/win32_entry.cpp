@@ -2,7 +2,10 @@
 #include <windows.h>
 #include <ole2.h>
 
+#include <filesystem>
 #include <iostream>
+#include <mutex>
+#include <string>
 
 #include "platform/console/console_window_system.h"
 #include "platform/entry.h"
@@ -15,6 +18,7 @@
 #include "platform/win32/win32_single_instance.h"
 #include "platform/win32/win32_text_codec.h"
 #include "platform/win32/win32_window_system.h"
+#include "platform/win32/wide_text.h"
 
 namespace tess {
 namespace {
@@ -35,7 +39,28 @@ struct Services {
     }
 };
 
+std::mutex stop_mutex;
+std::wstring stop_folder;
+
+// Runs on a thread of its own when Ctrl+C or a close reaches the console: the folder goes
+// before the default handler ends us (the compilers' job ends with our handles).
+BOOL WINAPI OnConsoleStop(DWORD) {
+    std::lock_guard<std::mutex> lock(stop_mutex);
+    if (!stop_folder.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove_all(stop_folder, ignored);
+    }
+    return FALSE;
+}
+
 }  // namespace
+
+void RemoveOnStop(const std::string& folder) {
+    std::lock_guard<std::mutex> lock(stop_mutex);
+    stop_folder = folder.empty() ? std::wstring() : win32::Widen(folder);
+    static const bool installed = SetConsoleCtrlHandler(OnConsoleStop, TRUE);
+    (void)installed;
+}
 
 int RunDesktop(int, char**, const ProgramBody& body) {
     // Drops arrive through OLE, which wants a single-threaded apartment on the window thread.

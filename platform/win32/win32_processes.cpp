@@ -38,6 +38,11 @@ Result<ProcessId> Win32Processes::StartHidden(const std::string& program,
     if (entry.process) {
         // A job holds the compiler's own children too, so a stop reaches all of them.
         entry.job = UniqueHandle(CreateJobObjectW(nullptr, nullptr));
+        // And a program of ours that is ended takes its compilers with it.
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        if (entry.job)
+            SetInformationJobObject(entry.job.get(), JobObjectExtendedLimitInformation, &limits, sizeof limits);
         if (entry.job && !AssignProcessToJobObject(entry.job.get(), entry.process.get())) entry.job.Reset();
     }
     return id;

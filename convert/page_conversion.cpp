@@ -10,8 +10,13 @@ bool IsHtmlPage(const std::string& path) {
     return extension == "htm" || extension == "html";
 }
 
-Result<std::string> ConvertPage(CompilerRun& run, const std::string& page) {
-    if (!run.files.Exists(page)) return Error{"ページが見つかりません(フォルダは変換できません)。"};
+Result<std::string> ConvertPage(CompilerRun& run, const std::string& dropped) {
+    if (!run.files.Exists(dropped)) return Error{"ページが見つかりません(フォルダは変換できません)。"};
+    // Resolved once: through a link and "..", the compiler must read the page that the
+    // output is placed beside, not another that the same text names.
+    auto resolved = run.files.ResolvedPath(dropped);
+    if (!resolved) return Error{"ページが見つかりません(フォルダは変換できません)。"};
+    const std::string& page = *resolved;
     if (auto written = WriteProjectFile(run.files, run.codec, run.work_folder, page); !written)
         return Error{written.error().message};
     auto started = StartCompiler(run);

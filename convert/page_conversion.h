@@ -11,7 +11,8 @@ namespace tess {
 bool IsHtmlPage(const std::string& path);
 
 // Writes the project, runs the compiler, places the output. Returns the output's path, or why not.
-Result<std::string> ConvertPage(CompilerRun& run, const std::string& page);
+// The page is resolved first (links, ".."), and that one path is compiled and placed beside.
+Result<std::string> ConvertPage(CompilerRun& run, const std::string& dropped);
 
 // The message a user sees when a page could not be converted.
 std::string PageFailureMessage(const std::string& page, const Error& error);

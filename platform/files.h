@@ -35,6 +35,9 @@ public:
     virtual bool CanWriteIn(const std::string& folder) = 0;
     // Creates the folder and its parents when missing.
     virtual Status MakeFolders(const std::string& folder) = 0;
+    // The one true path of an existing file: absolute, every link and ".." resolved the way the
+    // system resolves them when opening it.
+    virtual Result<std::string> ResolvedPath(const std::string& path) = 0;
 };
 
 }  // namespace tess

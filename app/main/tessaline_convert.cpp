@@ -1,13 +1,17 @@
 // tessaline-convert PAGE...: converts pages to .chm files beside them, without windows.
+#include <charconv>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <limits>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/batch_convert.h"
 #include "convert/path_names.h"
+#include "convert/work_folder.h"
 #include "platform/entry.h"
 
 namespace {
@@ -17,6 +21,8 @@ constexpr const char* kUsage =
     "Converts each HTML page (.htm, .html) into a .chm file beside it and prints its path.\n"
     "An existing file is never replaced: page(1).chm, page(2).chm ... are used instead.\n"
     "--time-limit: how long one page may take before it counts as failed (default 120).\n";
+
+constexpr long long kMaxTimeLimitS = std::numeric_limits<int>::max() / 1000;
 
 std::string UniqueName() {
     std::random_device random;
@@ -35,11 +41,16 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (arg == "--time-limit" && i + 1 < argc) {
-            time_limit_s = std::atoi(argv[++i]);
-            if (time_limit_s <= 0) {
-                std::cerr << "--time-limit needs a number of seconds above 0\n";
+            const std::string_view value = argv[++i];
+            long long seconds = 0;
+            const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), seconds);
+            // Milliseconds are counted in an int.
+            if (error != std::errc() || end != value.data() + value.size() || seconds <= 0 ||
+                seconds > kMaxTimeLimitS) {
+                std::cerr << "--time-limit needs a whole number of seconds from 1 to " << kMaxTimeLimitS << '\n';
                 return 2;
             }
+            time_limit_s = static_cast<int>(seconds);
             continue;
         }
         pages.push_back(arg);
@@ -56,14 +67,16 @@ int main(int argc, char** argv) {
         namespace fs = std::filesystem;
         std::error_code ec;
         for (auto& page : pages) page = fs::absolute(page, ec).string();
-        const fs::path work = fs::path(platform.program.UserWorkFolder(tess::kAppTitle)) / UniqueName();
+        const fs::path work = fs::path(tess::UserSideWorkFolder(platform, tess::kAppTitle)) / UniqueName();
         fs::create_directories(work, ec);
         if (ec) {
             std::cerr << "作業フォルダを作成できません: " << work.string() << ": " << ec.message() << '\n';
             return 2;
         }
+        tess::RemoveOnStop(work.string());
         const auto outcome =
             tess::ConvertPages(app, compiler, pages, tess::WithTrailingSeparator(work.string()), std::cout);
+        tess::RemoveOnStop("");
         fs::remove_all(work, ec);
         return outcome.failed == 0 ? 0 : 1;
     });

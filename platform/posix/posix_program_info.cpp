@@ -1,5 +1,10 @@
 #include "platform/posix/posix_program_info.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
@@ -8,7 +13,8 @@
 
 namespace tess {
 
-PosixProgramInfo::PosixProgramInfo(std::string cache_home) : cache_home_(std::move(cache_home)) {}
+PosixProgramInfo::PosixProgramInfo(std::string cache_home, std::string shared_temp)
+    : cache_home_(std::move(cache_home)), shared_temp_(std::move(shared_temp)) {}
 
 std::string PosixProgramInfo::ExecutableFolder() {
     std::error_code error;
@@ -28,6 +34,19 @@ std::string PosixProgramInfo::UserWorkFolder(const std::string& app) {
     // A failure shows later, when the work files cannot be written, with a clearer message.
     std::filesystem::create_directories(folder, ignored);
     return folder;
+}
+
+Result<std::string> PosixProgramInfo::PlainWorkFolder(const std::string& app) {
+    const std::string folder = shared_temp_ + "/" + app + "-" + std::to_string(::getuid());
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+        return Error{"Cannot create the folder " + folder + ": " + std::strerror(errno)};
+    struct stat info {};
+    if (::lstat(folder.c_str(), &info) != 0)
+        return Error{"Cannot use the folder " + folder + ": " + std::strerror(errno)};
+    // Someone else may have made it first, to read or replace our work files.
+    if (!S_ISDIR(info.st_mode) || info.st_uid != ::getuid() || (info.st_mode & 077) != 0)
+        return Error{"The folder " + folder + " is not a private folder of this user; it is left alone."};
+    return folder + "/";
 }
 
 }  // namespace tess

@@ -22,6 +22,7 @@ constexpr long kKeyDeleted = 1018;
 constexpr long kNoUnicodeTranslation = 1113;
 
 constexpr const char* kWorkshopKey = "HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop";
+constexpr const char* kCompilerName = "hhc";
 constexpr const char* kSysInfoKey = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 
 std::string RootName(RegRoot root) {
@@ -70,6 +71,13 @@ void PosixRegistry::Load(RegTree& tree) const {
         }
     }
     ApplyRegText(ReadText(file_), tree);
+    // The stored path is run later from whatever the current folder is: only an absolute
+    // folder that holds the compiler counts as an installed one.
+    if (const RegValue* dir = tree.FindValue(kWorkshopKey, "InstallDir"); dir != nullptr) {
+        const bool usable = (dir->type == kRegSz || dir->type == kRegExpandSz) && !dir->data.empty() &&
+                            dir->data.front() == '/' && IsInstalledProgram(dir->data + "/" + kCompilerName);
+        if (!usable) tree.DeleteValue(kWorkshopKey, "InstallDir");
+    }
 }
 
 long PosixRegistry::OpenKey(RegRoot root, const std::string& path, std::uint32_t, RegKey* key) {

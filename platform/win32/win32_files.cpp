@@ -54,9 +54,25 @@ Status Win32Files::CopyReplace(const std::string& from, const std::string& to) {
 }
 
 CreateResult Win32Files::CopyNoClobber(const std::string& from, const std::string& to) {
-    // The system refuses an existing target inside the copy itself, so no race can replace one.
-    if (CopyFileW(Widen(from).c_str(), Widen(to).c_str(), TRUE)) return CreateResult::ok;
-    DWORD e = GetLastError();
+    if (AnythingAt(to)) return CreateResult::exists;
+    // Copied under a temporary name beside the target and moved into place only when whole,
+    // so the real name never shows a part of a file; the move itself refuses an existing target.
+    const std::wstring target = Widen(to);
+    const size_t slash = target.find_last_of(L"\\/");
+    const std::wstring folder = slash == std::wstring::npos ? std::wstring() : target.substr(0, slash + 1);
+    std::wstring temporary;
+    bool copied = false;
+    for (int attempt = 0; attempt < 100 && !copied; ++attempt) {
+        temporary = folder + L".tessaline-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                    std::to_wstring(attempt) + L".part";
+        copied = CopyFileW(Widen(from).c_str(), temporary.c_str(), TRUE);
+        if (!copied && GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS)
+            return CreateResult::failed;
+    }
+    if (!copied) return CreateResult::failed;
+    if (MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) return CreateResult::ok;
+    const DWORD e = GetLastError();
+    DeleteFileW(temporary.c_str());
     if (e == ERROR_FILE_EXISTS || e == ERROR_ALREADY_EXISTS || AnythingAt(to)) return CreateResult::exists;
     return CreateResult::failed;
 }
@@ -128,6 +144,27 @@ bool Win32Files::CanWriteIn(const std::string& folder) {
     if (h == INVALID_HANDLE_VALUE) return false;
     CloseHandle(h);
     return true;
+}
+
+Result<std::string> Win32Files::ResolvedPath(const std::string& path) {
+    UniqueHandle file(CreateFileW(Widen(path).c_str(), 0, kShareAll, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!file) return LastError("Cannot find " + path);
+    std::wstring resolved(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD n = GetFinalPathNameByHandleW(file.get(), resolved.data(), static_cast<DWORD>(resolved.size()),
+                                            FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        if (n == 0) return LastError("Cannot find " + path);
+        if (n < resolved.size()) {
+            resolved.resize(n);
+            break;
+        }
+        resolved.resize(n + 1);
+    }
+    // \\?\C:\x becomes C:\x, and \\?\UNC\server\share becomes \\server\share.
+    if (resolved.rfind(L"\\\\?\\UNC\\", 0) == 0) resolved = L"\\\\" + resolved.substr(8);
+    else if (resolved.rfind(L"\\\\?\\", 0) == 0) resolved = resolved.substr(4);
+    return Narrow(resolved);
 }
 
 Status Win32Files::MakeFolders(const std::string& folder) {

@@ -17,6 +17,7 @@ public:
     Status WriteBytes(const std::string& path, const std::string& bytes) override;
     bool CanWriteIn(const std::string& folder) override;
     Status MakeFolders(const std::string& folder) override;
+    Result<std::string> ResolvedPath(const std::string& path) override;
 };
 
 }  // namespace tess::win32

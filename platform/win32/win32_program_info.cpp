@@ -49,4 +49,16 @@ std::string Win32ProgramInfo::UserWorkFolder(const std::string& app) {
     return folder;
 }
 
+Result<std::string> Win32ProgramInfo::PlainWorkFolder(const std::string& app) {
+    const std::wstring folder = Widen(UserWorkFolder(app));
+    DWORD n = GetShortPathNameW(folder.c_str(), nullptr, 0);
+    if (n == 0) return LastError("Cannot find the short name of " + Narrow(folder));
+    std::wstring shortened(n, L'\0');
+    n = GetShortPathNameW(folder.c_str(), shortened.data(), n);
+    if (n == 0) return LastError("Cannot find the short name of " + Narrow(folder));
+    shortened.resize(n);
+    if (shortened.back() != L'\\') shortened += L'\\';
+    return Narrow(shortened);
+}
+
 }  // namespace tess::win32

@@ -12,6 +12,9 @@ public:
     // A drive's root keeps its separator ("C:\"); any other folder has none.
     std::string ExecutableFolder() override;
     std::string UserWorkFolder(const std::string& app) override;
+    // The per-user work folder by its short (8.3) name, which is plain ASCII where the
+    // volume keeps short names.
+    Result<std::string> PlainWorkFolder(const std::string& app) override;
 
 private:
     Files& files_;

@@ -78,6 +78,11 @@ Status FakeFiles::WriteBytes(const std::string& path, const std::string& bytes) 
 
 bool FakeFiles::CanWriteIn(const std::string& folder) { return !read_only_folders.count(folder); }
 
+Result<std::string> FakeFiles::ResolvedPath(const std::string& path) {
+    if (!files.count(path)) return Error{"No such file: " + path};
+    return path;
+}
+
 Status FakeFiles::MakeFolders(const std::string& folder) {
     folders.insert(folder);
     return {};

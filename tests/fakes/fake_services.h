@@ -35,6 +35,8 @@ public:
     Status WriteBytes(const std::string& path, const std::string& bytes) override;
     bool CanWriteIn(const std::string& folder) override;
     Status MakeFolders(const std::string& folder) override;
+    // Paths here have no links to follow.
+    Result<std::string> ResolvedPath(const std::string& path) override;
 
 private:
     bool Writable(const std::string& path) const { return !read_only_folders.count(FolderOf(path)); }
@@ -131,6 +133,11 @@ public:
     std::string user_work_folder = "/home/user/.cache/Quillvane/";
     std::string ExecutableFolder() override { return executable_folder; }
     std::string UserWorkFolder(const std::string&) override { return user_work_folder; }
+    std::string plain_work_folder = "/tmp/Quillvane-1000/";  // "" when none can be made
+    Result<std::string> PlainWorkFolder(const std::string&) override {
+        if (plain_work_folder.empty()) return Error{"no private folder"};
+        return plain_work_folder;
+    }
 };
 
 // Every fake, plus the real code-page converter, wired into one Platform.

@@ -8,6 +8,7 @@
 #include <csignal>
 #include <filesystem>
 #include <functional>
+#include <iterator>
 #include <ostream>
 #include <string>
 
@@ -240,6 +241,25 @@ TEST(PosixFiles, CopyNoClobberRemovesItsPartialTargetWhenTheDiskFills) {
         return files.CopyNoClobber(dir / "Dummy.chm", dir / "guide.chm") == CreateResult::failed;
     }));
     EXPECT_FALSE(PosixFiles().Exists(dir / "guide.chm"));
+    // Nor its temporary: only the source is left.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()), 1);
+}
+
+// The kernel resolves "link/.." through the link, whatever the text says.
+TEST(PosixFiles, ResolvedPathIsTheFileTheSystemOpens) {
+    TempFolder dir;
+    std::filesystem::create_directories(dir / "real/sub");
+    WriteFileBytes(dir / "real/page.htm", "real");
+    WriteFileBytes(dir / "page.htm", "the text's neighbour");
+    std::filesystem::create_symlink(dir / "real/sub", dir / "link");
+    std::filesystem::create_symlink("real/page.htm", dir / "page-link.htm");
+    const std::string real = std::filesystem::canonical(dir / "real/page.htm").string();
+    PosixFiles files;
+    for (const char* dropped : {"link/../page.htm", "page-link.htm", "real/./sub/../page.htm"}) {
+        const auto resolved = files.ResolvedPath(dir / dropped);
+        EXPECT_EQ(resolved ? *resolved : "", real) << dropped;
+    }
+    EXPECT_FALSE(files.ResolvedPath(dir / "gone.htm"));
 }
 
 TEST(PosixFiles, DeleteRemovesAFileAndReportsAMissingOne) {

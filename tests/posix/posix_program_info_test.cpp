@@ -2,7 +2,11 @@
 
 #include <unistd.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <filesystem>
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -61,6 +65,38 @@ INSTANTIATE_TEST_SUITE_P(
                       FolderCase{"cache_empty", "XDG_CACHE_HOME", "", CacheHome, "/home/tester/.cache"},
                       FolderCase{"runtime_unset", "XDG_RUNTIME_DIR", nullptr, RuntimeFolder, ""}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Someone else may have made the folder first, to read or swap our work files.
+TEST(PosixProgramInfo, PlainWorkFolderIsTakenOnlyWhenPrivate) {
+    const std::string mine = "Quillvane-" + std::to_string(::getuid());
+    const struct {
+        const char* name;
+        std::function<void(const std::string&)> prepare;  // given the folder's path
+        bool taken;
+    } cases[] = {
+        {"made afresh", [](const std::string&) {}, true},
+        {"ours already", [](const std::string& f) { ::mkdir(f.c_str(), 0700); }, true},
+        {"open to others", [](const std::string& f) { ::mkdir(f.c_str(), 0777), ::chmod(f.c_str(), 0777); }, false},
+        {"a link to ours", [](const std::string& f) {
+             ::mkdir((f + "-real").c_str(), 0700);
+             std::filesystem::create_symlink(f + "-real", f);
+         }, false},
+        {"a plain file", [](const std::string& f) { ::close(::creat(f.c_str(), 0600)); }, false},
+    };
+    for (const auto& c : cases) {
+        TempFolder temp;
+        const std::string folder = temp / mine;
+        c.prepare(folder);
+        PosixProgramInfo info("/unused", temp.path());
+        const auto plain = info.PlainWorkFolder("Quillvane");
+        EXPECT_EQ(static_cast<bool>(plain), c.taken) << c.name;
+        if (!plain) continue;
+        EXPECT_EQ(*plain, folder + "/") << c.name;
+        struct stat st {};
+        ASSERT_EQ(::lstat(folder.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0700u) << c.name;
+    }
+}
 
 TEST(PosixClock, IsMonotonicAndSleepsAtLeastAsAsked) {
     PosixClock clock;

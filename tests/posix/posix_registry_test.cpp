@@ -47,37 +47,71 @@ protected:
     Answer Workshop(std::uint32_t buffer_size = 250) {
         return Read(RegRoot::current_user, kWorkshop, "InstallDir", buffer_size);
     }
+    // Any other value of the key: answered as stored, whatever it names.
+    Answer Sample(std::uint32_t buffer_size = 250) {
+        return Read(RegRoot::current_user, kWorkshop, "Sample", buffer_size);
+    }
+    // A folder that holds a compiler the stand-in accepts.
+    std::string CompilerFolder(const std::string& name) {
+        const std::string folder = dir_ / name;
+        ::mkdir(folder.c_str(), 0755);
+        WriteFileBytes(folder + "/hhc", "#!/bin/sh\n");
+        ::chmod((folder + "/hhc").c_str(), 0755);
+        return folder;
+    }
     void Store(const std::string& text) { WriteFileBytes(file_, "Windows Registry Editor Version 5.00\r\n\r\n" + text); }
 
     TempFolder dir_;
+    std::string bin_ = CompilerFolder("bin");
     std::string file_ = dir_ / "registry.reg";
     std::string tool_ = dir_ / "sysinfo-tool";
     IconvTextCodec codec_;
-    PosixRegistry registry_{codec_, file_, "/opt/tessaline/bin", {dir_ / "absent-tool", tool_}};
+    PosixRegistry registry_{codec_, file_, bin_, {dir_ / "absent-tool", tool_}};
 };
 
 TEST_F(RegistryFile, InstallDirDefaultsToTheProgramsFolder) {
     const Answer answer = Workshop();
     ASSERT_EQ(answer.status, kRegSuccess);
     EXPECT_EQ(answer.type, kRegSz);
-    EXPECT_EQ(answer.data, std::string("/opt/tessaline/bin\0", 19));
-    EXPECT_EQ(answer.size, 19u);
+    EXPECT_EQ(answer.data, bin_ + '\0');
+    EXPECT_EQ(answer.size, bin_.size() + 1);
 }
 
 TEST_F(RegistryFile, StoredInstallDirWinsOverTheDefault) {
-    Store("[HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop]\r\n\"InstallDir\"=\"C:\\\\Tools\\\\\"\r\n");
-    EXPECT_EQ(Workshop().data, std::string("C:\\Tools\\\0", 10));
+    const std::string tools = CompilerFolder("tools");
+    Store("[HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop]\r\n\"InstallDir\"=\"" + tools + "\"\r\n");
+    EXPECT_EQ(Workshop().data, tools + '\0');
+}
+
+// The stored folder is run from later, whatever the current folder is then.
+TEST_F(RegistryFile, OnlyAnAbsoluteFolderHoldingTheCompilerIsAnInstallDir) {
+    const std::string plain_file = CompilerFolder("not-runnable");
+    ::chmod((plain_file + "/hhc").c_str(), 0644);
+    const std::pair<std::string, long> cases[] = {
+        {"tools", kRegFileNotFound},           // relative
+        {"./bin", kRegFileNotFound},           // relative, though it holds one
+        {dir_ / "nowhere", kRegFileNotFound},  // no such folder
+        {dir_.path(), kRegFileNotFound},       // a folder without the compiler
+        {plain_file, kRegFileNotFound},        // a compiler that cannot be run
+        {"", kRegFileNotFound},
+        {bin_, kRegSuccess},
+        {bin_ + "/", kRegSuccess},
+    };
+    for (const auto& [value, status] : cases) {
+        Store("[HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop]\n\"InstallDir\"=\"" + value + "\"\n");
+        EXPECT_EQ(Workshop().status, status) << "\"" << value << "\"";
+    }
 }
 
 TEST_F(RegistryFile, KeyPathsAndValueNamesIgnoreCase) {
-    Store("[HKEY_CURRENT_USER\\SOFTWARE\\microsoft\\html help workshop]\n\"installdir\"=\"/x\"\n");
-    EXPECT_EQ(Read(RegRoot::current_user, "software\\MICROSOFT\\Html Help Workshop", "INSTALLDIR").data,
+    Store("[HKEY_CURRENT_USER\\SOFTWARE\\microsoft\\html help workshop]\n\"sample\"=\"/x\"\n");
+    EXPECT_EQ(Read(RegRoot::current_user, "software\\MICROSOFT\\Html Help Workshop", "SAMPLE").data,
               std::string("/x\0", 3));
 }
 
 TEST_F(RegistryFile, JapaneseValueIsAnsweredInCodePage932) {
-    Store("[HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop]\n\"InstallDir\"=\"/opt/日本語\"\n");
-    const Answer answer = Workshop();
+    Store("[HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop]\n\"Sample\"=\"/opt/日本語\"\n");
+    const Answer answer = Sample();
     ASSERT_EQ(answer.status, kRegSuccess);
     EXPECT_EQ(answer.data, std::string("/opt/\x93\xfa\x96\x7b\x8c\xea\0", 12));
 }
@@ -95,9 +129,9 @@ void PrintTo(const BufferCase& c, std::ostream* os) { *os << c.name; }
 class BufferRule : public RegistryFile, public ::testing::WithParamInterface<BufferCase> {};
 
 TEST_P(BufferRule, DataWithItsTerminatorMustFitTheBuffer) {
-    Store("[HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop]\n\"InstallDir\"=\"" + GetParam().value +
+    Store("[HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop]\n\"Sample\"=\"" + GetParam().value +
           "\"\n");
-    const Answer answer = Workshop(GetParam().buffer);
+    const Answer answer = Sample(GetParam().buffer);
     EXPECT_EQ(answer.status, GetParam().status);
     if (answer.status == kRegSuccess) {
         EXPECT_EQ(answer.size, answer.data.size());
@@ -176,21 +210,21 @@ TEST_F(RegistryFile, StoredLocationIsAnswered) {
 }
 
 TEST_F(RegistryFile, TheFileIsReadAfreshAndBadLinesAreSkipped) {
-    Store("[HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop]\nnonsense\n\"A\"=dword:xyz\n\"InstallDir\"=\"/a\"\n");
+    Store("[HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop]\nnonsense\n\"A\"=dword:xyz\n\"Sample\"=\"/a\"\n");
     RegKey key = 0;
     ASSERT_EQ(registry_.OpenKey(RegRoot::current_user, kWorkshop, kKeyQueryValue, &key), kRegSuccess);
-    Store("[HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop]\n\"InstallDir\"=\"/b\"\n");
+    Store("[HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop]\n\"Sample\"=\"/b\"\n");
     unsigned char buffer[250] = {};
     std::uint32_t size = sizeof buffer;
-    ASSERT_EQ(registry_.QueryValue(key, "InstallDir", nullptr, buffer, &size), kRegSuccess);
+    ASSERT_EQ(registry_.QueryValue(key, "Sample", nullptr, buffer, &size), kRegSuccess);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), size), std::string("/b\0", 3));
     registry_.CloseKey(key);
-    EXPECT_NE(registry_.QueryValue(key, "InstallDir", nullptr, buffer, &size), kRegSuccess);
+    EXPECT_NE(registry_.QueryValue(key, "Sample", nullptr, buffer, &size), kRegSuccess);
 }
 
 TEST_F(RegistryFile, AValueWithoutACodePageFormIsNotAnswered) {
-    Store("[HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop]\n\"InstallDir\"=\"/opt/\xF0\x9F\x98\x80\"\n");
-    const Answer answer = Workshop();
+    Store("[HKEY_CURRENT_USER\\Software\\Microsoft\\HTML Help Workshop]\n\"Sample\"=\"/opt/\xF0\x9F\x98\x80\"\n");
+    const Answer answer = Sample();
     EXPECT_NE(answer.status, kRegSuccess);
     EXPECT_NE(answer.status, kRegMoreData);
 }

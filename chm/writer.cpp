@@ -12,7 +12,10 @@ namespace chm {
 namespace {
 
 std::string WithSlash(std::string_view name) {
-    return name.starts_with('/') ? std::string(name) : "/" + std::string(name);
+    std::string full;
+    if (!name.starts_with('/')) full.push_back('/');
+    full.append(name);
+    return full;
 }
 
 // Files the options name must be among the stored ones (compared as readers do).
@@ -38,6 +41,12 @@ tess::Status CheckInput(const Options& options, const std::vector<InputFile>& fi
         if (sorted[i - 1] == sorted[i]) return tess::Error{"The file \"" + std::string(sorted[i]) + "\" is given twice."};
         return tess::Error{"The files \"" + std::string(sorted[i - 1]) + "\" and \"" + std::string(sorted[i]) +
                            "\" differ only in upper and lower case, which viewers do not tell apart."};
+    }
+    // The system file holds these texts zero-terminated behind a 16-bit length.
+    for (auto [what, text] : {std::pair{"title", &options.title}, std::pair{"default font", &options.default_font},
+                              std::pair{"compiled file name", &options.compiled_name}}) {
+        if (text->size() >= 0xFFFF || text->find('\0') != std::string::npos)
+            return tess::Error{std::string("The ") + what + " is too long or holds a zero byte."};
     }
     for (auto [what, name] : {std::pair{"default topic", &options.default_topic},
                               std::pair{"contents file", &options.contents_file},

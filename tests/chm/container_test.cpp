@@ -156,12 +156,14 @@ TEST(Writer, RefusesNamesItCannotStoreWithTheReason) {
         {{"/a.htm", "/A.HTM"}, "", "differ only in upper and lower case"},
         {{"/a.htm", "/a.htm"}, "", "given twice"},
         {{"/a.htm"}, "b.htm", "default topic \"b.htm\" is not among"},
+        {{"/a.htm"}, "", "title is too long"},
     };
     for (const auto& r : refusals) {
         std::vector<chm::InputFile> files;
         for (const auto& n : r.names) files.push_back({n, "x"});
         chm::Options options;
         options.default_topic = r.default_topic;
+        if (r.reason.starts_with("title")) options.title = std::string(70000, 't');
         auto result = chm::BuildChm(options, files);
         ASSERT_FALSE(result) << r.names.front();
         EXPECT_NE(result.error().message.find(r.reason), std::string::npos) << result.error().message;

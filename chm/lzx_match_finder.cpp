@@ -11,7 +11,7 @@ constexpr int kHashBits = 15;
 constexpr int kMaxChain = 24;     // candidates tried per position: bounds the time on any input
 constexpr uint32_t kNiceLength = 96;  // a match this long ends the search
 // A three-byte match further than this costs more than its literals.
-constexpr uint32_t kFarForThree = 4096;
+constexpr uint32_t kFarForThree = 1024;
 
 uint32_t Hash3(const unsigned char* p) {
     const uint32_t v = uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16;

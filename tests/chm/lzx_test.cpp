@@ -85,6 +85,9 @@ std::vector<Case> Cases() {
     cases.push_back({"repeated pattern", repeated});
     cases.push_back({"random then text", RandomBytes(40000, 9) + Words(60000, 9)});
     cases.push_back({"code page 932", Cp932Text(3 * kFrame)});
+    std::string records;
+    for (uint32_t i = 0; records.size() < 3 * kFrame; ++i) records += RandomBytes(15, i % 300) + char(i);
+    cases.push_back({"records of 16 bytes", records});
     return cases;
 }
 
@@ -139,6 +142,31 @@ TEST(Lzx, RealManualDecodesInEveryReader) {
     ASSERT_GT(html.size(), 1000000u) << "libxslt's HTML manual is missing: install libxslt1-dev "
                                         "(scripts/lib/packages.sh lists it)";
     ExpectEveryReaderDecodes("libxslt manual", html);
+}
+
+// The type of the block that starts frame `frame` (each frame here starts a block).
+int BlockType(const chm::LzxSection& s, size_t frame) {
+    const size_t at = s.frame_offsets[frame];
+    const unsigned word = static_cast<unsigned char>(s.bytes[at]) | static_cast<unsigned char>(s.bytes[at + 1]) << 8;
+    return frame % 2 == 0 ? (word >> 12) & 7 : word >> 13;  // a reset point starts with the E8 bit
+}
+
+// Each kind of block reaches the readers above, and text really shrinks.
+TEST(Lzx, EachKindOfBlockWhereItPays) {
+    const std::string text = Words(3 * kFrame, 5);
+    const chm::LzxSection words = chm::CompressLzx(text);
+    EXPECT_EQ(BlockType(words, 0), 1);
+    EXPECT_LT(words.bytes.size(), text.size() / 4);
+    EXPECT_EQ(BlockType(chm::CompressLzx(RandomBytes(kFrame, 1)), 0), 3);
+    // Records of 16 bytes: every new distance ends in the same three bits.
+    std::string records;
+    for (uint32_t i = 0; records.size() < 2 * kFrame; ++i) {
+        std::string r = RandomBytes(12, i % 300) + "\x01\x02\x03";
+        r += static_cast<char>(i);
+        records += r;
+    }
+    EXPECT_EQ(BlockType(chm::CompressLzx(records), 0), 2);
+    EXPECT_LT(chm::CompressLzx(std::string(kFrame, 'a')).bytes.size(), 300u);
 }
 
 TEST(Lzx, SameInputGivesSameBytes) {

@@ -5,8 +5,9 @@
 TESS_BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libxml2-dev fp-utils
   fonts-noto-cjk xdg-utils)
 # Packages the tests need on top.
-TESS_TEST_PACKAGES=(qt6-base-private-dev libgtest-dev libgmock-dev libchm-bin p7zip-full xvfb xauth imagemagick
-  librsvg2-bin procps desktop-file-utils)
+TESS_TEST_PACKAGES=(qt6-base-private-dev libgtest-dev libgmock-dev libchm-bin libchm-dev libmspack-dev
+  libxslt1-dev p7zip-full xvfb xauth imagemagick
+  python3-chm librsvg2-bin procps desktop-file-utils)
 # Packages of the Windows cross build and its tests.
 TESS_WINDOWS_PACKAGES=(mingw-w64 wine64 xvfb xauth zip)
 # Packages to remake the pictures of the help viewer (docs/help-viewer.sh).

@@ -1,0 +1,16 @@
+// LZX compression as the MSCompressed section of a compiled help file holds it.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+namespace chm {
+struct LzxSection {
+    std::string bytes;                    // the compressed stream
+    std::vector<uint64_t> frame_offsets;  // where each 32 KB frame starts in `bytes` (first is 0)
+    uint64_t uncompressed_size = 0;       // the true length of the input
+};
+// Window 64 KB, the state reset every 64 KB (two frames), 32 KB frames, E8 translation off.
+// Deterministic: the same input gives the same bytes.
+LzxSection CompressLzx(std::string_view data);
+}

@@ -1,0 +1,39 @@
+// Finds matches inside one reset interval (at most the 64 KB window) by hash chains, with one
+// step of lazy evaluation and the three recent distances tried first.
+#pragma once
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "chm/lzx_format.h"
+
+namespace chm {
+
+class LzxMatchFinder {
+public:
+    LzxMatchFinder();
+
+    // Starts a new interval: nothing before it may be referred to. No match runs past `data_end`
+    // (the true end of the input, when it falls inside this interval).
+    void Reset(std::string_view interval, size_t data_end);
+
+    // Codes [begin, end) of the interval; no match crosses `end`.
+    void Parse(size_t begin, size_t end, LzxRepeats& reps, std::vector<LzxToken>& out);
+
+private:
+    struct Match {
+        uint32_t length = 0;
+        uint32_t distance = 0;
+    };
+    Match Longest(size_t pos, uint32_t max_len) const;
+    uint32_t MatchLength(size_t a, size_t b, uint32_t max_len) const;
+    void Insert(size_t pos);
+
+    std::string_view data_;
+    size_t data_end_ = 0;
+    size_t inserted_ = 0;
+    std::vector<int32_t> head_;
+    std::vector<int32_t> prev_;
+};
+
+}  // namespace chm

@@ -1,0 +1,45 @@
+// The internal files a viewer reads to open a compiled file: its title, start page, windows
+// and the topic tables behind search results.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "chm/writer.h"
+
+namespace chm {
+
+// "#STRINGS": zero-terminated texts, each stored once; offset 0 is the empty text.
+class StringTable {
+public:
+    StringTable() : bytes_(1, '\0') {}
+    uint32_t Add(std::string_view text);
+    const std::string& bytes() const { return bytes_; }
+
+private:
+    std::string bytes_;
+    std::unordered_map<std::string, uint32_t> offsets_;
+};
+
+struct TopicTables {
+    std::string topics;   // "#TOPICS"
+    std::string url_tbl;  // "#URLTBL"
+    std::string url_str;  // "#URLSTR"
+    uint32_t count = 0;
+};
+
+// One topic for each file that has a title, in the order given.
+TopicTables BuildTopicTables(const std::vector<InputFile>& files, StringTable& strings);
+
+// The window to store: the project's own, or a default one when there is a contents or
+// index file; none otherwise.
+std::optional<Window> WindowToStore(const Options& options);
+std::string BuildWindows(const Window& window, StringTable& strings);
+
+std::string BuildIdxHdr(uint32_t topic_count);
+std::string BuildSystem(const Options& options, const std::optional<Window>& window, const std::string& idxhdr);
+
+}  // namespace chm

@@ -1,0 +1,105 @@
+#include "chm/writer.h"
+
+#include <algorithm>
+#include <numeric>
+#include <string_view>
+
+#include "chm/container.h"
+#include "chm/names.h"
+#include "chm/system_files.h"
+
+namespace chm {
+namespace {
+
+std::string WithSlash(std::string_view name) {
+    std::string full;
+    if (!name.starts_with('/')) full.push_back('/');
+    full.append(name);
+    return full;
+}
+
+// Files the options name must be among the stored ones (compared as readers do).
+tess::Status CheckNamed(const char* what, const std::string& name, const std::vector<std::string_view>& sorted) {
+    if (name.empty()) return {};
+    std::string wanted = WithSlash(name);
+    auto it = std::lower_bound(sorted.begin(), sorted.end(), std::string_view(wanted), NameLess);
+    if (it == sorted.end() || !NameEqualIgnoringCase(*it, wanted))
+        return tess::Error{std::string("The ") + what + " \"" + name + "\" is not among the files to store."};
+    return {};
+}
+
+tess::Status CheckInput(const Options& options, const std::vector<InputFile>& files,
+                        std::vector<std::string_view>& sorted) {
+    for (const auto& f : files) {
+        auto ok = CheckStoredName(f.name);
+        if (!ok) return ok;
+        sorted.push_back(f.name);
+    }
+    std::sort(sorted.begin(), sorted.end(), NameLess);
+    for (size_t i = 1; i < sorted.size(); ++i) {
+        if (!NameEqualIgnoringCase(sorted[i - 1], sorted[i])) continue;
+        if (sorted[i - 1] == sorted[i]) return tess::Error{"The file \"" + std::string(sorted[i]) + "\" is given twice."};
+        return tess::Error{"The files \"" + std::string(sorted[i - 1]) + "\" and \"" + std::string(sorted[i]) +
+                           "\" differ only in upper and lower case, which viewers do not tell apart."};
+    }
+    // The system file holds these texts zero-terminated behind a 16-bit length.
+    for (auto [what, text] : {std::pair{"title", &options.title}, std::pair{"default font", &options.default_font},
+                              std::pair{"compiled file name", &options.compiled_name}}) {
+        if (text->size() >= 0xFFFF || text->find('\0') != std::string::npos)
+            return tess::Error{std::string("The ") + what + " is too long or holds a zero byte."};
+    }
+    for (auto [what, name] : {std::pair{"default topic", &options.default_topic},
+                              std::pair{"contents file", &options.contents_file},
+                              std::pair{"index file", &options.index_file}}) {
+        auto ok = CheckNamed(what, *name, sorted);
+        if (!ok) return ok;
+    }
+    return {};
+}
+
+}  // namespace
+
+tess::Result<std::string> BuildChm(const Options& options, const std::vector<InputFile>& files) {
+    std::vector<std::string_view> sorted;
+    auto ok = CheckInput(options, files, sorted);
+    if (!ok) return ok.error();
+
+    Container box;
+    for (const auto& f : files) box.AddCompressed(f.name, f.bytes);
+    for (const auto& folder : FoldersOf(sorted)) box.AddFolder(folder);
+
+    StringTable strings;
+    TopicTables topics = BuildTopicTables(files, strings);
+    auto window = WindowToStore(options);
+    std::string windows = window ? BuildWindows(*window, strings) : std::string();
+    std::string idxhdr = BuildIdxHdr(topics.count);
+
+    box.AddUncompressed("/#SYSTEM", BuildSystem(options, window, idxhdr));
+    box.AddUncompressed("/#ITBITS", "");
+    box.AddCompressed("/#IDXHDR", idxhdr);
+    box.AddCompressed("/#TOPICS", topics.topics);
+    box.AddCompressed("/#URLTBL", topics.url_tbl);
+    box.AddCompressed("/#URLSTR", topics.url_str);
+    if (window) box.AddCompressed("/#WINDOWS", windows);
+    box.AddCompressed("/#STRINGS", strings.bytes());
+    box.AddFolder("/$WWKeywordLinks/");
+    box.AddCompressed("/$WWKeywordLinks/Property", std::string(4, '\0'));
+    box.AddFolder("/$WWAssociativeLinks/");
+    box.AddCompressed("/$WWAssociativeLinks/Property", std::string(4, '\0'));
+    if (options.full_text) {
+        box.AddCompressed("/$FIftiMain", options.full_text->fifti_main);
+        box.AddCompressed("/$OBJINST", options.full_text->obj_inst);
+    }
+    return box.Finish(options.language, options.timestamp);
+}
+
+tess::Status WriteChm(const Options& options, const std::vector<InputFile>& files, std::ostream& out) {
+    auto bytes = BuildChm(options, files);
+    if (!bytes) return bytes.error();
+    out.write(bytes->data(), static_cast<std::streamsize>(bytes->size()));
+    out.flush();
+    if (!out) return tess::Error{"The compiled file could not be written."};
+    return {};
+}
+
+}  // namespace chm

@@ -1,0 +1,83 @@
+// Writes a compiled HTML help file (.chm) from files held in memory. Standard C++ only.
+//
+// Names: every stored file is named by its path inside the compiled file, "/" first and "/"
+// between folders ("/page.htm", "/images/a.png"), as UTF-8; the directory stores them as
+// UTF-8 bytes unchanged. Lookups in readers ignore ASCII case, so two names that differ only
+// in ASCII case are refused, as are names that are empty, longer than kMaxNameBytes, not
+// well-formed UTF-8, hold control characters, "\", empty, "." or ".." parts, or end in "/".
+// The compiled file's own entries start with "/#", "/$" or "::"; a stored file whose name
+// starts so is refused instead of being stored under another name, so that no link breaks
+// unseen.
+//
+// The same input always gives the same bytes: nothing is taken from the clock.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "platform/result.h"
+
+namespace chm {
+
+inline constexpr size_t kMaxNameBytes = 512;  // what the strictest reader accepts
+
+struct InputFile {
+    std::string name;   // "/folder/page.htm", UTF-8
+    std::string bytes;  // the file's contents; may be empty
+    // Set for each HTML topic: its title in the project's code page, possibly empty. Topics
+    // are what a viewer lists in search results; files without it are stored only.
+    std::optional<std::string> title;
+};
+
+// A viewer window as a project's [WINDOWS] line defines it. Texts are code page bytes; files
+// are names without the leading "/" (as a project spells them).
+struct Window {
+    std::string name = "main";
+    std::string caption;
+    std::string contents_file;
+    std::string index_file;
+    std::string default_topic;
+    std::string home_topic;
+    uint32_t properties = 0x40320;  // tri-pane, auto-sync, tracking, user position
+    uint32_t buttons = 0x304E;      // hide/show, back, forward, home, options, print
+    int32_t left = 200, top = 100, right = 900, bottom = 700;
+    uint32_t navigation_width = 250;
+    uint32_t show_state = 0;
+};
+
+// The full-text search data is made elsewhere; given here, it is stored and the search flag set.
+struct FullTextIndex {
+    std::string fifti_main;  // stored as "/$FIftiMain"
+    std::string obj_inst;    // stored as "/$OBJINST"
+};
+
+struct Options {
+    std::string title;             // code page bytes; shown as the viewer's caption
+    std::string default_topic;     // name of a stored file, with or without the leading "/"
+    uint32_t language = 0x409;     // a Windows language id, e.g. 0x411 for Japanese
+    std::string compiled_name;     // the file's own name without folder and ".chm" ("Dummy")
+    std::string contents_file;     // name of a stored sitemap (.hhc); empty for none
+    std::string index_file;        // name of a stored index (.hhk); empty for none
+    std::string default_font;      // "MS UI Gothic,10,128"; empty for the viewer's choice
+    // The project's window; when it has none and there is a contents or index file, a default
+    // window is written so that viewers open the navigation pane.
+    std::optional<Window> window;
+    std::optional<FullTextIndex> full_text;
+    // Seconds since 1970 written as the file's time; the caller picks it (e.g. the newest
+    // source file's time) so that the output does not depend on the clock.
+    uint32_t timestamp = 0;
+};
+
+// The code page Windows uses for texts of this language (932 for 0x411, 1252 for 0x409).
+uint32_t CodePageOf(uint32_t language);
+
+// Checks every name and builds the whole file; an error names the first offending file.
+tess::Result<std::string> BuildChm(const Options& options, const std::vector<InputFile>& files);
+
+// The same, written to `out`.
+tess::Status WriteChm(const Options& options, const std::vector<InputFile>& files, std::ostream& out);
+
+}  // namespace chm

@@ -1,0 +1,27 @@
+// Reads a compiled file back with independent readers and compares what they extract.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace chm_test {
+
+// name inside the compiled file ("/a/b.htm") -> bytes
+using FileMap = std::map<std::string, std::string>;
+
+// Extracts `chm_path` with extract_chmLib, 7z, chmls and libmspack, each into its own folder
+// under `work`, and returns one line for each difference from `expected` (empty: all agree).
+// A reader that is missing is a difference too, naming the package to install.
+std::vector<std::string> CompareWithReaders(const std::string& chm_path, const FileMap& expected,
+                                            const std::string& work);
+
+struct PychmView {
+    std::string error;  // empty when pychm opened the file
+    std::string title;
+    std::string home;
+    std::string topics;  // the contents file's bytes as pychm returns them
+};
+PychmView ReadWithPychm(const std::string& chm_path, const std::string& work);
+
+}  // namespace chm_test

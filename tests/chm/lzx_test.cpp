@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "chm/lzx.h"
+#include "tests/chm/lzx_readers.h"
+
+namespace {
+
+constexpr size_t kFrame = 32768;
+
+struct Case {
+    std::string name;
+    std::string data;
+};
+
+std::string RandomBytes(size_t n, uint32_t seed) {
+    std::mt19937 gen(seed);
+    std::string s(n, '\0');
+    for (char& c : s) c = static_cast<char>(gen() & 0xFF);
+    return s;
+}
+
+// Text of words drawn at random: compressible, with matches at every distance.
+std::string Words(size_t n, uint32_t seed) {
+    static const char* const kWords[] = {"<p>", "</p>\n", "the ", "help ", "<a href=\"", "index.html\">",
+                                         "file ", "compiler ", "window ", "</a> ", "of ", "page "};
+    std::mt19937 gen(seed);
+    std::string s;
+    while (s.size() < n) s += kWords[gen() % std::size(kWords)];
+    s.resize(n);
+    return s;
+}
+
+// Double-byte Japanese text as code page 932 stores it, between ASCII markup.
+std::string Cp932Text(size_t n) {
+    std::mt19937 gen(932);
+    std::string s;
+    while (s.size() < n) {
+        if (gen() % 8 == 0) s += "<br>\r\n";
+        const int lead = gen() % 2 ? 0x82 + static_cast<int>(gen() % 2) : 0x88 + static_cast<int>(gen() % 0x17);
+        s += static_cast<char>(lead);
+        s += static_cast<char>(0x40 + gen() % 0xBC);
+    }
+    s.resize(n);
+    return s;
+}
+
+// The HTML manual of libxslt, read twice in two orders: a few MB of real pages.
+std::string RealHtml() {
+    std::vector<std::filesystem::path> files;
+    const std::filesystem::path root = "/usr/share/doc/libxslt1-dev/html";
+    std::error_code ec;
+    for (auto it = std::filesystem::recursive_directory_iterator(root, ec);
+         !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
+        if (it->path().extension() == ".html") files.push_back(it->path());
+    }
+    std::sort(files.begin(), files.end());
+    std::string all;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const auto& f : files) {
+            std::ifstream in(f, std::ios::binary);
+            std::ostringstream s;
+            s << in.rdbuf();
+            all += s.str();
+        }
+        std::reverse(files.begin(), files.end());
+    }
+    return all;
+}
+
+std::vector<Case> Cases() {
+    std::vector<Case> cases = {{"empty", ""}, {"one byte", "x"}};
+    for (size_t n : {kFrame - 1, kFrame, kFrame + 1, 2 * kFrame - 1, 2 * kFrame, 2 * kFrame + 1})
+        cases.push_back({"words " + std::to_string(n), Words(n, static_cast<uint32_t>(n))});
+    cases.push_back({"random", RandomBytes(5 * kFrame + 123, 7)});
+    cases.push_back({"one byte repeated", std::string(4 * kFrame + 5, 'a')});
+    // A 1000-byte pattern repeated: matches run into every frame and reset boundary.
+    std::string pattern = RandomBytes(1000, 3), repeated;
+    while (repeated.size() < 3 * 2 * kFrame + 77) repeated += pattern;
+    cases.push_back({"repeated pattern", repeated});
+    cases.push_back({"random then text", RandomBytes(40000, 9) + Words(60000, 9)});
+    cases.push_back({"code page 932", Cp932Text(3 * kFrame)});
+    std::string records;
+    for (uint32_t i = 0; records.size() < 3 * kFrame; ++i) records += RandomBytes(15, i % 300) + char(i);
+    cases.push_back({"records of 16 bytes", records});
+    return cases;
+}
+
+void ExpectEveryReaderDecodes(const std::string& name, const std::string& data) {
+    SCOPED_TRACE(name);
+    const chm::LzxSection s = chm::CompressLzx(data);
+    EXPECT_EQ(s.uncompressed_size, data.size());
+    const size_t frames = s.frame_offsets.size();
+    ASSERT_EQ(frames, (data.size() + kFrame + 1) / kFrame);
+    ASSERT_EQ(s.frame_offsets[0], 0u);
+    for (size_t i = 1; i < frames; ++i) {
+        EXPECT_LT(s.frame_offsets[i - 1], s.frame_offsets[i]);
+        EXPECT_EQ(s.frame_offsets[i] % 2, 0u) << "frame " << i;
+    }
+    std::string padded = data;
+    padded.resize(frames * kFrame, '\0');
+
+    // As libmspack's CHM reader asks: the length rounded up to the reset interval, then the bytes.
+    const uint64_t rounded = (data.size() + 2 * kFrame - 1) / (2 * kFrame) * (2 * kFrame);
+    Decoded whole = DecodeWithLibmspack(s, 0, rounded, data.size());
+    ASSERT_EQ(whole.error, "") << "libmspack";
+    EXPECT_TRUE(whole.bytes == data) << "libmspack differs";
+    // As it asks when only SpanInfo gives the length.
+    Decoded span = DecodeWithLibmspack(s, 0, data.size(), data.size());
+    ASSERT_EQ(span.error, "") << "libmspack by SpanInfo";
+    EXPECT_TRUE(span.bytes == data) << "libmspack by SpanInfo differs";
+    Decoded all = DecodeWithChmlib(s, 0, frames);
+    ASSERT_EQ(all.error, "") << "chmlib";
+    EXPECT_TRUE(all.bytes == padded) << "chmlib differs";
+
+    // Each reset interval alone, from its entry in the reset table.
+    for (size_t first = 2; first < frames; first += 2) {
+        const size_t count = std::min<size_t>(2, frames - first);
+        const std::string want = padded.substr(first * kFrame, count * kFrame);
+        // libmspack decodes one frame past a request that ends on a frame boundary.
+        const uint64_t wanted = std::min(want.size() - 1, padded.size() - first * kFrame - 1);
+        Decoded m = DecodeWithLibmspack(s, first, rounded - first * kFrame, wanted);
+        ASSERT_EQ(m.error, "") << "libmspack from frame " << first;
+        EXPECT_TRUE(m.bytes == want.substr(0, wanted)) << "libmspack from frame " << first;
+        Decoded c = DecodeWithChmlib(s, first, count);
+        ASSERT_EQ(c.error, "") << "chmlib from frame " << first;
+        EXPECT_TRUE(c.bytes == want) << "chmlib from frame " << first;
+    }
+}
+
+TEST(Lzx, EveryReaderDecodesEveryKindAndSize) {
+    for (const Case& c : Cases()) ExpectEveryReaderDecodes(c.name, c.data);
+}
+
+TEST(Lzx, RealManualDecodesInEveryReader) {
+    const std::string html = RealHtml();
+    ASSERT_GT(html.size(), 1000000u) << "libxslt's HTML manual is missing: install libxslt1-dev "
+                                        "(scripts/lib/packages.sh lists it)";
+    ExpectEveryReaderDecodes("libxslt manual", html);
+}
+
+// The type of the block that starts frame `frame` (each frame here starts a block).
+int BlockType(const chm::LzxSection& s, size_t frame) {
+    const size_t at = s.frame_offsets[frame];
+    const unsigned word = static_cast<unsigned char>(s.bytes[at]) | static_cast<unsigned char>(s.bytes[at + 1]) << 8;
+    return frame % 2 == 0 ? (word >> 12) & 7 : word >> 13;  // a reset point starts with the E8 bit
+}
+
+// Each kind of block reaches the readers above, and text really shrinks.
+TEST(Lzx, EachKindOfBlockWhereItPays) {
+    const std::string text = Words(3 * kFrame, 5);
+    const chm::LzxSection words = chm::CompressLzx(text);
+    EXPECT_EQ(BlockType(words, 0), 1);
+    EXPECT_LT(words.bytes.size(), text.size() / 4);
+    EXPECT_EQ(BlockType(chm::CompressLzx(RandomBytes(kFrame, 1)), 0), 3);
+    // Records of 16 bytes: every new distance ends in the same three bits.
+    std::string records;
+    for (uint32_t i = 0; records.size() < 2 * kFrame; ++i) {
+        std::string r = RandomBytes(12, i % 300) + "\x01\x02\x03";
+        r += static_cast<char>(i);
+        records += r;
+    }
+    EXPECT_EQ(BlockType(chm::CompressLzx(records), 0), 2);
+    EXPECT_LT(chm::CompressLzx(std::string(kFrame, 'a')).bytes.size(), 300u);
+}
+
+TEST(Lzx, SameInputGivesSameBytes) {
+    const std::string text = Words(200000, 1) + RandomBytes(50000, 2);
+    const chm::LzxSection a = chm::CompressLzx(text), b = chm::CompressLzx(text);
+    EXPECT_TRUE(a.bytes == b.bytes);
+    EXPECT_EQ(a.frame_offsets, b.frame_offsets);
+}
+
+}  // namespace

@@ -1,6 +1,8 @@
 #include "chm/lzx_match_finder.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 namespace chm {
@@ -8,10 +10,17 @@ namespace chm {
 namespace {
 
 constexpr int kHashBits = 15;
-constexpr int kMaxChain = 24;     // candidates tried per position: bounds the time on any input
-constexpr uint32_t kNiceLength = 96;  // a match this long ends the search
+constexpr int kMaxChain = 128;     // candidates tried per position: bounds the time on any input
+constexpr uint32_t kNiceLength = 257;  // a match this long ends the search
 // A three-byte match further than this costs more than its literals.
-constexpr uint32_t kFarForThree = 1024;
+constexpr uint32_t kFarForThree = 4096;
+
+// Roughly the bits a match saves over literals: what picks between candidates of different
+// length and distance. A literal of text costs about six bits; a recent distance almost nothing.
+int Score(uint32_t length, uint32_t distance, bool recent) {
+    if (recent) return 6 * static_cast<int>(length) - 7;
+    return 6 * static_cast<int>(length) - 9 - (std::bit_width(distance + 2) - 2);
+}
 
 uint32_t Hash3(const unsigned char* p) {
     const uint32_t v = uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16;
@@ -67,7 +76,8 @@ LzxMatchFinder::Match LzxMatchFinder::Longest(size_t pos, uint32_t max_len) cons
         const size_t c = static_cast<size_t>(cand);
         if (data_[c + best.length] != data_[pos + best.length]) continue;
         const uint32_t len = MatchLength(c, pos, max_len);
-        if (len > best.length) {
+        if (len > best.length &&
+            (best.length == 0 || Score(len, static_cast<uint32_t>(distance), false) > Score(best.length, best.distance, false))) {
             best = {len, static_cast<uint32_t>(distance)};
             if (len >= max_len || len >= kNiceLength) break;
         }
@@ -97,27 +107,32 @@ void LzxMatchFinder::Parse(size_t begin, size_t end, LzxRepeats& reps, std::vect
             return rep;
         }
         const Match fresh = Longest(pos, max_len);
-        is_rep = rep.length >= kLzxMinMatch && rep.length + 1 >= fresh.length;
+        is_rep = rep.length >= kLzxMinMatch &&
+                 (fresh.length == 0 || Score(rep.length, rep.distance, true) >= Score(fresh.length, fresh.distance, false));
         return is_rep ? rep : fresh;
     };
 
+    // The lookahead's answer, kept for the next step when a literal is all this one emits.
+    size_t ahead_pos = SIZE_MAX;
+    Match ahead;
+    bool ahead_rep = false;
     size_t pos = begin;
     while (pos < end) {
         catch_up(pos);
         bool is_rep = false;
-        Match m = best_at(pos, reps, is_rep);
+        Match m = pos == ahead_pos ? (is_rep = ahead_rep, ahead) : best_at(pos, reps, is_rep);
         if (m.length < kLzxMinMatch) {
             out.push_back(LzxLiteralToken(static_cast<uint8_t>(data_[pos])));
             ++pos;
             continue;
         }
-        // One step of lazy evaluation: a clearly better match one byte on wins over this one.
+        // One step of lazy evaluation: a better match one byte on wins over this one.
         if (m.length < kNiceLength && pos + 1 < end) {
             catch_up(pos + 1);
-            bool next_rep = false;
-            const Match n = best_at(pos + 1, reps, next_rep);
-            // Giving up a recent distance for a new one needs one byte more.
-            if (n.length >= m.length + 1 + ((is_rep && !next_rep) ? 1 : 0)) {
+            ahead_pos = pos + 1;
+            ahead = best_at(pos + 1, reps, ahead_rep);
+            if (ahead.length >= kLzxMinMatch &&
+                Score(ahead.length, ahead.distance, ahead_rep) > Score(m.length, m.distance, is_rep)) {
                 out.push_back(LzxLiteralToken(static_cast<uint8_t>(data_[pos])));
                 ++pos;
                 continue;

@@ -44,6 +44,22 @@ TEST(HeldLog, IsLockedFromTheStartUntilReleased) {
     EXPECT_EQ(entries, 1u);
 }
 
+// The program takes the bytes "Created" anywhere as success: only the success line has them.
+TEST(HeldLog, OnlyTheSuccessLineCarriesTheSuccessBytes) {
+    TempTree t;
+    auto log = hhc::HeldLog::Create(t.Path("log1.log"));
+    ASSERT_TRUE(log.ok());
+    ASSERT_TRUE(log->WriteLine("Warning: \x83\x43reated.png was not found.").ok());  // イreated.png
+    ASSERT_TRUE(log->WriteLine("Error: /Created/a.htm cannot be read.").ok());
+    log->Release();
+    EXPECT_EQ(ReadFile(t.Path("log1.log")).find("Created"), std::string::npos) << ReadFile(t.Path("log1.log"));
+    auto success = hhc::HeldLog::Create(t.Path("log2.log"));
+    ASSERT_TRUE(success.ok());
+    ASSERT_TRUE(success->WriteSuccessLine("Created /a/Dummy.chm, 1 bytes").ok());
+    success->Release();
+    EXPECT_EQ(ReadFile(t.Path("log2.log")), "Created /a/Dummy.chm, 1 bytes\r\n");
+}
+
 TEST(HeldLog, GetsTheModeOfAPlainFile) {
     TempTree t;
     mode_t old = umask(022);

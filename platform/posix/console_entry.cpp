@@ -14,4 +14,6 @@ int RunConsole(int /*argc*/, char** /*argv*/, const ProgramBody& body) {
     return body(platform);
 }
 
+std::vector<std::string> ProgramArguments(int argc, char** argv) { return {argv, argv + argc}; }
+
 }  // namespace tess

@@ -1,6 +1,5 @@
 // tessaline-convert PAGE...: converts pages to .chm files beside them, without windows.
 #include <charconv>
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <limits>
@@ -22,6 +21,16 @@ constexpr const char* kUsage =
     "An existing file is never replaced: page(1).chm, page(2).chm ... are used instead.\n"
     "--time-limit: how long one page may take before it counts as failed (default 120).\n";
 
+// Paths are UTF-8 text; a plain std::string would be read in another encoding on Windows.
+std::filesystem::path PathOf(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string TextOf(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 constexpr long long kMaxTimeLimitS = std::numeric_limits<int>::max() / 1000;
 
 std::string UniqueName() {
@@ -32,16 +41,17 @@ std::string UniqueName() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const std::vector<std::string> args = tess::ProgramArguments(argc, argv);
     std::vector<std::string> pages;
     int time_limit_s = 120;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
         if (arg == "-h" || arg == "--help") {
             std::cout << kUsage;
             return 0;
         }
-        if (arg == "--time-limit" && i + 1 < argc) {
-            const std::string_view value = argv[++i];
+        if (arg == "--time-limit" && i + 1 < args.size()) {
+            const std::string_view value = args[++i];
             long long seconds = 0;
             const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), seconds);
             // Milliseconds are counted in an int.
@@ -66,16 +76,16 @@ int main(int argc, char** argv) {
         if (!compiler.found) return 2;
         namespace fs = std::filesystem;
         std::error_code ec;
-        for (auto& page : pages) page = fs::absolute(page, ec).string();
-        const fs::path work = fs::path(tess::UserSideWorkFolder(platform, tess::kAppTitle)) / UniqueName();
-        fs::create_directories(work, ec);
-        if (ec) {
-            std::cerr << "作業フォルダを作成できません: " << work.string() << ": " << ec.message() << '\n';
+        for (auto& page : pages) page = TextOf(fs::absolute(PathOf(page), ec));
+        const fs::path work = PathOf(tess::UserSideWorkFolder(platform, tess::kAppTitle)) / UniqueName();
+        // Through the platform: its error text is UTF-8, where ec.message() is in the system's code page.
+        if (const tess::Status made = platform.files.MakeFolders(tess::WithTrailingSeparator(TextOf(work))); !made) {
+            std::cerr << "作業フォルダを作成できません: " << TextOf(work) << ": " << made.error().message << '\n';
             return 2;
         }
-        tess::RemoveOnStop(work.string());
+        tess::RemoveOnStop(TextOf(work));
         const auto outcome =
-            tess::ConvertPages(app, compiler, pages, tess::WithTrailingSeparator(work.string()), std::cout);
+            tess::ConvertPages(app, compiler, pages, tess::WithTrailingSeparator(TextOf(work)), std::cout);
         tess::RemoveOnStop("");
         fs::remove_all(work, ec);
         return outcome.failed == 0 ? 0 : 1;

@@ -18,4 +18,6 @@ int RunConsole(int /*argc*/, char** /*argv*/, const ProgramBody& body) {
 
 void RemoveOnStop(const std::string& folder) { stop_signals::SetWorkFolder(folder); }
 
+std::vector<std::string> ProgramArguments(int argc, char** argv) { return {argv, argv + argc}; }
+
 }  // namespace tess

@@ -9,6 +9,8 @@
 
 #include "platform/console/console_window_system.h"
 #include "platform/entry.h"
+#include "platform/win32/command_line.h"
+#include "platform/win32/console_text.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_processes.h"
@@ -77,7 +79,8 @@ int RunDesktop(int, char**, const ProgramBody& body) {
 }
 
 int RunConsole(int, char**, const ProgramBody& body) {
-    SetConsoleOutputCP(CP_UTF8);
+    // Not SetConsoleOutputCP: that would leave the user's console in another code page.
+    win32::Utf8StandardStreams streams;
     HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     int code = 0;
     {
@@ -89,5 +92,7 @@ int RunConsole(int, char**, const ProgramBody& body) {
     if (SUCCEEDED(com)) CoUninitialize();
     return code;
 }
+
+std::vector<std::string> ProgramArguments(int, char**) { return win32::CommandLineArguments(); }
 
 }  // namespace tess

@@ -10,7 +10,9 @@ namespace tess {
 bool GetKeyValue(Platform& platform, RegRoot root, const std::string& key_path, const std::string& value_name,
                  std::string& result) {
     RegKey key = 0;
-    if (platform.registry.OpenKey(root, key_path, kKeyReadWrite, &key) != kRegSuccess) {
+    // Read access only: a program started without elevation is refused write access to machine-wide
+    // keys (and is not redirected to a virtual copy), so asking for it would always fail.
+    if (platform.registry.OpenKey(root, key_path, kKeyRead, &key) != kRegSuccess) {
         result.clear();
         return false;
     }

@@ -6,8 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdio>
 #include <string>
 #include <thread>
+#include <vector>
+
+#include "app/identity.h"
 
 #include "child_process.h"
 #include "drop_source.h"
@@ -186,6 +190,34 @@ TEST_F(Win32WindowProgramTest, APageDroppedOnTheMainWindowBecomesAHelpFileBeside
 
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(program.Ended());
+}
+
+TEST(Win32ProgramVersionTest, TheVersionRecordSpellsTheVersionAsTheAboutBoxHasIt) {
+    std::wstring path = Widen(ChildProgram());
+    path = path.substr(0, path.find_last_of(L'\\') + 1) + L"tessaline.exe";
+    DWORD handle = 0;
+    DWORD size = GetFileVersionInfoSizeW(path.c_str(), &handle);
+    ASSERT_GT(size, 0u) << "no version record in tessaline.exe";
+    std::vector<char> record(size);
+    ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, size, record.data()));
+    // Major, a dot, and the minor number in two digits: version 1.1 is "1.01".
+    char minor[8];
+    std::snprintf(minor, sizeof minor, "%02d", kVersion.minor);
+    const std::string expected = std::to_string(kVersion.major) + "." + minor;
+    for (const wchar_t* name : {L"FileVersion", L"ProductVersion"}) {
+        wchar_t* text = nullptr;
+        UINT length = 0;
+        const std::wstring query = std::wstring(L"\\StringFileInfo\\041104B0\\") + name;
+        ASSERT_TRUE(VerQueryValueW(record.data(), query.c_str(), reinterpret_cast<void**>(&text), &length))
+            << Narrow(name);
+        EXPECT_EQ(Narrow(text), expected) << Narrow(name);
+    }
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(HIWORD(fixed->dwFileVersionMS), kVersion.major);
+    EXPECT_EQ(LOWORD(fixed->dwFileVersionMS), kVersion.minor);
+    EXPECT_EQ(HIWORD(fixed->dwFileVersionLS), kVersion.revision);
 }
 
 }  // namespace

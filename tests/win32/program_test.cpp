@@ -192,6 +192,65 @@ TEST_F(Win32WindowProgramTest, APageDroppedOnTheMainWindowBecomesAHelpFileBeside
     EXPECT_TRUE(program.Ended());
 }
 
+TEST_F(Win32WindowProgramTest, ACloseAskedForDuringARunIsCarriedOutAfterTheNotice) {
+    TempFolder dir;
+    const std::string page = dir / "page.htm";
+    WriteText(page, "<html><body><p>x</p></body></html>");
+    std::string workshop = ChildProgram();
+    workshop = workshop.substr(0, workshop.find_last_of('\\')) + "\\test-workshop";
+    HKEY h = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kWorkshopKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h, nullptr),
+              ERROR_SUCCESS);
+    std::wstring folder = Widen(workshop);
+    RegSetValueExW(h, L"InstallDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+                   static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(h);
+    ASSERT_TRUE(settings.Set("Quillvane", "info", "StartSplash", "OFF").ok());
+
+    Program program;
+    ASSERT_TRUE(program.started());
+    HWND main = WaitForWindow(program.pid(), "Tessaline  Ver 1. 1");
+    ASSERT_NE(main, nullptr) << "no main window";
+    HWND frame = FindChild(main, L"Button", "ここへHtmlファイルをドラッグ&&ドロップしてください");
+    ASSERT_NE(frame, nullptr) << "no drop frame";
+
+    // While the notice is up the user closes the main window (as Alt+F4 or the taskbar would),
+    // then answers the notice.
+    std::atomic<bool> notice_seen{false};
+    std::atomic<bool> main_kept{false};
+    std::thread user([&] {
+        HWND notice = WaitForWindow(program.pid(), "変換処理完了");
+        if (!notice) {
+            program.Kill();
+            return;
+        }
+        notice_seen = true;
+        PostMessageW(main, WM_CLOSE, 0, 0);
+        // Two round trips through the program's message loop: the close has been handled after them.
+        DWORD_PTR ignored = 0;
+        for (int i = 0; i < 2; ++i) SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+        main_kept = IsWindow(main) && IsWindowVisible(main) && IsWindow(notice);
+        HWND ok = FindChild(notice, L"Button", "OK");
+        if (ok) PostMessageW(ok, BM_CLICK, 0, 0);
+    });
+
+    RECT r;
+    GetWindowRect(frame, &r);
+    SetCursorPos(r.left + 8, r.bottom - 6);
+    IDataObject* data = NewFileListObject({page});
+    OneDropSource source;
+    DWORD effect = 0;
+    DoDragDrop(data, &source, DROPEFFECT_COPY, &effect);
+    data->Release();
+    user.join();
+
+    EXPECT_TRUE(notice_seen);
+    EXPECT_TRUE(main_kept) << "the main window went while the run and its notice were still up";
+    // Nobody asks again: the close that was asked for ends the program once the run is over.
+    EXPECT_TRUE(program.Ended());
+    EXPECT_NE(FileText(dir / "page.chm"), "<missing>");
+}
+
 TEST(Win32ProgramVersionTest, TheVersionRecordSpellsTheVersionAsTheAboutBoxHasIt) {
     std::wstring path = Widen(ChildProgram());
     path = path.substr(0, path.find_last_of(L'\\') + 1) + L"tessaline.exe";

@@ -9,6 +9,8 @@ TESS_TEST_PACKAGES=(qt6-base-private-dev libgtest-dev libgmock-dev libchm-bin p7
   librsvg2-bin procps desktop-file-utils)
 # Packages of the Windows cross build and its tests.
 TESS_WINDOWS_PACKAGES=(mingw-w64 wine64 xvfb xauth zip)
+# Packages the check of the built Debian package needs (tests/install/deb_check.sh).
+TESS_PACKAGE_CHECK_PACKAGES=(lintian)
 # Packages to remake the pictures of the help viewer (docs/help-viewer.sh).
 TESS_DOCS_PACKAGES=(xchm xdotool xvfb xauth imagemagick)
 

@@ -1,13 +1,9 @@
 // The main window's answers to what the user does around a run: a drop that holds no files,
-// a close asked for while a run holds the window, and which frames take drops at all.
+// and a close asked for while a run holds the window.
 #include <gtest/gtest.h>
 
 #include "app/form1.h"
-#include "app/frmstart.h"
-#include "settings/dialog.h"
 #include "tests/core/app_fixture.h"
-#include "windows/dia_end.h"
-#include "windows/frm_about.h"
 
 namespace tess {
 namespace {
@@ -127,15 +123,6 @@ TEST_F(MainWindowEventsTest, ACloseWithoutARunTakesEffectAtOnceAndOneAfterARunIs
     fake.windows.UserClose(window);
     EXPECT_FALSE(fake.windows.IsLoaded("Form1"));
     EXPECT_FALSE(main->loaded());
-}
-
-TEST_F(MainWindowEventsTest, OnlyTheMainWindowsFrameTakesDrops) {
-    const FormSpec tables[] = {Form1Spec(), DialogSpec(), FrmAboutSpec(), DiaEndSpec(), FrmStartSpec()};
-    std::vector<std::string> targets;
-    for (const FormSpec& table : tables)
-        for (const ControlSpec& control : table.controls)
-            if (control.drop_target) targets.push_back(table.name + "." + control.name);
-    EXPECT_EQ(targets, std::vector<std::string>{"Form1.Frame1"});
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ CompilerLocation FindHelpCompiler(Platform& platform) {
         const auto end = std::find(buffer.begin(), buffer.end(), 0);
         const std::string ansi(buffer.begin(), end);
         result.found = true;
-        result.folder = platform.codec.FromAnsi(ansi);
+        result.folder = platform.codec.FromSystemAnsi(ansi);
         result.full_path = result.folder + kPathSeparator + std::string(kCompilerFileName);
     }
     if (opened == kRegSuccess) platform.registry.CloseKey(key);

@@ -27,7 +27,7 @@ FormSpec Form1Spec() {
          .tooltip = "バージョンとヘルプ", .picture = "help"},
         {.name = "Frame1", .kind = ControlKind::frame, .caption = "ここへHtmlファイルをドラッグ&&ドロップしてください",
          .place = {105, 1080, 4200, 1425}, .tab_index = 2, .tooltip = "ドラッグ&ドロップしてください",
-         .back_color = 0xFFFFFF},
+         .drop_target = true, .back_color = 0xFFFFFF},
         {.name = "coOption", .kind = ControlKind::picture_button, .place = {885, 120, 735, 600}, .tab_index = 3,
          .tooltip = "設定", .picture = "option"},
         {.name = "Label2", .kind = ControlKind::label, .place = {2640, 480, 1575, 255}, .tab_index = 4,
@@ -42,6 +42,30 @@ FormSpec Form1Spec() {
 
 std::string MainWindowCaption(const std::string& title, const Version& version) {
     return title + "  Ver" + " " + std::to_string(version.major) + "." + " " + std::to_string(version.minor);
+}
+
+namespace {
+
+constexpr std::size_t kItemsShown = 5;
+constexpr std::size_t kItemBytesShown = 120;
+
+// At most `bytes` bytes of UTF-8 text, cut between characters.
+std::string Shortened(const std::string& text, std::size_t bytes) {
+    if (text.size() <= bytes) return text;
+    std::size_t cut = bytes;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    return text.substr(0, cut) + "…";
+}
+
+}  // namespace
+
+std::string NotFilesMessage(const std::vector<std::string>& items) {
+    std::string text = "ファイルではないもの(Webのリンクなど)がドロップされたため、変換しませんでした。\r\n"
+                       "コンピューター上のHTMLファイルをドラッグ&ドロップしてください。";
+    for (std::size_t i = 0; i < items.size() && i < kItemsShown; ++i)
+        text += "\r\n" + Shortened(items[i], kItemBytesShown);
+    if (items.size() > kItemsShown) text += "\r\nほか " + std::to_string(items.size() - kItemsShown) + " 件";
+    return text;
 }
 
 void Form1::Load() {
@@ -72,7 +96,19 @@ void Form1::Drop(const std::string& control, const std::vector<std::string>& pat
     if (control == "Frame1") Frame1_OLEDragDrop(paths);
 }
 
+void Form1::DropRefused(const std::string& control, const std::vector<std::string>& items) {
+    // Refused before any run starts: the status and the work files stay as they are.
+    if (control == "Frame1" && !busy_)
+        windows().ShowMessage(NotFilesMessage(items), MessageIcon::exclamation, kAppTitle, id_);
+}
+
 void Form1::Resize() { Form_Resize(); }
+
+bool Form1::AllowClose() {
+    if (!busy_) return true;
+    close_requested_ = true;
+    return false;
+}
 
 void Form1::Form_Load() {
     CenterForm(windows(), id_);
@@ -108,6 +144,10 @@ void Form1::Frame1_OLEDragDrop(const std::vector<std::string>& paths) {
     busy_ = true;
     ConvertDroppedFiles(paths);
     busy_ = false;
+    if (close_requested_) {
+        close_requested_ = false;
+        Unload();
+    }
 }
 
 void Form1::ConvertDroppedFiles(const std::vector<std::string>& paths) {

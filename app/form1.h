@@ -14,6 +14,9 @@ FormSpec Form1Spec();
 // "Tessaline  Ver 1. 1" for version 1.1: each number with the blank a sign would take.
 std::string MainWindowCaption(const std::string& title, const Version& version);
 
+// What the user is told of a drop that held things other than files; `items` names them.
+std::string NotFilesMessage(const std::vector<std::string>& items);
+
 inline constexpr const char* kStatusConverting = "変換中";
 inline constexpr const char* kStatusFinished = "変換終了";
 
@@ -26,7 +29,10 @@ public:
 
     void Click(const std::string& control) override;
     void Drop(const std::string& control, const std::vector<std::string>& paths) override;
+    void DropRefused(const std::string& control, const std::vector<std::string>& items) override;
     void Resize() override;
+    // A close asked for during a run is carried out once the run is over.
+    bool AllowClose() override;
 
     void Form_Load();
     void Form_Resize();
@@ -46,6 +52,7 @@ private:
     std::string program_folder_;
     int regions_set_ = 0;
     bool busy_ = false;
+    bool close_requested_ = false;
 };
 
 }  // namespace tess

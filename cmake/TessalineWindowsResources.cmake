@@ -12,6 +12,12 @@ function(tess_add_windows_resources target)
   endif()
   string(REGEX REPLACE "\\.exe$" "" internal_name "${arg_FILE_NAME}")
   set(v ${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${PROJECT_VERSION_PATCH},0)
+  # Spelled as the program has always spelled it: version 1.1 is "1.01".
+  set(minor ${PROJECT_VERSION_MINOR})
+  if(minor LESS 10)
+    set(minor 0${minor})
+  endif()
+  set(version_text ${PROJECT_VERSION_MAJOR}.${minor})
 
   # One small script per target names it, then takes in the shared one: the source properties
   # below belong to a file, and the targets of one folder would otherwise share them.
@@ -20,7 +26,7 @@ function(tess_add_windows_resources target)
 #define TESS_FILE_NAME \"${arg_FILE_NAME}\"
 #define TESS_INTERNAL_NAME \"${internal_name}\"
 #define TESS_DESCRIPTION \"${arg_DESCRIPTION}\"
-#define TESS_VERSION_TEXT \"${PROJECT_VERSION}\"
+#define TESS_VERSION_TEXT \"${version_text}\"
 #define TESS_VERSION_NUMBERS ${v}
 #include \"tessaline.rc\"
 ")

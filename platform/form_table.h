@@ -33,6 +33,7 @@ struct ControlSpec {
     bool visible = true;
     bool is_default = false;       // Enter presses it
     bool is_cancel = false;        // Escape presses it
+    bool drop_target = false;      // frames: takes files dropped on it
     std::optional<std::uint32_t> fore_color;  // 0x00BBGGRR
     std::optional<std::uint32_t> back_color;
     std::string font_name;          // empty: the form's font

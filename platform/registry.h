@@ -13,10 +13,13 @@ enum class RegRoot : std::uint32_t {
 };
 
 constexpr std::uint32_t kKeyQueryValue = 0x1;
+// KEY_READ: read control, query value, enumerate sub-keys, notify.
+constexpr std::uint32_t kKeyRead = 0x20019;
 constexpr std::uint32_t kKeyReadWrite = 0x2003F;
 
 constexpr long kRegSuccess = 0;
 constexpr long kRegFileNotFound = 2;
+constexpr long kRegAccessDenied = 5;
 constexpr long kRegMoreData = 234;
 
 constexpr std::uint32_t kRegSz = 1;

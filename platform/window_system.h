@@ -15,7 +15,13 @@ public:
     virtual ~FormEvents() = default;
     virtual void Click(const std::string& /*control*/) {}
     virtual void Drop(const std::string& /*control*/, const std::vector<std::string>& /*paths*/) {}
+    // A drop that brought things other than local files (web links and the like): none of it is
+    // handed over; `items` names what was not a file.
+    virtual void DropRefused(const std::string& /*control*/, const std::vector<std::string>& /*items*/) {}
     virtual void Resize() {}
+    // The user asks to close the window (close box, Alt+F4, a close message). False keeps it open;
+    // the form then unloads it itself once it can.
+    virtual bool AllowClose() { return true; }
     // The user closed the window with its close box; the window is already gone.
     virtual void Closed() {}
 };

@@ -10,7 +10,9 @@ namespace tess {
 bool GetKeyValue(Platform& platform, RegRoot root, const std::string& key_path, const std::string& value_name,
                  std::string& result) {
     RegKey key = 0;
-    if (platform.registry.OpenKey(root, key_path, kKeyReadWrite, &key) != kRegSuccess) {
+    // Read access only: a program started without elevation is refused write access to machine-wide
+    // keys (and is not redirected to a virtual copy), so asking for it would always fail.
+    if (platform.registry.OpenKey(root, key_path, kKeyRead, &key) != kRegSuccess) {
         result.clear();
         return false;
     }
@@ -25,7 +27,7 @@ bool GetKeyValue(Platform& platform, RegRoot root, const std::string& key_path, 
     std::uint32_t length = std::min(size, kKeyValueBufferSize);
     if (length > 0 && buffer[length - 1] == 0) --length;  // cut on the bytes, before they become text
     if (type == kRegSz) {
-        result = platform.codec.FromAnsi(std::string(buffer.begin(), buffer.begin() + length));
+        result = platform.codec.FromSystemAnsi(std::string(buffer.begin(), buffer.begin() + length));
     } else if (type == kRegDword) {
         std::uint32_t number = 0;
         for (std::uint32_t i = 0; i < 4 && i < size; ++i) number |= std::uint32_t{buffer[i]} << (8 * i);

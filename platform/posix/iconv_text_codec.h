@@ -17,6 +17,8 @@ public:
     Result<std::string> ToAnsi(std::string_view utf8) override;
     // Bytes that are not valid code page 932 become U+FFFD.
     std::string FromAnsi(std::string_view ansi) override;
+    // The registry stand-in keeps its text in code page 932 too.
+    std::string FromSystemAnsi(std::string_view ansi) override { return FromAnsi(ansi); }
 };
 
 }  // namespace tess

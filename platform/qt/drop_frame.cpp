@@ -8,7 +8,7 @@
 
 namespace tess::qt {
 
-DropFrame::DropFrame(QWidget* parent, InputGate& gate, std::function<void(const QStringList&)> dropped)
+DropFrame::DropFrame(QWidget* parent, InputGate& gate, Dropped dropped)
     : QGroupBox(parent), gate_(gate), dropped_(std::move(dropped)) {
     setAcceptDrops(true);
 }
@@ -42,25 +42,38 @@ void DropFrame::dropEvent(QDropEvent* event) {
         return;
     }
     QStringList paths;
-    for (const QUrl& url : event->mimeData()->urls())
-        if (url.isLocalFile()) paths << url.toLocalFile();
-    event->acceptProposedAction();
+    QStringList not_files;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile() && !url.toLocalFile().isEmpty())
+            paths << url.toLocalFile();
+        else
+            not_files << url.toDisplayString();
+    }
+    if (paths.isEmpty() && not_files.isEmpty()) {
+        event->ignore();  // a drag that names nothing
+        return;
+    }
+    // The source keeps what was refused.
+    if (not_files.isEmpty())
+        event->acceptProposedAction();
+    else
+        event->ignore();
     // The run behind a drop is long and may open modal windows: let the drag source go first.
     gate_.drop_queued = true;
     delivery_pending_ = true;
-    QTimer::singleShot(0, this, [this, paths] { Deliver(paths); });
+    QTimer::singleShot(0, this, [this, paths, not_files] { Deliver(paths, not_files); });
 }
 
-void DropFrame::Deliver(const QStringList& paths) {
+void DropFrame::Deliver(const QStringList& paths, const QStringList& not_files) {
     if (gate_.pending_depth > 0) {
         // Not inside someone else's ProcessPendingEvents: wait for the loop proper.
-        QTimer::singleShot(0, this, [this, paths] { Deliver(paths); });
+        QTimer::singleShot(0, this, [this, paths, not_files] { Deliver(paths, not_files); });
         return;
     }
     gate_.drop_queued = false;
     delivery_pending_ = false;
     gate_.drop_running = true;
-    dropped_(paths);
+    dropped_(paths, not_files);
     gate_.drop_running = false;
 }
 

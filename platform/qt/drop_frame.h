@@ -14,8 +14,10 @@ namespace tess::qt {
 class DropFrame : public QGroupBox {
     Q_OBJECT
 public:
-    // `dropped` receives the local paths, in the drag's order, once Qt's drag handling is done.
-    DropFrame(QWidget* parent, InputGate& gate, std::function<void(const QStringList&)> dropped);
+    // The local paths, in the drag's order, and what the drag held that is not a local file.
+    using Dropped = std::function<void(const QStringList& paths, const QStringList& not_files)>;
+    // `dropped` is called once Qt's drag handling is done.
+    DropFrame(QWidget* parent, InputGate& gate, Dropped dropped);
     ~DropFrame() override;
 
 protected:
@@ -25,10 +27,10 @@ protected:
 
 private:
     bool Welcome(const QMimeData* data) const;
-    void Deliver(const QStringList& paths);
+    void Deliver(const QStringList& paths, const QStringList& not_files);
 
     InputGate& gate_;
-    std::function<void(const QStringList&)> dropped_;
+    Dropped dropped_;
     bool delivery_pending_ = false;
 };
 

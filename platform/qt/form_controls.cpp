@@ -1,6 +1,7 @@
 #include "platform/qt/form_controls.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -70,8 +71,10 @@ QWidget* MakeControl(FormWindow& window, QWidget* parent, const ControlSpec& tab
         case ControlKind::label:
             return MakeLabel(parent, table);
         case ControlKind::frame: {
-            auto* frame = new DropFrame(parent, gate, [&window, name](const QStringList& paths) {
-                window.RaiseDrop(name, paths);
+            if (!table.drop_target) return new QGroupBox(caption, parent);
+            auto* frame = new DropFrame(parent, gate, [&window, name](const QStringList& paths,
+                                                                      const QStringList& not_files) {
+                window.RaiseDrop(name, paths, not_files);
             });
             frame->setTitle(caption);
             return frame;

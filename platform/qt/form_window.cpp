@@ -22,12 +22,23 @@ void FormWindow::RaiseClick(const std::string& control) {
     if (events_) events_->Click(control);
 }
 
-void FormWindow::RaiseDrop(const std::string& control, const QStringList& paths) {
-    if (!events_) return;
+namespace {
+
+std::vector<std::string> ToStrings(const QStringList& texts) {
     std::vector<std::string> list;
-    list.reserve(static_cast<std::size_t>(paths.size()));
-    for (const QString& path : paths) list.push_back(path.toStdString());
-    events_->Drop(control, list);
+    list.reserve(static_cast<std::size_t>(texts.size()));
+    for (const QString& text : texts) list.push_back(text.toStdString());
+    return list;
+}
+
+}  // namespace
+
+void FormWindow::RaiseDrop(const std::string& control, const QStringList& paths, const QStringList& not_files) {
+    if (!events_) return;
+    if (!not_files.isEmpty())
+        events_->DropRefused(control, ToStrings(not_files));
+    else
+        events_->Drop(control, ToStrings(paths));
 }
 
 namespace {
@@ -56,6 +67,10 @@ void FormWindow::moveEvent(QMoveEvent* event) {
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
+    if (events_ && !events_->AllowClose()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     if (on_user_close) on_user_close();
 }

@@ -38,7 +38,8 @@ public:
 
     // Routing to the form; silent once the window is detached.
     void RaiseClick(const std::string& control);
-    void RaiseDrop(const std::string& control, const QStringList& paths);
+    // A drop with anything that is not a local file is refused as a whole.
+    void RaiseDrop(const std::string& control, const QStringList& paths, const QStringList& not_files);
 
     // After this the form hears nothing more from this window.
     void Detach() { events_ = nullptr; }

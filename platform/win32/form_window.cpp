@@ -139,7 +139,7 @@ void FormWindow::BuildControls() {
             }
             if (c->kind == ControlKind::frame) {
                 SetWindowSubclass(control.hwnd, &FormWindow::FrameProc, 1, reinterpret_cast<DWORD_PTR>(this));
-                RegisterDropTarget(c->name, control.hwnd);
+                if (c->drop_target) RegisterDropTarget(c->name, control.hwnd);
                 parents.push_back(c->name);
             }
             if (c->kind == ControlKind::picture_button) {

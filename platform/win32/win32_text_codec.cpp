@@ -11,11 +11,11 @@ namespace {
 
 constexpr UINT kAnsi = 932;
 
-std::wstring FromCodePage(std::string_view bytes) {
+std::wstring FromCodePage(std::string_view bytes, UINT code_page = kAnsi) {
     if (bytes.empty()) return {};
-    int n = MultiByteToWideChar(kAnsi, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    int n = MultiByteToWideChar(code_page, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
     std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(kAnsi, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), n);
+    MultiByteToWideChar(code_page, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), n);
     return wide;
 }
 
@@ -68,5 +68,7 @@ Result<std::string> Win32TextCodec::ToAnsi(std::string_view utf8) {
 }
 
 std::string Win32TextCodec::FromAnsi(std::string_view ansi) { return Narrow(FromCodePage(ansi)); }
+
+std::string Win32TextCodec::FromSystemAnsi(std::string_view ansi) { return Narrow(FromCodePage(ansi, GetACP())); }
 
 }  // namespace tess::win32

@@ -1,4 +1,4 @@
-// UTF-8 <-> code page 932 through the system's own tables.
+// UTF-8 <-> code page 932 (and from the system's ANSI code page) through the system's own tables.
 #pragma once
 
 #include "platform/text_codec.h"
@@ -11,6 +11,7 @@ public:
     // becomes the byte pair of U+FF5E, for one), since that names another file.
     Result<std::string> ToAnsi(std::string_view utf8) override;
     std::string FromAnsi(std::string_view ansi) override;
+    std::string FromSystemAnsi(std::string_view ansi) override;
 };
 
 }  // namespace tess::win32

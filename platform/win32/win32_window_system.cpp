@@ -139,6 +139,7 @@ void Win32WindowSystem::Unload(WindowId window) {
 void Win32WindowSystem::CloseRequested(FormWindow& form) {
     WindowId id = form.id();
     FormEvents& events = form.events();
+    if (!quitting_ && !events.AllowClose()) return;
     Unload(id);
     if (!quitting_) events.Closed();
 }

@@ -14,6 +14,8 @@ TESS_MINGW_I686_PACKAGES=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686)
 TESS_MINGW_X86_64_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
 # Packages of the Windows cross build and its tests.
 TESS_WINDOWS_PACKAGES=("${TESS_MINGW_I686_PACKAGES[@]}" "${TESS_MINGW_X86_64_PACKAGES[@]}" wine64 xvfb xauth zip)
+# Packages the check of the built Debian package needs (tests/install/deb_check.sh).
+TESS_PACKAGE_CHECK_PACKAGES=(lintian)
 # Packages to remake the pictures of the help viewer (docs/help-viewer.sh).
 TESS_DOCS_PACKAGES=(xchm xdotool xvfb xauth imagemagick)
 

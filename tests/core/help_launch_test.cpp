@@ -32,7 +32,7 @@ TEST(GetKeyValue, CutsTheTerminatorOnTheBytesAndHonoursTheTypes) {
         EXPECT_EQ(GetKeyValue(fake.platform, RegRoot::local_machine, kSysInfoPathKey, kSysInfoPathValue, text), c.ok);
         EXPECT_EQ(text, c.text);
         EXPECT_EQ(fake.registry.open_keys, 0);  // closed on every path
-        EXPECT_EQ(fake.registry.access_asked, std::vector<std::uint32_t>{0x2003F});
+        EXPECT_EQ(fake.registry.access_asked, std::vector<std::uint32_t>{kKeyRead});
     }
     FakePlatform none;
     std::string text = "before";
@@ -54,6 +54,19 @@ protected:
     }
     FakePlatform fake;
 };
+
+TEST_F(SysInfoTest, ANormallyStartedProgramFindsTheToolUnderTheMachineKeys) {
+    for (bool read_only : {true, false}) {
+        FakePlatform user;
+        user.registry.machine_keys_read_only = read_only;
+        user.registry.SetString(RegRoot::local_machine, kSysInfoFolderKey, kSysInfoFolderValue, "/tools");
+        user.files.files["/tools/MSINFO32.EXE"] = "x";
+        user.processes.startable.insert("/tools/MSINFO32.EXE");
+        StartSysInfo(user.platform, kNoWindow);
+        EXPECT_EQ(user.processes.command_lines, std::vector<std::string>{"/tools/MSINFO32.EXE"}) << read_only;
+        EXPECT_TRUE(user.windows.messages.empty()) << read_only;
+    }
+}
 
 TEST_F(SysInfoTest, PathValueIsStartedAsItIs) {
     Path("/usr/bin/sysinfo tool");

@@ -120,6 +120,8 @@ void FakeRegistry::SetValue(RegRoot root, const std::string& path, const std::st
 long FakeRegistry::OpenKey(RegRoot root, const std::string& path, std::uint32_t access, RegKey* key) {
     access_asked.push_back(access);
     if (!keys.count({root, AsciiLower(path)})) return kRegFileNotFound;
+    if (machine_keys_read_only && root == RegRoot::local_machine && (access & ~kKeyRead) != 0)
+        return kRegAccessDenied;
     *key = next_++;
     open_[*key] = {root, AsciiLower(path)};
     ++open_keys;

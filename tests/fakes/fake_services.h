@@ -93,6 +93,8 @@ public:
     std::map<std::pair<RegRoot, std::string>, std::map<std::string, Value>> keys;
     std::vector<std::uint32_t> access_asked;
     int open_keys = 0;
+    // As for a program started without elevation: machine-wide keys open for reading only.
+    bool machine_keys_read_only = true;
 
     void SetString(RegRoot root, const std::string& path, const std::string& name, const std::string& ansi);
     void SetValue(RegRoot root, const std::string& path, const std::string& name, Value value);

@@ -17,6 +17,12 @@ void FakeWindowSystem::Require(WindowId id, const std::string& control) const {
     if (!w.table.Find(control)) throw std::logic_error(w.table.name + " has no control " + control);
 }
 
+void FakeWindowSystem::RequireDropTarget(WindowId id, const std::string& control) const {
+    Require(id, control);
+    const FakeWindow& w = windows_.at(id);
+    if (!w.table.Find(control)->drop_target) throw std::logic_error(w.table.name + "." + control + " takes no drops");
+}
+
 void FakeWindowSystem::UserClick(WindowId id, const std::string& control) {
     Require(id, control);
     FakeWindow& w = Window(id);
@@ -25,12 +31,19 @@ void FakeWindowSystem::UserClick(WindowId id, const std::string& control) {
 }
 
 void FakeWindowSystem::UserDrop(WindowId id, const std::string& control, const std::vector<std::string>& paths) {
-    Require(id, control);
+    RequireDropTarget(id, control);
     Window(id).events->Drop(control, paths);
+}
+
+void FakeWindowSystem::UserDropNotFiles(WindowId id, const std::string& control,
+                                        const std::vector<std::string>& items) {
+    RequireDropTarget(id, control);
+    Window(id).events->DropRefused(control, items);
 }
 
 void FakeWindowSystem::UserClose(WindowId id) {
     FakeWindow& w = Window(id);
+    if (!w.loaded || !w.events->AllowClose()) return;
     w.loaded = false;
     w.visible = false;
     w.events->Closed();

@@ -53,9 +53,11 @@ public:
         return Window(Find(form)).captions[control];
     }
 
-    // As the user: a click (a check box toggles first), a drop, the close box.
+    // As the user: a click (a check box toggles first), a drop (files, or things that are not
+    // files), the close box.
     void UserClick(WindowId id, const std::string& control);
     void UserDrop(WindowId id, const std::string& control, const std::vector<std::string>& paths);
+    void UserDropNotFiles(WindowId id, const std::string& control, const std::vector<std::string>& items);
     void UserClose(WindowId id);
 
     WindowId Create(const FormSpec& form, FormEvents& events) override;
@@ -85,6 +87,7 @@ public:
 
 private:
     void Require(WindowId id, const std::string& control) const;
+    void RequireDropTarget(WindowId id, const std::string& control) const;
     std::map<WindowId, FakeWindow> windows_;
     WindowId next_ = 1;
 };

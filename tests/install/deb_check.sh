@@ -2,7 +2,8 @@
 # One-off check of the Debian package on this machine (root, changes the system): installs
 # it with apt-get, converts a page as an unprivileged user with a fresh home (no set-up, work
 # files in ~/.cache/Quillvane since the program folder is not writable), checks that the
-# About box hands the installed Help.chm to xdg-open, and removes the package again.
+# About box hands the installed Help.chm to xdg-open, and removes the package again. First
+# lintian must find no error in the package (its warnings are listed, not failed).
 # Usage: tests/install/deb_check.sh [tessaline_*.deb]   (default: build it with scripts/package)
 # Needs xvfb, xdotool and imagemagick for the About box step.
 set -euo pipefail
@@ -10,6 +11,8 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 deb=${1:-$("$top/scripts/package" | tail -1)}
 deb=$(readlink -f "$deb")
 [ "$(id -u)" = 0 ] || { echo "deb_check: run as root (it installs the package)" >&2; exit 2; }
+source "$top/scripts/lib/packages.sh"
+tess_install_packages "${TESS_PACKAGE_CHECK_PACKAGES[@]}"
 
 home=$(mktemp -d /tmp/tessaline-deb-check.XXXXXX)
 cleanup() {
@@ -19,6 +22,9 @@ cleanup() {
 trap cleanup EXIT
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+# lintian refuses to run as root unless told; it only reads the package.
+lintian --allow-root --fail-on error --display-info "$deb" || fail "lintian reports errors in the package"
 
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
 folder=/usr/lib/tessaline

@@ -34,6 +34,12 @@ for exe in tessaline tessaline-convert; do
 done
 [ ! -e "$root/bin/hhc" ] || fail "hhc must not be on the PATH: it is the program's own compiler"
 
+copyright=$root/share/doc/tessaline/copyright
+[ -f "$copyright" ] || fail "no share/doc/tessaline/copyright"
+head -1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+  fail "the copyright file is not in the machine-readable format"
+gzip -t "$root/share/doc/tessaline/changelog.gz" 2>/dev/null || fail "no share/doc/tessaline/changelog.gz"
+
 desktop=$root/share/applications/tessaline.desktop
 [ -f "$desktop" ] || fail "no menu entry"
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects the menu entry"

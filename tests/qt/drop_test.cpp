@@ -67,12 +67,56 @@ TEST_F(DropTest, ADropIsHandedOverAfterQtsDragHandlingReturns) {
     EXPECT_EQ(events.drops.size(), 1u);
 }
 
-TEST_F(DropTest, UrisWithoutLocalFilesDeliverAnEmptyList) {
-    const auto data = FileDrag({QUrl("https://example.org/page.html")});
-    ASSERT_TRUE(DropOn(Frame(), *data));
+TEST_F(DropTest, ADropWithAnythingButLocalFilesIsRefusedWholeAndAnEmptyOneIsNothing) {
+    struct Case {
+        const char* name;
+        QList<QUrl> urls;
+        std::vector<std::string> refused;  // empty: no refusal either
+    };
+    const Case cases[] = {
+        {"web link", {QUrl("https://example.org/page.html")}, {"https://example.org/page.html"}},
+        {"file and link",
+         {QUrl::fromLocalFile("/tmp/p.html"), QUrl("ftp://example.org/q.htm")},
+         {"ftp://example.org/q.htm"}},
+        {"file without a path", {QUrl("file:")}, {"file:"}},
+        {"nothing", {}, {}},
+    };
+    for (const Case& c : cases) {
+        events.drops.clear();
+        events.refusals.clear();
+        auto data = std::make_unique<QMimeData>();
+        data->setData("text/uri-list", QUrl::toStringList(c.urls).join("\r\n").toUtf8());
+        ASSERT_TRUE(DragEnter(Frame(), *data)) << c.name;
+        EXPECT_FALSE(DropOn(Frame(), *data)) << c.name << ": the source must keep what was refused";
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(events.drops.empty()) << c.name;
+        if (c.refused.empty()) {
+            EXPECT_TRUE(events.refusals.empty()) << c.name;
+        } else {
+            ASSERT_EQ(events.refusals.size(), 1u) << c.name;
+            EXPECT_EQ(events.refusals[0].first, "Frame1");
+            EXPECT_EQ(events.refusals[0].second, c.refused) << c.name;
+        }
+    }
+    // The frame takes files again afterwards.
+    const auto files = FileDrag({QUrl::fromLocalFile("/tmp/p.html")});
+    EXPECT_TRUE(DropOn(Frame(), *files));
     QCoreApplication::processEvents();
-    ASSERT_EQ(events.drops.size(), 1u);
-    EXPECT_TRUE(events.drops[0].second.empty());
+    EXPECT_EQ(events.drops.size(), 1u);
+}
+
+TEST_F(DropTest, AFrameThatIsNoDropTargetTakesNothing) {
+    FormSpec table = SyntheticForm();
+    for (auto& control : table.controls) control.drop_target = false;
+    RecordingEvents other_events;
+    const WindowId other = ws.Create(table, other_events);
+    ws.ShowModeless(other);
+    const auto data = FileDrag({QUrl::fromLocalFile("/tmp/p.html")});
+    EXPECT_FALSE(ws.ControlWidget(other, "Frame1")->acceptDrops());
+    EXPECT_FALSE(DropOn(ws.ControlWidget(other, "Frame1"), *data));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(other_events.drops.empty());
+    EXPECT_EQ(ws.Caption(other, "Frame1"), "ここへHtmlファイルをドラッグ&&ドロップしてください");
 }
 
 TEST_F(DropTest, PlainTextIsNotTaken) {

@@ -54,6 +54,21 @@ TEST_F(ModalTest, ShowModalReturnsWhenTheUserClosesTheWindow) {
     EXPECT_EQ(ws.WindowWidget(id), nullptr);
 }
 
+TEST_F(ModalTest, AFormThatDeclinesACloseKeepsItsWindowAndUnloadsItLater) {
+    ws.ShowModeless(id);
+    events.allow_close = false;
+    EXPECT_FALSE(ws.WindowWidget(id)->close());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(events.close_asks, 1);
+    EXPECT_EQ(events.closes, 0);
+    ASSERT_NE(ws.WindowWidget(id), nullptr);
+    EXPECT_TRUE(ws.WindowWidget(id)->isVisible());
+    // The form carries the close out itself once it can; the run then ends.
+    QTimer::singleShot(0, [&] { ws.Unload(id); });
+    EXPECT_EQ(ws.Run(), 0);
+    EXPECT_EQ(ws.WindowWidget(id), nullptr);
+}
+
 TEST_F(ModalTest, ARunUntilTheLastWindowIsGone) {
     ws.ShowModeless(id);
     QTimer::singleShot(0, [&] { ws.WindowWidget(id)->close(); });

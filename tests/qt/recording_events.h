@@ -13,8 +13,11 @@ namespace tess::testing {
 struct RecordingEvents : FormEvents {
     std::vector<std::string> clicks;
     std::vector<std::pair<std::string, std::vector<std::string>>> drops;
+    std::vector<std::pair<std::string, std::vector<std::string>>> refusals;
     int resizes = 0;
     int closes = 0;
+    int close_asks = 0;
+    bool allow_close = true;
     std::function<void(const std::string&)> on_click;
     std::function<void()> on_drop;
     std::function<void()> on_resize;
@@ -30,6 +33,13 @@ struct RecordingEvents : FormEvents {
     void Resize() override {
         ++resizes;
         if (on_resize) on_resize();
+    }
+    void DropRefused(const std::string& control, const std::vector<std::string>& items) override {
+        refusals.emplace_back(control, items);
+    }
+    bool AllowClose() override {
+        ++close_asks;
+        return allow_close;
     }
     void Closed() override { ++closes; }
 };

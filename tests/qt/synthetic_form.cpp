@@ -35,7 +35,7 @@ FormSpec SyntheticForm() {
     c = {};
     c.name = "Frame1"; c.kind = ControlKind::frame; c.place = {105, 1080, 4200, 1425};
     c.caption = "ここへHtmlファイルをドラッグ&&ドロップしてください"; c.tooltip = "ドラッグ&ドロップしてください";
-    c.back_color = 0x00FFFFFF; c.tab_index = 2;
+    c.back_color = 0x00FFFFFF; c.tab_index = 2; c.drop_target = true;
     add(c);
     c = {};
     c.name = "Check1"; c.kind = ControlKind::check_box; c.place = {120, 360, 3900, 255};

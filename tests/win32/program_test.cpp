@@ -6,8 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdio>
 #include <string>
 #include <thread>
+#include <vector>
+
+#include "app/identity.h"
 
 #include "child_process.h"
 #include "drop_source.h"
@@ -186,6 +190,93 @@ TEST_F(Win32WindowProgramTest, APageDroppedOnTheMainWindowBecomesAHelpFileBeside
 
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(program.Ended());
+}
+
+TEST_F(Win32WindowProgramTest, ACloseAskedForDuringARunIsCarriedOutAfterTheNotice) {
+    TempFolder dir;
+    const std::string page = dir / "page.htm";
+    WriteText(page, "<html><body><p>x</p></body></html>");
+    std::string workshop = ChildProgram();
+    workshop = workshop.substr(0, workshop.find_last_of('\\')) + "\\test-workshop";
+    HKEY h = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kWorkshopKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h, nullptr),
+              ERROR_SUCCESS);
+    std::wstring folder = Widen(workshop);
+    RegSetValueExW(h, L"InstallDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+                   static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(h);
+    ASSERT_TRUE(settings.Set("Quillvane", "info", "StartSplash", "OFF").ok());
+
+    Program program;
+    ASSERT_TRUE(program.started());
+    HWND main = WaitForWindow(program.pid(), "Tessaline  Ver 1. 1");
+    ASSERT_NE(main, nullptr) << "no main window";
+    HWND frame = FindChild(main, L"Button", "ここへHtmlファイルをドラッグ&&ドロップしてください");
+    ASSERT_NE(frame, nullptr) << "no drop frame";
+
+    // While the notice is up the user closes the main window (as Alt+F4 or the taskbar would),
+    // then answers the notice.
+    std::atomic<bool> notice_seen{false};
+    std::atomic<bool> main_kept{false};
+    std::thread user([&] {
+        HWND notice = WaitForWindow(program.pid(), "変換処理完了");
+        if (!notice) {
+            program.Kill();
+            return;
+        }
+        notice_seen = true;
+        PostMessageW(main, WM_CLOSE, 0, 0);
+        // Two round trips through the program's message loop: the close has been handled after them.
+        DWORD_PTR ignored = 0;
+        for (int i = 0; i < 2; ++i) SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+        main_kept = IsWindow(main) && IsWindowVisible(main) && IsWindow(notice);
+        HWND ok = FindChild(notice, L"Button", "OK");
+        if (ok) PostMessageW(ok, BM_CLICK, 0, 0);
+    });
+
+    RECT r;
+    GetWindowRect(frame, &r);
+    SetCursorPos(r.left + 8, r.bottom - 6);
+    IDataObject* data = NewFileListObject({page});
+    OneDropSource source;
+    DWORD effect = 0;
+    DoDragDrop(data, &source, DROPEFFECT_COPY, &effect);
+    data->Release();
+    user.join();
+
+    EXPECT_TRUE(notice_seen);
+    EXPECT_TRUE(main_kept) << "the main window went while the run and its notice were still up";
+    // Nobody asks again: the close that was asked for ends the program once the run is over.
+    EXPECT_TRUE(program.Ended());
+    EXPECT_NE(FileText(dir / "page.chm"), "<missing>");
+}
+
+TEST(Win32ProgramVersionTest, TheVersionRecordSpellsTheVersionAsTheAboutBoxHasIt) {
+    std::wstring path = Widen(ChildProgram());
+    path = path.substr(0, path.find_last_of(L'\\') + 1) + L"tessaline.exe";
+    DWORD handle = 0;
+    DWORD size = GetFileVersionInfoSizeW(path.c_str(), &handle);
+    ASSERT_GT(size, 0u) << "no version record in tessaline.exe";
+    std::vector<char> record(size);
+    ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, size, record.data()));
+    // Major, a dot, and the minor number in two digits: version 1.1 is "1.01".
+    char minor[8];
+    std::snprintf(minor, sizeof minor, "%02d", kVersion.minor);
+    const std::string expected = std::to_string(kVersion.major) + "." + minor;
+    for (const wchar_t* name : {L"FileVersion", L"ProductVersion"}) {
+        wchar_t* text = nullptr;
+        UINT length = 0;
+        const std::wstring query = std::wstring(L"\\StringFileInfo\\041104B0\\") + name;
+        ASSERT_TRUE(VerQueryValueW(record.data(), query.c_str(), reinterpret_cast<void**>(&text), &length))
+            << Narrow(name);
+        EXPECT_EQ(Narrow(text), expected) << Narrow(name);
+    }
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueW(record.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(HIWORD(fixed->dwFileVersionMS), kVersion.major);
+    EXPECT_EQ(LOWORD(fixed->dwFileVersionMS), kVersion.minor);
+    EXPECT_EQ(HIWORD(fixed->dwFileVersionLS), kVersion.revision);
 }
 
 }  // namespace

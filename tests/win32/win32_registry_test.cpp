@@ -5,7 +5,9 @@
 
 #include <cstring>
 
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_text_codec.h"
 
 namespace tess::testing {
 namespace {
@@ -101,6 +103,48 @@ TEST_F(Win32RegistryTest, MachineWideValuesComeWithTheirTypes) {
     std::memcpy(&read, buffer, 4);
     EXPECT_EQ(read, 0x1234u);
     registry.CloseKey(key);
+}
+
+// A character of the system's ANSI code page whose bytes code page 932 reads as something else;
+// empty on a system that runs under 932.
+std::wstring OutsideCodePage932() {
+    for (const wchar_t* c : {L"\u00e9", L"\u00fc", L"\u0436", L"\u03b1", L"\u0161", L"\u05d0"}) {
+        BOOL lost = FALSE;
+        char bytes[8] = {};
+        int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, c, 1, bytes, sizeof bytes, nullptr, &lost);
+        if (n <= 0 || lost) continue;
+        wchar_t back[8] = {};
+        int m = MultiByteToWideChar(932, 0, bytes, n, back, 8);
+        if (std::wstring(back, static_cast<size_t>(m)) != c) return c;
+    }
+    return {};
+}
+
+TEST_F(Win32RegistryTest, StringsReadThroughTheAnsiCallsDecodeInTheSystemCodePage) {
+    const std::wstring odd = OutsideCodePage932();
+    const std::wstring folder = GetACP() == 932 ? L"C:\\ツール\\情報" : L"C:\\Tools " + odd + L"\\Info";
+    if (GetACP() != 932 && odd.empty()) GTEST_SKIP() << "code page " << GetACP() << " holds no test character";
+    HKEY h = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, win32::Widen(key_path).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+                              nullptr, &h, nullptr),
+              ERROR_SUCCESS);
+    ASSERT_EQ(RegSetValueExW(h, L"MSINFO", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+                             static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t))),
+              ERROR_SUCCESS);
+    RegCloseKey(h);
+
+    RegKey key = 0;
+    ASSERT_EQ(registry.OpenKey(RegRoot::local_machine, key_path, kKeyRead, &key), kRegSuccess);
+    unsigned char buffer[1024] = {};
+    std::uint32_t size = sizeof buffer;
+    ASSERT_EQ(registry.QueryValue(key, "MSINFO", nullptr, buffer, &size), kRegSuccess);
+    registry.CloseKey(key);
+    ASSERT_GT(size, 0u);
+    win32::Win32TextCodec codec;
+    EXPECT_EQ(codec.FromSystemAnsi(std::string(reinterpret_cast<char*>(buffer), size - 1)), win32::Narrow(folder))
+        << "system code page " << GetACP();
+    // Files the program writes for the compiler stay in code page 932 whatever the system's is.
+    EXPECT_EQ(*codec.ToAnsi("情報"), "\x8F\xEE\x95\xF1");
 }
 
 }  // namespace

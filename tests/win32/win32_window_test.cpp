@@ -394,6 +394,17 @@ TEST_F(Win32WindowTest, DataWithoutAFileListIsRefused) {
     EXPECT_TRUE(events.drops.empty());
 }
 
+TEST_F(Win32WindowTest, AFrameThatIsNoDropTargetTakesNoDrops) {
+    FormSpec table = SyntheticForm();
+    for (auto& control : table.controls) control.drop_target = false;
+    RecordingEvents other_events;
+    const WindowId other = ws.Create(table, other_events);
+    ASSERT_NE(other, kNoWindow);
+    EXPECT_EQ(DropTargetOf(ws.NativeControl(other, "Frame1")), nullptr);
+    EXPECT_NE(DropTargetOf(Control("Frame1")), nullptr);
+    ws.Unload(other);
+}
+
 TEST_F(Win32WindowTest, NoDropIsTakenWhileAModalWindowIsUp) {
     ws.ShowModeless(id);
     RecordingEvents dialog_events;
@@ -451,6 +462,22 @@ TEST_F(Win32WindowTest, TheCloseBoxUnloadsAndReportsClosed) {
     EXPECT_FALSE(IsWindow(h));
     EXPECT_EQ(ws.NativeWindow(id), nullptr);
     // Nothing is left: the event loop ends at once.
+    Watchdog watchdog(5000);
+    EXPECT_EQ(ws.Run(), 0);
+}
+
+TEST_F(Win32WindowTest, AFormThatDeclinesACloseKeepsItsWindowUntilItUnloadsIt) {
+    ws.ShowModeless(id);
+    HWND h = Window();
+    events.allow_close = false;
+    SendMessageW(h, WM_SYSCOMMAND, SC_CLOSE, 0);
+    SendMessageW(h, WM_CLOSE, 0, 0);
+    EXPECT_EQ(events.close_asks, 2);
+    EXPECT_EQ(events.closes, 0);
+    EXPECT_TRUE(IsWindow(h));
+    EXPECT_TRUE(IsWindowVisible(h));
+    ws.Unload(id);
+    EXPECT_FALSE(IsWindow(h));
     Watchdog watchdog(5000);
     EXPECT_EQ(ws.Run(), 0);
 }

@@ -6,7 +6,7 @@ TESS_BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libxml2-
   fonts-noto-cjk xdg-utils)
 # Packages the tests need on top.
 TESS_TEST_PACKAGES=(qt6-base-private-dev libgtest-dev libgmock-dev libchm-bin p7zip-full xvfb xauth imagemagick
-  librsvg2-bin procps desktop-file-utils)
+  librsvg2-bin procps desktop-file-utils xdotool)
 # Packages of the Windows cross build and its tests.
 TESS_WINDOWS_PACKAGES=(mingw-w64 wine64 xvfb xauth zip)
 # Packages to remake the pictures of the help viewer (docs/help-viewer.sh).

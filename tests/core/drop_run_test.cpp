@@ -209,8 +209,10 @@ TEST_F(DropRunTest, StaleLogsFromAnEarlierRunAreClearedFirst) {
 
 TEST_F(DropRunTest, MissingPagesAndFoldersAreToldAndNothingIsWritten) {
     fake.files.folders.insert("/pages/folder.htm");
+    const auto files_before = fake.files.files;
     Drop({"/pages/gone.htm", "/pages/folder.htm"});
     EXPECT_EQ(fake.windows.messages.size(), 2u);
+    EXPECT_EQ(fake.files.files, files_before);
     EXPECT_TRUE(fake.processes.started.empty());
 }
 

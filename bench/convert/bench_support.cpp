@@ -22,10 +22,14 @@ double NowMs() {
 }
 
 double CpuMs() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
     auto ms = [](const timeval& t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
-    return ms(usage.ru_utime) + ms(usage.ru_stime);
+    double total = 0;
+    for (int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
+        rusage usage{};
+        getrusage(who, &usage);
+        total += ms(usage.ru_utime) + ms(usage.ru_stime);
+    }
+    return total;
 }
 
 double Median(std::vector<double> values) {
@@ -39,7 +43,8 @@ double Max(const std::vector<double>& values) {
     return values.empty() ? 0 : *std::max_element(values.begin(), values.end());
 }
 
-ChildResult RunChild(const std::vector<std::string>& argv, const std::string& folder) {
+ChildResult RunChild(const std::vector<std::string>& argv, const std::string& folder,
+                     const std::vector<std::string>& env) {
     ChildResult result;
     std::vector<char*> args;
     for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
@@ -51,7 +56,11 @@ ChildResult RunChild(const std::vector<std::string>& argv, const std::string& fo
     if (!folder.empty()) posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
     const double start = NowMs();
     pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
+    std::vector<char*> envp;
+    for (const auto& e : env) envp.push_back(const_cast<char*>(e.c_str()));
+    for (char** e = environ; *e; ++e) envp.push_back(*e);  // the first of a name wins
+    envp.push_back(nullptr);
+    const int spawned = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) return result;
     int status = 0;
@@ -60,6 +69,7 @@ ChildResult RunChild(const std::vector<std::string>& argv, const std::string& fo
     result.wall_ms = NowMs() - start;
     result.status = status;
     result.max_rss_kb = usage.ru_maxrss;
+    result.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return result;
 }
 

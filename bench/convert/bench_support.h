@@ -8,7 +8,7 @@
 namespace bench {
 
 double NowMs();
-double CpuMs();  // user + system time of this process
+double CpuMs();  // user + system time of this process and of its children that have ended
 double Median(std::vector<double> values);
 double Max(const std::vector<double>& values);
 
@@ -16,9 +16,12 @@ struct ChildResult {
     int status = -1;
     double wall_ms = 0;
     long max_rss_kb = 0;
+    bool ok = false;  // ended by itself with status 0
 };
-// Runs a program to its end in `folder` with its output thrown away.
-ChildResult RunChild(const std::vector<std::string>& argv, const std::string& folder);
+// Runs a program to its end in `folder` with its output thrown away; `env` ("NAME=value")
+// goes before this process's own environment.
+ChildResult RunChild(const std::vector<std::string>& argv, const std::string& folder,
+                     const std::vector<std::string>& env = {});
 
 std::string MakeTempFolder(const std::string& stem);
 void WriteFile(const std::string& path, const std::string& bytes);

@@ -7,7 +7,7 @@ TESS_BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libxml2-
 # Packages the tests need on top.
 TESS_TEST_PACKAGES=(qt6-base-private-dev libgtest-dev libgmock-dev libchm-bin libchm-dev libmspack-dev
   libxslt1-dev p7zip-full xvfb xauth imagemagick
-  python3-chm librsvg2-bin procps desktop-file-utils)
+  python3-chm librsvg2-bin procps desktop-file-utils xdotool)
 # The Windows cross compilers: only the posix-thread ones are used (std::thread needs them), so
 # not the whole mingw-w64 set. The shipped program is the i686 build; the tests run the x86_64 one.
 TESS_MINGW_I686_PACKAGES=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686)

@@ -217,17 +217,22 @@ TEST_F(DropRunTest, StaleLogsFromAnEarlierRunAreClearedFirst) {
     fake.files.files["/opt/tessaline/log1.log.bak"] = "left by a crash\r\n";
     fake.files.files["/opt/tessaline/Dummy.chm"] = "stale";
     compiler.behaviour = testing::CompilerBehaviour::fail;
+    compiler.log_delay_ms = 500;  // the old log would be read before the compiler makes its own
     AddPage("/pages/a.htm");
     Drop({"/pages/a.htm"});
     EXPECT_FALSE(fake.files.files.count("/pages/a.chm"));  // the old "Created" was not believed
     EXPECT_FALSE(fake.files.files.count("/opt/tessaline/log1.log.bak"));
-    EXPECT_EQ(fake.windows.messages.size(), 1u);
+    ASSERT_EQ(fake.windows.messages.size(), 1u);
+    // The failure told is this run's own, read from the compiler's new log.
+    EXPECT_NE(fake.windows.messages[0].text.find("HHC5003"), std::string::npos) << fake.windows.messages[0].text;
 }
 
 TEST_F(DropRunTest, MissingPagesAndFoldersAreToldAndNothingIsWritten) {
     fake.files.folders.insert("/pages/folder.htm");
+    const auto files_before = fake.files.files;
     Drop({"/pages/gone.htm", "/pages/folder.htm"});
     EXPECT_EQ(fake.windows.messages.size(), 2u);
+    EXPECT_EQ(fake.files.files, files_before);
     EXPECT_TRUE(fake.processes.started.empty());
 }
 

@@ -12,6 +12,8 @@
 #include "platform/posix/posix_processes.h"
 #include "tests/e2e/quick_clock.h"
 #include "tests/fakes/fake_services.h"
+#include "tests/posix/child_process.h"
+#include "tests/posix/running_processes.h"
 #include "tests/posix/temp_folder.h"
 
 namespace tess {
@@ -52,9 +54,7 @@ protected:
         windows.messages.clear();  // no workshop in the stand-in registry: the start says so
     }
     ~DropRunE2ETest() override {
-        // A compiler left hanging by a test goes with it.
-        const std::string kill = "pkill -f -- '" + temp.path() + "' 2>/dev/null";
-        (void)std::system(kill.c_str());
+        testing::KillProcessesWith(temp.path());  // a compiler left hanging by a test goes with it
         ::unsetenv("TEST_HHC_MODE");
         ::unsetenv("TEST_HHC_DELAY_MS");
     }
@@ -120,17 +120,24 @@ TEST_F(DropRunE2ETest, AHeldLogCostsPausesThatAreCountedNotSlept) {
     EXPECT_GE(clock.PausedMs(), 2000);  // at least one probe met the held log
 }
 
-TEST_F(DropRunE2ETest, HangingCompilerMeetsTheTimeLimitAndTheStaleOutputStays) {
+TEST_F(DropRunE2ETest, HangingCompilerMeetsTheTimeLimitIsStoppedAndNothingStaleIsPlaced) {
     Spit(temp / "prog/Dummy.chm", "stale from another page");
     ::setenv("TEST_HHC_MODE", "hang", 1);
+    const std::string record = temp / "record.txt";
+    ::setenv("TEST_HHC_RECORD", record.c_str(), 1);
     const std::string a = Page("a.htm");
     Drop({a});
+    ::unsetenv("TEST_HHC_RECORD");
     ASSERT_EQ(windows.messages.size(), 1u);
     EXPECT_NE(windows.messages[0].text.find("制限時間"), std::string::npos);
-    EXPECT_FALSE(Exists(temp / "my pages/日本語 フォルダ/a.chm"));
-    // The compiler we gave up on was stopped.
-    const std::string find = "pgrep -f -- '" + temp.path() + "/compiler/[D]ummy.hhp' >/dev/null";
-    EXPECT_NE(std::system(find.c_str()), 0);
+    // The page folder holds the page alone: the stale compiled file went nowhere.
+    std::vector<std::string> placed;
+    for (const auto& entry : std::filesystem::directory_iterator(temp / "my pages/日本語 フォルダ"))
+        placed.push_back(entry.path().filename().string());
+    EXPECT_EQ(placed, std::vector<std::string>{"a.htm"});
+    // The compiler did start, and the one we gave up on was stopped.
+    EXPECT_NE(Slurp(record).find("compiler/Dummy.hhp"), std::string::npos);
+    EXPECT_EQ(testing::ProcessesWith(temp / "compiler/Dummy.hhp"), std::vector<pid_t>{});
 }
 
 struct FailureCase {
@@ -179,12 +186,16 @@ TEST_F(DropRunE2ETest, AReadOnlyPageFolderIsToldAndTheWorkFolderFallsBack) {
     ::chmod((temp / "my pages/日本語 フォルダ").c_str(), 0555);
     ::chmod((temp / "prog").c_str(), 0555);
     program.user_work_folder = temp / "cache/Quillvane/";
-    Drop({a});
+    // Root writes anywhere: the drop runs as an ordinary user.
+    EXPECT_TRUE(testing::RunUnprivileged([&] {
+        Drop({a});
+        EXPECT_EQ(windows.messages.size(), 1u);
+        EXPECT_NE(windows.messages.empty() ? std::string::npos : windows.messages[0].text.find("書き込めませんでした"),
+                  std::string::npos);
+        EXPECT_TRUE(Exists(temp / "cache/Quillvane/Dummy.hhp"));
+        return true;
+    }));
     ::chmod((temp / "my pages/日本語 フォルダ").c_str(), 0755);
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes anywhere";
-    ASSERT_EQ(windows.messages.size(), 1u);
-    EXPECT_NE(windows.messages[0].text.find("書き込めませんでした"), std::string::npos);
-    EXPECT_TRUE(Exists(temp / "cache/Quillvane/Dummy.hhp"));
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/posix/running_processes.h"
+
 namespace fs = std::filesystem;
 
 namespace tess::testing {
@@ -68,8 +70,7 @@ ConvertWorld::ConvertWorld(const std::string& compiler) {
 }
 
 ConvertWorld::~ConvertWorld() {
-    const std::string kill = "pkill -9 -f -- '" + root_ + "' 2>/dev/null";
-    (void)std::system(kill.c_str());
+    KillProcessesWith(root_);
     std::error_code ec;
     for (auto it = fs::recursive_directory_iterator(root_, ec); it != fs::recursive_directory_iterator(); it.increment(ec))
         if (it->is_directory(ec) && !it->is_symlink(ec)) ::chmod(it->path().c_str(), 0777);

@@ -199,12 +199,22 @@ TEST(SettingsFaults, AKilledRunLeavesSettingsIntactAndTheNextRunWorks) {
     const std::string page = world.Write("pages/a.htm", kPage);
     ASSERT_EQ(world.Convert({page}).exit_code, 0);
     const std::string settings = Slurp(world.Path("config/Quillvane/settings.ini"));
+    // Killed while it waits on a compiler that holds its log and never ends.
     world.env["TEST_HHC_MODE"] = "hang";
+    world.env["TEST_HHC_RECORD"] = world.Path("record.txt");
     const int pid = world.Start(CONVERT_PATH, {page});
-    for (int i = 0; i < 200 && Snapshot(world.Path("cache")).empty(); ++i) ::usleep(10000);
+    auto log_held = [&] {
+        for (const auto& [name, bytes] : Snapshot(world.Path("cache")))
+            if (name.size() >= 8 && name.compare(name.size() - 8, 8, "log1.log") == 0) return Exists(world.Path("record.txt"));
+        return false;
+    };
+    for (int i = 0; i < 500 && !log_held(); ++i) ::usleep(10000);
+    ASSERT_TRUE(log_held()) << Slurp(world.Path("err.txt"));
     ::kill(pid, SIGKILL);
     ::waitpid(pid, nullptr, 0);
+    // The hung compiler lives on, still holding its log: the next run must not wait on it.
     world.env["TEST_HHC_MODE"] = "ok";
+    world.env.erase("TEST_HHC_RECORD");
     const CommandResult r = world.Convert({page});
     EXPECT_EQ(r.exit_code, 0) << r.err;
     EXPECT_EQ(r.out, world.Path("pages/a(1).chm") + "\n");

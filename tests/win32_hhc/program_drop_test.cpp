@@ -58,7 +58,7 @@ protected:
     void SetUp() override {
         const char* linux_hhc = std::getenv("TESSALINE_LINUX_HHC");
         if (!linux_hhc || !*linux_hhc)
-            GTEST_SKIP() << "TESSALINE_LINUX_HHC names no Linux hhc for hhc.exe to drive "
+            GTEST_FAIL() << "TESSALINE_LINUX_HHC names no Linux hhc for hhc.exe to drive "
                             "(configure with -DTESSALINE_LINUX_HHC=<Linux build>/hhc; scripts/wine-test.sh does)";
         RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
         // hhc.exe sits in the build folder, beside the program and this test.

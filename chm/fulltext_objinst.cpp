@@ -52,7 +52,7 @@ CharEntry EntryFor(int c, const CodePageChars& chars) {
         if (c < 0x80) e.sort_key = static_cast<uint16_t>(0x4F6 + 20 * (e.lower - 'a'));
     }
     if (chars.IsLead(b)) e.flags = 10;
-    if (chars.IsSingleWord(b)) e.flags = 11;
+    if (chars.code_page() == 932 && c >= 0xA1 && c <= 0xDF) e.flags = 11;
     if (chars.code_page() == 932 && (c == 0xFD || c == 0xFE)) e.flags = 2;
     if (c == 0xFF) e = CharEntry{0, 0, 0, 0xFF, 0x20, 0xFF};
     return e;

@@ -1,5 +1,7 @@
 #include "chm/fulltext_words.h"
 
+#include <array>
+
 namespace chm {
 
 CodePageChars::CodePageChars(uint32_t code_page) : code_page_(code_page) {
@@ -48,6 +50,25 @@ CodePageChars::CodePageChars(uint32_t code_page) : code_page_(code_page) {
     }
 }
 
+std::string_view CodePageChars::FullWidthOf(uint8_t c) {
+    // 932's full-width forms of 0xA1 (｡) to 0xDF (ﾟ).
+    static constexpr uint16_t kFull[] = {
+        0x8142, 0x8175, 0x8176, 0x8141, 0x8145, 0x8392, 0x8340, 0x8342, 0x8344, 0x8346, 0x8348, 0x8383, 0x8385,
+        0x8387, 0x8362, 0x815B, 0x8341, 0x8343, 0x8345, 0x8347, 0x8349, 0x834A, 0x834C, 0x834E, 0x8350, 0x8352,
+        0x8354, 0x8356, 0x8358, 0x835A, 0x835C, 0x835E, 0x8360, 0x8363, 0x8365, 0x8367, 0x8369, 0x836A, 0x836B,
+        0x836C, 0x836D, 0x836E, 0x8371, 0x8374, 0x8377, 0x837A, 0x837D, 0x837E, 0x8380, 0x8381, 0x8382, 0x8384,
+        0x8386, 0x8388, 0x8389, 0x838A, 0x838B, 0x838C, 0x838D, 0x838F, 0x8393, 0x814A, 0x814B};
+    static const auto kBytes = [] {
+        std::array<char, 2 * std::size(kFull)> bytes{};
+        for (size_t i = 0; i < std::size(kFull); ++i) {
+            bytes[2 * i] = static_cast<char>(kFull[i] >> 8);
+            bytes[2 * i + 1] = static_cast<char>(kFull[i] & 0xFF);
+        }
+        return bytes;
+    }();
+    return {kBytes.data() + 2 * (c - 0xA1), 2};
+}
+
 void SplitWords(std::string_view text, const CodePageChars& chars,
                 const std::function<void(std::string_view, bool)>& word) {
     auto at = [&](size_t i) { return static_cast<uint8_t>(text[i]); };
@@ -61,8 +82,8 @@ void SplitWords(std::string_view text, const CodePageChars& chars,
             i += 2;  // a lead byte without its trail (text cut short) is dropped with what follows
             continue;
         }
-        if (chars.IsSingleWord(c)) {
-            word(text.substr(i, 1), false);
+        if (chars.IsHalfWidth(c)) {
+            word(CodePageChars::FullWidthOf(c), false);
             ++i;
             continue;
         }
@@ -76,8 +97,8 @@ void SplitWords(std::string_view text, const CodePageChars& chars,
             uint8_t d = at(i);
             if (chars.IsLetter(d) || chars.IsDigit(d)) {
                 token.push_back(static_cast<char>(chars.Lower(d)));
-            } else if (d == '\'' && is_word_char(i + 1)) {
-                // dropped: "Document's" is stored as "documents"
+            } else if ((d == '\'' && is_word_char(i + 1)) || (d == ',' && number && i + 1 < text.size() && chars.IsDigit(at(i + 1)))) {
+                // dropped: "Document's" is stored as "documents", "9,8" as "98"
             } else if (d == '.' && number && is_word_char(i + 1)) {
                 token.push_back('.');
             } else {

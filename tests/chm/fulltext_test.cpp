@@ -187,7 +187,8 @@ TEST(FullTextWords, EachCodePageCutsItsOwnWay) {
         {1252, "\xc9T\xc9 \xd7 \xdf", "\xe9t\xe9|\xdf"},
         {1251, "\xc0\xe1\xe2 \xa8", "\xe0\xe1\xe2|\xb8"},
         {932, "ab" + kKen + "CD\x81\x40" + kSaku, "ab|" + kKen + "|cd|\x81\x40|" + kSaku},
-        {932, "\xb1\xb2x", "\xb1|\xb2|x"},           // half-width katakana: one word each
+        {932, "\xa2\xb1\xdfx", "\x81\x75|\x83\x41|\x81\x4b|x"},  // half-width: full-width words
+        {1252, "1,000 a,b 2,", "1000|a|b|2"},
         {932, "\x83\x41" "a", "\x83\x41|a"},         // a trail byte in the ASCII range stays with its lead
         {932, "ok\x8c", "ok"},                       // a lead byte cut off is dropped
         {932, std::string(100, 'a') + " b", "|b"},   // too long: not stored

@@ -155,4 +155,65 @@ PychmView ReadWithPychm(const std::string& chm_path, const std::string& work) {
     return view;
 }
 
+PychmSearch SearchWithPychm(const std::string& chm_path, const std::vector<std::string>& queries,
+                            const std::string& work) {
+    PychmSearch result;
+    fs::path dir(work);
+    std::string script = (dir / "pychm_search.py").string();
+    // Queries and answers travel as hexadecimal, one per line, so that any bytes pass.
+    std::ofstream(script) << "import sys\n"
+                             "from chm.chm import CHMFile\n"
+                             "f = CHMFile()\n"
+                             "if not f.LoadCHM(sys.argv[1].encode()):\n"
+                             "    sys.exit('cannot open')\n"
+                             "out = open(sys.argv[3], 'w')\n"
+                             "out.write('%d\\n' % bool(f.IsSearchable()))\n"
+                             "for line in open(sys.argv[2]):\n"
+                             "    found = f.Search(bytes.fromhex(line.strip()), 0, 0)\n"
+                             "    hits = found[1] if found else {}\n"
+                             "    out.write(' '.join(t.hex() + ':' + u.hex() for t, u in sorted(hits.items())) + '\\n')\n";
+    std::string queries_path = (dir / "queries").string(), answers_path = (dir / "answers").string();
+    {
+        std::ofstream q(queries_path);
+        for (const auto& query : queries) {
+            for (unsigned char ch : query) q << "0123456789abcdef"[ch >> 4] << "0123456789abcdef"[ch & 15];
+            q << "\n";
+        }
+    }
+    std::string log = (dir / "pychm-search.log").string();
+    if (std::system("test -x /usr/bin/python3 && /usr/bin/python3 -c 'import chm.chm' 2>/dev/null") != 0) {
+        result.error = "pychm is missing: install the Debian package python3-chm";
+        return result;
+    }
+    if (Run("/usr/bin/python3 " + Quoted(script) + " " + Quoted(chm_path) + " " + Quoted(queries_path) + " " +
+                Quoted(answers_path),
+            log) != 0) {
+        result.error = "pychm failed: " + ReadAll(log);
+        return result;
+    }
+    auto unhex = [](const std::string& hex) {
+        std::string bytes;
+        for (size_t i = 0; i + 1 < hex.size(); i += 2) bytes.push_back(static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16)));
+        return bytes;
+    };
+    std::ifstream in(answers_path);
+    std::string line;
+    std::getline(in, line);
+    result.searchable = line == "1";
+    while (std::getline(in, line)) {
+        std::map<std::string, std::string> hits;
+        size_t start = 0;
+        while (start < line.size()) {
+            size_t end = line.find(' ', start);
+            if (end == std::string::npos) end = line.size();
+            std::string pair = line.substr(start, end - start);
+            size_t colon = pair.find(':');
+            hits[unhex(pair.substr(0, colon))] = unhex(pair.substr(colon + 1));
+            start = end + 1;
+        }
+        result.found.push_back(std::move(hits));
+    }
+    return result;
+}
+
 }  // namespace chm_test

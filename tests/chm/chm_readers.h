@@ -24,4 +24,14 @@ struct PychmView {
 };
 PychmView ReadWithPychm(const std::string& chm_path, const std::string& work);
 
+// pychm's full-text search (words that start with the query): for each query (code page
+// bytes), the topics found, title -> URL.
+struct PychmSearch {
+    std::string error;  // empty when pychm opened the file
+    bool searchable = false;
+    std::vector<std::map<std::string, std::string>> found;  // one map per query
+};
+PychmSearch SearchWithPychm(const std::string& chm_path, const std::vector<std::string>& queries,
+                            const std::string& work);
+
 }  // namespace chm_test

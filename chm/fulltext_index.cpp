@@ -1,0 +1,264 @@
+#include "chm/fulltext_index.h"
+
+#include <algorithm>
+#include <limits>
+#include <map>
+
+#include "chm/bytes.h"
+#include "chm/fulltext_objinst.h"
+#include "chm/fulltext_words.h"
+#include "chm/wlc_encoding.h"
+
+namespace chm {
+namespace {
+
+constexpr size_t kNodeSize = 4096;
+constexpr size_t kHeaderSize = 0x400;
+constexpr size_t kLeafHeaderSize = 8;
+
+struct WordHits {
+    std::vector<TopicHits> body, title;
+};
+
+struct Collected {
+    std::map<std::string, WordHits> words;  // byte order, as viewers search
+    uint64_t occurrences = 0, occurrence_bytes = 0;
+};
+
+void Add(std::vector<TopicHits>& hits, uint32_t topic, uint32_t location) {
+    if (hits.empty() || hits.back().topic != topic) hits.push_back({topic, {}});
+    hits.back().locations.push_back(location);
+}
+
+Collected Collect(const std::vector<const FullTextTopic*>& topics, const CodePageChars& chars) {
+    Collected c;
+    for (const FullTextTopic* t : topics) {
+        uint32_t location = 0;
+        for (bool in_title : {true, false}) {
+            SplitWords(in_title ? t->title : t->text, chars, [&](std::string_view word, bool too_long) {
+                if (!too_long) {
+                    WordHits& hits = c.words[std::string(word)];
+                    Add(in_title ? hits.title : hits.body, t->topic, location);
+                    ++c.occurrences;
+                    c.occurrence_bytes += word.size();
+                }
+                ++location;
+            });
+        }
+    }
+    return c;
+}
+
+// "Seven bits a byte, least significant first", as the index's counts are stored.
+void PutLowFirstInt(std::string& out, uint64_t v) {
+    while (v > 0x7F) {
+        out.push_back(static_cast<char>((v & 0x7F) | 0x80));
+        v >>= 7;
+    }
+    out.push_back(static_cast<char>(v));
+}
+
+size_t CommonPrefix(const std::string& a, const std::string& b) {
+    size_t n = 0;
+    while (n < a.size() && n < b.size() && a[n] == b[n]) ++n;
+    return n;
+}
+
+// A word stored as the number of bytes it shares with the one before it and the rest.
+void PutWord(std::string& out, const std::string& word, const std::string& before) {
+    size_t keep = CommonPrefix(word, before);
+    out.push_back(static_cast<char>(word.size() - keep + 1));
+    out.push_back(static_cast<char>(keep));
+    out.append(word, keep, std::string::npos);
+}
+
+class TreeWriter {
+public:
+    explicit TreeWriter(std::string& out) : out_(out) {}
+
+    // Adds one leaf entry; its hits are written just before the leaf that holds it.
+    void AddWord(const std::string& word, bool title, size_t topic_count, const std::string& wlc) {
+        if (leaf_.empty()) leaf_.assign(kLeafHeaderSize, '\0');
+        std::string entry = LeafEntry(word, title, topic_count, wlc.size());
+        if (leaf_.size() + entry.size() > kNodeSize) {
+            FlushLeaf();
+            leaf_.assign(kLeafHeaderSize, '\0');
+            entry = LeafEntry(word, title, topic_count, wlc.size());
+        }
+        size_t offset_at = entry.size() - EncIntLength(wlc.size()) - 6;
+        std::string offset;
+        PutU32(offset, static_cast<uint32_t>(out_.size()));
+        entry.replace(offset_at, 4, offset);
+        out_ += wlc;
+        leaf_ += entry;
+        last_word_ = word;
+    }
+
+    // Writes the last leaf and the index levels above; returns the root's offset and depth.
+    std::pair<uint32_t, uint16_t> Finish() {
+        FlushLeaf();
+        uint16_t depth = 1;
+        std::vector<std::pair<std::string, uint32_t>> level = std::move(children_);
+        while (level.size() > 1) {
+            std::vector<std::pair<std::string, uint32_t>> above;
+            std::string node(2, '\0'), before;
+            for (const auto& [word, offset] : level) {
+                std::string entry;
+                PutWord(entry, word, before);
+                if (node.size() + entry.size() + 6 > kNodeSize) {
+                    above.push_back({before, WriteNode(node, 0)});
+                    node.assign(2, '\0');
+                    entry.clear();
+                    PutWord(entry, word, {});
+                }
+                PutU32(entry, offset);
+                PutU16(entry, 0);
+                node += entry;
+                before = word;
+            }
+            above.push_back({before, WriteNode(node, 0)});
+            level = std::move(above);
+            ++depth;
+        }
+        return {level.front().second, depth};
+    }
+
+    uint32_t leaf_count() const { return leaf_count_; }
+    uint32_t last_leaf_free() const { return last_leaf_free_; }
+
+private:
+    static size_t EncIntLength(uint64_t v) {
+        size_t n = 1;
+        while (v > 0x7F) ++n, v >>= 7;
+        return n;
+    }
+
+    std::string LeafEntry(const std::string& word, bool title, size_t topic_count, size_t wlc_size) const {
+        std::string entry;
+        PutWord(entry, word, last_word_);
+        entry.push_back(title ? 1 : 0);
+        PutLowFirstInt(entry, topic_count);
+        PutU32(entry, 0);  // the hits' offset, set once known
+        PutU16(entry, 0);
+        PutLowFirstInt(entry, wlc_size);
+        return entry;
+    }
+
+    // Pads the node, stores its free space at `free_at` and appends it; returns its offset.
+    uint32_t WriteNode(std::string& node, size_t free_at) {
+        uint32_t free = static_cast<uint32_t>(kNodeSize - node.size());
+        node.resize(kNodeSize, '\0');
+        node[free_at] = static_cast<char>(free & 0xFF);
+        node[free_at + 1] = static_cast<char>(free >> 8);
+        uint32_t offset = static_cast<uint32_t>(out_.size());
+        out_ += node;
+        return offset;
+    }
+
+    void FlushLeaf() {
+        if (leaf_.empty() && leaf_count_) return;
+        if (leaf_.empty()) leaf_.assign(kLeafHeaderSize, '\0');  // an index without words
+        last_leaf_free_ = static_cast<uint32_t>(kNodeSize - leaf_.size());
+        uint32_t offset = WriteNode(leaf_, 6);
+        if (leaf_count_) {  // the leaf before points to this one
+            std::string next;
+            PutU32(next, offset);
+            out_.replace(children_.back().second, 4, next);
+        }
+        children_.push_back({last_word_, offset});
+        ++leaf_count_;
+        leaf_.clear();
+        last_word_.clear();
+    }
+
+    std::string& out_;
+    std::string leaf_, last_word_;
+    std::vector<std::pair<std::string, uint32_t>> children_;
+    uint32_t leaf_count_ = 0, last_leaf_free_ = 0;
+};
+
+}  // namespace
+
+tess::Result<FullTextIndex> BuildFullTextIndex(uint32_t language, uint32_t code_page,
+                                               const std::vector<FullTextTopic>& topics) {
+    std::vector<const FullTextTopic*> ordered;
+    for (const auto& t : topics) ordered.push_back(&t);
+    std::stable_sort(ordered.begin(), ordered.end(), [](auto* a, auto* b) { return a->topic < b->topic; });
+    for (size_t i = 1; i < ordered.size(); ++i)
+        if (ordered[i - 1]->topic == ordered[i]->topic)
+            return tess::Error{"The search index was given topic " + std::to_string(ordered[i]->topic) + " twice."};
+
+    CodePageChars chars(code_page);
+    Collected c = Collect(ordered, chars);
+    WlcRootChooser chooser;
+    size_t longest = 0, distinct_bytes = 0;
+    for (const auto& [word, hits] : c.words) {
+        chooser.Add(hits.body);
+        chooser.Add(hits.title);
+        longest = std::max(longest, word.size());
+        distinct_bytes += word.size();
+    }
+    WlcRoots roots = chooser.Best();
+
+    std::string out(kHeaderSize, '\0');
+    TreeWriter tree(out);
+    for (const auto& [word, hits] : c.words) {
+        for (bool title : {false, true}) {  // the text's entry first, then the title's
+            const auto& list = title ? hits.title : hits.body;
+            if (list.empty()) continue;
+            tree.AddWord(word, title, list.size(), EncodeWlc(list, roots));
+            if (out.size() > std::numeric_limits<uint32_t>::max() - kNodeSize)
+                return tess::Error{"The search index grew past 4 GB; leave full-text search out for this project."};
+        }
+    }
+    auto [root, depth] = tree.Finish();
+    if (out.size() > std::numeric_limits<uint32_t>::max())
+        return tess::Error{"The search index grew past 4 GB; leave full-text search out for this project."};
+
+    std::string h;
+    h += std::string("\x00\x00\x28\x00", 4);
+    PutU32(h, static_cast<uint32_t>(ordered.size()));
+    PutU32(h, root);
+    PutU32(h, 0);
+    PutU32(h, tree.leaf_count());
+    PutU32(h, root);
+    PutU16(h, depth);
+    PutU32(h, 7);
+    for (uint8_t r : {roots.topic, roots.count, roots.location}) {
+        h.push_back(2);  // scale
+        h.push_back(static_cast<char>(r));
+    }
+    h.append(10, '\0');
+    PutU32(h, kNodeSize);
+    PutU32(h, 1);
+    PutU32(h, 0);
+    PutU32(h, 0);
+    PutU32(h, static_cast<uint32_t>(longest));
+    PutU32(h, static_cast<uint32_t>(std::min<uint64_t>(c.occurrences, 0xFFFFFFFFu)));
+    PutU32(h, static_cast<uint32_t>(c.words.size()));
+    PutU32(h, static_cast<uint32_t>(std::min<uint64_t>(c.occurrence_bytes, 0xFFFFFFFFu)));
+    PutU32(h, 0);
+    PutU32(h, static_cast<uint32_t>(distinct_bytes));
+    PutU32(h, tree.last_leaf_free());
+    PutU32(h, 0);
+    PutU32(h, ordered.empty() ? 0 : ordered.back()->topic);
+    h.append(24, '\0');
+    PutU32(h, code_page);
+    PutU32(h, language);
+    out.replace(0, h.size(), h);
+
+    return FullTextIndex{std::move(out), BuildObjInst(language, code_page)};
+}
+
+std::vector<FullTextTopic> FullTextTopicsOf(const std::vector<InputFile>& files, uint32_t code_page,
+                                            const CharEncoder& encode) {
+    std::vector<FullTextTopic> topics;
+    uint32_t index = 0;
+    for (const auto& f : files) {
+        if (!f.title) continue;
+        topics.push_back({index++, *f.title, VisibleText(f.bytes, code_page, encode)});
+    }
+    return topics;
+}
+
+}  // namespace chm

@@ -1,0 +1,49 @@
+// How the full-text index cuts a page's text into words, for one Windows code page.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace chm {
+
+// Longer tokens still take a place (so that phrase positions stay true) but are not stored.
+inline constexpr size_t kMaxWordBytes = 99;
+
+// What each byte of a code page is to the word breaker.
+class CodePageChars {
+public:
+    explicit CodePageChars(uint32_t code_page);
+
+    uint32_t code_page() const { return code_page_; }
+    bool IsDoubleByte() const { return double_byte_; }
+    // The first byte of a two-byte character.
+    bool IsLead(uint8_t c) const { return double_byte_ && c >= 0x81 && c <= lead_last_ && !(code_page_ == 932 && c >= 0xA0 && c <= 0xDF); }
+    bool IsTrail(uint8_t c) const { return c >= 0x40 && c <= 0xFE && c != 0x7F; }
+    // Half-width katakana and punctuation (0xA1-0xDF in 932): each a word, stored as its
+    // full-width form so that either spelling finds it.
+    bool IsHalfWidth(uint8_t c) const { return code_page_ == 932 && c >= 0xA1 && c <= 0xDF; }
+    static std::string_view FullWidthOf(uint8_t half_width);
+    bool IsLetter(uint8_t c) const { return (kind_[c] & kLetter) != 0; }
+    bool IsDigit(uint8_t c) const { return c >= '0' && c <= '9'; }
+    bool IsUpper(uint8_t c) const { return (kind_[c] & kUpper) != 0; }
+    uint8_t Lower(uint8_t c) const { return lower_[c]; }
+
+private:
+    static constexpr uint8_t kLetter = 1, kUpper = 2;
+    uint32_t code_page_;
+    bool double_byte_ = false;
+    uint8_t lead_last_ = 0;
+    uint8_t kind_[256] = {};
+    uint8_t lower_[256] = {};
+};
+
+// Calls `word` for each word of `text` (code page bytes) in order: runs of letters and digits
+// lower-cased, an apostrophe inside a word dropped, dots kept and commas dropped inside a token
+// that starts with a digit ("2003.8.22", "1,000" as "1000"), and every double-byte character (and half-width katakana) a word of
+// its own (half-width katakana as their full-width forms). `too_long` is true for a token longer than kMaxWordBytes.
+void SplitWords(std::string_view text, const CodePageChars& chars,
+                const std::function<void(std::string_view word, bool too_long)>& word);
+
+}  // namespace chm

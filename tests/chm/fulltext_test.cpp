@@ -1,0 +1,237 @@
+// The full-text index, searched by pychm and dumped by an independent decoder; the compiled
+// file still read back by every extractor.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <set>
+
+#include "../hhc/temp_tree.h"
+#include "chm/fulltext_index.h"
+#include "chm/fulltext_words.h"
+#include "chm/html_text.h"
+#include "chm_readers.h"
+
+namespace {
+
+// Code page 932 bytes.
+const std::string kKen = "\x8c\x9f", kSaku = "\x8d\xf5";  // 検, 索
+const std::string kJaTitle = kKen + kSaku + "\x82\xcc\x8e\x67\x82\xa2\x95\xfb";  // 検索の使い方
+
+std::string Page(const std::string& title, const std::string& body) {
+    return "<html><head><title>" + title + "</title><style>p { color: red }</style></head><body>" + body +
+           "<script>var hidden = 'scriptword';</script></body></html>";
+}
+
+struct Query {
+    const char* label;
+    std::string query;
+    std::set<std::string> titles;  // the topics pychm must return, by title
+};
+
+struct Project {
+    const char* label;
+    uint32_t language;
+    std::function<std::vector<chm::InputFile>()> files;
+    std::vector<Query> queries;
+};
+
+std::vector<chm::InputFile> Mixed() {
+    std::vector<chm::InputFile> files = {
+        {"/en.htm", Page("Installation Guide", "<p>Run the <b>install</b>er. Version 2003.8.22 of the Document's text.</p>"),
+         "Installation Guide"},
+        {"/ja/page.htm", Page(kJaTitle, "<p>\x91\x53\x95\xb6" + kKen + kSaku + "&nbsp;&amp; HTML&#x30;</p>"), kJaTitle},
+        {"/only-title.htm", Page("Zanzibar", "<p>nothing else</p>"), "Zanzibar"},
+        {"/style.css", "p { color: blue }", std::nullopt},
+    };
+    // Enough topics and distinct words for long hit lists and several leaf nodes.
+    for (int t = 0; t < 300; ++t) {
+        std::string body = "<p>common";
+        for (int w = 0; w < 20; ++w) {
+            char word[8];
+            std::snprintf(word, sizeof word, " w%05d", t * 20 + w);
+            body += word;
+        }
+        std::string title = "Topic " + std::to_string(t);
+        files.push_back({"/many/p" + std::to_string(t) + ".htm", Page(title, body + "</p>"), title});
+    }
+    return files;
+}
+
+std::set<std::string> ManyTitles() {
+    std::set<std::string> titles;
+    for (int t = 0; t < 300; ++t) titles.insert("Topic " + std::to_string(t));
+    return titles;
+}
+
+const Project kProjects[] = {
+    {"Japanese", 0x411, Mixed,
+     {{"an English word", "installer", {"Installation Guide"}},
+      {"capitals in the query", "INSTALLER", {"Installation Guide"}},
+      {"a word joined across <b>", "installe", {"Installation Guide"}},
+      {"a number keeps its dots", "2003.8.22", {"Installation Guide"}},
+      {"an apostrophe inside a word is dropped", "documents", {"Installation Guide"}},
+      {"a title word", "zanzibar", {"Zanzibar"}},
+      {"each Japanese character: first", kKen, {kJaTitle}},
+      {"each Japanese character: second", kSaku, {kJaTitle}},
+      {"a Japanese character of the title only", "\x95\xfb", {kJaTitle}},
+      {"a character reference", "html0", {kJaTitle}},
+      {"a word in every topic", "common", ManyTitles()},
+      {"a word of the first leaf", "w00000", {"Topic 0"}},
+      {"a word of the last leaf", "w05999", {"Topic 299"}},
+      {"a word that is not there", "zebra", {}},
+      {"script contents are no text", "scriptword", {}},
+      {"style contents are no text", "color", {}}}},
+    {"English in 1252", 0x409,
+     [] {
+         return std::vector<chm::InputFile>{
+             {"/a.htm", Page("Caf\xe9 Menu", "<p>Cr\xc8ME br\xfbl\xe9\x65, na\xefve &eacute;clair.</p>"), "Caf\xe9 Menu"},
+             {"/b.htm", Page("Second", "<p>second-page text</p>"), "Second"}};
+     },
+     {{"an accented word, lower-cased", "cr\xe8me", {"Caf\xe9 Menu"}},
+      {"a title word with an accent", "caf\xe9", {"Caf\xe9 Menu"}},
+      {"an entity decoded into the code page", "\xe9\x63lair", {"Caf\xe9 Menu"}},
+      {"a hyphen splits", "page", {"Second"}},
+      {"a word that is not there", "menus", {}}}},
+};
+
+class FullTextSearch : public testing::TestWithParam<Project> {};
+
+TEST_P(FullTextSearch, PychmFindsTheTopicsOfEachWordAndEveryReaderReadsTheFile) {
+    const Project& p = GetParam();
+    hhc_test::TempTree tmp;
+    auto files = p.files();
+    uint32_t code_page = chm::CodePageOf(p.language);
+    auto index = chm::BuildFullTextIndex(p.language, code_page, chm::FullTextTopicsOf(files, code_page));
+    ASSERT_TRUE(index) << index.error().message;
+    chm::Options options;
+    options.language = p.language;
+    options.default_topic = files.front().name;
+    options.full_text = *index;
+    auto bytes = chm::BuildChm(options, files);
+    ASSERT_TRUE(bytes) << bytes.error().message;
+    std::string path = tmp.Write("search.chm", *bytes);
+
+    chm_test::FileMap expected{{"/$FIftiMain", index->fifti_main}, {"/$OBJINST", index->obj_inst}};
+    for (const auto& f : files) expected[f.name] = f.bytes;
+    for (const auto& diff : chm_test::CompareWithReaders(path, expected, tmp.root())) ADD_FAILURE() << diff;
+
+    std::vector<std::string> queries;
+    for (const auto& q : p.queries) queries.push_back(q.query);
+    auto search = chm_test::SearchWithPychm(path, queries, tmp.root());
+    ASSERT_EQ(search.error, "");
+    EXPECT_TRUE(search.searchable);
+    ASSERT_EQ(search.found.size(), p.queries.size());
+    std::map<std::string, std::string> url_of;
+    for (const auto& f : files)
+        if (f.title) url_of[*f.title] = f.name.substr(1);
+    for (size_t i = 0; i < p.queries.size(); ++i) {
+        std::set<std::string> titles;
+        for (const auto& [title, url] : search.found[i]) {
+            titles.insert(title);
+            EXPECT_EQ(url, url_of[title]) << p.queries[i].label;
+        }
+        EXPECT_EQ(titles, p.queries[i].titles) << p.queries[i].label;
+    }
+
+    // The header names the code page and language; big projects need several leaves.
+    auto u32 = [&](size_t at) {
+        const auto* b = reinterpret_cast<const unsigned char*>(index->fifti_main.data() + at);
+        return uint32_t{b[0]} | uint32_t{b[1]} << 8 | uint32_t{b[2]} << 16 | uint32_t{b[3]} << 24;
+    };
+    EXPECT_EQ(u32(0x7A), code_page);
+    EXPECT_EQ(u32(0x7E), p.language);
+    EXPECT_EQ(u32(0x04), static_cast<uint32_t>(chm::FullTextTopicsOf(files, code_page).size()));
+    if (files.size() > 100) {
+        EXPECT_GT(u32(0x10), 1u) << "leaf nodes";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Projects, FullTextSearch, testing::ValuesIn(kProjects), [](const auto& info) {
+    std::string name;
+    for (const char* c = info.param.label; *c; ++c) name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+    return name;
+});
+
+// A run of characters can be matched as a phrase: its characters stand at consecutive places,
+// as an independent decoder of the index reads them.
+TEST(FullTextIndex, JapaneseCharactersStandAtConsecutivePlaces) {
+    hhc_test::TempTree tmp;
+    std::vector<chm::InputFile> files = {{"/a.htm", Page(kKen + kSaku, "x " + kKen + kSaku + " y"), kKen + kSaku}};
+    auto index = chm::BuildFullTextIndex(0x411, 932, chm::FullTextTopicsOf(files, 932));
+    ASSERT_TRUE(index);
+    chm::Options options;
+    options.language = 0x411;
+    options.full_text = *index;
+    std::string path = tmp.Write("a.chm", *chm::BuildChm(options, files));
+    auto places = [&](const std::string& hex) {
+        std::string log = tmp.root() + "/" + hex;
+        std::string command = "/usr/bin/python3 " TESS_FTS_DUMP " '" + path + "' --locations " + hex + " >" + log;
+        EXPECT_EQ(std::system(command.c_str()), 0);
+        return hhc_test::ReadFile(log);
+    };
+    // Title words first (0, 1), then the text's: x 2, 検 3, 索 4, y 5.
+    EXPECT_EQ(places("8c9f"), "text 0: 3\ntitle 0: 0\n");
+    EXPECT_EQ(places("8df5"), "text 0: 4\ntitle 0: 1\n");
+    EXPECT_EQ(places("79"), "text 0: 5\n");
+}
+
+TEST(FullTextWords, EachCodePageCutsItsOwnWay) {
+    struct Case {
+        uint32_t code_page;
+        std::string text, words;  // words joined by '|'
+    };
+    const Case cases[] = {
+        {1252, "Hello, World_wide-Web!", "hello|world|wide|web"},
+        {1252, "v1.2 1.2.3. 01.lzh x.y", "v1|2|1.2.3|01.lzh|x|y"},
+        {1252, "don't 'quoted' ^a", "dont|quoted|^a"},
+        {1252, "\xc9T\xc9 \xd7 \xdf", "\xe9t\xe9|\xdf"},
+        {1251, "\xc0\xe1\xe2 \xa8", "\xe0\xe1\xe2|\xb8"},
+        {932, "ab" + kKen + "CD\x81\x40" + kSaku, "ab|" + kKen + "|cd|\x81\x40|" + kSaku},
+        {932, "\xa2\xb1\xdfx", "\x81\x75|\x83\x41|\x81\x4b|x"},  // half-width: full-width words
+        {1252, "1,000 a,b 2,", "1000|a|b|2"},
+        {932, "\x83\x41" "a", "\x83\x41|a"},         // a trail byte in the ASCII range stays with its lead
+        {932, "ok\x8c", "ok"},                       // a lead byte cut off is dropped
+        {932, std::string(100, 'a') + " b", "|b"},   // too long: not stored
+    };
+    for (const auto& c : cases) {
+        std::string got;
+        bool first = true;
+        chm::SplitWords(c.text, chm::CodePageChars(c.code_page), [&](std::string_view w, bool too_long) {
+            got += (first ? "" : "|") + std::string(too_long ? "" : w);
+            first = false;
+        });
+        EXPECT_EQ(got, c.words) << c.text;
+    }
+}
+
+TEST(HtmlText, KeepsWhatAReaderSees) {
+    struct Case {
+        uint32_t code_page;
+        std::string html, text;
+    };
+    const Case cases[] = {
+        {1252, "<p>a</p><p>b</p>", "a b"},
+        {1252, "<b>in</b>line <a href='x>y'>link</a>", "inline link"},
+        {1252, "<script>if (a<b) x();</script><STYLE>p{}</STYLE>t<!-- c -->u", "tu"},
+        {1252, "<head><title>T</title></head><body>b</body>", "b"},
+        {1252, "&lt;&amp;&gt; &eacute;&#233;&#xE9; &euro; &bogus; a &b", "<&> \xe9\xe9\xe9 \x80 &bogus; a &b"},
+        {1252, "a&nbsp;b\n\n\tc", "a b c"},
+        {932, "&times;&mdash;&alpha;&Omega;&copy;x", "\x81\x7e\x81\x5c\x83\xbf\x83\xb6 x"},
+        {932, "\x83\x5c<br>\x95\x5c", "\x83\x5c \x95\x5c"},  // trail bytes that are '\' stay
+        {1252, "1 < 2 and <3", "1 < 2 and <3"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(chm::VisibleText(c.html, c.code_page), c.text) << c.html;
+    auto upper = [](char32_t c) -> std::optional<std::string> {
+        if (c == 0x263A) return std::string("\x81\x9b");
+        return std::nullopt;
+    };
+    EXPECT_EQ(chm::VisibleText("a&#x263A;b&lt;&#1;", 932, upper), "a\x81\x9b" "b<");
+}
+
+TEST(FullTextIndex, RefusesATopicGivenTwice) {
+    auto index = chm::BuildFullTextIndex(0x409, 1252, {{3, "a", "b"}, {3, "c", "d"}});
+    ASSERT_FALSE(index);
+    EXPECT_NE(index.error().message.find("topic 3 twice"), std::string::npos);
+}
+
+}  // namespace

@@ -271,17 +271,26 @@ TEST_F(Win32WindowTest, SetEnabledDisablesTheControl) {
     EXPECT_TRUE(IsWindowEnabled(Control("cmdSysInfo")));
 }
 
-TEST_F(Win32WindowTest, EnterPressesTheDefaultButtonAndEscapeTheCancelButton) {
+struct KeyCase {
+    WPARAM key;
+    const char* clicked;
+};
+
+// One window per key: the click ends the loop by quitting, which takes the window along.
+class Win32KeyTest : public Win32WindowTest, public ::testing::WithParamInterface<KeyCase> {};
+
+TEST_P(Win32KeyTest, EnterPressesTheDefaultButtonAndEscapeTheCancelButton) {
     ws.ShowModeless(id);
     Watchdog watchdog(10000);
     events.on_click = [&](const std::string&) { ws.Quit(); };
-    for (const WPARAM key : {VK_RETURN, VK_ESCAPE}) {
-        SetFocus(Control("Check2"));
-        PostMessageW(Control("Check2"), WM_KEYDOWN, key, 0);
-        ws.Run();
-    }
-    EXPECT_EQ(events.clicks, (std::vector<std::string>{"cmdOK", "cmdCancel"}));
+    SetFocus(Control("Check2"));
+    PostMessageW(Control("Check2"), WM_KEYDOWN, GetParam().key, 0);
+    ws.Run();
+    EXPECT_EQ(events.clicks, std::vector<std::string>{GetParam().clicked});
 }
+
+INSTANTIATE_TEST_SUITE_P(Keys, Win32KeyTest,
+                         ::testing::Values(KeyCase{VK_RETURN, "cmdOK"}, KeyCase{VK_ESCAPE, "cmdCancel"}));
 
 TEST_F(Win32WindowTest, DisabledControlsTakeNoClicks) {
     ws.ShowModeless(id);

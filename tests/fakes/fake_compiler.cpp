@@ -36,6 +36,12 @@ void FakeCompiler::Install() {
         return pid_;
     };
     fake_.clock.on_advance = [this](std::int64_t now) { Advance(now); };
+    // A stopped compiler's hold on its log ends with it.
+    fake_.processes.on_stop = [this](ProcessId id) {
+        if (id != pid_ || done_) return;
+        fake_.files.held.erase(log_);
+        done_ = true;
+    };
 }
 
 void FakeCompiler::Advance(std::int64_t now) {
@@ -57,6 +63,11 @@ void FakeCompiler::Finish() {
     if (behaviour == CompilerBehaviour::succeed) {
         fake_.files.files[compiled_] = "ITSF:" + page_;
         fake_.files.files[log_] += "Created " + compiled_ + ", 1,234 bytes\r\n";
+    } else if (behaviour == CompilerBehaviour::crash) {
+        fake_.files.files[log_] += "Compiling ";
+    } else if (behaviour == CompilerBehaviour::no_created) {
+        fake_.files.files[compiled_] = "ITSF:" + page_;
+        fake_.files.files[log_] += "Compile time: 0 minutes, 0 seconds\r\n";
     } else if (behaviour == CompilerBehaviour::misread) {
         fake_.files.files[log_] += "HHC5003: Error: cannot read \x83\x43reated.png.\r\n";
     } else {

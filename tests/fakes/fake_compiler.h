@@ -12,6 +12,8 @@ namespace tess::testing {
 enum class CompilerBehaviour {
     succeed,
     fail,       // lets go of its log without "Created" and ends
+    crash,      // ends part way through its log
+    no_created, // writes the compiled file but never "Created"
     no_log,     // ends without ever making its log
     hang,       // holds its log for ever
     misread,    // fails, but a line's code page 932 bytes hold "Created" (イ is 83 43)

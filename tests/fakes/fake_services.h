@@ -61,8 +61,10 @@ public:
     void Stop(ProcessId id) override {
         stopped.push_back(id);
         running.erase(id);
+        if (on_stop) on_stop(id);
     }
     std::vector<ProcessId> stopped;
+    std::function<void(ProcessId)> on_stop;  // what the stopped program lets go of
     Status OpenDocument(const std::string& path) override {
         documents_opened.push_back(path);
         return {};

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/faults/convert_command.h"
+#include "tests/support/compiler_faults.h"
 
 namespace tess::testing {
 namespace {
@@ -21,38 +22,54 @@ constexpr const char* kPage = "<html><head><title>ページ</title></head><body>
 
 bool Has(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
 
-struct CompilerFault {
-    const char* name;
-    std::function<void(ConvertWorld&)> set_up;
-    const char* told;
-    int exit_code = 1;
-};
-
-TEST(CompilerFaults, EachIsToldAndNothingIsPlaced) {
-    const CompilerFault faults[] = {
-        // A folder without a compiler that runs is no installation: told before any page.
-        {"missing", [](ConvertWorld& w) { std::filesystem::remove(w.Path("compiler/hhc")); }, "インストールが確認できません", 2},
-        {"not executable", [](ConvertWorld& w) { ::chmod(w.Path("compiler/hhc").c_str(), 0644); }, "インストールが確認できません", 2},
-        {"hanging", [](ConvertWorld& w) { w.env["TEST_HHC_MODE"] = "hang"; }, "制限時間"},
-        {"crashing mid-compile", [](ConvertWorld& w) { w.env["TEST_HHC_MODE"] = "crash"; }, "ログ"},
-        {"ending without Created", [](ConvertWorld& w) { w.env["TEST_HHC_MODE"] = "nocreated"; }, "作成できませんでした"},
-        {"failing", [](ConvertWorld& w) { w.env["TEST_HHC_MODE"] = "fail"; }, "作成できませんでした"},
-        {"never writing its log", [](ConvertWorld& w) { w.env["TEST_HHC_MODE"] = "nolog"; }, "ログを作成せずに"},
+// A folder without a compiler that runs is no installation: told before any page.
+TEST(CompilerFaults, NoRunnableCompilerIsToldBeforeAnyPage) {
+    const std::pair<const char*, std::function<void(ConvertWorld&)>> faults[] = {
+        {"missing", [](ConvertWorld& w) { std::filesystem::remove(w.Path("compiler/hhc")); }},
+        {"not executable", [](ConvertWorld& w) { ::chmod(w.Path("compiler/hhc").c_str(), 0644); }},
     };
-    for (const auto& fault : faults) {
+    for (const auto& [name, set_up] : faults) {
+        ConvertWorld world;
+        const std::string page = world.Write("pages/a page.htm", kPage);
+        set_up(world);
+        const auto before = Snapshot(world.Path("pages"));
+        const CommandResult r = world.Convert({page});
+        EXPECT_EQ(r.exit_code, 2) << name << "\n" << r.err;
+        EXPECT_TRUE(Has(r.err, "インストールが確認できません")) << name << ": " << r.err;
+        EXPECT_EQ(r.out, "") << name;
+        EXPECT_EQ(Snapshot(world.Path("pages")), before) << name;
+    }
+}
+
+// Each fault as the test compiler acts it out, beside the user's earlier help file.
+TEST(CompilerFaults, EachIsToldAndNothingIsPlaced) {
+    for (const auto& c : kCompilerFaults) {
+        SCOPED_TRACE(c.name);
         ConvertWorld world;
         const std::string page = world.Write("pages/a page.htm", kPage);
         world.Write("pages/a page.chm", "the user's earlier help file");
-        fault.set_up(world);
+        switch (c.fault) {
+        case CompilerFault::fails: world.env["TEST_HHC_MODE"] = "fail"; break;
+        case CompilerFault::crashes: world.env["TEST_HHC_MODE"] = "crash"; break;
+        case CompilerFault::ends_without_created: world.env["TEST_HHC_MODE"] = "nocreated"; break;
+        case CompilerFault::never_writes_log: world.env["TEST_HHC_MODE"] = "nolog"; break;
+        case CompilerFault::hangs: world.env["TEST_HHC_MODE"] = "hang"; break;
+        case CompilerFault::misread_created: world.env["TEST_HHC_MISREAD_PAGE"] = "a page.htm"; break;
+        case CompilerFault::cannot_start:  // passes for installed, yet the system cannot run it
+            world.Write("compiler/hhc", "#!/nonexistent/interpreter\n");
+            ::chmod(world.Path("compiler/hhc").c_str(), 0755);
+            break;
+        }
         const auto before = Snapshot(world.Path("pages"));
         const CommandResult r = world.Convert({"--time-limit", "2", page});
-        EXPECT_EQ(r.exit_code, fault.exit_code) << fault.name << "\n" << r.err;
-        EXPECT_TRUE(Has(r.err, fault.told)) << fault.name << ": " << r.err;
-        if (fault.exit_code == 1) {
-            EXPECT_TRUE(Has(r.err, page)) << fault.name;
+        EXPECT_EQ(r.exit_code, 1) << r.err;
+        EXPECT_TRUE(Has(r.err, c.told)) << r.err;
+        if (c.log_shown) {
+            EXPECT_TRUE(Has(r.err, c.log_shown)) << r.err;
         }
-        EXPECT_EQ(r.out, "") << fault.name;
-        EXPECT_EQ(Snapshot(world.Path("pages")), before) << fault.name;
+        EXPECT_TRUE(Has(r.err, page)) << r.err;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(Snapshot(world.Path("pages")), before);
     }
 }
 

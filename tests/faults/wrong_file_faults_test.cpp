@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/faults/convert_command.h"
+#include "tests/support/compiler_faults.h"
 
 namespace tess::testing {
 namespace {
@@ -58,6 +59,7 @@ TEST(WrongFileFaults, AFailedPageNeverReceivesTheEarlierPagesContent) {
     EXPECT_EQ(r.out, world.Path("pages/first.chm") + "\n");
     EXPECT_FALSE(Exists(world.Path("pages/second.chm")));
     EXPECT_TRUE(Has(r.err, second)) << r.err;
+    EXPECT_TRUE(Has(r.err, CaseOf(CompilerFault::misread_created).told)) << r.err;
 }
 
 TEST(WrongFileFaults, TheLinkedPageIsTheOneCompiledAndPlacedBeside) {

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <iterator>
+#include <map>
 #include <ostream>
 #include <string>
 
@@ -17,16 +18,68 @@
 #include "child_process.h"
 #include "file_bytes.h"
 #include "temp_folder.h"
+#include "tests/support/file_cases.h"
 
 namespace tess {
 namespace {
 
+using testing::Entry;
+using testing::EntryCase;
+using testing::kEntryCases;
+using testing::kLinesCases;
+using testing::kTakenCases;
+using testing::LinesCase;
 using testing::LockHolder;
 using testing::ReadFileBytes;
 using testing::TempFolder;
 using testing::WriteFileBytes;
 
-struct EntryCase {
+// The entry made the Linux way, under `name` (hidden: with a leading dot); the path to ask about.
+std::string MakeEntry(const TempFolder& dir, Entry entry, const std::string& name) {
+    const std::string path = dir / name;
+    switch (entry) {
+    case Entry::plain_file: WriteFileBytes(path, "mine"); break;
+    case Entry::empty_file: WriteFileBytes(path, ""); break;
+    case Entry::read_only_file:
+        WriteFileBytes(path, "mine");
+        ::chmod(path.c_str(), 0444);
+        break;
+    case Entry::hidden_file: WriteFileBytes(dir / ("." + name), "mine"); return dir / ("." + name);
+    case Entry::folder: ::mkdir(path.c_str(), 0755); break;
+    case Entry::missing: break;
+    case Entry::in_missing_folder: return dir / ("no/" + name);
+    }
+    return path;
+}
+
+// Every entry under `folder`, not following links: kind, mode, inode, and bytes or link target.
+std::map<std::string, std::string> Tree(const std::string& folder) {
+    std::map<std::string, std::string> tree;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        struct stat info {};
+        ::lstat(entry.path().c_str(), &info);
+        std::string what = std::to_string(info.st_mode) + " " + std::to_string(info.st_ino) + " ";
+        if (S_ISLNK(info.st_mode)) what += "-> " + std::filesystem::read_symlink(entry.path()).string();
+        else if (S_ISREG(info.st_mode)) what += ReadFileBytes(entry.path());
+        tree[entry.path().lexically_relative(folder).string()] = what;
+    }
+    return tree;
+}
+
+class EntryKinds : public ::testing::TestWithParam<EntryCase> {};
+
+TEST_P(EntryKinds, ExistsAndNormalFileTellEntriesApart) {
+    TempFolder dir;
+    const std::string path = MakeEntry(dir, GetParam().entry, "entry");
+    PosixFiles files;
+    EXPECT_EQ(files.Exists(path), GetParam().exists);
+    EXPECT_EQ(files.IsNormalFile(path), GetParam().normal);
+}
+
+INSTANTIATE_TEST_SUITE_P(Posix, EntryKinds, ::testing::ValuesIn(kEntryCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct LinkCase {
     const char* name;
     std::function<void(const TempFolder&, const std::string& path)> make;
     bool exists;
@@ -34,11 +87,12 @@ struct EntryCase {
 };
 
 // Names the case in test listings.
-void PrintTo(const EntryCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const LinkCase& c, std::ostream* os) { *os << c.name; }
 
-class EntryKinds : public ::testing::TestWithParam<EntryCase> {};
+class LinkKinds : public ::testing::TestWithParam<LinkCase> {};
 
-TEST_P(EntryKinds, ExistsAndNormalFileTellEntriesApart) {
+// A link counts as what it is, not what it names; only a plain file behind it is normal.
+TEST_P(LinkKinds, ExistsAndNormalFileTellEntriesApart) {
     TempFolder dir;
     const std::string path = dir / "entry";
     GetParam().make(dir, path);
@@ -48,45 +102,25 @@ TEST_P(EntryKinds, ExistsAndNormalFileTellEntriesApart) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Posix, EntryKinds,
+    Posix, LinkKinds,
     ::testing::Values(
-        EntryCase{"plain", [](const TempFolder&, const std::string& p) { WriteFileBytes(p, "x"); }, true, true},
-        EntryCase{"empty", [](const TempFolder&, const std::string& p) { WriteFileBytes(p, ""); }, true, true},
-        EntryCase{"read_only",
-                  [](const TempFolder&, const std::string& p) {
-                      WriteFileBytes(p, "x");
-                      ::chmod(p.c_str(), 0444);
-                  },
-                  true, true},
-        EntryCase{"missing", [](const TempFolder&, const std::string&) {}, false, false},
-        EntryCase{"folder", [](const TempFolder&, const std::string& p) { ::mkdir(p.c_str(), 0755); }, false,
-                  false},
-        EntryCase{"dangling_symlink",
-                  [](const TempFolder& d, const std::string& p) { (void)!::symlink((d / "nowhere").c_str(), p.c_str()); },
-                  true, false},
-        EntryCase{"symlink_to_file",
-                  [](const TempFolder& d, const std::string& p) {
-                      WriteFileBytes(d / "target", "x");
-                      (void)!::symlink((d / "target").c_str(), p.c_str());
-                  },
-                  true, true},
-        EntryCase{"symlink_to_folder",
-                  [](const TempFolder& d, const std::string& p) {
-                      ::mkdir((d / "sub").c_str(), 0755);
-                      (void)!::symlink((d / "sub").c_str(), p.c_str());
-                  },
-                  true, false},
-        EntryCase{"fifo", [](const TempFolder&, const std::string& p) { ::mkfifo(p.c_str(), 0644); }, true, false}),
+        LinkCase{"dangling_symlink",
+                 [](const TempFolder& d, const std::string& p) { (void)!::symlink((d / "nowhere").c_str(), p.c_str()); },
+                 true, false},
+        LinkCase{"symlink_to_file",
+                 [](const TempFolder& d, const std::string& p) {
+                     WriteFileBytes(d / "target", "x");
+                     (void)!::symlink((d / "target").c_str(), p.c_str());
+                 },
+                 true, true},
+        LinkCase{"symlink_to_folder",
+                 [](const TempFolder& d, const std::string& p) {
+                     ::mkdir((d / "sub").c_str(), 0755);
+                     (void)!::symlink((d / "sub").c_str(), p.c_str());
+                 },
+                 true, false},
+        LinkCase{"fifo", [](const TempFolder&, const std::string& p) { ::mkfifo(p.c_str(), 0644); }, true, false}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(PosixFiles, HiddenFileExistsButIsNotNormal) {
-    TempFolder dir;
-    const std::string path = dir / ".report.chm";
-    WriteFileBytes(path, "x");
-    PosixFiles files;
-    EXPECT_TRUE(files.Exists(path));
-    EXPECT_FALSE(files.IsNormalFile(path));
-}
 
 TEST(PosixFiles, RenameMovesTheFile) {
     TempFolder dir;
@@ -171,55 +205,28 @@ TEST(PosixFiles, CopyNoClobberCreatesANewFile) {
     EXPECT_EQ(ReadFileBytes(dir / "guide.chm"), "TESTCHM\n");
 }
 
-struct TakenCase {
-    const char* name;
-    std::function<void(const TempFolder&, const std::string& path)> make;
-};
+class NoClobber : public ::testing::TestWithParam<EntryCase> {};
 
-// Names the case in test listings.
-void PrintTo(const TakenCase& c, std::ostream* os) { *os << c.name; }
-
-class NoClobber : public ::testing::TestWithParam<TakenCase> {};
-
-TEST_P(NoClobber, NeverReplacesWhateverIsThere) {
+// Not one byte, mode or inode of what holds the name changes, nor anything beside it.
+TEST_P(NoClobber, NeverTouchesWhateverHoldsTheName) {
     TempFolder dir;
     WriteFileBytes(dir / "Dummy.chm", "new");
-    const std::string target = dir / "guide.chm";
-    GetParam().make(dir, target);
-    struct stat before {};
-    ASSERT_EQ(::lstat(target.c_str(), &before), 0);
-
-    PosixFiles files;
-    EXPECT_EQ(files.CopyNoClobber(dir / "Dummy.chm", target), CreateResult::exists);
-
-    struct stat after {};
-    ASSERT_EQ(::lstat(target.c_str(), &after), 0);
-    EXPECT_EQ(before.st_ino, after.st_ino);
-    EXPECT_EQ(before.st_mode, after.st_mode);
-    EXPECT_FALSE(files.Exists(dir / "nowhere"));
+    const std::string target = MakeEntry(dir, GetParam().entry, "guide.chm");
+    const auto before = Tree(dir.path());
+    EXPECT_EQ(PosixFiles().CopyNoClobber(dir / "Dummy.chm", target), CreateResult::exists);
+    EXPECT_EQ(Tree(dir.path()), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Posix, NoClobber,
-    ::testing::Values(
-        TakenCase{"file", [](const TempFolder&, const std::string& p) { WriteFileBytes(p, "mine"); }},
-        TakenCase{"read_only_file",
-                  [](const TempFolder&, const std::string& p) {
-                      WriteFileBytes(p, "mine");
-                      ::chmod(p.c_str(), 0444);
-                  }},
-        TakenCase{"dangling_symlink",
-                  [](const TempFolder& d, const std::string& p) { (void)!::symlink((d / "nowhere").c_str(), p.c_str()); }},
-        TakenCase{"folder", [](const TempFolder&, const std::string& p) { ::mkdir(p.c_str(), 0755); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Posix, NoClobber, ::testing::ValuesIn(kTakenCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
-TEST(PosixFiles, CopyNoClobberKeepsTheExistingFilesBytes) {
+TEST(PosixFiles, CopyNoClobberNeitherReplacesNorFollowsADanglingLink) {
     TempFolder dir;
     WriteFileBytes(dir / "Dummy.chm", "new");
-    WriteFileBytes(dir / "guide.chm", "mine");
-    PosixFiles files;
-    EXPECT_EQ(files.CopyNoClobber(dir / "Dummy.chm", dir / "guide.chm"), CreateResult::exists);
-    EXPECT_EQ(ReadFileBytes(dir / "guide.chm"), "mine");
+    ASSERT_EQ(::symlink((dir / "nowhere").c_str(), (dir / "guide.chm").c_str()), 0);
+    const auto before = Tree(dir.path());
+    EXPECT_EQ(PosixFiles().CopyNoClobber(dir / "Dummy.chm", dir / "guide.chm"), CreateResult::exists);
+    EXPECT_EQ(Tree(dir.path()), before);  // and so no "nowhere" was made through it
 }
 
 TEST(PosixFiles, CopyNoClobberFromAMissingSourceCreatesNothing) {
@@ -271,15 +278,6 @@ TEST(PosixFiles, DeleteRemovesAFileAndReportsAMissingOne) {
     EXPECT_FALSE(files.Delete(dir / "log1.log"));
 }
 
-struct LinesCase {
-    const char* name;
-    std::string bytes;
-    std::vector<std::string> lines;
-};
-
-// Names the case in test listings.
-void PrintTo(const LinesCase& c, std::ostream* os) { *os << c.name; }
-
 class ReadLinesSplit : public ::testing::TestWithParam<LinesCase> {};
 
 TEST_P(ReadLinesSplit, SplitsOnLineFeedAndDropsOneCarriageReturn) {
@@ -291,14 +289,8 @@ TEST_P(ReadLinesSplit, SplitsOnLineFeedAndDropsOneCarriageReturn) {
     EXPECT_EQ(*lines, GetParam().lines);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Posix, ReadLinesSplit,
-    ::testing::Values(LinesCase{"empty", "", {}}, LinesCase{"crlf", "a\r\nb\r\n", {"a", "b"}},
-                      LinesCase{"lf", "a\nb", {"a", "b"}}, LinesCase{"blank_lines", "\r\n\r\nx", {"", "", "x"}},
-                      LinesCase{"lone_cr_kept", "a\rb\n", {"a\rb"}},
-                      LinesCase{"double_cr", "a\r\r\n", {"a\r"}},
-                      LinesCase{"cp932_bytes", "\x93\xfa\x96\x7b\r\n", {"\x93\xfa\x96\x7b"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Posix, ReadLinesSplit, ::testing::ValuesIn(kLinesCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PosixFiles, ReadLinesWhileAnotherProcessWritesAndLocksTheFile) {
     TempFolder dir;

@@ -15,12 +15,14 @@
 #include "child_process.h"
 #include "file_bytes.h"
 #include "temp_folder.h"
+#include "tests/support/settings_cases.h"
 
 namespace tess {
 namespace {
 
 using testing::ReadFileBytes;
 using testing::TempFolder;
+using testing::ValueCase;
 using testing::WriteFileBytes;
 
 std::vector<std::string> NamesIn(const std::string& folder) {
@@ -31,26 +33,13 @@ std::vector<std::string> NamesIn(const std::string& folder) {
     return names;
 }
 
-struct ValueCase {
-    const char* name;
-    std::string value;
-};
-
-// Names the case in test listings.
-void PrintTo(const ValueCase& c, std::ostream* os) { *os << c.name; }
-
 class SettingsRoundTrip : public ::testing::TestWithParam<ValueCase> {};
 
 TEST_P(SettingsRoundTrip, ValueComesBackByteForByte) {
     TempFolder config;
-    {
-        PosixSettingsBackend writer(config.path());
-        ASSERT_TRUE(writer.Set("Quillvane", "info", "InstallPath", GetParam().value));
-        ASSERT_TRUE(writer.Set("Quillvane", "info", "After", "kept"));
-    }
+    PosixSettingsBackend writer(config.path());
     PosixSettingsBackend reader(config.path());
-    EXPECT_EQ(reader.Get("Quillvane", "info", "InstallPath"), GetParam().value);
-    EXPECT_EQ(reader.Get("Quillvane", "info", "After"), "kept");
+    testing::CheckRoundTrip(writer, reader, "Quillvane", GetParam().value);
 }
 
 TEST_P(SettingsRoundTrip, ValueSurvivesAsASectionAndKeyName) {
@@ -60,28 +49,19 @@ TEST_P(SettingsRoundTrip, ValueSurvivesAsASectionAndKeyName) {
     EXPECT_EQ(settings.Get("Quillvane", GetParam().value, GetParam().value), "v");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Posix, SettingsRoundTrip,
-    ::testing::Values(ValueCase{"empty", ""}, ValueCase{"word", "OFF"}, ValueCase{"equals", "a=b==c="},
-                      ValueCase{"brackets", "[x]"}, ValueCase{"lone_bracket", "]"},
-                      ValueCase{"backslashes", "C:\\Program Files\\HTML Help Workshop\\"},
-                      ValueCase{"escape_lookalike", "\\n\\x41\\\\"}, ValueCase{"lf", "\n"},
-                      ValueCase{"crlf", "one\r\ntwo\r\n"}, ValueCase{"lone_cr", "\r"},
-                      ValueCase{"japanese", "/home/利用者/ヘルプ/表示.htm"},
-                      ValueCase{"blanks_around", "  padded  "}, ValueCase{"only_blank", " "},
-                      ValueCase{"tab", "\tx\t"}, ValueCase{"comment_marks", ";not a comment # either"},
-                      ValueCase{"binary", std::string("\x01\x7f\x80\xff\xfe", 5)},
-                      ValueCase{"cp932_bytes", "\x93\xfa\x96\x7b\x8c\xea"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Posix, SettingsRoundTrip, ::testing::ValuesIn(testing::kSettingsValues),
+                         [](const auto& info) { return std::string(info.param.name); });
 
-TEST(PosixSettingsBackend, MissingAppSectionOrKeyReadsEmpty) {
+// The file keeps bytes that are not UTF-8 as they are.
+INSTANTIATE_TEST_SUITE_P(PosixBytes, SettingsRoundTrip,
+                         ::testing::Values(ValueCase{"binary", std::string("\x01\x7f\x80\xff\xfe", 5)},
+                                           ValueCase{"cp932_bytes", "\x93\xfa\x96\x7b\x8c\xea"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PosixSettingsBackend, ALaterWriteReplacesAndWhatWasNeverWrittenReadsEmpty) {
     TempFolder config;
     PosixSettingsBackend settings(config.path());
-    EXPECT_EQ(settings.Get("Quillvane", "info", "EndOption"), "");
-    ASSERT_TRUE(settings.Set("Quillvane", "info", "EndOption", "open"));
-    EXPECT_EQ(settings.Get("Quillvane", "info", "Message"), "");
-    EXPECT_EQ(settings.Get("Quillvane", "other", "EndOption"), "");
-    EXPECT_EQ(settings.Get("Elsewhere", "info", "EndOption"), "");
+    testing::CheckReplaceAndMissing(settings, "Quillvane");
 }
 
 TEST(PosixSettingsBackend, WritesOneReadableFilePerApplication) {

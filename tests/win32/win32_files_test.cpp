@@ -2,12 +2,15 @@
 // open handle, copies that never replace, shared reads.
 #include <windows.h>
 
+#include <map>
+
 #include <gtest/gtest.h>
 
 #include "child_process.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_files.h"
 #include "temp_folder.h"
+#include "tests/support/file_cases.h"
 
 namespace tess::testing {
 namespace {
@@ -37,12 +40,58 @@ protected:
         if (attributes) SetFileAttributesW(Widen(path).c_str(), attributes);
         return path;
     }
+
+    // The entry made the Windows way (hidden: by its attribute); the path to ask about.
+    std::string MakeEntry(Entry entry, const std::string& name) {
+        switch (entry) {
+        case Entry::plain_file: return Make(name, "mine");
+        case Entry::empty_file: return Make(name, "");
+        case Entry::read_only_file: return Make(name, "mine", FILE_ATTRIBUTE_READONLY);
+        case Entry::hidden_file: return Make(name, "mine", FILE_ATTRIBUTE_HIDDEN);
+        case Entry::folder: CreateDirectoryW(Widen(dir / name).c_str(), nullptr); break;
+        case Entry::missing: break;
+        case Entry::in_missing_folder: return dir / ("no\\" + name);
+        }
+        return dir / name;
+    }
 };
+
+// Every entry under `folder`: its attributes, and its bytes or what it holds.
+void AddTree(const std::string& folder, const std::string& prefix, std::map<std::string, std::string>& tree) {
+    WIN32_FIND_DATAW found;
+    HANDLE h = FindFirstFileW(Widen(folder + "\\*").c_str(), &found);
+    if (h == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::string name = win32::Narrow(found.cFileName);
+        if (name == "." || name == "..") continue;
+        const bool is_folder = found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+        tree[prefix + name] = std::to_string(found.dwFileAttributes) + " " +
+                              (is_folder ? std::string("<folder>") : ReadAll(folder + "\\" + name));
+        if (is_folder) AddTree(folder + "\\" + name, prefix + name + "\\", tree);
+    } while (FindNextFileW(h, &found));
+    FindClose(h);
+}
+
+std::map<std::string, std::string> Tree(const std::string& folder) {
+    std::map<std::string, std::string> tree;
+    AddTree(folder, "", tree);
+    return tree;
+}
+
+class Win32FilesEntryTest : public Win32FilesTest, public ::testing::WithParamInterface<EntryCase> {};
+
+TEST_P(Win32FilesEntryTest, ExistsAndNormalFileTellEntriesApart) {
+    const std::string path = MakeEntry(GetParam().entry, "entry.chm");
+    EXPECT_EQ(files.Exists(path), GetParam().exists);
+    EXPECT_EQ(files.IsNormalFile(path), GetParam().normal);
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, Win32FilesEntryTest, ::testing::ValuesIn(kEntryCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct AttributeCase {
     const char* name;
     DWORD attributes;
-    bool exists;
     bool normal;
 };
 
@@ -51,28 +100,19 @@ class Win32FilesAttributeTest : public Win32FilesTest, public ::testing::WithPar
 TEST_P(Win32FilesAttributeTest, ExistsCountsEveryFileButNormalOnlyPlainOnes) {
     const AttributeCase& c = GetParam();
     std::string path = Make(std::string(c.name) + ".chm", "x", c.attributes);
-    EXPECT_EQ(files.Exists(path), c.exists);
+    EXPECT_TRUE(files.Exists(path));
     EXPECT_EQ(files.IsNormalFile(path), c.normal);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Attributes, Win32FilesAttributeTest,
-    ::testing::Values(AttributeCase{"plain", FILE_ATTRIBUTE_NORMAL, true, true},
-                      AttributeCase{"readonly", FILE_ATTRIBUTE_READONLY, true, true},
-                      AttributeCase{"hidden", FILE_ATTRIBUTE_HIDDEN, true, false},
-                      AttributeCase{"system", FILE_ATTRIBUTE_SYSTEM, true, false},
-                      AttributeCase{"archive", FILE_ATTRIBUTE_ARCHIVE, true, true},
-                      AttributeCase{"all", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
-                                               FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE,
-                                    true, false}),
+    ::testing::Values(AttributeCase{"normal", FILE_ATTRIBUTE_NORMAL, true},
+                      AttributeCase{"system", FILE_ATTRIBUTE_SYSTEM, false},
+                      AttributeCase{"archive", FILE_ATTRIBUTE_ARCHIVE, true},
+                      AttributeCase{"all", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                               FILE_ATTRIBUTE_ARCHIVE,
+                                    false}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(Win32FilesTest, FoldersAndMissingPathsDoNotExist) {
-    EXPECT_FALSE(files.Exists(dir.path()));
-    EXPECT_FALSE(files.IsNormalFile(dir.path()));
-    EXPECT_FALSE(files.Exists(dir / "missing.chm"));
-    EXPECT_FALSE(files.IsNormalFile(dir / "missing.chm"));
-}
 
 TEST_F(Win32FilesTest, JapaneseNamesWork) {
     std::string path = Make("変換テスト.chm", "日本");
@@ -124,21 +164,24 @@ TEST_F(Win32FilesTest, RenameSeesAFileHeldOpenByAnotherProcessAsInUse) {
     CloseHandle(release);
 }
 
-TEST_F(Win32FilesTest, CopyNoClobberNeverReplacesAnything) {
+class Win32FilesTakenTest : public Win32FilesTest, public ::testing::WithParamInterface<EntryCase> {};
+
+// Not one byte or attribute of what holds the name changes, nor anything beside it.
+TEST_P(Win32FilesTakenTest, CopyNoClobberNeverTouchesWhateverHoldsTheName) {
+    const std::string from = Make("Dummy.chm", "new");
+    const std::string target = MakeEntry(GetParam().entry, "guide.chm");
+    const auto before = Tree(dir.path());
+    EXPECT_EQ(files.CopyNoClobber(from, target), CreateResult::exists);
+    EXPECT_EQ(Tree(dir.path()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Taken, Win32FilesTakenTest, ::testing::ValuesIn(kTakenCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Win32FilesTest, CopyNoClobberMakesAFreeNameAndNothingFromAMissingSource) {
     std::string from = Make("Dummy.chm", "compiled");
     EXPECT_EQ(files.CopyNoClobber(from, dir / "page.chm"), CreateResult::ok);
     EXPECT_EQ(ReadAll(dir / "page.chm"), "compiled");
-
-    std::string taken = Make("taken.chm", "keep me");
-    EXPECT_EQ(files.CopyNoClobber(from, taken), CreateResult::exists);
-    EXPECT_EQ(ReadAll(taken), "keep me");
-
-    std::string hidden = Make("hidden.chm", "hidden", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
-    EXPECT_EQ(files.CopyNoClobber(from, hidden), CreateResult::exists);
-
-    CreateDirectoryW(Widen(dir / "folder.chm").c_str(), nullptr);
-    EXPECT_EQ(files.CopyNoClobber(from, dir / "folder.chm"), CreateResult::exists);
-
     EXPECT_EQ(files.CopyNoClobber(dir / "missing.chm", dir / "new.chm"), CreateResult::failed);
     EXPECT_FALSE(files.Exists(dir / "new.chm"));
 }
@@ -156,13 +199,18 @@ TEST_F(Win32FilesTest, CopyReplaceOverwritesAndDeleteRemoves) {
     EXPECT_FALSE(gone.error().message.empty());
 }
 
-TEST_F(Win32FilesTest, ReadLinesDropsLineEndsOfEveryKind) {
-    std::string path = Make("log1.log", "one\r\ntwo\nthree\r\n\r\nlast");
-    auto lines = files.ReadLines(path);
+class Win32FilesLinesTest : public Win32FilesTest, public ::testing::WithParamInterface<LinesCase> {};
+
+TEST_P(Win32FilesLinesTest, ReadLinesSplitsOnLineFeedAndDropsOneCarriageReturn) {
+    auto lines = files.ReadLines(Make("log1.log", GetParam().bytes));
     ASSERT_TRUE(lines.ok());
-    EXPECT_EQ(*lines, (std::vector<std::string>{"one", "two", "three", "", "last"}));
-    EXPECT_FALSE(files.ReadLines(dir / "missing.log").ok());
+    EXPECT_EQ(*lines, GetParam().lines);
 }
+
+INSTANTIATE_TEST_SUITE_P(Lines, Win32FilesLinesTest, ::testing::ValuesIn(kLinesCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Win32FilesTest, ReadLinesOfAMissingFileIsAnError) { EXPECT_FALSE(files.ReadLines(dir / "missing.log").ok()); }
 
 TEST_F(Win32FilesTest, WriteBytesCreatesOrTruncates) {
     std::string path = dir / "Dummy.hhp";

@@ -5,6 +5,7 @@
 
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_settings_backend.h"
+#include "tests/support/settings_cases.h"
 
 namespace tess::testing {
 namespace {
@@ -40,29 +41,19 @@ TEST_F(Win32SettingsTest, WritesAStringValueUnderTheApplicationAndSection) {
     EXPECT_EQ(settings.Get(app, "info", "EndOption"), "open");
 }
 
-TEST_F(Win32SettingsTest, JapaneseSurvivesTheRoundTrip) {
-    const std::string path = "C:\\ヘルプ ワークショップ\\hhc.exe";
-    ASSERT_TRUE(settings.Set(app, "info", "InstallPath", path).ok());
+class Win32SettingsRoundTrip : public Win32SettingsTest, public ::testing::WithParamInterface<ValueCase> {};
+
+TEST_P(Win32SettingsRoundTrip, ValueComesBackExactlyAndOtherProgramsReadItAsText) {
+    win32::Win32SettingsBackend reader;
+    CheckRoundTrip(settings, reader, app, GetParam().value);
     DWORD type = 0;
-    EXPECT_EQ(RawValue("info", "InstallPath", &type), Widen(path));
-    EXPECT_EQ(settings.Get(app, "info", "InstallPath"), path);
+    EXPECT_EQ(RawValue("info", "InstallPath", &type), Widen(GetParam().value));
 }
 
-TEST_F(Win32SettingsTest, AWriteReplacesTheEarlierValue) {
-    ASSERT_TRUE(settings.Set(app, "info", "Message", "ON").ok());
-    ASSERT_TRUE(settings.Set(app, "info", "Message", "OFF").ok());
-    EXPECT_EQ(settings.Get(app, "info", "Message"), "OFF");
-    ASSERT_TRUE(settings.Set(app, "info", "Message", "").ok());
-    EXPECT_EQ(settings.Get(app, "info", "Message"), "");
-}
+INSTANTIATE_TEST_SUITE_P(Values, Win32SettingsRoundTrip, ::testing::ValuesIn(kSettingsValues),
+                         [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(Win32SettingsTest, MissingApplicationSectionOrKeyReadsEmpty) {
-    EXPECT_EQ(settings.Get(app, "info", "StartSplash"), "");
-    ASSERT_TRUE(settings.Set(app, "info", "StartSplash", "ON").ok());
-    EXPECT_EQ(settings.Get(app, "other", "StartSplash"), "");
-    EXPECT_EQ(settings.Get(app, "info", "Missing"), "");
-    EXPECT_EQ(settings.Get(app + "x", "info", "StartSplash"), "");
-}
+TEST_F(Win32SettingsTest, ALaterWriteReplacesAndWhatWasNeverWrittenReadsEmpty) { CheckReplaceAndMissing(settings, app); }
 
 TEST_F(Win32SettingsTest, ValuesStoredByEarlierVersionsAreRead) {
     HKEY h = nullptr;

@@ -42,8 +42,9 @@ tess::Result<StagedFile> StagedFile::Write(std::string_view bytes, const std::st
     if (fd < 0) return tess::Error{CannotWrite(final_path, errno)};
     int err = WriteAll(fd, bytes);
     if (err == 0 && fchmod(fd, PlainFileMode()) != 0) err = errno;
-    // Some file systems report a full disk only when the data goes out, or at close.
-    if (err == 0 && fsync(fd) != 0) err = errno;
+    // A full disk shows at write or, on some file systems, at close. No fsync: the file is a
+    // work file the program copies at once, and waiting for the disk would cost more than
+    // the whole compilation of a page.
     if (close(fd) != 0 && err == 0) err = errno;
     if (err != 0) {
         unlink(temp.c_str());

@@ -85,7 +85,7 @@ TEST_F(Compile, ShiftJisPageKeepsItsTitle) {
     EXPECT_NE(files["#SYSTEM"].find(*codec.ToAnsi("表示の説明")), std::string::npos);
 }
 
-// The engine's own scan stops at such pages and takes in only the page.
+// An XHTML page with a prolog brings all it uses.
 TEST_F(Compile, XhtmlWithAPrologBringsItsStyleSheetAndImages) {
     std::string xhtml =
         "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n"

@@ -16,7 +16,7 @@ struct Exit {
 
 struct HhcOptions {
     std::map<std::string, std::string> env;  // added to (or replacing in) the inherited ones
-    long long file_size_limit = 0;           // soft RLIMIT_FSIZE for hhc and its engine; 0: none
+    long long file_size_limit = 0;           // soft RLIMIT_FSIZE for hhc; 0: none
     int run_as_user = -1;                    // a root test runner drops to this user id; -1: stay
     std::string folder;                      // the working folder; empty: the test's own
 };

@@ -26,7 +26,7 @@ TEST(HtmlRefs, FindsEveryKindOfReference) {
         EXPECT_TRUE(Has(refs.links, l)) << l;
 }
 
-// The engine's own scan gives up on such pages and takes nothing but the page.
+// An XML prolog and a doctype come before the page proper; nothing of it may be missed.
 TEST(HtmlRefs, ReadsXhtmlWithAProlog) {
     auto refs = hhc::ScanHtml(
         "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n"

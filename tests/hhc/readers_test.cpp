@@ -81,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderCase{"Incompressible", [] {
             return std::vector<Stored>{{"a.bin", NoiseBytes(200000, 5), ""}, {"b.bin", NoiseBytes(1, 6), ""}};
         }},
-        // Names the earlier engine's project syntax took apart, dropped or failed on.
+        // Names a project file's syntax could take apart: now simply stored.
         ReaderCase{"Names", [] {
             return std::vector<Stored>{{"with blank.png", "1", ""},        {"日本語 名前/画像.PNG", "2", ""},
                                        {"UPPER/Case.Png", "3", ""},        {";semi.png", "4", ""},

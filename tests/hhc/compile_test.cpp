@@ -59,7 +59,8 @@ TEST_F(Compile, JapanesePageInJapaneseFoldersIsReadableByAnIndependentReader) {
     // The title in the code page the language names, and the language itself (0x0411).
     EXPECT_NE(system.find(*tess::IconvTextCodec().ToAnsi(kTitle)), std::string::npos);
     EXPECT_NE(system.find(std::string("\x11\x04\x00\x00", 4)), std::string::npos);
-    EXPECT_NE(system.find("説明%20ページ.html"), std::string::npos) << "default topic, as a URL";
+    // The start page's address, in the code page viewers read it in.
+    EXPECT_NE(system.find(*tess::IconvTextCodec().ToAnsi("説明%20ページ.html")), std::string::npos);
 
     auto listed = ListChmWith7z(Chm());
     for (const char* name : {"説明 ページ.html", "画像/写真 1.png", "スタイル.css", "#SYSTEM"})
@@ -83,6 +84,7 @@ TEST_F(Compile, ShiftJisPageKeepsItsTitle) {
     auto files = ExtractChm(Chm(), tree.Path("x"));
     EXPECT_EQ(files["表示.htm"], sjis);
     EXPECT_NE(files["#SYSTEM"].find(*codec.ToAnsi("表示の説明")), std::string::npos);
+    EXPECT_NE(files["#URLSTR"].find(*codec.ToAnsi("表示.htm")), std::string::npos);
 }
 
 // An XHTML page with a prolog brings all it uses.

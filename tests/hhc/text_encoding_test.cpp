@@ -32,6 +32,14 @@ INSTANTIATE_TEST_SUITE_P(
         Conversion{"NoBreakSpace", "a\xC2\xA0" "b", 932, "a b"}),
     [](const auto& info) { return info.param.name; });
 
+// Names are looked up: exact or left as they are, never a near form.
+TEST(NameInCodePage, IsExactOrStaysUtf8) {
+    EXPECT_EQ(hhc::NameInCodePage("画像/写真 1.png", 932), "\x89\xE6\x91\x9C/\x8E\xCA\x90\x5E 1.png");
+    EXPECT_EQ(hhc::NameInCodePage("a\xE2\x80\x94.htm", 932), "a\xE2\x80\x94.htm");  // no em dash in 932
+    EXPECT_EQ(hhc::NameInCodePage("\xE3\x80\x9C.htm", 932), "\xE3\x80\x9C.htm");    // wave dash reads back as U+FF5E
+    EXPECT_EQ(hhc::NameInCodePage("caf\xC3\xA9.htm", 1252), "caf\xE9.htm");
+}
+
 TEST(Charset, KnowsTheNamesPagesUse) {
     EXPECT_EQ(hhc::CodePageOfCharset("Shift_JIS"), 932u);
     EXPECT_EQ(hhc::CodePageOfCharset("x-sjis"), 932u);

@@ -82,7 +82,8 @@ chm::Options OptionsOf(const Project& project, const Collection& collection, con
     std::string title = project.title.empty() ? collection.files.front().title : Codec().FromAnsi(project.title);
     options.title = ToCodePage(title, code_page);
     options.default_topic = collection.files.front().name;
-    options.compiled_name = TextOf(PathOf(compiled).stem());
+    options.compiled_name = NameInCodePage(TextOf(PathOf(compiled).stem()), code_page);
+    options.name_text = [code_page](std::string_view name) { return NameInCodePage(name, code_page); };
     if (!named.contents.empty()) options.contents_file = TreeName(collection.root, named.contents);
     auto newest = collection.newest_time;
     options.timestamp = newest > 0 && newest <= 0xFFFFFFFF ? static_cast<uint32_t>(newest) : 0;

@@ -92,6 +92,12 @@ uint32_t CodePageOfCharset(std::string_view charset) {
     return 0;
 }
 
+std::string NameInCodePage(std::string_view utf8, uint32_t code_page) {
+    auto encoded = EncodeCodePage(utf8, code_page);
+    if (!encoded || DecodeCodePage(*encoded, code_page) != utf8) return std::string(utf8);
+    return *encoded;
+}
+
 std::string ToCodePage(std::string_view utf8, uint32_t code_page) {
     if (code_page == kUtf8) return std::string(utf8);
     if (auto whole = EncodeCodePage(utf8, code_page)) return *whole;

@@ -21,4 +21,9 @@ uint32_t CodePageOfCharset(std::string_view charset);
 // looked up, so a near form is better than none.
 std::string ToCodePage(std::string_view utf8, uint32_t code_page);
 
+// A name (a path inside the compiled file) in `code_page`, exactly: names are looked up, so
+// nothing is substituted. A name without an exact form, or whose form would read back as
+// another name, stays UTF-8.
+std::string NameInCodePage(std::string_view utf8, uint32_t code_page);
+
 }  // namespace hhc

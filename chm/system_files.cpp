@@ -32,6 +32,10 @@ std::string WithoutSlash(std::string_view name) {
     return std::string(name);
 }
 
+std::string NameText(const Options& options, const std::string& name) {
+    return options.name_text ? options.name_text(name) : name;
+}
+
 }  // namespace
 
 uint32_t StringTable::Add(std::string_view text) {
@@ -44,7 +48,7 @@ uint32_t StringTable::Add(std::string_view text) {
     return it->second;
 }
 
-TopicTables BuildTopicTables(const std::vector<InputFile>& files, StringTable& strings) {
+TopicTables BuildTopicTables(const Options& options, const std::vector<InputFile>& files, StringTable& strings) {
     TopicTables t;
     t.url_str.push_back('\0');
     for (const auto& f : files) {
@@ -52,7 +56,7 @@ TopicTables BuildTopicTables(const std::vector<InputFile>& files, StringTable& s
         uint32_t url_offset = static_cast<uint32_t>(t.url_str.size());
         PutU32(t.url_str, 0);  // no outside URL
         PutU32(t.url_str, 0);  // no frame name
-        t.url_str += UrlOf(f.name);
+        t.url_str += NameText(options, UrlOf(f.name));
         t.url_str.push_back('\0');
 
         uint32_t tbl_offset = static_cast<uint32_t>(t.url_tbl.size());
@@ -75,9 +79,9 @@ std::optional<Window> WindowToStore(const Options& options) {
     if (options.contents_file.empty() && options.index_file.empty()) return std::nullopt;
     Window w;
     w.caption = options.title;
-    w.contents_file = WithoutSlash(options.contents_file);
-    w.index_file = WithoutSlash(options.index_file);
-    w.default_topic = UrlOf(options.default_topic);
+    w.contents_file = NameText(options, WithoutSlash(options.contents_file));
+    w.index_file = NameText(options, WithoutSlash(options.index_file));
+    w.default_topic = NameText(options, UrlOf(options.default_topic));
     w.home_topic = w.default_topic;
     if (options.full_text) w.properties |= kPropertySearchTab;
     return w;
@@ -149,12 +153,12 @@ std::string BuildSystem(const Options& o, const std::optional<Window>& window, c
     PutU64(out, o.timestamp ? (uint64_t{o.timestamp} + 11644473600ull) * 10000000ull : 0);
     PutU32(out, 0);
     PutU32(out, 0);
-    if (!o.default_topic.empty()) PutEntry(out, 2, UrlOf(o.default_topic));
+    if (!o.default_topic.empty()) PutEntry(out, 2, NameText(o, UrlOf(o.default_topic)));
     if (!o.title.empty()) PutEntry(out, 3, o.title);
     if (!o.default_font.empty()) PutEntry(out, 16, o.default_font);
     if (!o.compiled_name.empty()) PutEntry(out, 6, o.compiled_name);
-    if (!o.contents_file.empty()) PutEntry(out, 0, WithoutSlash(o.contents_file));
-    if (!o.index_file.empty()) PutEntry(out, 1, WithoutSlash(o.index_file));
+    if (!o.contents_file.empty()) PutEntry(out, 0, NameText(o, WithoutSlash(o.contents_file)));
+    if (!o.index_file.empty()) PutEntry(out, 1, NameText(o, WithoutSlash(o.index_file)));
     if (window) PutEntry(out, 5, window->name);
     PutEntry32(out, 12, 0);  // information types
     PutU16(out, 13);

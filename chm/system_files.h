@@ -32,7 +32,7 @@ struct TopicTables {
 };
 
 // One topic for each file that has a title, in the order given.
-TopicTables BuildTopicTables(const std::vector<InputFile>& files, StringTable& strings);
+TopicTables BuildTopicTables(const Options& options, const std::vector<InputFile>& files, StringTable& strings);
 
 // The window to store: the project's own, or a default one when there is a contents or
 // index file; none otherwise.

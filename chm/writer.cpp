@@ -69,7 +69,7 @@ tess::Result<std::string> BuildChm(const Options& options, const std::vector<Inp
     for (const auto& folder : FoldersOf(sorted)) box.AddFolder(folder);
 
     StringTable strings;
-    TopicTables topics = BuildTopicTables(files, strings);
+    TopicTables topics = BuildTopicTables(options, files, strings);
     auto window = WindowToStore(options);
     std::string windows = window ? BuildWindows(*window, strings) : std::string();
     std::string idxhdr = BuildIdxHdr(topics.count);

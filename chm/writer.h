@@ -13,9 +13,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/result.h"
@@ -66,6 +68,10 @@ struct Options {
     // window is written so that viewers open the navigation pane.
     std::optional<Window> window;
     std::optional<FullTextIndex> full_text;
+    // Viewers read the names the system files hold as text (the start page, the contents and
+    // index files, each topic's address) in the language's code page. Given, this turns a
+    // stored file's UTF-8 name into that form; unset, names are written as UTF-8.
+    std::function<std::string(std::string_view)> name_text;
     // Seconds since 1970 written as the file's time; the caller picks it (e.g. the newest
     // source file's time) so that the output does not depend on the clock.
     uint32_t timestamp = 0;

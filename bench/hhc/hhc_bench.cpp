@@ -1,10 +1,9 @@
-// How much the stand-in compiler adds to its engine, and how long it holds the log.
-// For each sample page: hhc on the program's project, against chmcmd alone on a project
-// prepared in advance with the same files; the median of several runs of each.
+// Our hhc against chmcmd on the same files: a real manual from a Debian documentation package
+// and a one-page drop, time and size; and a drop of 100 pages through tessaline-convert
+// against 100 single-page hhc runs. Prints a table; the last line is machine-readable.
+// Usage: hhc_bench [runs] [manual folder] (default 7 runs, libxslt1-dev's HTML manual).
 #include <fcntl.h>
-#include <poll.h>
 #include <spawn.h>
-#include <sys/inotify.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -19,6 +18,7 @@
 #include <vector>
 
 #include "platform/posix/iconv_text_codec.h"
+#include "tools/hhc/collect.h"
 
 extern char** environ;
 
@@ -27,7 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+constexpr const char* kManual = "/usr/share/doc/libxslt1-dev/html";
 
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
@@ -46,7 +46,8 @@ std::string Noise(size_t n, unsigned seed) {
     return s;
 }
 
-pid_t Spawn(const std::vector<std::string>& argv, const std::string& cwd) {
+// Runs a program to its end; the wall time in ms, or -1 when it failed.
+double Run(const std::vector<std::string>& argv, const std::string& cwd = "") {
     posix_spawn_file_actions_t fa;
     posix_spawn_file_actions_init(&fa);
     posix_spawn_file_actions_addopen(&fa, 1, "/dev/null", O_WRONLY, 0);
@@ -55,149 +56,141 @@ pid_t Spawn(const std::vector<std::string>& argv, const std::string& cwd) {
     std::vector<char*> args;
     for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
+    auto start = Clock::now();
     pid_t pid = -1;
-    if (posix_spawnp(&pid, args[0], &fa, nullptr, args.data(), environ) != 0) pid = -1;
+    int spawned = posix_spawnp(&pid, args[0], &fa, nullptr, args.data(), environ);
     posix_spawn_file_actions_destroy(&fa);
-    return pid;
-}
-
-int Wait(pid_t pid) {
+    if (spawned != 0) return -1;
     int status = 0;
     waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? ms : -1;
 }
 
-struct Page {
-    fs::path path;
-    fs::path engine_folder;  // the same files with a ready engine project
-};
+std::string Ansi(const std::string& utf8) { return *tess::IconvTextCodec().ToAnsi(utf8); }
 
-// A page with Japanese text, a title, a style sheet and two images, in a folder with
-// blanks and Japanese names; and the same files laid out for the engine alone.
-Page MakePage(const fs::path& root, int i) {
-    std::string n = std::to_string(i);
-    fs::path folder = root / "ページ 集";
-    std::string body;
-    for (int k = 0; k < 40; ++k) body += "<p>これは見本のページ " + n + " の段落 " + std::to_string(k) + " です。</p>\n";
-    std::string html = "<html><head><meta charset=\"utf-8\"><title>見本 " + n +
-                       "</title><link rel=\"stylesheet\" href=\"様式.css\"></head><body>" + body +
-                       "<img src=\"画像/図" + n + "a.png\"><img src=\"画像/図" + n + "b.png\"></body></html>";
-    Write(folder / ("ページ" + n + ".html"), html);
-    Write(folder / "様式.css", "body { background: url(画像/背景.png) }");
-    Write(folder / "画像/背景.png", Noise(2000, 999));
-    Write(folder / ("画像/図" + n + "a.png"), Noise(6000, i * 2));
-    Write(folder / ("画像/図" + n + "b.png"), Noise(6000, i * 2 + 1));
-
-    fs::path engine = root / ("engine" + n) / "page";
-    for (const std::string& rel : {"ページ" + n + ".html", std::string("様式.css"), std::string("画像/背景.png"),
-                                  "画像/図" + n + "a.png", "画像/図" + n + "b.png"}) {
-        fs::create_directories((engine / rel).parent_path());
-        fs::copy_file(folder / rel, engine / rel);
-    }
-    std::string title = *tess::IconvTextCodec().ToAnsi("見本 " + n);
-    Write(engine / "p.hhp", "[OPTIONS]\nCompiled file=../out.chm\nDefault topic=ページ" + n +
-                                ".html\nTitle=" + title + "\nLanguage=0x411\n\n[FILES]\nページ" + n +
-                                ".html\n様式.css\n画像/背景.png\n画像/図" + n + "a.png\n画像/図" + n + "b.png\n");
-    return {folder / ("ページ" + n + ".html"), engine};
-}
-
-std::string Project(const std::string& program, const std::string& page) {
+// The project exactly as the program writes it.
+std::string ProgramProject(const std::string& program, const std::string& page) {
     const std::vector<std::string> lines = {
         "[Options]", "Compatibility = 1.1 Or later", "Compiled file=" + program + "Dummy.chm",
         "Default topic=" + page, "Display compile progress=No", "Error log file=" + program + "log1.log",
         "Language=0x411 日本語", "", "", "[Files]", page, "", "[INFOTYPES]", ""};
     std::string text;
     for (const auto& l : lines) text += l + "\r\n";
-    return *tess::IconvTextCodec().ToAnsi(text);
+    return Ansi(text);
 }
 
-struct HhcRun {
-    double total_ms = 0;
-    double hold_ms = -1;     // from the log's appearance to its release
-    double appear_ms = -1;   // from the start to the log's appearance
-    bool ok = false;
+struct Figures {
+    double hhc_ms = -1, chmcmd_ms = -1;
+    std::uintmax_t hhc_bytes = 0, chmcmd_bytes = 0;
+    size_t files = 0;
 };
 
-// The log appears by a rename (IN_MOVED_TO) and is let go by hhc's close (IN_CLOSE_WRITE).
-HhcRun RunHhc(const std::string& program, const std::string& project) {
-    int in = inotify_init1(IN_CLOEXEC);
-    inotify_add_watch(in, program.c_str(), IN_MOVED_TO | IN_CLOSE_WRITE);
-    HhcRun run;
-    auto start = Clock::now();
-    Clock::time_point appeared{}, released{};
-    pid_t pid = Spawn({HHC_PATH, project}, "");
-    pollfd p{in, POLLIN, 0};
-    while (released == Clock::time_point{} && poll(&p, 1, 5000) > 0) {
-        alignas(inotify_event) char buf[4096];
-        ssize_t n = read(in, buf, sizeof buf);
-        auto now = Clock::now();
-        for (ssize_t off = 0; off < n;) {
-            auto* ev = reinterpret_cast<inotify_event*>(buf + off);
-            if (ev->len && std::string(ev->name) == "log1.log") {
-                if (ev->mask & IN_MOVED_TO) appeared = now;
-                if ((ev->mask & IN_CLOSE_WRITE) && appeared != Clock::time_point{}) released = now;
-            }
-            off += static_cast<ssize_t>(sizeof(inotify_event) + ev->len);
-        }
+// hhc on the program's project for `page`; chmcmd on a project of the very files hhc took,
+// copied beforehand into a folder of their own (chmcmd takes files by relative names).
+Figures Compare(const fs::path& root, const std::string& label, const fs::path& page, int runs) {
+    Figures f;
+    std::string program = (root / (label + " program")).string() + "/";
+    fs::create_directories(program);
+    std::string project = program + "Dummy.hhp";
+    Write(project, ProgramProject(program, page.string()));
+
+    auto collection = hhc::CollectFiles(page.string());
+    if (!collection) {
+        std::fprintf(stderr, "%s: %s\n", label.c_str(), collection.error().message.c_str());
+        return f;
     }
-    run.ok = Wait(pid) == 0;
-    run.total_ms = Ms(Clock::now() - start);
-    if (appeared != Clock::time_point{}) run.appear_ms = Ms(appeared - start);
-    if (released != Clock::time_point{}) run.hold_ms = Ms(released - appeared);
-    close(in);
-    return run;
+    f.files = collection->files.size();
+    fs::path engine = root / (label + " chmcmd");
+    std::string list;
+    for (const auto& file : collection->files) {
+        Write(engine / file.name, file.bytes);
+        list += file.name + "\n";
+    }
+    Write(engine / "p.hhp", "[OPTIONS]\nCompiled file=out.chm\nDefault topic=" + collection->files.front().name +
+                                "\nTitle=" + Ansi(collection->files.front().title) +
+                                "\nLanguage=0x411\n\n[FILES]\n" + list);
+
+    std::vector<double> h, e;
+    for (int r = 0; r < runs; ++r) {
+        h.push_back(Run({HHC_PATH, project}));
+        e.push_back(Run({"chmcmd", "--no-html-scan", "p.hhp"}, engine.string()));
+    }
+    bool failed = std::count(h.begin(), h.end(), -1) || std::count(e.begin(), e.end(), -1);
+    if (failed) std::fprintf(stderr, "%s: a run failed\n", label.c_str());
+    f.hhc_ms = failed ? -1 : Median(h);
+    f.chmcmd_ms = failed ? -1 : Median(e);
+    std::error_code ec;
+    f.hhc_bytes = fs::file_size(program + "Dummy.chm", ec);
+    f.chmcmd_bytes = fs::file_size(engine / "out.chm", ec);
+    return f;
 }
 
-double RunEngineAlone(const fs::path& folder) {
-    auto start = Clock::now();
-    int rc = Wait(Spawn({"chmcmd", "--no-html-scan", "p.hhp"}, folder.string()));
-    double ms = Ms(Clock::now() - start);
-    return rc == 0 ? ms : -1;
+// A page of about 20 KB: Japanese text, a style sheet and an image, in a folder with blanks.
+fs::path MakePage(const fs::path& folder, int i) {
+    std::string n = std::to_string(i);
+    std::string body;
+    for (int k = 0; body.size() < 19000; ++k)
+        body += "<p>これは見本のページ " + n + " の段落 " + std::to_string(k) + " です。変換の速さを測ります。</p>\n";
+    std::string html = "<html><head><meta charset=\"utf-8\"><title>見本 " + n +
+                       "</title><link rel=\"stylesheet\" href=\"様式.css\"></head><body>" + body +
+                       "<img src=\"画像/図" + n + ".png\"></body></html>";
+    Write(folder / "様式.css", "body { font-family: sans-serif } p { margin: 0.5em }");
+    Write(folder / ("画像/図" + n + ".png"), Noise(3000, static_cast<unsigned>(i)));
+    fs::path page = folder / ("ページ" + n + ".html");
+    Write(page, html);
+    return page;
+}
+
+void Row(const char* label, const Figures& f) {
+    std::printf("%-28s %6zu %10.1f %10.1f %9.3f %12ju %12ju %7.3f\n", label, f.files, f.hhc_ms, f.chmcmd_ms,
+                f.chmcmd_ms > 0 ? f.hhc_ms / f.chmcmd_ms : 0, f.hhc_bytes, f.chmcmd_bytes,
+                f.chmcmd_bytes ? static_cast<double>(f.hhc_bytes) / static_cast<double>(f.chmcmd_bytes) : 0);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    int pages = argc > 1 ? std::atoi(argv[1]) : 10;
-    int runs = argc > 2 ? std::atoi(argv[2]) : 7;
+    int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    fs::path manual = argc > 2 ? fs::path(argv[2]) : fs::path(kManual);
+    if (!fs::exists(manual / "index.html")) {
+        std::fprintf(stderr, "The manual %s is missing: install the Debian package libxslt1-dev.\n", manual.c_str());
+        return 1;
+    }
     std::string pattern = (fs::temp_directory_path() / "hhc-bench-XXXXXX").string();
     if (!mkdtemp(pattern.data())) return 1;
     fs::path root = pattern;
-    std::string program = (root / "プログラム フォルダ").string() + "/";
-    fs::create_directories(program);
+    // tessaline-convert keeps its settings and work files here, not in the user's.
+    setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
+    setenv("XDG_CACHE_HOME", (root / "cache").c_str(), 1);
 
-    std::vector<double> hhc_ms, engine_ms, hold_ms, appear_ms;
-    int failures = 0;
-    std::printf("hhc against chmcmd alone, %d pages, median of %d runs each (ms)\n", pages, runs);
-    std::printf("%-6s %10s %10s %10s %10s %12s\n", "page", "hhc", "chmcmd", "added", "log held", "log appears");
-    for (int i = 0; i < pages; ++i) {
-        Page page = MakePage(root, i);
-        std::string project_path = program + "Dummy.hhp";
-        std::ofstream(project_path, std::ios::binary) << Project(program, page.path.string());
-        std::vector<double> h, e, hold, appear;
-        for (int r = 0; r < runs; ++r) {
-            fs::remove(program + "log1.log");
-            HhcRun run = RunHhc(program, project_path);
-            if (!run.ok || run.hold_ms < 0) ++failures;
-            h.push_back(run.total_ms);
-            hold.push_back(run.hold_ms);
-            appear.push_back(run.appear_ms);
-            double alone = RunEngineAlone(page.engine_folder);
-            if (alone < 0) ++failures;
-            e.push_back(alone);
-        }
-        std::printf("%-6d %10.1f %10.1f %10.1f %10.1f %12.1f\n", i, Median(h), Median(e), Median(h) - Median(e),
-                    Median(hold), Median(appear));
-        hhc_ms.push_back(Median(h));
-        engine_ms.push_back(Median(e));
-        hold_ms.push_back(Median(hold));
-        appear_ms.push_back(Median(appear));
-    }
-    std::printf("%-6s %10.1f %10.1f %10.1f %10.1f %12.1f\n", "median", Median(hhc_ms), Median(engine_ms),
-                Median(hhc_ms) - Median(engine_ms), Median(hold_ms), Median(appear_ms));
-    std::printf("longest log hold (page medians): %.1f ms\n", *std::max_element(hold_ms.begin(), hold_ms.end()));
-    if (failures) std::printf("failed runs: %d\n", failures);
+    std::printf("hhc against chmcmd on the same files, median of %d runs (ms, bytes)\n", runs);
+    std::printf("%-28s %6s %10s %10s %9s %12s %12s %7s\n", "input", "files", "hhc", "chmcmd", "time", "hhc size",
+                "chmcmd size", "size");
+    Figures m = Compare(root, "manual", manual / "index.html", runs);
+    Row(("manual: " + manual.filename().string() + " of " + manual.parent_path().filename().string()).c_str(), m);
+    fs::path one = MakePage(root / "一枚 のページ", 0);
+    Figures p = Compare(root, "page", one, std::max(runs, 21));
+    Row("one page of ~20 KB", p);
+
+    // The drop: 100 pages in one run of the batch command, which finds hhc beside itself.
+    constexpr int kDrop = 100;
+    std::vector<std::string> drop = {TESSALINE_CONVERT_PATH};
+    for (int i = 0; i < kDrop; ++i) drop.push_back(MakePage(root / "百枚 のページ", i).string());
+    double drop_ms = Run(drop);
+    double single_sum = kDrop * p.hhc_ms;
+    std::printf("%-28s %10.1f ms, against %d single hhc runs: %.1f ms, ratio %.2f\n", "drop of 100 pages", drop_ms,
+                kDrop, single_sum, drop_ms > 0 ? drop_ms / single_sum : 0);
+
+    std::printf("manual_time_ratio=%.3f manual_size_ratio=%.3f manual_hhc_ms=%.1f manual_chmcmd_ms=%.1f "
+                "page_hhc_ms=%.2f page_size_ratio=%.3f drop_ratio=%.2f\n",
+                m.chmcmd_ms > 0 ? m.hhc_ms / m.chmcmd_ms : -1,
+                m.chmcmd_bytes ? static_cast<double>(m.hhc_bytes) / static_cast<double>(m.chmcmd_bytes) : -1, m.hhc_ms,
+                m.chmcmd_ms, p.hhc_ms,
+                p.chmcmd_bytes ? static_cast<double>(p.hhc_bytes) / static_cast<double>(p.chmcmd_bytes) : -1,
+                drop_ms > 0 ? drop_ms / single_sum : -1);
     std::error_code ec;
     fs::remove_all(root, ec);
-    return failures ? 1 : 0;
+    bool ok = m.hhc_ms > 0 && m.chmcmd_ms > 0 && p.hhc_ms > 0 && drop_ms > 0;
+    return ok ? 0 : 1;
 }

@@ -2,11 +2,12 @@
 # shellcheck shell=bash
 
 # Packages to build and run the Linux program.
-TESS_BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev libxml2-dev fp-utils
+TESS_BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev
   fonts-noto-cjk xdg-utils)
-# Packages the tests need on top.
+# Packages the tests need on top (fp-utils: chmls, one of the readers that check our compiled
+# files, and chmcmd, which the benchmarks compare with; libxslt1-dev: its HTML manual).
 TESS_TEST_PACKAGES=(qt6-base-private-dev libgtest-dev libgmock-dev libchm-bin libchm-dev libmspack-dev
-  libxslt1-dev p7zip-full xvfb xauth imagemagick
+  fp-utils libxslt1-dev p7zip-full xvfb xauth imagemagick
   python3-chm librsvg2-bin procps desktop-file-utils)
 # Packages of the Windows cross build and its tests.
 TESS_WINDOWS_PACKAGES=(mingw-w64 wine64 xvfb xauth zip)

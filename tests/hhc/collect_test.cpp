@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 
 #include "temp_tree.h"
 
@@ -14,6 +15,25 @@ using hhc_test::TempTree;
 
 bool Has(const std::vector<std::string>& list, const std::string& item) {
     return std::find(list.begin(), list.end(), item) != list.end();
+}
+
+std::vector<std::string> NamesOf(const hhc::Collection& c) {
+    std::vector<std::string> names;
+    for (const auto& f : c.files) names.push_back(f.name);
+    return names;
+}
+
+const hhc::CollectedFile* FileOf(const hhc::Collection& c, const std::string& name) {
+    for (const auto& f : c.files)
+        if (f.name == name) return &f;
+    return nullptr;
+}
+
+// name -> reason
+std::map<std::string, std::string> LeftOutOf(const hhc::Collection& c) {
+    std::map<std::string, std::string> out;
+    for (const auto& l : c.left_out) out[l.name] = l.reason;
+    return out;
 }
 
 TEST(Collect, TakesThePageAndWhatItNeeds) {
@@ -35,16 +55,20 @@ TEST(Collect, TakesThePageAndWhatItNeeds) {
     auto c = hhc::CollectFiles(page);
     ASSERT_TRUE(c.ok()) << c.error().message;
     EXPECT_EQ(c->root, t.Path("docs"));
-    EXPECT_EQ(c->title, "目次");
     ASSERT_FALSE(c->files.empty());
-    EXPECT_EQ(c->files.front(), "index.html");
+    EXPECT_EQ(c->files.front().name, "index.html");
+    EXPECT_EQ(c->files.front().title, "目次");
+    EXPECT_TRUE(c->files.front().page);
+    EXPECT_EQ(FileOf(*c, "img/写真.png")->bytes, "png");
+    EXPECT_FALSE(FileOf(*c, "img/写真.png")->page);
     std::vector<std::string> expected = {"index.html",    "css/main.css", "css/base.css", "css/dots.gif", "img/bg.png",
                                          "img/写真.png", "sub/next.html", "img/next.png"};
-    std::vector<std::string> got = c->files;
+    std::vector<std::string> got = NamesOf(*c);
     std::sort(expected.begin(), expected.end());
     std::sort(got.begin(), got.end());
     EXPECT_EQ(got, expected);
-    EXPECT_EQ(c->missing, std::vector<std::string>{"img/gone.png"});
+    EXPECT_EQ(LeftOutOf(*c), (std::map<std::string, std::string>{{"img/gone.png", "it was not found."},
+                                                                   {"../outside.png", "it lies outside the page's folder."}}));
 }
 
 TEST(Collect, KeepsOutLinksThatLeaveTheTree) {
@@ -55,8 +79,8 @@ TEST(Collect, KeepsOutLinksThatLeaveTheTree) {
     std::string page = t.Write("docs/a.htm", "<img src='leak.png'>");
     auto c = hhc::CollectFiles(page);
     ASSERT_TRUE(c.ok());
-    EXPECT_EQ(c->files, std::vector<std::string>{"a.htm"});
-    EXPECT_TRUE(Has(c->missing, "leak.png"));
+    EXPECT_EQ(NamesOf(*c), std::vector<std::string>{"a.htm"});
+    EXPECT_EQ(LeftOutOf(*c)["leak.png"], "it lies outside the page's folder.");
 }
 
 TEST(Collect, FollowsACycleOfPagesOnce) {
@@ -65,7 +89,7 @@ TEST(Collect, FollowsACycleOfPagesOnce) {
     t.Write("b.html", "<a href='a.html'>a</a><a href='./b.html#self'>self</a>");
     auto c = hhc::CollectFiles(t.Path("a.html"));
     ASSERT_TRUE(c.ok());
-    EXPECT_EQ(c->files, (std::vector<std::string>{"a.html", "b.html"}));
+    EXPECT_EQ(NamesOf(*c), (std::vector<std::string>{"a.html", "b.html"}));
 }
 
 // Written on Windows, where the spelling of a name does not matter.
@@ -78,11 +102,34 @@ TEST(Collect, FindsFilesSpelledInAnotherCase) {
     auto c = hhc::CollectFiles(page);
     ASSERT_TRUE(c.ok());
     // One copy under the first spelling met; the others name the same file.
-    EXPECT_EQ(c->files, (std::vector<std::string>{"a.htm", "images/logo.png", "STYLE.CSS", "next.html"}));
-    EXPECT_EQ(c->sources.at("images/logo.png"), "Images/Logo.PNG");
-    EXPECT_EQ(c->sources.at("STYLE.CSS"), "style.css");
-    EXPECT_EQ(c->sources.at("next.html"), "Next.HTML");
-    EXPECT_TRUE(c->missing.empty());
+    EXPECT_EQ(NamesOf(*c), (std::vector<std::string>{"a.htm", "images/logo.png", "STYLE.CSS", "next.html"}));
+    EXPECT_EQ(FileOf(*c, "images/logo.png")->bytes, "logo");
+    EXPECT_EQ(FileOf(*c, "STYLE.CSS")->bytes, "x{background:url(IMAGES/logo.png)}");
+    EXPECT_TRUE(c->left_out.empty());
+}
+
+// Two files that differ only in case are one name inside a compiled file: the second is named.
+TEST(Collect, NamesASecondFileSpelledTheSameButForCase) {
+    TempTree t;
+    t.Write("a.png", "lower");
+    t.Write("A.png", "upper");
+    std::string page = t.Write("p.htm", "<img src='a.png'><img src='A.png'><img src='a.PNG'>");
+    auto c = hhc::CollectFiles(page);
+    ASSERT_TRUE(c.ok());
+    EXPECT_EQ(NamesOf(*c), (std::vector<std::string>{"p.htm", "a.png"}));
+    EXPECT_EQ(FileOf(*c, "a.png")->bytes, "lower");
+    ASSERT_EQ(c->left_out.size(), 1u);
+    EXPECT_EQ(c->left_out[0].name, "A.png");
+}
+
+// A <base> moves where the page's relative references start.
+TEST(Collect, FollowsTheBaseFolder) {
+    TempTree t;
+    t.Write("sub/a.png", "a");
+    std::string page = t.Write("p.htm", "<base href='sub/'><img src='a.png'>");
+    auto c = hhc::CollectFiles(page);
+    ASSERT_TRUE(c.ok());
+    EXPECT_EQ(NamesOf(*c), (std::vector<std::string>{"p.htm", "sub/a.png"}));
 }
 
 TEST(Collect, StopsAtTheFileLimit) {
@@ -96,6 +143,10 @@ TEST(Collect, StopsAtTheFileLimit) {
     auto c = hhc::CollectFiles(t.Path("big.html"), 10);
     ASSERT_TRUE(c.ok());
     EXPECT_EQ(c->files.size(), 10u);
+    // Not one left out in silence.
+    ASSERT_EQ(c->left_out.size(), 41u);
+    EXPECT_EQ(c->left_out.back().name, "p49.png");
+    EXPECT_EQ(c->left_out.back().reason, "the limit of 10 files was reached.");
 }
 
 TEST(Collect, FailsForAMissingPageOrAFolder) {
@@ -137,11 +188,13 @@ TEST(CollectTree, TakesEveryNamedFileFirstAndWhatTheyAndTheContentsNeed) {
     auto c = hhc::CollectTree(t.Path("help"), {index, usage, index, toc});
     ASSERT_TRUE(c.ok()) << c.error().message;
     ASSERT_GE(c->files.size(), 3u);
-    EXPECT_EQ(c->files[0], "index.html");
-    EXPECT_EQ(c->title, "目次");
+    EXPECT_EQ(c->files[0].name, "index.html");
+    EXPECT_EQ(c->files[0].title, "目次");
+    auto names = NamesOf(*c);
     for (const char* name : {"sub/usage.html", "toc.hhc", "style.css", "img/a.png", "only-in-toc.html"})
-        EXPECT_TRUE(Has(c->files, name)) << name;
-    EXPECT_EQ(std::count(c->files.begin(), c->files.end(), "index.html"), 1);
+        EXPECT_TRUE(Has(names, name)) << name;
+    EXPECT_EQ(std::count(names.begin(), names.end(), "index.html"), 1);
+    EXPECT_FALSE(FileOf(*c, "toc.hhc")->page);
 }
 
 TEST(CollectTree, FailsForAMissingNamedFile) {

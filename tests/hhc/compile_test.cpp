@@ -59,7 +59,7 @@ TEST_F(Compile, JapanesePageInJapaneseFoldersIsReadableByAnIndependentReader) {
     // The title in the code page the language names, and the language itself (0x0411).
     EXPECT_NE(system.find(*tess::IconvTextCodec().ToAnsi(kTitle)), std::string::npos);
     EXPECT_NE(system.find(std::string("\x11\x04\x00\x00", 4)), std::string::npos);
-    EXPECT_NE(system.find("説明 ページ.html"), std::string::npos) << "default topic";
+    EXPECT_NE(system.find("説明%20ページ.html"), std::string::npos) << "default topic, as a URL";
 
     auto listed = ListChmWith7z(Chm());
     for (const char* name : {"説明 ページ.html", "画像/写真 1.png", "スタイル.css", "#SYSTEM"})
@@ -237,5 +237,43 @@ TEST_F(Compile, WithoutAnArgumentOrLogNameNothingIsMade) {
     EXPECT_EQ(RunHhc(program + "nothere.hhp", options).code, 2);
     EXPECT_EQ(Names(program), std::set<std::string>{"Dummy.hhp"});
 }
+
+}  // namespace
+
+namespace {
+
+using namespace hhc_test;
+
+struct TitleCase {
+    const char* name;
+    std::string page_title;     // UTF-8, as the page writes it
+    std::string project_title;  // empty: the project names none
+    std::string language;       // the project's Language= value
+    std::string stored;         // expected in #SYSTEM, in the language's code page
+};
+
+class Title : public HhcFixture, public ::testing::WithParamInterface<TitleCase> {};
+
+// The title shown in the viewer's caption: the project's if it names one, else the page's,
+// in the code page of the project's language, with close forms for what it lacks.
+TEST_P(Title, IsStoredInTheProjectsCodePage) {
+    const TitleCase& c = GetParam();
+    std::string page = tree.Write("ページ 集/t.html", "<meta charset=utf-8><title>" + c.page_title + "</title>");
+    std::string project = "[OPTIONS]\r\nCompiled file=" + Chm() + "\r\nDefault topic=" + page + "\r\nError log file=" +
+                          Log() + "\r\nLanguage=" + c.language + "\r\n";
+    if (!c.project_title.empty()) project += "Title=" + c.project_title + "\r\n";
+    ASSERT_EQ(RunHhc(ProjectOf(project), options).code, 0) << ReadLog(Log());
+    std::string system = ExtractChm(Chm(), tree.Path("x"))["#SYSTEM"];
+    EXPECT_NE(system.find(c.stored), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Titles, Title,
+    ::testing::Values(
+        TitleCase{"PagesOwnInJapanese", "説明 — 第1章", "", "0x411 日本語", "\x90\xE0\x96\xBE \x81\x5C \x91\xE6" "1" "\x8F\xCD"},
+        TitleCase{"ProjectsWins", "ページの題", "プロジェクトの題", "0x411 日本語",
+                  "\x83\x76\x83\x8D\x83\x57\x83\x46\x83\x4E\x83\x67\x82\xCC\x91\xE8"},
+        TitleCase{"EnglishProject", "Caf&eacute; &mdash; menu", "", "0x409", "Caf&eacute; \x97 menu"}),
+    [](const auto& info) { return info.param.name; });
 
 }  // namespace

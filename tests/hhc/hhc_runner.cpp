@@ -48,6 +48,7 @@ pid_t StartProcess(const std::vector<std::string>& argv, const HhcOptions& optio
         if (options.run_as_user >= 0 && (setgid(static_cast<gid_t>(options.run_as_user)) != 0 ||
                                          setuid(static_cast<uid_t>(options.run_as_user)) != 0))
             _exit(126);
+        if (!options.folder.empty() && chdir(options.folder.c_str()) != 0) _exit(125);
         int out = open(output_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         if (out >= 0) {
             dup2(out, 1);
@@ -106,10 +107,17 @@ std::vector<std::string> ListChmWith7z(const std::string& chm) {
     return names;
 }
 
-std::string WriteScript(const std::string& path, const std::string& body) {
-    std::ofstream(path, std::ios::binary) << "#!/bin/sh\n" << body << "\n";
-    chmod(path.c_str(), 0755);
-    return path;
+bool AwaitBytesRead(pid_t pid, long long bytes) {
+    const std::string io = "/proc/" + std::to_string(pid) + "/io";
+    for (;;) {
+        siginfo_t info{};
+        if (waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == pid)
+            return false;
+        std::ifstream in(io);
+        std::string key;
+        long long value = 0;
+        if (in >> key >> value && key == "rchar:" && value >= bytes) return true;
+    }
 }
 
 std::string ReadLog(const std::string& path) { return tess::IconvTextCodec().FromAnsi(ReadFile(path)); }

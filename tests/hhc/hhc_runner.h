@@ -18,6 +18,7 @@ struct HhcOptions {
     std::map<std::string, std::string> env;  // added to (or replacing in) the inherited ones
     long long file_size_limit = 0;           // soft RLIMIT_FSIZE for hhc and its engine; 0: none
     int run_as_user = -1;                    // a root test runner drops to this user id; -1: stay
+    std::string folder;                      // the working folder; empty: the test's own
 };
 
 pid_t StartProcess(const std::vector<std::string>& argv, const HhcOptions& options = {},
@@ -36,8 +37,9 @@ std::map<std::string, std::string> ExtractChm(const std::string& chm, const std:
 // The names that 7z lists in a compiled file.
 std::vector<std::string> ListChmWith7z(const std::string& chm);
 
-// A shell script made executable, standing in for the engine.
-std::string WriteScript(const std::string& path, const std::string& body);
+// Waits until the running process has read at least `bytes` (all its reads together, from
+// /proc): hhc has then read its inputs and is compiling. False when it ended first.
+bool AwaitBytesRead(pid_t pid, long long bytes);
 
 // The log, decoded from code page 932.
 std::string ReadLog(const std::string& path);

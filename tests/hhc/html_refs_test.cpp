@@ -72,6 +72,61 @@ INSTANTIATE_TEST_SUITE_P(
         Encoded{"Utf8Declared", "<html><head><meta charset=\"utf-8\"><title>" + kUtf8Title + "</title></head></html>"}),
     [](const auto& info) { return info.param.name; });
 
+std::string Repeat(const std::string& s, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += s;
+    return out;
+}
+
+struct Markup {
+    const char* name;
+    std::string html;
+    std::vector<std::string> resources;  // exactly these, in order
+    std::string title;
+};
+
+class HtmlMarkup : public ::testing::TestWithParam<Markup> {};
+
+// Legacy and broken mark-up as pages in the wild have it: every reference is still seen.
+TEST_P(HtmlMarkup, IsReadWhole) {
+    auto refs = hhc::ScanHtml(GetParam().html);
+    EXPECT_EQ(refs.resources, GetParam().resources);
+    EXPECT_EQ(refs.title, GetParam().title);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, HtmlMarkup,
+    ::testing::Values(
+        // A tree builder stops at its depth limit and drops all that follows.
+        Markup{"ThreeHundredUnclosedFonts", Repeat("<font size=2>", 300) + "<img src=a.png>" + Repeat("<b>", 5000) +
+                                                 "<img src='b.png'>", {"a.png", "b.png"}, ""},
+        Markup{"ParagraphFontPairs", "<title>t</title>" + Repeat("<p><font>", 130) + "<img src=\"deep.png\">",
+               {"deep.png"}, "t"},
+        Markup{"UnquotedAndOddlySpacedAttributes",
+               "<IMG\nSRC = a.png ALT=x><img alt='>' src=\"b c.png\"/><img src=c.png/><img src='d.png'src=e.png>",
+               {"a.png", "b c.png", "c.png/", "d.png"}, ""},
+        Markup{"CommentsScriptsAndCdataHideNothingElse",
+               "<!-- <img src=hidden.png> --><script>document.write('<img src=\"js.png\">')</script>"
+               "<![CDATA[<img src=cdata.png>]]><img src=seen.png><!--> <img src=after-empty-comment.png>",
+               {"seen.png", "after-empty-comment.png"}, ""},
+        Markup{"AnUnclosedScriptOrCommentLosesNothing", "<script src=s.js><img src=a.png><!-- x > <img src=b.png>",
+               {"s.js", "a.png", "b.png"}, ""},
+        Markup{"StyleTextIsCss", "<style>/* url(no.png) */ p{background:url( 'p.png' )}</style><img src=i.png>",
+               {"p.png", "i.png"}, ""},
+        Markup{"EntitiesInValuesAndTitle",
+               "<title>A &amp; B &mdash; &#x65E5;&#26412; &unknown; &lt;x&gt;</title>"
+               "<img src=\"a&amp;b.png\"><img src=\"q.png?x=1&copy=2\"><img src=\"&#x5199;.png\">",
+               {"a&b.png", "q.png?x=1&copy=2", "\xE5\x86\x99.png"},
+               "A & B \xE2\x80\x94 \xE6\x97\xA5\xE6\x9C\xAC &unknown; <x>"},
+        Markup{"TitleWithTagsInsideIsText", "<title>a <b>bold</b>\n  title</title>", {}, "a <b>bold</b> title"},
+        Markup{"StrayLessThanSigns", "a < b <3 <<img src=x.png> </ > <img src=y.png>", {"x.png", "y.png"}, ""}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(HtmlRefs, KeepsTheFirstBase) {
+    auto refs = hhc::ScanHtml("<base href=\"sub/\"><base href=\"other/\"><img src=a.png>");
+    EXPECT_EQ(refs.base, "sub/");
+}
+
 TEST(HtmlRefs, AContentsFileLinksItsPages) {
     auto refs = hhc::ScanHtml("<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"使い方\">"
                               "<PARAM NAME=\"local\" VALUE=\"usage.html\"><param name=\"ImageNumber\" value=\"1\">"

@@ -19,11 +19,10 @@ class Protocol : public HhcFixture {
 protected:
     void SetUp() override {
         page = tree.Write("ページ 集/説明.html", "<title>説明</title><p>本文</p>");
-        WriteScript(tree.Path("slow engine.sh"),
-                    "while [ ! -e \"$HHC_TEST_GO\" ]; do sleep 0.01; done\nexec chmcmd \"$@\"");
-        options.env["TESSALINE_CHMCMD"] = tree.Path("slow engine.sh");
-        options.env["HHC_TEST_GO"] = tree.Path("go");
+        slow_page = tree.Write("ページ 集/長い.html", "<title>説明</title><img src=\"big.bin\">");
+        tree.Write("ページ 集/big.bin", NoiseBytes(kBig, 11));
     }
+    static constexpr size_t kBig = 2 << 20;
 
     // hhc may well be done by the time the log is seen; it is left to WaitProcess.
     bool AwaitLog(pid_t pid) {
@@ -38,13 +37,12 @@ protected:
     }
 
     tess::PosixFiles files;
-    std::string page;
+    std::string page, slow_page;
 };
 
 // The program's probe, without its pause: whenever the rename succeeds, the success line
 // is already there and the compiled file is in place.
 TEST_F(Protocol, ASuccessfulRenameProbeAlwaysFindsTheSuccessLine) {
-    tree.Write("go", "");
     for (int round = 0; round < 10; ++round) {
         files.Delete(Log());
         files.Delete(Chm());
@@ -66,19 +64,15 @@ TEST_F(Protocol, ASuccessfulRenameProbeAlwaysFindsTheSuccessLine) {
     }
 }
 
-TEST_F(Protocol, NoLogUntilTheEngineIsDone) {
-    pid_t pid = StartHhc(ProjectFor(page), options);
-    for (int i = 0; i < 50; ++i) {
-        EXPECT_FALSE(files.Exists(Log()));
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    tree.Write("go", "");
+TEST_F(Protocol, NoLogWhileItCompiles) {
+    pid_t pid = StartHhc(ProjectFor(slow_page), options);
+    ASSERT_TRUE(AwaitBytesRead(pid, kBig));
+    for (int i = 0; i < 50; ++i) EXPECT_FALSE(files.Exists(Log()));
     ASSERT_TRUE(AwaitLog(pid));
     ASSERT_EQ(WaitProcess(pid).code, 0);
 }
 
 TEST_F(Protocol, AFailedCompilationLetsGoWithoutTheSuccessLine) {
-    tree.Write("go", "");
     pid_t pid = StartHhc(ProjectFor(pages + "gone.html"), options);
     ASSERT_EQ(WaitProcess(pid).code, 1);
     ASSERT_EQ(files.Rename(Log(), Log() + ".bak"), tess::RenameResult::ok);

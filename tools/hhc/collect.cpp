@@ -1,45 +1,60 @@
 #include "tools/hhc/collect.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <deque>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
-#include <set>
 #include <system_error>
+#include <unordered_map>
 
+#include "chm/names.h"
 #include "tools/hhc/css_refs.h"
+#include "tools/hhc/folder_index.h"
 #include "tools/hhc/html_refs.h"
 #include "tools/hhc/local_ref.h"
+#include "tools/hhc/log_line.h"
 #include "tools/hhc/utf8_path.h"
 
 namespace hhc {
 namespace fs = std::filesystem;
 namespace {
 
-enum class Kind { page, style, other };
+enum class Kind { page, style, contents, other };
 
-bool EndsWithIgnoringCase(const std::string& name, const char* ext) {
-    size_t n = std::strlen(ext);
-    if (name.size() <= n) return false;
-    for (size_t i = 0; i < n; ++i)
-        if (std::tolower(static_cast<unsigned char>(name[name.size() - n + i])) != ext[i]) return false;
+bool EndsWithIgnoringCase(const std::string& name, std::string_view ext) {
+    if (name.size() <= ext.size()) return false;
+    for (size_t i = 0; i < ext.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(name[name.size() - ext.size() + i])) != ext[i]) return false;
     return true;
 }
 
 Kind KindOf(const std::string& name) {
     if (IsPageName(name)) return Kind::page;
     if (EndsWithIgnoringCase(name, ".css")) return Kind::style;
+    if (EndsWithIgnoringCase(name, ".hhc")) return Kind::contents;
     return Kind::other;
 }
 
-bool ReadAll(const fs::path& path, std::string& out) {
+// The whole file, or the reason it cannot be read.
+tess::Result<std::string> ReadAll(const fs::path& path) {
+    errno = 0;
     std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    if (!in) return tess::Error{errno ? std::strerror(errno) : "it cannot be opened"};
+    std::string out((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return tess::Error{errno ? std::strerror(errno) : "a read failed"};
+    return out;
+}
+
+std::int64_t ModifiedSeconds(const fs::path& path) {
+    std::error_code ec;
+    auto t = fs::last_write_time(path, ec);
+    if (ec) return 0;
+    auto sys = std::chrono::file_clock::to_sys(t);
+    return std::chrono::duration_cast<std::chrono::seconds>(sys.time_since_epoch()).count();
 }
 
 std::string FolderOf(const std::string& rel) {
@@ -47,7 +62,7 @@ std::string FolderOf(const std::string& rel) {
     return slash == std::string::npos ? std::string() : rel.substr(0, slash);
 }
 
-// A link may lead through a symbolic link out of the tree; such files stay out.
+// A file reached through a symbolic link may lie outside the tree.
 bool InsideTree(const fs::path& real_root, const fs::path& file) {
     std::error_code ec;
     fs::path real = fs::canonical(file, ec);
@@ -60,36 +75,149 @@ bool InsideTree(const fs::path& real_root, const fs::path& file) {
 }
 
 std::string AsciiLower(std::string s) {
-    for (char& ch : s) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
     return s;
 }
 
-// Pages written on Windows often spell a name in another case than the file has; there
-// (and inside a compiled file) the spelling does not matter.
-std::optional<std::string> FindIgnoringCase(const fs::path& root, const std::string& rel) {
-    fs::path at = root;
-    std::string found;
-    for (size_t start = 0; start <= rel.size();) {
-        size_t slash = rel.find('/', start);
-        if (slash == std::string::npos) slash = rel.size();
-        std::string part = rel.substr(start, slash - start);
-        start = slash + 1;
-        std::error_code ec;
-        if (!fs::exists(at / PathOf(part), ec)) {
-            std::string wanted = AsciiLower(part);
-            std::string match;
-            for (auto it = fs::directory_iterator(at, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {
-                std::string name = TextOf(it->path().filename());
-                if (AsciiLower(name) == wanted && (match.empty() || name < match)) match = name;
-            }
-            if (match.empty()) return std::nullopt;
-            part = match;
-        }
-        at /= PathOf(part);
-        found += (found.empty() ? "" : "/") + part;
-    }
-    return found;
+// Where a page's relative references start: its folder, or the folder its <base> names.
+// An absolute base sends them all elsewhere.
+std::optional<std::string> BaseFolder(const std::string& page, const std::string& base) {
+    if (base.empty()) return FolderOf(page);
+    LocalRef b = ResolveRef(base + (base.back() == '/' ? "x" : ""), FolderOf(page));
+    if (b.kind != LocalRef::Kind::inside) return std::nullopt;
+    return FolderOf(b.path);
 }
+
+class Collector {
+public:
+    Collector(std::string root, size_t max_files) : index_(root), max_files_(max_files) { c_.root = std::move(root); }
+
+    tess::Status Run(const std::vector<std::string>& named) {
+        std::error_code ec;
+        real_root_ = fs::canonical(PathOf(c_.root), ec);
+        if (ec) return tess::Error{"The folder " + c_.root + " cannot be read: " + ec.message() + "."};
+        for (const auto& path : named) {
+            auto added = AddNamed(path);
+            if (!added) return added;
+        }
+        if (c_.files.empty()) return tess::Error{"There is no file to compile."};
+        while (!queue_.empty()) {
+            size_t i = queue_.front();
+            queue_.pop_front();
+            Scan(i);
+        }
+        return {};
+    }
+
+    Collection Take() { return std::move(c_); }
+
+private:
+    // A file the project names: it must be taken, or the compilation fails.
+    tess::Status AddNamed(const std::string& path) {
+        std::string what = IsPageName(path) ? "The page " : "The file ";
+        fs::path file = PathOf(path);
+        std::error_code ec;
+        if (!fs::is_regular_file(file, ec)) {
+            if (fs::exists(file, ec)) return tess::Error{what + path + " is not a file."};
+            return tess::Error{what + path + " does not exist."};
+        }
+        std::string name = TreeName(c_.root, path);
+        if (name.empty() || name == "." || name.starts_with(".."))
+            return tess::Error{what + path + " lies outside the folder " + c_.root + "."};
+        if (auto storable = chm::CheckStoredName("/" + name); !storable)
+            return tess::Error{what + path + " cannot be compiled: " + Reason(storable.error().message)};
+        if (seen_.count(AsciiLower(name))) return {};
+        auto bytes = ReadAll(file);
+        if (!bytes) return tess::Error{what + path + " cannot be read: " + bytes.error().message + "."};
+        seen_.emplace(AsciiLower(name), TextOf(PathOf(c_.root) / PathOf(name)));
+        Add(name, file, std::move(*bytes));
+        return {};
+    }
+
+    void Add(const std::string& name, const fs::path& source, std::string bytes) {
+        Kind kind = KindOf(name);
+        c_.files.push_back({name, std::move(bytes), kind == Kind::page, {}});
+        c_.newest_time = std::max(c_.newest_time, ModifiedSeconds(source));
+        if (kind != Kind::other) queue_.push_back(c_.files.size() - 1);
+    }
+
+    // The writer's refusal, as a reason in the log's words.
+    static std::string Reason(const std::string& message) {
+        size_t colon = message.find(": ");
+        return colon == std::string::npos ? message : message.substr(colon + 2);
+    }
+
+    void LeaveOut(std::string name, std::string reason) { c_.left_out.push_back({std::move(name), std::move(reason)}); }
+
+    void Consider(const std::string& ref, const std::optional<std::string>& from_folder, bool pages_only) {
+        if (!from_folder) return;
+        LocalRef target = ResolveRef(ref, *from_folder);
+        if (target.kind == LocalRef::Kind::none) return;
+        if (target.kind == LocalRef::Kind::outside) {
+            if (!seen_outside_.emplace(target.path, true).second) return;
+            LeaveOut(target.path, "it lies outside the page's folder.");
+            return;
+        }
+        const std::string& name = target.path;
+        Kind kind = KindOf(name);
+        if (pages_only && kind != Kind::page) return;  // a link to a download stays a link
+        std::string key = AsciiLower(name);
+        if (auto s = seen_.find(key); s != seen_.end()) {
+            NoteCaseTwin(name, s->second);
+            return;
+        }
+        auto found = index_.Find(name);
+        std::string source = found ? TextOf(PathOf(c_.root) / PathOf(found->path)) : std::string();
+        seen_.emplace(key, source);
+        if (!found) return LeaveOut(name, "it was not found.");
+        fs::path file = PathOf(source);
+        if (found->through_link && !InsideTree(real_root_, file))
+            return LeaveOut(name, "it lies outside the page's folder.");
+        if (auto storable = chm::CheckStoredName("/" + name); !storable)
+            return LeaveOut(name, Reason(storable.error().message));
+        if (c_.files.size() >= max_files_)
+            return LeaveOut(name, "the limit of " + WithThousands(max_files_) + " files was reached.");
+        auto bytes = ReadAll(file);
+        if (!bytes) return LeaveOut(name, "it cannot be read (" + bytes.error().message + ").");
+        Add(name, file, std::move(*bytes));
+    }
+
+    // "A.png" and "a.png" are one name inside a compiled file; a second file spelled so
+    // cannot come along.
+    void NoteCaseTwin(const std::string& name, const std::string& stored_source) {
+        if (stored_source.empty()) return;
+        auto exact = index_.Find(name);
+        if (!exact) return;
+        std::string source = TextOf(PathOf(c_.root) / PathOf(exact->path));
+        if (source == stored_source || !seen_outside_.emplace(source, true).second) return;
+        LeaveOut(name, "another file whose name differs from it only in upper and lower case is stored, "
+                       "and a compiled file does not tell such names apart.");
+    }
+
+    void Scan(size_t i) {
+        const std::string name = c_.files[i].name;
+        Kind kind = KindOf(name);
+        if (kind == Kind::style) {
+            std::string css = c_.files[i].bytes;
+            for (const auto& r : CssReferences(css)) Consider(r, FolderOf(name), false);
+            return;
+        }
+        HtmlRefs refs = ScanHtml(c_.files[i].bytes);
+        if (kind == Kind::page) c_.files[i].title = refs.title;
+        auto from = BaseFolder(name, refs.base);
+        for (const auto& r : refs.resources) Consider(r, from, false);
+        for (const auto& r : refs.links) Consider(r, from, true);
+    }
+
+    Collection c_;
+    FolderIndex index_;
+    size_t max_files_;
+    fs::path real_root_;
+    std::deque<size_t> queue_;
+    std::unordered_map<std::string, std::string> seen_;  // lower-case name -> source read ("" when none)
+    std::unordered_map<std::string, bool> seen_outside_;
+};
 
 }  // namespace
 
@@ -123,93 +251,10 @@ std::string CommonFolder(const std::vector<std::string>& paths) {
 
 tess::Result<Collection> CollectTree(const std::string& root, const std::vector<std::string>& named,
                                      size_t max_files) {
-    std::error_code ec;
-    Collection c;
-    c.root = root;
-
-    // The named files first, in their order; each must be readable.
-    std::vector<std::pair<std::string, std::string>> firsts;  // name in the tree, its bytes
-    for (const auto& path : named) {
-        std::string what = IsPageName(path) ? "The page " : "The file ";
-        fs::path file = PathOf(path);
-        if (!fs::is_regular_file(file, ec)) {
-            if (fs::exists(file, ec)) return tess::Error{what + path + " is not a file."};
-            return tess::Error{what + path + " does not exist."};
-        }
-        std::string bytes;
-        if (!ReadAll(file, bytes)) {
-            int err = errno;
-            return tess::Error{what + path + " cannot be read: " + std::strerror(err) + "."};
-        }
-        std::string name = TreeName(root, path);
-        if (name.empty() || name == "." || name.rfind("..", 0) == 0)
-            return tess::Error{what + path + " lies outside the folder " + root + "."};
-        firsts.emplace_back(name, std::move(bytes));
-    }
-    if (firsts.empty()) return tess::Error{"There is no file to compile."};
-    const std::string page_name = firsts.front().first;
-    fs::path real_root = fs::canonical(PathOf(root), ec);
-    if (ec) return tess::Error{"The folder " + root + " cannot be read: " + ec.message() + "."};
-
-    // Names that differ only in case would meet as one inside the compiled file.
-    std::set<std::string> seen;
-    auto source_of = [&c](const std::string& rel) {
-        auto it = c.sources.find(rel);
-        return PathOf(c.root) / PathOf(it == c.sources.end() ? rel : it->second);
-    };
-    std::deque<std::pair<std::string, Kind>> queue;
-
-    auto consider = [&](const std::string& ref, const std::string& from, bool pages_only) {
-        auto target = LocalTarget(ref, FolderOf(from));
-        if (!target || seen.count(AsciiLower(*target)) || c.files.size() >= max_files) return;
-        Kind kind = KindOf(*target);
-        if (pages_only && kind != Kind::page) return;
-        seen.insert(AsciiLower(*target));
-        fs::path file = PathOf(c.root) / PathOf(*target);
-        std::error_code fec;
-        if (!fs::exists(file, fec)) {
-            if (auto actual = FindIgnoringCase(PathOf(c.root), *target)) {
-                c.sources[*target] = *actual;
-                file = PathOf(c.root) / PathOf(*actual);
-            }
-        }
-        if (!fs::is_regular_file(file, fec) || !InsideTree(real_root, file)) {
-            c.sources.erase(*target);
-            c.missing.push_back(*target);
-            return;
-        }
-        c.files.push_back(*target);
-        if (kind != Kind::other) queue.emplace_back(*target, kind);
-    };
-
-    auto scan_page = [&](const std::string& rel, const std::string& html) {
-        HtmlRefs refs = ScanHtml(html);
-        if (rel == page_name) c.title = refs.title;
-        for (const auto& r : refs.resources) consider(r, rel, false);
-        for (const auto& r : refs.links) consider(r, rel, true);
-    };
-
-    for (const auto& [name, bytes] : firsts) {
-        if (!seen.insert(AsciiLower(name)).second) continue;
-        c.files.push_back(name);
-        Kind kind = KindOf(name);
-        // A contents file names its pages as a page links them.
-        if (name == page_name || kind == Kind::page || EndsWithIgnoringCase(name, ".hhc")) scan_page(name, bytes);
-        else if (kind == Kind::style)
-            for (const auto& r : CssReferences(bytes)) consider(r, name, false);
-    }
-    while (!queue.empty()) {
-        auto [rel, kind] = queue.front();
-        queue.pop_front();
-        std::string text;
-        if (!ReadAll(source_of(rel), text)) continue;
-        if (kind == Kind::page) {
-            scan_page(rel, text);
-        } else {
-            for (const auto& r : CssReferences(text)) consider(r, rel, false);
-        }
-    }
-    return c;
+    Collector collector(root, max_files);
+    auto done = collector.Run(named);
+    if (!done) return done.error();
+    return collector.Take();
 }
 
 }  // namespace hhc

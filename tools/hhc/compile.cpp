@@ -2,33 +2,30 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
 #include <vector>
 
+#include "chm/writer.h"
 #include "tools/hhc/codec.h"
 #include "tools/hhc/collect.h"
-#include "tools/hhc/engine.h"
-#include "tools/hhc/engine_project.h"
-#include "tools/hhc/engine_verdict.h"
 #include "tools/hhc/held_log.h"
 #include "tools/hhc/log_text.h"
+#include "tools/hhc/process.h"
 #include "tools/hhc/project.h"
-#include "tools/hhc/scratch.h"
+#include "tools/hhc/staged_file.h"
+#include "tools/hhc/text_encoding.h"
 #include "tools/hhc/utf8_path.h"
 
-// Settings from the environment, for tests and odd installs: TESSALINE_CHMCMD names the
-// engine (default: chmcmd from PATH), TESSALINE_HHC_TIMEOUT_MS bounds its run, TMPDIR
-// holds the private work folder.
 namespace hhc {
 namespace fs = std::filesystem;
 namespace {
 
-constexpr int kDefaultTimeoutMs = 10 * 60 * 1000;
-constexpr size_t kMaxWarnings = 20;
+// Without a language in the project, the compiled file is marked as English, as the help
+// workshop's compiler does.
+constexpr uint32_t kDefaultLanguage = 0x409;
 
 std::optional<std::string> ReadWhole(const std::string& path) {
     std::ifstream in(PathOf(path), std::ios::binary);
@@ -38,157 +35,91 @@ std::optional<std::string> ReadWhole(const std::string& path) {
     return bytes;
 }
 
-std::string EnvOr(const char* name, const std::string& fallback) {
-    const char* value = std::getenv(name);
-    return value && *value ? value : fallback;
-}
-
 // Paths in the project are absolute; a relative one is taken from the project's folder.
 std::string Resolve(const std::string& project_path, const std::string& path) {
     if (PathOf(path).is_absolute()) return path;
-    return TextOf(PathOf(project_path).parent_path() / PathOf(path));
+    return TextOf((PathOf(project_path).parent_path() / PathOf(path)).lexically_normal());
+}
+
+tess::Error Stopped() { return tess::Error{"The compilation was stopped."}; }
+
+// The named files: the default topic first, then the project's files and its contents file.
+struct Named {
+    std::vector<std::string> paths;
+    std::string contents;  // a full path, or empty
+};
+
+Named NamedFiles(const std::string& project_path, const Project& project) {
+    Named named;
+    named.paths.push_back(Resolve(project_path, Codec().FromAnsi(project.default_topic)));
+    for (const auto& f : project.files) named.paths.push_back(Resolve(project_path, Codec().FromAnsi(f)));
+    if (!project.contents_file.empty()) {
+        named.contents = Resolve(project_path, Codec().FromAnsi(project.contents_file));
+        named.paths.push_back(named.contents);
+    }
+    return named;
+}
+
+// What the writer is given. Each page keeps its bytes and title here, which is all a
+// full-text index needs of it.
+std::vector<chm::InputFile> InputsOf(Collection& collection, uint32_t code_page) {
+    std::vector<chm::InputFile> inputs;
+    inputs.reserve(collection.files.size());
+    for (auto& f : collection.files) {
+        chm::InputFile in{"/" + f.name, std::move(f.bytes), std::nullopt};
+        if (f.page) in.title = ToCodePage(f.title, code_page);
+        inputs.push_back(std::move(in));
+    }
+    return inputs;
+}
+
+chm::Options OptionsOf(const Project& project, const Collection& collection, const Named& named,
+                       const std::string& compiled) {
+    chm::Options options;
+    options.language = project.language ? project.language : kDefaultLanguage;
+    uint32_t code_page = chm::CodePageOf(options.language);
+    // The project's own title wins over the page's.
+    std::string title = project.title.empty() ? collection.files.front().title : Codec().FromAnsi(project.title);
+    options.title = ToCodePage(title, code_page);
+    options.default_topic = collection.files.front().name;
+    options.compiled_name = TextOf(PathOf(compiled).stem());
+    if (!named.contents.empty()) options.contents_file = TreeName(collection.root, named.contents);
+    auto newest = collection.newest_time;
+    options.timestamp = newest > 0 && newest <= 0xFFFFFFFF ? static_cast<uint32_t>(newest) : 0;
+    return options;
+}
+
+void Warn(const Collection& c, std::vector<std::string>& lines) {
+    for (const auto& left : c.left_out) {
+        // The old wording for a missing file, which users and scripts know.
+        std::string line = left.reason == "it was not found."
+                               ? "Warning: " + left.name + " is referred to but was not found."
+                               : "Warning: " + left.name + " was left out: " + left.reason;
+        lines.push_back(ToLogText(line));
+    }
 }
 
 // Everything but the log: the log appears only once the outcome is known, so the program's
 // probe meets a held log for no longer than it takes to put the compiled file in place.
-class Compilation {
-public:
-    explicit Compilation(std::string project_path) : project_path_(std::move(project_path)) {}
-    ~Compilation() {
-        if (!private_folder_.empty()) RemoveTree(private_folder_);
-    }
+tess::Result<StagedFile> Compile(const std::string& project_path, const Project& project,
+                                 std::vector<std::string>& lines) {
+    Named named = NamedFiles(project_path, project);
+    std::string compiled = Resolve(project_path, Codec().FromAnsi(project.compiled_file));
+    auto collection = CollectTree(CommonFolder(named.paths), named.paths);
+    if (!collection) return collection.error();
+    Warn(*collection, lines);
+    if (StopRequested()) return Stopped();
 
-    // Warnings for the log go to `lines` (code page 932), on failure as well.
-    tess::Result<StagedFile> Compile(const Project& project, std::vector<std::string>& lines) {
-        std::string page = Resolve(project_path_, Codec().FromAnsi(project.default_topic));
-        std::string compiled = Resolve(project_path_, Codec().FromAnsi(project.compiled_file));
+    chm::Options options = OptionsOf(project, *collection, named, compiled);
+    auto inputs = InputsOf(*collection, chm::CodePageOf(options.language));
+    auto bytes = chm::BuildChm(options, inputs);
+    if (!bytes) return tess::Error{"The compiled file cannot be made: " + bytes.error().message};
+    if (StopRequested()) return Stopped();
 
-        // The default topic first, then the listed files and the contents file.
-        std::vector<std::string> named{page};
-        for (const auto& f : project.files) named.push_back(Resolve(project_path_, Codec().FromAnsi(f)));
-        std::string contents;
-        if (!project.contents_file.empty()) {
-            contents = Resolve(project_path_, Codec().FromAnsi(project.contents_file));
-            named.push_back(contents);
-        }
-        auto collection = CollectTree(CommonFolder(named), named);
-        if (!collection) return collection.error();
-        Warn(*collection, lines);
-        if (StopRequested()) return tess::Error{"The compilation was stopped."};
-
-        std::string contents_name;
-        if (!contents.empty()) contents_name = collection->files[IndexOf(contents, *collection)];
-        auto command = PrepareWorkFolder(project, *collection, contents_name);
-        if (!command) return command.error();
-        if (StopRequested()) return tess::Error{"The compilation was stopped."};
-
-        auto outcome = RunEngine(*command);
-        if (!outcome) return outcome.error();
-        auto judged = Judge(*outcome, *command);
-        if (!judged) return judged.error();
-
-        auto staged = StagedFile::Write(private_folder_ + "/out.chm", compiled);
-        if (!staged) return staged.error();
-        if (StopRequested()) return tess::Error{"The compilation was stopped."};
-        return staged;
-    }
-
-private:
-    // The files named in the project lead the collection in their order, the default topic
-    // first and duplicates dropped; this finds one of them there.
-    static size_t IndexOf(const std::string& path, const Collection& c) {
-        std::string name = TreeName(c.root, path);
-        for (size_t i = 0; i < c.files.size(); ++i)
-            if (c.files[i] == name) return i;
-        return 0;
-    }
-
-    // The engine takes only files under its working folder, by relative names: the page's
-    // files are copied there in their own layout, with the engine's project beside them.
-    tess::Result<EngineCommand> PrepareWorkFolder(const Project& project, const Collection& collection,
-                                                  const std::string& contents_name) {
-        auto folder = MakePrivateFolder();
-        if (!folder) return folder.error();
-        private_folder_ = *folder;
-        std::string work = private_folder_ + "/page";
-        for (const auto& rel : collection.files) {
-            auto source = collection.sources.find(rel);
-            const std::string& from = source == collection.sources.end() ? rel : source->second;
-            auto copied = CopyInto(collection.root + "/" + from, work + "/" + rel);
-            if (!copied) return copied.error();
-        }
-
-        EngineJob job;
-        job.output = "../out.chm";
-        job.default_topic = collection.files.front();
-        job.contents_file = contents_name;
-        job.title_ansi = project.title;
-        if (job.title_ansi.empty()) {
-            auto title = Codec().ToAnsi(collection.title);
-            if (title) job.title_ansi = *title;
-        }
-        job.language = project.language;
-        for (const auto& f : collection.files)
-            if (f != contents_name) job.files.push_back(f);
-        std::string project_name = UnusedName(collection);
-        std::ofstream out(PathOf(work + "/" + project_name), std::ios::binary);
-        out << EngineProjectText(job);
-        out.close();
-        if (!out) return tess::Error{"The work folder " + private_folder_ + " cannot be written."};
-
-        EngineCommand command;
-        command.program = EnvOr("TESSALINE_CHMCMD", "chmcmd");
-        command.arguments = {"--no-html-scan", project_name};
-        command.folder = work;
-        command.output_file = private_folder_ + "/engine.txt";
-        command.timeout_ms = std::atoi(EnvOr("TESSALINE_HHC_TIMEOUT_MS", std::to_string(kDefaultTimeoutMs)).c_str());
-        return command;
-    }
-
-    tess::Status Judge(const EngineOutcome& outcome, const EngineCommand& command) {
-        EngineReport report;
-        report.name = TextOf(PathOf(command.program).filename());
-        report.outcome = outcome;
-        report.timeout_ms = command.timeout_ms;
-        report.output = ReadWhole(command.output_file).value_or("");
-        std::ifstream chm(PathOf(private_folder_ + "/out.chm"), std::ios::binary);
-        char head[4];
-        chm.read(head, sizeof head);
-        report.head.assign(head, static_cast<size_t>(chm.gcount()));
-        return JudgeEngine(report);
-    }
-
-    static void Warn(const Collection& c, std::vector<std::string>& lines) {
-        size_t shown = 0;
-        for (const auto& m : c.missing) {
-            if (shown++ == kMaxWarnings) {
-                lines.push_back(ToLogText("Warning: " + std::to_string(c.missing.size() - kMaxWarnings) +
-                                          " more references name no file."));
-                break;
-            }
-            lines.push_back(ToLogText("Warning: " + m + " is referred to but was not found."));
-        }
-    }
-
-    // The engine's project sits among the page's files; it must not take one's place.
-    static std::string UnusedName(const Collection& c) {
-        for (int n = 0;; ++n) {
-            std::string name = "~hhc" + (n ? std::to_string(n) : std::string()) + ".hhp";
-            bool taken = false;
-            for (const auto& f : c.files) taken = taken || f == name;
-            if (!taken) return name;
-        }
-    }
-
-    std::string project_path_;
-    std::string private_folder_;
-};
-
-// The private folder is gone by the time the log is made.
-tess::Result<StagedFile> CompileAll(const std::string& project_path, const Project& project,
-                                    std::vector<std::string>& lines) {
-    Compilation compilation(project_path);
-    return compilation.Compile(project, lines);
+    auto staged = StagedFile::Write(*bytes, compiled);
+    if (!staged) return staged.error();
+    if (StopRequested()) return Stopped();
+    return staged;
 }
 
 // The log is made (locked, renamed into place) only now, and the compiled file takes its
@@ -203,7 +134,7 @@ int Report(const std::string& log_path, const std::vector<std::string>& lines, t
     tess::Status done = staged ? staged->Commit() : tess::Status(staged.error());
     if (done) {
         done = log->WriteSuccessLine(ToLogText("Created " + staged->final_path() + ", " + WithThousands(staged->size()) +
-                                        " bytes"));
+                                               " bytes"));
     }
     if (!done) {
         log->WriteLine(ToLogText("Error: " + done.error().message));
@@ -223,7 +154,11 @@ std::string ProjectArgument(const std::string& argument) {
     return argument;
 }
 
-int CompileProject(const std::string& project_path) {
+int CompileProject(const std::string& argument) {
+    // "hhc t.hhp" in the project's own folder: every path is taken from there.
+    std::error_code ec;
+    fs::path absolute = fs::absolute(PathOf(argument), ec);
+    std::string project_path = ec ? argument : TextOf(absolute.lexically_normal());
     auto bytes = ReadWhole(project_path);
     if (!bytes) {
         std::fprintf(stderr, "hhc: the project file %s cannot be read.\n", project_path.c_str());
@@ -238,7 +173,7 @@ int CompileProject(const std::string& project_path) {
     std::string log_path = Resolve(project_path, Codec().FromAnsi(partial.log_file));
     std::vector<std::string> lines;
     if (!project) return Report(log_path, lines, project.error());
-    return Report(log_path, lines, CompileAll(project_path, *project, lines));
+    return Report(log_path, lines, Compile(project_path, *project, lines));
 }
 
 }  // namespace hhc

@@ -1,66 +1,59 @@
 #include "tools/hhc/html_refs.h"
 
-#include <libxml/HTMLparser.h>
-#include <libxml/tree.h>
-
-#include <algorithm>
 #include <cctype>
-#include <cstring>
 
+#include "tools/hhc/code_page.h"
 #include "tools/hhc/css_refs.h"
+#include "tools/hhc/html_entities.h"
+#include "tools/hhc/html_tokens.h"
+#include "tools/hhc/text_encoding.h"
 
 namespace hhc {
 namespace {
 
-bool ValidUtf8(std::string_view s) {
-    size_t i = 0;
-    while (i < s.size()) {
-        auto c = static_cast<unsigned char>(s[i]);
-        size_t n = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 0;
-        if (n == 0 || i + n > s.size()) return false;
-        for (size_t k = 1; k < n; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-        i += n;
+constexpr size_t kDeclarationWindow = 64 * 1024;
+
+std::string Lower(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+// "text/html; charset=Shift_JIS" -> "Shift_JIS"
+std::string CharsetIn(const std::string& content) {
+    size_t at = Lower(content).find("charset");
+    if (at == std::string::npos) return {};
+    at = content.find('=', at);
+    if (at == std::string::npos) return {};
+    ++at;
+    while (at < content.size() && (content[at] == ' ' || content[at] == '"' || content[at] == '\'')) ++at;
+    size_t end = at;
+    while (end < content.size() && (std::isalnum(static_cast<unsigned char>(content[end])) || content[end] == '-' ||
+                                    content[end] == '_' || content[end] == ':' || content[end] == '.'))
+        ++end;
+    return content.substr(at, end - at);
+}
+
+// The charset a page declares near its start: an XML prolog or a <meta>.
+uint32_t DeclaredCodePage(std::string_view bytes) {
+    std::string_view head = bytes.substr(0, kDeclarationWindow);
+    if (head.starts_with("<?xml")) {
+        std::string prolog(head.substr(0, head.find("?>")));
+        size_t at = Lower(prolog).find("encoding");
+        if (at != std::string::npos) {
+            if (uint32_t cp = CodePageOfCharset(CharsetIn("charset" + prolog.substr(at + 8)))) return cp;
+        }
     }
-    return true;
-}
-
-bool DeclaresCharset(std::string_view s) {
-    std::string head(s.substr(0, 4096));
-    std::transform(head.begin(), head.end(), head.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return head.find("charset") != std::string::npos || head.find("encoding=") != std::string::npos;
-}
-
-// libxml2 reads a declared charset itself but takes an undeclared page for Latin-1, which
-// would garble a Japanese title.
-const char* EncodingHint(std::string_view bytes) {
-    if (bytes.size() >= 2 && (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF")) return nullptr;
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") return "UTF-8";
-    if (DeclaresCharset(bytes)) return nullptr;
-    return ValidUtf8(bytes) ? "UTF-8" : "CP932";
-}
-
-bool Is(const xmlNode* node, const char* name) {
-    return xmlStrcasecmp(node->name, reinterpret_cast<const xmlChar*>(name)) == 0;
-}
-
-std::string Attribute(const xmlNode* node, const char* name) {
-    for (const xmlAttr* a = node->properties; a; a = a->next) {
-        if (xmlStrcasecmp(a->name, reinterpret_cast<const xmlChar*>(name)) != 0) continue;
-        xmlChar* value = xmlNodeListGetString(node->doc, a->children, 1);
-        std::string out = value ? reinterpret_cast<const char*>(value) : "";
-        xmlFree(value);
-        return out;
+    HtmlTokenizer tokens(head);
+    HtmlToken t;
+    while (tokens.Next(t)) {
+        if (t.kind != HtmlToken::Kind::start_tag) continue;
+        if (t.name == "body") break;
+        if (t.name != "meta") continue;
+        std::string charset = t.Has("charset") ? t.Attribute("charset") : CharsetIn(t.Attribute("content"));
+        while (!charset.empty() && std::isspace(static_cast<unsigned char>(charset.back()))) charset.pop_back();
+        if (uint32_t cp = CodePageOfCharset(charset)) return cp;
     }
-    return {};
-}
-
-std::string Text(const xmlNode* node) {
-    xmlChar* value = xmlNodeGetContent(node);
-    std::string out = value ? reinterpret_cast<const char*>(value) : "";
-    xmlFree(value);
-    return out;
+    return 0;
 }
 
 std::string CollapseBlanks(std::string_view s) {
@@ -92,61 +85,85 @@ void AddSrcset(const std::string& srcset, std::vector<std::string>& out) {
     }
 }
 
-void AddIfSet(std::string value, std::vector<std::string>& out) {
-    if (!value.empty()) out.push_back(std::move(value));
+void AddIfSet(const std::string& value, std::vector<std::string>& out) {
+    if (!value.empty()) out.push_back(value);
 }
 
-void Walk(const xmlNode* node, HtmlRefs& refs) {
-    for (; node; node = node->next) {
-        if (node->type == XML_ELEMENT_NODE) {
-            if (Is(node, "title")) {
-                if (refs.title.empty()) refs.title = CollapseBlanks(Text(node));
-            } else if (Is(node, "style")) {
-                for (auto& r : CssReferences(Text(node))) refs.resources.push_back(std::move(r));
-            } else if (Is(node, "a") || Is(node, "area")) {
-                AddIfSet(Attribute(node, "href"), refs.links);
-            } else if (Is(node, "link")) {
-                AddIfSet(Attribute(node, "href"), refs.resources);
-            } else if (Is(node, "img") || Is(node, "source")) {
-                AddIfSet(Attribute(node, "src"), refs.resources);
-                AddSrcset(Attribute(node, "srcset"), refs.resources);
-            } else if (Is(node, "frame") || Is(node, "iframe")) {
-                AddIfSet(Attribute(node, "src"), refs.links);
-            } else if (Is(node, "script") || Is(node, "embed") || Is(node, "input") || Is(node, "audio") ||
-                       Is(node, "video") || Is(node, "track")) {
-                AddIfSet(Attribute(node, "src"), refs.resources);
-                AddIfSet(Attribute(node, "poster"), refs.resources);
-            } else if (Is(node, "object")) {
-                AddIfSet(Attribute(node, "data"), refs.resources);
-            } else if (Is(node, "param") && xmlStrcasecmp(reinterpret_cast<const xmlChar*>(Attribute(node, "name").c_str()),
-                                                        reinterpret_cast<const xmlChar*>("local")) == 0) {
-                // A contents file names its pages this way.
-                AddIfSet(Attribute(node, "value"), refs.links);
-            }
-            AddIfSet(Attribute(node, "background"), refs.resources);
-            std::string style = Attribute(node, "style");
-            if (!style.empty())
-                for (auto& r : CssReferences(style)) refs.resources.push_back(std::move(r));
-        }
-        Walk(node->children, refs);
+void AddCss(std::string_view css, std::vector<std::string>& out) {
+    for (auto& r : CssReferences(css)) out.push_back(std::move(r));
+}
+
+void TakeTag(const HtmlToken& t, HtmlRefs& refs) {
+    const std::string& n = t.name;
+    if (n == "a" || n == "area") {
+        AddIfSet(t.Attribute("href"), refs.links);
+    } else if (n == "link") {
+        AddIfSet(t.Attribute("href"), refs.resources);
+    } else if (n == "img" || n == "source") {
+        AddIfSet(t.Attribute("src"), refs.resources);
+        AddSrcset(t.Attribute("srcset"), refs.resources);
+    } else if (n == "frame" || n == "iframe") {
+        AddIfSet(t.Attribute("src"), refs.links);
+    } else if (n == "script" || n == "embed" || n == "input" || n == "audio" || n == "video" || n == "track") {
+        AddIfSet(t.Attribute("src"), refs.resources);
+        AddIfSet(t.Attribute("poster"), refs.resources);
+    } else if (n == "object") {
+        AddIfSet(t.Attribute("data"), refs.resources);
+    } else if (n == "param" && Lower(t.Attribute("name")) == "local") {
+        AddIfSet(t.Attribute("value"), refs.links);  // how a contents file names its pages
+    } else if (n == "base") {
+        if (refs.base.empty()) refs.base = t.Attribute("href");
     }
+    AddIfSet(t.Attribute("background"), refs.resources);
+    if (t.Has("style")) AddCss(t.Attribute("style"), refs.resources);
 }
-
-void Silent(void*, const char*, ...) {}
 
 }  // namespace
 
+std::string PageAsUtf8(std::string_view bytes) {
+    uint32_t cp = 0;
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
+        bytes.remove_prefix(3);
+        cp = kUtf8;
+    } else if (bytes.starts_with("\xFF\xFE")) {
+        bytes.remove_prefix(2);
+        cp = kUtf16Le;
+    } else if (bytes.starts_with("\xFE\xFF")) {
+        bytes.remove_prefix(2);
+        cp = kUtf16Be;
+    }
+    if (cp == 0) cp = DeclaredCodePage(bytes);
+    // A page that says UTF-16 yet has no BOM is read as the bytes it has.
+    if (cp == kUtf16Le || cp == kUtf16Be) cp = bytes.find('\0') == std::string_view::npos ? 0 : cp;
+    if (cp == 0) cp = IsValidUtf8(bytes) ? kUtf8 : 932;
+    if (cp == kUtf8) return std::string(bytes);
+    auto decoded = DecodeCodePage(bytes, cp);
+    return decoded ? *decoded : std::string(bytes);
+}
+
 HtmlRefs ScanHtml(std::string_view bytes) {
     HtmlRefs refs;
-    if (bytes.empty()) return refs;
-    // A broken page is read as far as it goes; libxml2 would otherwise say so on stderr.
-    xmlSetGenericErrorFunc(nullptr, Silent);
-    htmlDocPtr doc = htmlReadMemory(bytes.data(), static_cast<int>(bytes.size()), nullptr, EncodingHint(bytes),
-                                    HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING |
-                                        HTML_PARSE_NONET);
-    if (!doc) return refs;
-    Walk(xmlDocGetRootElement(doc), refs);
-    xmlFreeDoc(doc);
+    std::string html = PageAsUtf8(bytes);
+    HtmlTokenizer tokens(html);
+    HtmlToken t;
+    std::string raw_owner;  // the element whose raw text comes next
+    bool have_title = false;
+    while (tokens.Next(t)) {
+        if (t.kind == HtmlToken::Kind::start_tag) {
+            TakeTag(t, refs);
+            raw_owner = t.name;
+        } else if (t.kind == HtmlToken::Kind::text) {
+            if (raw_owner == "style") AddCss(t.text, refs.resources);
+            if (raw_owner == "title" && !have_title) {
+                refs.title = CollapseBlanks(DecodeCharacterReferences(t.text));
+                have_title = true;
+            }
+            raw_owner.clear();
+        } else {
+            if (t.name == "title") have_title = true;  // an empty title is still the title
+            raw_owner.clear();
+        }
+    }
     return refs;
 }
 

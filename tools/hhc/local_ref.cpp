@@ -6,8 +6,20 @@
 namespace hhc {
 namespace {
 
+// "C:/x" or "C:\\x": a path on a Windows drive.
+bool IsDrivePath(std::string_view ref) {
+    return ref.size() >= 2 && std::isalpha(static_cast<unsigned char>(ref[0])) && ref[1] == ':' &&
+           (ref.size() == 2 || ref[2] == '/' || ref[2] == '\\');
+}
+
+bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
+    if (s.size() < prefix.size()) return false;
+    for (size_t i = 0; i < prefix.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(s[i])) != prefix[i]) return false;
+    return true;
+}
+
 bool HasScheme(std::string_view ref) {
-    // "C:/x" is a drive path, as absolute as "file:"; both are left out.
     if (ref.empty() || !std::isalpha(static_cast<unsigned char>(ref[0]))) return false;
     for (char c : ref.substr(1)) {
         if (c == ':') return true;
@@ -38,18 +50,22 @@ std::string PercentDecode(std::string_view s) {
 
 }  // namespace
 
-std::optional<std::string> LocalTarget(std::string_view ref, std::string_view from_folder) {
+LocalRef ResolveRef(std::string_view ref, std::string_view from_folder) {
     auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f'; };
     while (!ref.empty() && blank(ref.front())) ref.remove_prefix(1);
     while (!ref.empty() && blank(ref.back())) ref.remove_suffix(1);
     ref = ref.substr(0, ref.find_first_of("#?"));
-    if (ref.empty() || HasScheme(ref) || ref.front() == '/' || ref.front() == '\\') return std::nullopt;
+    if (ref.empty() || ref.starts_with("//") || ref.starts_with("\\\\")) return {};
+    LocalRef outside{LocalRef::Kind::outside, PercentDecode(ref)};
+    if (IsDrivePath(ref) || StartsWithNoCase(ref, "file:")) return outside;
+    if (HasScheme(ref)) return {};
+    if (ref.front() == '/' || ref.front() == '\\') return outside;
 
     std::string path = PercentDecode(ref);
-    if (path.find('\0') != std::string::npos) return std::nullopt;
+    if (path.find('\0') != std::string::npos) return {};
     for (char& c : path)
         if (c == '\\') c = '/';
-    if (path.back() == '/') return std::nullopt;
+    if (path.back() == '/') return {};
 
     std::vector<std::string> parts;
     auto push = [&parts](std::string_view text) {
@@ -67,13 +83,14 @@ std::optional<std::string> LocalTarget(std::string_view ref, std::string_view fr
         }
         return true;
     };
-    if (!push(from_folder) || !push(path) || parts.empty()) return std::nullopt;
+    if (!push(from_folder) || !push(path)) return outside;
+    if (parts.empty()) return {};
     std::string joined;
     for (const auto& part : parts) {
         if (!joined.empty()) joined += '/';
         joined += part;
     }
-    return joined;
+    return {LocalRef::Kind::inside, joined};
 }
 
 bool IsPageName(std::string_view name) {

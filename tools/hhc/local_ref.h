@@ -1,17 +1,24 @@
 // Which references in a page name a file of the page's own folder tree.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
 namespace hhc {
 
+struct LocalRef {
+    enum class Kind {
+        none,     // not a local file: another scheme, a bare anchor, a folder, nothing
+        inside,   // a file of the tree: `path` is relative to the root, "/" syntax
+        outside,  // a local file outside the tree: `path` is the reference, decoded, for the log
+    };
+    Kind kind = Kind::none;
+    std::string path;
+};
+
 // `ref` as written in a page or style sheet; `from_folder` is the referring file's folder
-// relative to the tree's root ("" or "a/b"). Gives the target relative to the root in
-// "/" syntax, or nothing for absolute URLs, other schemes, bare anchors, folders and
-// anything that leaves the tree. Queries and anchors are dropped, %XX decoded.
-std::optional<std::string> LocalTarget(std::string_view ref, std::string_view from_folder);
+// relative to the tree's root ("" or "a/b"). Queries and anchors are dropped, %XX decoded.
+LocalRef ResolveRef(std::string_view ref, std::string_view from_folder);
 
 // True for a name ending in .htm or .html (any case).
 bool IsPageName(std::string_view name);

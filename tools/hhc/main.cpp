@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "tools/hhc/compile.h"
-#include "tools/hhc/engine.h"
+#include "tools/hhc/process.h"
 
 int main(int argc, char** argv) {
     hhc::PrepareProcess();

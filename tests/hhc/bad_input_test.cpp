@@ -1,0 +1,121 @@
+// Pages and folders that the earlier compiler handled wrongly: each must compile whole, and
+// whatever is left out must be named in the log with its reason.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include "hhc_fixture.h"
+
+namespace {
+
+using namespace hhc_test;
+
+std::string Repeat(const std::string& s, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += s;
+    return out;
+}
+
+class BadInput : public HhcFixture {
+protected:
+    // Compiles the page; gives the log and fills `files` with what extract_chmLib finds.
+    std::string Compile(const std::string& page) {
+        Exit exit = RunHhc(ProjectFor(page), options);
+        std::string log = ReadLog(Log());
+        EXPECT_EQ(exit.code, 0) << log;
+        files = ExtractChm(Chm(), tree.Path("x"));
+        return log;
+    }
+    std::map<std::string, std::string> files;
+};
+
+// A tree-building parser stops at its depth limit: all after that point was lost.
+TEST_F(BadInput, DeeplyNestedLegacyHtmlKeepsEveryReference) {
+    tree.Write("ページ 集/after-fonts.png", "a");
+    tree.Write("ページ 集/after-pairs.png", "b");
+    tree.Write("ページ 集/next.html", "<p>next</p>");
+    std::string page = tree.Write("ページ 集/p.html", Repeat("<font color=red>", 300) + "<img src=\"after-fonts.png\">" +
+                                                         Repeat("<p><font>", 130) +
+                                                         "<img src=after-pairs.png><a href=next.html>n</a>");
+    Compile(page);
+    EXPECT_EQ(files["after-fonts.png"], "a");
+    EXPECT_EQ(files["after-pairs.png"], "b");
+    EXPECT_EQ(files["next.html"], "<p>next</p>");
+}
+
+// The compiled file's own entries keep their names; a user's file so named is left out
+// and named, never silently dropped nor mistaken for the entry.
+TEST_F(BadInput, FilesNamedLikeInternalEntriesAreNamedInTheLog) {
+    tree.Write("ページ 集/#SYSTEM", "user's system");
+    tree.Write("ページ 集/$OBJINST", "user's objinst");
+    tree.Write("ページ 集/#notes.png", "notes");
+    std::string page = tree.Write("ページ 集/p.html", "<img src=\"%23SYSTEM\"><img src=\"$OBJINST\"><img src=\"%23notes.png\">");
+    std::string log = Compile(page);
+    for (const char* name : {"#SYSTEM", "$OBJINST", "#notes.png"})
+        EXPECT_NE(log.find("Warning: " + std::string(name) + " was left out"), std::string::npos) << name << "\n" << log;
+    EXPECT_NE(files["#SYSTEM"], "user's system");
+    EXPECT_FALSE(files.count("$OBJINST"));
+    EXPECT_FALSE(files.count("#notes.png"));
+}
+
+TEST_F(BadInput, EveryFileLeftOutIsNamedWithItsReason) {
+    tree.Write("outside.png", "o");
+    tree.Write("ページ 集/ok.png", "ok");
+    std::string page = tree.Write("ページ 集/p.html",
+                                  "<img src=\"../outside.png\"><img src=\"/etc/hostname\"><img src=\"gone.png\">"
+                                  "<img src=\"ok.png\"><img src=\"locked.png\">");
+    std::string locked = tree.Write("ページ 集/locked.png", "secret");
+    if (geteuid() == 0) {
+        // Root reads every file: hand the tree to an ordinary user and run hhc as that user.
+        constexpr int kNobody = 65534;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(tree.root()))
+            ASSERT_EQ(lchown(e.path().c_str(), kNobody, kNobody), 0);
+        ASSERT_EQ(chown(tree.root().c_str(), kNobody, kNobody), 0);
+        options.run_as_user = kNobody;
+    }
+    std::filesystem::permissions(locked, std::filesystem::perms::none);
+    std::string log = Compile(page);
+    EXPECT_NE(log.find("Warning: ../outside.png was left out: it lies outside the page's folder."), std::string::npos) << log;
+    EXPECT_NE(log.find("Warning: /etc/hostname was left out: it lies outside the page's folder."), std::string::npos);
+    EXPECT_NE(log.find("Warning: gone.png is referred to but was not found."), std::string::npos);
+    EXPECT_NE(log.find("Warning: locked.png was left out: it cannot be read (Permission denied)."), std::string::npos);
+    EXPECT_EQ(files["ok.png"], "ok");
+    EXPECT_FALSE(files.count("locked.png"));
+}
+
+// Beyond the file limit the rest is named; and thousands of missing names in a folder of
+// thousands of files are looked up without rescanning the folder each time.
+TEST_F(BadInput, TheFileLimitIsNeverSilentAndMissingNamesAreFoundFast) {
+    std::string html = "<title>many</title>";
+    std::filesystem::create_directories(pages + "d");
+    for (int i = 0; i < 20000; ++i) {
+        std::string name = "d/" + std::to_string(i) + ".txt";
+        std::ofstream(pages + name) << i;
+        html += "<img src=" + name + "><img src=gone/" + std::to_string(i) + ".png><img src=D/X" + std::to_string(i) + ".txt>";
+    }
+    std::string page = tree.Write("ページ 集/p.html", html);
+    std::string log = Compile(page);
+    // The page and 19 999 files fit; the last file is named.
+    EXPECT_NE(log.find("Warning: d/19999.txt was left out: the limit of 20,000 files was reached."), std::string::npos);
+    EXPECT_NE(log.find("Warning: gone/19999.png is referred to but was not found."), std::string::npos);
+    EXPECT_NE(log.find("Warning: D/X0.txt is referred to but was not found."), std::string::npos);
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1 + 20000 + 20000 + 1);
+    EXPECT_EQ(files.count("d/19998.txt"), 1u);
+}
+
+// "hhc Dummy.hhp" run in the project's folder, with paths relative to it.
+TEST_F(BadInput, ARelativeProjectPathInTheProjectsFolder) {
+    tree.Write("プログラム フォルダ/help/index.html", "<title>相対</title><img src=\"a.png\">");
+    tree.Write("プログラム フォルダ/help/a.png", "a");
+    ProjectOf("[OPTIONS]\r\nCompiled file=out.chm\r\nDefault topic=help/index.html\r\nError log file=log1.log\r\n"
+              "Language=0x411\r\n");
+    options.folder = program;
+    ASSERT_EQ(RunHhc("Dummy.hhp", options).code, 0) << ReadLog(Log());
+    EXPECT_EQ(ReadLog(Log()).find("Created " + program + "out.chm"), 0u) << ReadLog(Log());
+    EXPECT_EQ(ExtractChm(program + "out.chm", tree.Path("x"))["a.png"], "a");
+}
+
+}  // namespace

@@ -1,0 +1,45 @@
+// A small, tolerant HTML tokenizer: start and end tags with their attributes, and the text
+// between them. It builds no tree, so no depth of unclosed elements limits what it sees.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace hhc {
+
+struct HtmlToken {
+    enum class Kind { start_tag, end_tag, text };
+    Kind kind = Kind::text;
+    std::string name;  // tags: lower-case ASCII
+    // Start tags: names lower-case, values with character references decoded; the first
+    // of two equal names wins, as browsers take it.
+    std::vector<std::pair<std::string, std::string>> attributes;
+    // Text: as written (character references not decoded). The content of <script>,
+    // <style>, <title>, <textarea> and <xmp> comes whole as one text token.
+    std::string_view text;
+
+    // The attribute's value, or "" when the tag has none of that name.
+    const std::string& Attribute(std::string_view attribute_name) const;
+    bool Has(std::string_view attribute_name) const;
+};
+
+// Comments, <!DOCTYPE>, <?xml ...?> and CDATA sections are passed over.
+class HtmlTokenizer {
+public:
+    explicit HtmlTokenizer(std::string_view html) : html_(html) {}
+    // False once the input is used up.
+    bool Next(HtmlToken& token);
+
+private:
+    bool ReadTag(HtmlToken& token);
+    void ReadAttributes(HtmlToken& token);
+    void SkipMarkup();
+
+    std::string_view html_;
+    size_t at_ = 0;
+    std::string raw_end_;  // "</script" while inside such an element
+};
+
+}  // namespace hhc

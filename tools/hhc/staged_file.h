@@ -1,0 +1,36 @@
+// The compiled file's way into place: written whole under a temporary name beside its final
+// path, then renamed, so that the final path only ever holds the old file or the whole new one.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "platform/result.h"
+
+namespace hhc {
+
+class StagedFile {
+public:
+    // Writes and flushes `bytes`; on failure nothing is left behind.
+    static tess::Result<StagedFile> Write(std::string_view bytes, const std::string& final_path);
+
+    StagedFile(StagedFile&& other) noexcept;
+    StagedFile& operator=(StagedFile&&) = delete;
+    ~StagedFile();  // removes the temporary file unless it was committed
+
+    // Takes the final name, replacing an earlier file there.
+    tess::Status Commit();
+    std::uint64_t size() const { return size_; }
+    const std::string& final_path() const { return final_; }
+
+private:
+    StagedFile(std::string temp, std::string final_path, std::uint64_t size)
+        : temp_(std::move(temp)), final_(std::move(final_path)), size_(size) {}
+    std::string temp_;  // empty once committed or moved from
+    std::string final_;
+    std::uint64_t size_;
+};
+
+}  // namespace hhc

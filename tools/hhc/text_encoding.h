@@ -1,0 +1,24 @@
+// Which code page a page is written in, and titles put into the compiled file's code page.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace hhc {
+
+inline constexpr uint32_t kUtf8 = 65001;
+inline constexpr uint32_t kUtf16Le = 1200;
+inline constexpr uint32_t kUtf16Be = 1201;
+
+bool IsValidUtf8(std::string_view bytes);
+
+// "Shift_JIS" -> 932, "utf-8" -> 65001 ...; 0 for a name not known here.
+uint32_t CodePageOfCharset(std::string_view charset);
+
+// UTF-8 text in `code_page`. A character without a form there takes a close one (U+2015
+// for an em dash, a plain letter for an accented one) or else "?": a title is shown, not
+// looked up, so a near form is better than none.
+std::string ToCodePage(std::string_view utf8, uint32_t code_page);
+
+}  // namespace hhc

@@ -1,8 +1,9 @@
 #!/bin/sh
 # Screenshots of the Windows program under wine64 on a private Xvfb: the splash, the
 # compiler-missing message, the main window, the options dialog (before and after it finds the
-# test compiler), the About box, and a page dropped on the main window with the notice at the
-# end of the run. Clicked through as a user would (xdotool); the drag comes from the test child.
+# hhc.exe put beside the program), the About box, and a page dropped on the main window with
+# the notice at the end of the run. Clicked through as a user would (xdotool); the drag comes
+# from the test child.
 # Needs the win64 build with its tests (scripts/wine-test.sh makes it).
 # Usage: scripts/wine-screenshots.sh [OUTPUT_FOLDER]   (default build-win64/screenshots)
 set -eu
@@ -72,7 +73,11 @@ point_control() {  # cw ch left top width height: moves the pointer there
 
 shot() { import -window root "$out/$1.png"; echo "wine-screenshots: $out/$1.png"; }
 
-(cd "$build" && /usr/lib/wine/wine64 ./tessaline.exe >/dev/null 2>&1 &)
+# The program alone in its folder, with no workshop: the compiler-missing message shows.
+program="$WINEPREFIX/drive_c/Tessaline"
+mkdir -p "$program"
+cp "$build/tessaline.exe" "$program/"
+(cd "$program" && /usr/lib/wine/wine64 ./tessaline.exe >/dev/null 2>&1 &)
 
 find_window "^Tessaline $"
 shot 1-frmstart-splash
@@ -85,10 +90,9 @@ shot 3-form1
 click_control 4395 3060 885 120 735 600               # coOption
 find_window "^オプション$"
 shot 4-dialog
-# The Workshop appears (our test compiler): the dialog's re-detection finds and stores it.
-workshop=$(echo "Z:$build/test-workshop" | tr / '\\')
-/usr/lib/wine/wine64 reg add "HKCU\\Software\\Microsoft\\HTML Help Workshop" /v InstallDir /d "$workshop" /f \
-  >/dev/null 2>&1
+# The shipped hhc.exe is put beside the program: the dialog's re-detection finds and stores it,
+# and the drop below compiles with it.
+cp "$build/hhc.exe" "$program/"
 click_control 6030 4845 3480 2160 1215 255            # Command1 (re-detect) in Frame2
 sleep 2
 shot 5-dialog-redetected

@@ -22,7 +22,7 @@ done
 
 # Packages, installed only when missing.
 need="cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
-binutils-mingw-w64-i686 googletest wine64 xvfb xauth util-linux"
+binutils-mingw-w64-i686 googletest wine64 xvfb xauth util-linux libchm-bin p7zip-full"
 missing=""
 for p in $need; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
@@ -41,13 +41,6 @@ configure() {  # preset [cmake arguments]
   (cd "$root" && cmake --preset "$preset" "$@" >/dev/null)
 }
 
-# hhc.exe's tests drive the Linux stand-in compiler that scripts/test builds first; without
-# one they are skipped. TESSALINE_LINUX_HHC names another.
-test_build=${TESS_TEST_BUILD:-build-test}
-case $test_build in /*) ;; *) test_build=$root/$test_build ;; esac
-linux_hhc=${TESSALINE_LINUX_HHC:-$test_build/hhc}
-[ -x "$linux_hhc" ] || linux_hhc=""
-
 # The Windows programs and the platform tests are built even when another target fails, so
 # ctest still runs them; the run then ends as failed.
 own="tessaline tessaline-convert tess_win32_tests win32_test_child win32_test_hhc tess_win32_form_demo hhc
@@ -63,7 +56,7 @@ build() {  # build-folder
 }
 
 echo "wine-test: building win64"
-configure win64 -DTESSALINE_LINUX_HHC="$linux_hhc"
+configure win64
 build build-win64
 if [ "$i686" = yes ]; then
   echo "wine-test: building win32 (i686, compile and link only)"

@@ -28,13 +28,14 @@ namespace {
 // Everything but the window system, alive for the whole program.
 struct Services {
     win32::Win32Files files;
-    win32::Win32Registry registry;
+    win32::Win32ProgramInfo program{files};
+    // The compiler shipped beside the program stands in for a workshop that left no entry.
+    win32::Win32Registry registry{win32::Widen(program.ExecutableFolder())};
     win32::Win32SettingsBackend settings;
     win32::Win32Processes processes;
     win32::Win32SingleInstance instance;
     win32::Win32Clock clock;
     win32::Win32TextCodec codec;
-    win32::Win32ProgramInfo program{files};
 
     Platform With(WindowSystem& windows) {
         return Platform{files, registry, settings, processes, instance, clock, codec, program, windows};

@@ -30,12 +30,15 @@ using win32::Widen;
 constexpr const wchar_t* kWorkshopKey = L"Software\\Microsoft\\HTML Help Workshop";
 constexpr const wchar_t* kSettingsKey = L"Software\\VB and VBA Program Settings\\Quillvane";
 
+std::string BuiltProgram() {
+    std::string path = ChildProgram();
+    return path.substr(0, path.find_last_of('\\') + 1) + "tessaline.exe";
+}
+
 class Program {
 public:
-    Program() {
-        std::wstring path = Widen(ChildProgram());
-        path = path.substr(0, path.find_last_of(L'\\') + 1) + L"tessaline.exe";
-        std::wstring line = L"\"" + path + L"\"";
+    explicit Program(const std::string& path = BuiltProgram()) {
+        std::wstring line = L"\"" + Widen(path) + L"\"";
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         started_ = CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info_);
@@ -277,6 +280,44 @@ TEST(Win32ProgramVersionTest, TheVersionRecordSpellsTheVersionAsTheAboutBoxHasIt
     EXPECT_EQ(HIWORD(fixed->dwFileVersionMS), kVersion.major);
     EXPECT_EQ(LOWORD(fixed->dwFileVersionMS), kVersion.minor);
     EXPECT_EQ(HIWORD(fixed->dwFileVersionLS), kVersion.revision);
+}
+
+// A fresh install from the zip: no workshop entry, the program alone in its folder or with
+// the hhc.exe shipped beside it.
+TEST_F(Win32WindowProgramTest, WithNoWorkshopEntryTheCompilerBesideTheProgramIsFoundElseTheMessageShows) {
+    RegDeleteTreeW(HKEY_CURRENT_USER, kWorkshopKey);
+    for (bool shipped : {true, false}) {
+        SCOPED_TRACE(shipped ? "hhc.exe beside the program" : "the program alone");
+        RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+        ASSERT_TRUE(settings.Set("Quillvane", "info", "StartSplash", "OFF").ok());
+        TempFolder install;
+        const std::string program_path = install / "tessaline.exe";
+        ASSERT_TRUE(CopyFileW(Widen(BuiltProgram()).c_str(), Widen(program_path).c_str(), FALSE));
+        if (shipped) WriteText(install / "hhc.exe", "");
+
+        Program program(program_path);
+        ASSERT_TRUE(program.started());
+        if (!shipped) {
+            HWND missing = WaitForWindow(program.pid(), "Vellastro", L"#32770");
+            ASSERT_NE(missing, nullptr) << "no compiler-missing message";
+            EXPECT_EQ(MessageText(missing),
+                      "『HTML Help Workshop』のインストールが確認できません。\r\n"
+                      "『HTML Help Workshop』をインストールされていない端末では\r\n"
+                      "このソフトは実行できません。\r\n"
+                      "インストール方法は本ソフトウェアのヘルプに記載されています。");
+            PostMessageW(missing, WM_COMMAND, IDOK, 0);
+        }
+        HWND main = WaitForWindow(program.pid(), "Tessaline  Ver 1. 1");
+        ASSERT_NE(main, nullptr) << "no main window";
+        // The location runs before the main window shows: any message would be up by now.
+        if (shipped) {
+            EXPECT_EQ(WaitForWindow(program.pid(), "Vellastro", L"#32770", 100), nullptr);
+        }
+        EXPECT_EQ(settings.Get("Quillvane", "info", "InstallPath"), shipped ? install / "hhc.exe" : "");
+        EXPECT_EQ(settings.Get("Quillvane", "info", "InstallPathF"), shipped ? install.path() : "");
+        PostMessageW(main, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(program.Ended());
+    }
 }
 
 }  // namespace

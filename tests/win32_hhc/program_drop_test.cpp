@@ -1,15 +1,16 @@
-// The whole run under Wine with hhc.exe as the help workshop's compiler: a page dragged onto
-// the running program becomes a real compiled file beside it.
+// The whole run under Wine as a fresh install from the zip meets it: no help workshop entry
+// in the registry, hhc.exe beside tessaline.exe, and a page dragged onto the running program
+// becomes a real compiled file beside it.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstdlib>
 #include <string>
 #include <thread>
 
 #include "platform/win32/wide_text.h"
+#include "platform/win32/win32_settings_backend.h"
 #include "tests/win32/drop_source.h"
 #include "tests/win32/hdrop_data_object.h"
 #include "tests/win32/program_windows.h"
@@ -31,17 +32,6 @@ std::string BuildFolder() {
     return self.substr(0, self.find_last_of('\\'));
 }
 
-void SetWorkshopFolder(const std::string& folder) {
-    HKEY h = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kWorkshopKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h, nullptr) !=
-        ERROR_SUCCESS)
-        return;
-    std::wstring wide = Widen(folder);
-    RegSetValueExW(h, L"InstallDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
-                   static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(h);
-}
-
 void SetSetting(const wchar_t* name, const wchar_t* value) {
     HKEY h = nullptr;
     std::wstring key = std::wstring(kSettingsKey) + L"\\info";
@@ -56,13 +46,9 @@ void SetSetting(const wchar_t* name, const wchar_t* value) {
 class ProgramWithHhcExeTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* linux_hhc = std::getenv("TESSALINE_LINUX_HHC");
-        if (!linux_hhc || !*linux_hhc)
-            GTEST_FAIL() << "TESSALINE_LINUX_HHC names no Linux hhc for hhc.exe to drive "
-                            "(configure with -DTESSALINE_LINUX_HHC=<Linux build>/hhc; scripts/wine-test.sh does)";
         RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
-        // hhc.exe sits in the build folder, beside the program and this test.
-        SetWorkshopFolder(BuildFolder());
+        // No workshop: the program finds the hhc.exe in the build folder, beside itself.
+        RegDeleteTreeW(HKEY_CURRENT_USER, kWorkshopKey);
         SetSetting(L"StartSplash", L"OFF");
     }
     void TearDown() override {
@@ -112,7 +98,10 @@ TEST_F(ProgramWithHhcExeTest, ADroppedJapanesePageBecomesACompiledFileBesideIt) 
     EXPECT_NE(main, nullptr) << "no main window";
     EXPECT_NE(frame, nullptr) << "no drop frame";
     EXPECT_TRUE(notice_seen);
-    EXPECT_EQ(FileText(dir + "\\ガイド.chm").substr(0, 4), "ITSF");
+    const std::string compiled = FileText(dir + "\\ガイド.chm");
+    EXPECT_EQ(compiled.substr(0, 4), "ITSF");
+    EXPECT_NE(compiled.find("/ガイド.htm"), std::string::npos);
+    EXPECT_EQ(win32::Win32SettingsBackend().Get("Quillvane", "info", "InstallPath"), BuildFolder() + "\\hhc.exe");
     if (main) {
         EXPECT_NE(FindChild(main, L"Static", "変換終了"), nullptr);
     }

@@ -1,0 +1,92 @@
+#!/bin/sh
+# Remakes docs/windows/hh-japanese-page.png: a Japanese page, compiled by hhc.exe in a folder
+# whose name has blanks, opened in Wine's hh.exe on a virtual screen. Wine has no HTML engine
+# here, so the page pane stays blank; the window opens with the file's title and its contents
+# pane. Needs the win64 build (hhc.exe), wine64, xvfb, xdotool and imagemagick.
+# Usage: docs/windows/hh-viewer.sh [BUILD_FOLDER]   (default build-win64)
+set -eu
+top=$(cd "$(dirname "$0")/../.." && pwd)
+build=$(cd "${1:-$top/build-win64}" && pwd)
+[ -f "$build/hhc.exe" ] || { echo "no hhc.exe in $build; build the hhc target first" >&2; exit 1; }
+wine=/usr/lib/wine/wine64
+out="$top/docs/windows/hh-japanese-page.png"
+missing=""
+for p in wine64 xvfb xdotool imagemagick fonts-noto-cjk locales; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  # shellcheck disable=SC2086 # one argument per package
+  apt-get install -y -qq --no-install-recommends $missing >/dev/null
+fi
+
+# Wine takes its ANSI code page from the locale: a Japanese one (932) as on a Japanese Windows,
+# where hh.exe reads the file's title and its command line in that code page.
+if ! locale -a | grep -qx 'ja_JP.utf8'; then
+  localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
+fi
+export LC_ALL=ja_JP.UTF-8
+
+work=$(mktemp -d "$build/hh-shot-XXXXXX")
+export WINEPREFIX="$work/prefix" WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
+display=":$((600 + $$ % 300))"
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+cleanup() {
+  /usr/lib/wine/wineserver -k 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+export DISPLAY="$display"
+# Wine's first start binds the prefix to the display: the screen must be up by then.
+i=0
+until xdotool getdisplaygeometry >/dev/null 2>&1; do
+  i=$((i + 1))
+  [ $i -lt 50 ] || { echo "hh-viewer: the virtual screen $display did not start" >&2; exit 1; }
+  sleep 0.2
+done
+"$top/scripts/wine-prefix.sh" "$WINEPREFIX"
+
+pages="$work/ヘルプ 見本"
+mkdir -p "$pages"
+cat >"$pages/intro.html" <<'HTML'
+<html><head><meta charset="utf-8"><title>はじめに</title></head>
+<body><h1>はじめに</h1><p>このページは Tessaline の hhc.exe でコンパイルしました。</p>
+<p><a href="usage.html">使い方</a></p></body></html>
+HTML
+cat >"$pages/usage.html" <<'HTML'
+<html><head><meta charset="utf-8"><title>使い方</title></head>
+<body><h1>使い方</h1><p>ページをウィンドウへドラッグ&amp;ドロップします。</p></body></html>
+HTML
+# The contents file in the project's code page, as the help workshop's own files are. The files
+# have plain names: Wine's reader takes each byte of a stored name for a character of its own,
+# so it finds no file whose name is not ASCII (Windows and the Linux readers do).
+iconv -f UTF-8 -t CP932 >"$pages/contents.hhc" <<'HHC'
+<!DOCTYPE HTML PUBLIC "-//IETF//DTD HTML//EN">
+<html><head><meta http-equiv="Content-Type" content="text/html; charset=Shift_JIS"></head><body>
+<ul>
+<li><object type="text/sitemap"><param name="Name" value="はじめに"><param name="Local" value="intro.html"></object>
+<li><object type="text/sitemap"><param name="Name" value="使い方"><param name="Local" value="usage.html"></object>
+</ul>
+</body></html>
+HHC
+win=$(printf 'Z:%s' "$pages" | tr / '\\')
+printf '%s\r\n' '[OPTIONS]' 'Compatibility=1.1 or later' "Compiled file=$win\\見本.chm" "Contents file=$win\\contents.hhc" \
+  "Default topic=$win\\intro.html" 'Display compile progress=No' "Error log file=$win\\log1.log" \
+  'Language=0x411 日本語' 'Title=日本語の見本' '' '[FILES]' "$win\\intro.html" "$win\\usage.html" '' |
+  iconv -f UTF-8 -t CP932 >"$pages/見本.hhp"
+
+"$wine" "$build/hhc.exe" "$win\\見本.hhp"
+iconv -f CP932 -t UTF-8 "$pages/log1.log"
+
+"$wine" hh.exe "$win\\見本.chm" 2>"$work/hh-errors.txt" &
+sleep 8
+echo "hh-viewer: windows on the screen:"
+xdotool search --onlyvisible --name . 2>/dev/null | while read -r id; do
+  echo "  $(xdotool getwindowname "$id" 2>/dev/null)"
+done
+sed 's/^/hh-viewer: hh.exe says: /' "$work/hh-errors.txt"
+import -window root "$out"
+echo "hh-viewer: wrote $out"

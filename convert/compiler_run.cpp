@@ -127,9 +127,11 @@ Status WaitForCompiler(CompilerRun& run, const StartedCompiler& compiler) {
     // A compiler writes its success line just before it lets go of the log: reading (which never
     // disturbs the writer) tells when a probe is worth making.
     for (int settled = 0; settled < run.limits.settle_ms; settled += std::max(1, run.limits.poll_ms)) {
-        const bool done = ReadLog(run).created || !run.processes.IsRunning(compiler.process);
+        const bool created = ReadLog(run).created;
+        // A compiler that has ended holds nothing: no pause needed before the probe.
+        if (!run.processes.IsRunning(compiler.process)) break;
         run.clock.SleepMs(run.limits.poll_ms);
-        if (done) break;
+        if (created) break;
     }
     for (;;) {
         const RenameResult renamed = run.files.Rename(log, probe);

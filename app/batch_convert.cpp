@@ -20,7 +20,7 @@ KnownCompiler EnsureCompilerKnown(App& app) {
 }
 
 BatchOutcome ConvertPages(App& app, const KnownCompiler& compiler, const std::vector<std::string>& pages,
-                          const std::string& work_folder, std::ostream& out) {
+                          const std::string& work_folder, std::ostream& out, std::ostream& err) {
     BatchOutcome outcome;
     // Its own work folder and no copy beside the compiler, so it never meets a desktop run's files.
     CompilerRun run(app.platform, app.settings, work_folder);
@@ -35,6 +35,7 @@ BatchOutcome ConvertPages(App& app, const KnownCompiler& compiler, const std::ve
         if (placed) {
             ++outcome.converted;
             out << *placed << '\n';
+            for (const std::string& warning : run.warnings) err << warning << '\n';
         } else {
             ++outcome.failed;
             app.windows().ShowMessage(PageFailureMessage(page, placed.error()), MessageIcon::exclamation, kAppTitle);

@@ -25,8 +25,9 @@ struct KnownCompiler {
 KnownCompiler EnsureCompilerKnown(App& app);
 
 // Converts each page with work files in `work_folder` (the command's own), printing each .chm
-// written on `out`; each failure is told through the window system (standard error for a console).
+// written on `out` and the compiler's warnings (files it left out) on `err`; each failure is told
+// through the window system (standard error for a console).
 BatchOutcome ConvertPages(App& app, const KnownCompiler& compiler, const std::vector<std::string>& pages,
-                          const std::string& work_folder, std::ostream& out);
+                          const std::string& work_folder, std::ostream& out, std::ostream& err);
 
 }  // namespace tess

@@ -33,6 +33,7 @@ struct LogReading {
     bool readable = false;
     bool created = false;
     std::string text;  // the first lines, for the user
+    std::vector<std::string> warnings;
 };
 
 LogReading ReadLog(CompilerRun& run) {
@@ -43,6 +44,7 @@ LogReading ReadLog(CompilerRun& run) {
     std::size_t shown = 0;
     for (const auto& line : *lines) {
         if (line.find(kCreatedMark) != std::string::npos) reading.created = true;
+        if (line.find("Warning:") != std::string::npos) reading.warnings.push_back(run.codec.FromAnsi(line));
         if (!line.empty() && shown < kLogLinesShown) {
             reading.text += (shown ? "\r\n" : "") + run.codec.FromAnsi(line);
             ++shown;
@@ -110,6 +112,7 @@ Status GiveUp(CompilerRun& run, const StartedCompiler& compiler, Error error) {
 Status WaitForCompiler(CompilerRun& run, const StartedCompiler& compiler) {
     const std::string log = LogPath(run);
     const std::string probe = log + ".bak";
+    run.warnings.clear();
 
     int since_paint = 0;
     while (!run.files.Exists(log)) {
@@ -153,6 +156,7 @@ Status WaitForCompiler(CompilerRun& run, const StartedCompiler& compiler) {
             if (!run.files.Exists(run.work_folder + kCompiledFileName))
                 return Error{"ヘルプコンパイラーは成功を報告しましたが、ヘルプファイルがありません: " +
                              run.work_folder + kCompiledFileName};
+            run.warnings = reading.warnings;
             return {};
         }
         // The compiler let go of its log without success; once it has ended, nothing more will come.

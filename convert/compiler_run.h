@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 #include "settings/settings_store.h"
@@ -38,6 +39,8 @@ struct CompilerRun {
     std::string compiler_path;
     std::string compiler_folder;
     WaitLimits limits;
+    // The warning lines of the last successful compilation's log (files left out and why), UTF-8.
+    std::vector<std::string> warnings;
 };
 
 struct StartedCompiler {

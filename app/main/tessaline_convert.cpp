@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
         }
         tess::RemoveOnStop(TextOf(work));
         const auto outcome =
-            tess::ConvertPages(app, compiler, pages, tess::WithTrailingSeparator(TextOf(work)), std::cout);
+            tess::ConvertPages(app, compiler, pages, tess::WithTrailingSeparator(TextOf(work)), std::cout, std::cerr);
         tess::RemoveOnStop("");
         fs::remove_all(work, ec);
         return outcome.failed == 0 ? 0 : 1;

@@ -1,5 +1,6 @@
-// Our hhc against chmcmd on the same files: a real manual from a Debian documentation package
-// and a one-page drop, time and size; and a drop of 100 pages through tessaline-convert
+// Our hhc against chmcmd on the same files: a real manual from a Debian documentation package,
+// without and with full-text search on both sides, and a one-page drop (search on, as the
+// program's project has it), time and size; and a drop of 100 pages through tessaline-convert
 // against 100 single-page hhc runs. Prints a table; the last line is machine-readable.
 // Usage: hhc_bench [runs] [manual folder] (default 7 runs, libxslt1-dev's HTML manual).
 #include <fcntl.h>
@@ -69,15 +70,23 @@ double Run(const std::vector<std::string>& argv, const std::string& cwd = "") {
 
 std::string Ansi(const std::string& utf8) { return *tess::IconvTextCodec().ToAnsi(utf8); }
 
-// The project exactly as the program writes it.
-std::string ProgramProject(const std::string& program, const std::string& page) {
-    const std::vector<std::string> lines = {
+// The project as the program writes it; without search, one line more turns it off.
+std::string ProgramProject(const std::string& program, const std::string& page, bool search) {
+    std::vector<std::string> lines = {
         "[Options]", "Compatibility = 1.1 Or later", "Compiled file=" + program + "Dummy.chm",
         "Default topic=" + page, "Display compile progress=No", "Error log file=" + program + "log1.log",
         "Language=0x411 日本語", "", "", "[Files]", page, "", "[INFOTYPES]", ""};
+    if (!search) lines.insert(lines.begin() + 7, "Full-text search=No");
     std::string text;
     for (const auto& l : lines) text += l + "\r\n";
     return Ansi(text);
+}
+
+// A compiled file's directory names its entries uncompressed: a search index shows there.
+bool HasSearchIndex(const fs::path& chm) {
+    std::ifstream in(chm, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return bytes.find("/$FIftiMain") != std::string::npos;
 }
 
 struct Figures {
@@ -88,12 +97,12 @@ struct Figures {
 
 // hhc on the program's project for `page`; chmcmd on a project of the very files hhc took,
 // copied beforehand into a folder of their own (chmcmd takes files by relative names).
-Figures Compare(const fs::path& root, const std::string& label, const fs::path& page, int runs) {
+Figures Compare(const fs::path& root, const std::string& label, const fs::path& page, int runs, bool search) {
     Figures f;
     std::string program = (root / (label + " program")).string() + "/";
     fs::create_directories(program);
     std::string project = program + "Dummy.hhp";
-    Write(project, ProgramProject(program, page.string()));
+    Write(project, ProgramProject(program, page.string(), search));
 
     auto collection = hhc::CollectFiles(page.string());
     if (!collection) {
@@ -109,7 +118,7 @@ Figures Compare(const fs::path& root, const std::string& label, const fs::path& 
     }
     Write(engine / "p.hhp", "[OPTIONS]\nCompiled file=out.chm\nDefault topic=" + collection->files.front().name +
                                 "\nTitle=" + Ansi(collection->files.front().title) +
-                                "\nLanguage=0x411\n\n[FILES]\n" + list);
+                                "\nLanguage=0x411\n" + (search ? "Full-text search=Yes\n" : "") + "\n[FILES]\n" + list);
 
     std::vector<double> h, e;
     // A run counts only when it left its file: an exit status alone has lied before.
@@ -128,6 +137,11 @@ Figures Compare(const fs::path& root, const std::string& label, const fs::path& 
     Run({"chmcmd", "--no-html-scan", "p.hhp"}, engine.string());
     bool failed = std::count(h.begin(), h.end(), -1) || std::count(e.begin(), e.end(), -1);
     if (failed) std::fprintf(stderr, "%s: a run failed\n", label.c_str());
+    for (const fs::path& made : {fs::path(program + "Dummy.chm"), engine / "out.chm"}) {
+        if (HasSearchIndex(made) == search) continue;
+        std::fprintf(stderr, "%s: %s %s a search index\n", label.c_str(), made.c_str(), search ? "lacks" : "has");
+        failed = true;
+    }
     f.hhc_ms = failed ? -1 : Median(h);
     f.chmcmd_ms = failed ? -1 : Median(e);
     std::error_code ec;
@@ -177,11 +191,14 @@ int main(int argc, char** argv) {
     std::printf("hhc against chmcmd on the same files, median of %d runs (ms, bytes)\n", runs);
     std::printf("%-28s %6s %10s %10s %9s %12s %12s %7s\n", "input", "files", "hhc", "chmcmd", "time", "hhc size",
                 "chmcmd size", "size");
-    Figures m = Compare(root, "manual", manual / "index.html", runs);
-    Row(("manual: " + manual.filename().string() + " of " + manual.parent_path().filename().string()).c_str(), m);
+    std::string manual_name = manual.filename().string() + " of " + manual.parent_path().filename().string();
+    Figures m = Compare(root, "manual", manual / "index.html", runs, false);
+    Row(("manual: " + manual_name).c_str(), m);
+    Figures s = Compare(root, "manual search", manual / "index.html", runs, true);
+    Row(("manual + search: " + manual_name).c_str(), s);
     fs::path one = MakePage(root / "一枚 のページ", 0);
-    Figures p = Compare(root, "page", one, std::max(runs, 21));
-    Row("one page of ~20 KB", p);
+    Figures p = Compare(root, "page", one, std::max(runs, 21), true);
+    Row("one page of ~20 KB + search", p);
 
     // The drop: 100 pages in one run of the batch command, which finds hhc beside itself.
     constexpr int kDrop = 100;
@@ -201,14 +218,18 @@ int main(int argc, char** argv) {
                 kDrop, single_sum, drop_ms > 0 ? drop_ms / single_sum : 0);
 
     std::printf("manual_time_ratio=%.3f manual_size_ratio=%.3f manual_hhc_ms=%.1f manual_chmcmd_ms=%.1f "
-                "page_hhc_ms=%.2f page_size_ratio=%.3f drop_ratio=%.2f\n",
+                "page_hhc_ms=%.2f page_size_ratio=%.3f drop_ratio=%.2f search_time_ratio=%.3f "
+                "search_size_ratio=%.3f search_hhc_ms=%.1f search_chmcmd_ms=%.1f search_hhc_bytes=%ju "
+                "search_chmcmd_bytes=%ju\n",
                 m.chmcmd_ms > 0 ? m.hhc_ms / m.chmcmd_ms : -1,
                 m.chmcmd_bytes ? static_cast<double>(m.hhc_bytes) / static_cast<double>(m.chmcmd_bytes) : -1, m.hhc_ms,
                 m.chmcmd_ms, p.hhc_ms,
                 p.chmcmd_bytes ? static_cast<double>(p.hhc_bytes) / static_cast<double>(p.chmcmd_bytes) : -1,
-                drop_ms > 0 ? drop_ms / single_sum : -1);
+                drop_ms > 0 ? drop_ms / single_sum : -1, s.chmcmd_ms > 0 ? s.hhc_ms / s.chmcmd_ms : -1,
+                s.chmcmd_bytes ? static_cast<double>(s.hhc_bytes) / static_cast<double>(s.chmcmd_bytes) : -1, s.hhc_ms,
+                s.chmcmd_ms, s.hhc_bytes, s.chmcmd_bytes);
     std::error_code ec;
     fs::remove_all(root, ec);
-    bool ok = m.hhc_ms > 0 && m.chmcmd_ms > 0 && p.hhc_ms > 0 && drop_ms > 0;
+    bool ok = m.hhc_ms > 0 && m.chmcmd_ms > 0 && s.hhc_ms > 0 && s.chmcmd_ms > 0 && p.hhc_ms > 0 && drop_ms > 0;
     return ok ? 0 : 1;
 }

@@ -173,6 +173,31 @@ TEST(OutputFaults, AnUnreadablePageIsToldByTheCompiler) {
     EXPECT_FALSE(Exists(world.Path("pages/secret.chm")));
 }
 
+// The compiled file is made, and each file the compiler left out is told with its reason,
+// in the user's own characters; a page that needs nothing left out is told nothing.
+TEST(OutputFaults, FilesTheCompilerLeftOutAreToldOnStandardError) {
+    ConvertWorld world(HHC_PATH);
+    world.unprivileged = true;
+    world.Write("pages/outside.png", "o");
+    world.Write("pages/本/ok.png", "ok");
+    const std::string locked = world.Write("pages/本/locked.png", "secret");
+    ::chmod(locked.c_str(), 0000);
+    std::filesystem::create_symlink(world.Path("pages/outside.png"), world.Path("pages/本/link.png"));
+    const std::string page =
+        world.Write("pages/本/説明.htm", "<title>説明</title><img src=\"../outside.png\"><img src=\"画像/なし.png\">"
+                                        "<img src=\"link.png\"><img src=\"locked.png\"><img src=\"ok.png\">");
+    ::chmod(world.Path("pages/本").c_str(), 0777);  // the compiled file goes beside the page
+    const std::string quiet = world.Write("pages/quiet.htm", kPage);
+    const CommandResult r = world.Convert({page, quiet});
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(r.out, world.Path("pages/本/説明.chm") + "\n" + world.Path("pages/quiet.chm") + "\n");
+    EXPECT_EQ(r.err,
+              "Warning: ../outside.png was left out: it lies outside the page's folder.\n"
+              "Warning: 画像/なし.png is referred to but was not found.\n"
+              "Warning: link.png was left out: it lies outside the page's folder through a link.\n"
+              "Warning: locked.png was left out: it cannot be read (Permission denied).\n");
+}
+
 TEST(OutputFaults, AFullDiskLeavesNoPartFileAndKeepsEverythingElse) {
     ConvertWorld world(HHC_PATH);
     std::string big = kPage;

@@ -95,7 +95,7 @@ TEST(Collect, KeepsOutLinksThatLeaveTheTree) {
     auto c = hhc::CollectFiles(page);
     ASSERT_TRUE(c.ok());
     EXPECT_EQ(NamesOf(*c), std::vector<std::string>{"a.htm"});
-    EXPECT_EQ(LeftOutOf(*c)["leak.png"], "it lies outside the page's folder.");
+    EXPECT_EQ(LeftOutOf(*c)["leak.png"], "it lies outside the page's folder through a link.");
 }
 
 TEST(Collect, FollowsACycleOfPagesOnce) {

@@ -106,3 +106,25 @@ INSTANTIATE_TEST_SUITE_P(Lines, ProjectLanguage,
                                            Language{"Language=", 0}));
 
 }  // namespace
+
+namespace {
+
+// Only "No" turns search off; anything else, or nothing, leaves it on.
+TEST(Project, FullTextSearchIsOnUnlessTheProjectSaysNo) {
+    const std::pair<const char*, bool> cases[] = {
+        {"", true},
+        {"Full-text search=Yes\n", true},
+        {"Full-text search=No\n", false},
+        {"  FULL-TEXT SEARCH  =  no \t\r\n", false},
+        {"Full-text search=\n", true},
+        {"Full text search=No\n", true},  // another key
+    };
+    for (const auto& [line, on] : cases) {
+        auto project = hhc::ParseProject(std::string("[OPTIONS]\nCompiled file=x.chm\nError log file=l.log\n") + line +
+                                         "[FILES]\na.htm\n");
+        ASSERT_TRUE(project.ok()) << line;
+        EXPECT_EQ(project->full_text_search, on) << line;
+    }
+}
+
+}  // namespace

@@ -11,6 +11,12 @@ struct Conversion {
     std::string bytes;
 };
 
+std::string Repeat(const std::string& s, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += s;
+    return out;
+}
+
 class ToCodePage : public ::testing::TestWithParam<Conversion> {};
 
 TEST_P(ToCodePage, GivesTheCodePagesFormOrAClosestOne) {
@@ -29,7 +35,11 @@ INSTANTIATE_TEST_SUITE_P(
         Conversion{"JapaneseIn1252", "\xE6\x97\xA5 x", 1252, "? x"},
         Conversion{"NoFormAnywhere", "a\xF0\x9F\x98\x80" "b", 932, "a?b"},
         Conversion{"BrokenUtf8", "a\xFF" "b", 932, "a?b"},
-        Conversion{"NoBreakSpace", "a\xC2\xA0" "b", 932, "a b"}),
+        Conversion{"NoBreakSpace", "a\xC2\xA0" "b", 932, "a b"},
+        // A whole page: the parts around each missing character keep every byte.
+        Conversion{"LongTextWithAFewMissing",
+                   Repeat("\xE6\x97\xA5", 3001) + "\xE2\x80\x94" + Repeat("ab", 777) + "\xF0\x9F\x98\x80\xFF" + "z", 932,
+                   Repeat("\x93\xFA", 3001) + "\x81\x5C" + Repeat("ab", 777) + "??z"}),
     [](const auto& info) { return info.param.name; });
 
 // Names are looked up: exact or left as they are, never a near form.

@@ -173,7 +173,7 @@ private:
         if (!found) return LeaveOut(name, "it was not found.");
         fs::path file = PathOf(source);
         if (found->through_link && !InsideTree(real_root_, file))
-            return LeaveOut(name, "it lies outside the page's folder.");
+            return LeaveOut(name, "it lies outside the page's folder through a link.");
         if (auto storable = chm::CheckStoredName("/" + name); !storable)
             return LeaveOut(name, Reason(storable.error().message));
         if (c_.files.size() >= max_files_)
@@ -204,7 +204,8 @@ private:
             return;
         }
         HtmlRefs refs = ScanHtml(c_.files[i].bytes);
-        if (kind == Kind::page) c_.files[i].title = refs.title;
+        // A viewer lists a topic by its title; one without gets its file's name.
+        if (kind == Kind::page) c_.files[i].title = refs.title.empty() ? name.substr(name.rfind('/') + 1) : refs.title;
         auto from = BaseFolder(name, refs.base);
         for (const auto& r : refs.resources) Consider(r, from, false);
         for (const auto& r : refs.links) Consider(r, from, true);

@@ -14,7 +14,7 @@ struct CollectedFile {
     std::string name;    // inside the tree, "/" syntax, as the pages spell it
     std::string bytes;   // the file's contents
     bool page = false;   // an HTML page: a topic of the compiled file
-    std::string title;   // a page's own <title>, UTF-8; may be empty
+    std::string title;   // a page's own <title>, UTF-8; its file name when it has none
 };
 
 struct LeftOut {

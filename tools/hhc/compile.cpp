@@ -15,6 +15,7 @@
 #include "tools/hhc/log_text.h"
 #include "tools/hhc/process.h"
 #include "tools/hhc/project.h"
+#include "tools/hhc/search_index.h"
 #include "tools/hhc/staged_file.h"
 #include "tools/hhc/text_encoding.h"
 #include "tools/hhc/utf8_path.h"
@@ -113,6 +114,9 @@ tess::Result<StagedFile> Compile(const std::string& project_path, const Project&
 
     chm::Options options = OptionsOf(project, *collection, named, compiled);
     auto inputs = InputsOf(*collection, chm::CodePageOf(options.language));
+    auto search = BuildSearchIndex(project.full_text_search, options.language, inputs);
+    if (!search) return tess::Error{"The search index cannot be made: " + search.error().message};
+    options.full_text = std::move(*search);
     auto bytes = chm::BuildChm(options, inputs);
     if (!bytes) return tess::Error{"The compiled file cannot be made: " + bytes.error().message};
     if (StopRequested()) return Stopped();

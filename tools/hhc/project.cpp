@@ -67,6 +67,7 @@ tess::Result<Project> ParseProject(std::string_view bytes, Project* partial) {
             else if (key == "title") project.title = value;
             else if (key == "contents file") project.contents_file = value;
             else if (key == "language") project.language = ParseLanguage(value);
+            else if (key == "full-text search") project.full_text_search = Lower(Trim(value)) != "no";
         }
     }
     if (partial) *partial = project;

@@ -18,6 +18,7 @@ struct Project {
     std::string contents_file;  // a sitemap (.hhc); may be empty
     std::vector<std::string> files;
     unsigned language = 0;  // 0 when the project names none
+    bool full_text_search = true;  // off only when the project says "No"
 };
 
 // Tolerates LF-only lines, blanks around "=", any case in keys and section names.

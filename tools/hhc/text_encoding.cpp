@@ -70,6 +70,31 @@ std::vector<std::string> Substitutes(uint32_t cp) {
     return {};
 }
 
+// Halves the text until the parts convert whole, so that a long page with a few characters
+// the code page lacks costs a few conversions, not one for each character.
+void AppendInCodePage(std::string_view utf8, uint32_t code_page, std::string& out) {
+    if (utf8.empty()) return;
+    if (auto whole = EncodeCodePage(utf8, code_page)) {
+        out += *whole;
+        return;
+    }
+    uint32_t cp = 0;
+    size_t n = NextCharacter(utf8, 0, cp);
+    if (n >= utf8.size()) {
+        std::optional<std::string> one;
+        for (const auto& near : Substitutes(cp)) {
+            if ((one = EncodeCodePage(near, code_page))) break;
+        }
+        out += one ? *one : std::string("?");
+        return;
+    }
+    size_t mid = utf8.size() / 2;
+    while (mid > 0 && (static_cast<unsigned char>(utf8[mid]) & 0xC0) == 0x80) --mid;
+    if (mid == 0) mid = n;
+    AppendInCodePage(utf8.substr(0, mid), code_page, out);
+    AppendInCodePage(utf8.substr(mid), code_page, out);
+}
+
 }  // namespace
 
 bool IsValidUtf8(std::string_view s) {
@@ -100,19 +125,8 @@ std::string NameInCodePage(std::string_view utf8, uint32_t code_page) {
 
 std::string ToCodePage(std::string_view utf8, uint32_t code_page) {
     if (code_page == kUtf8) return std::string(utf8);
-    if (auto whole = EncodeCodePage(utf8, code_page)) return *whole;
     std::string out;
-    for (size_t i = 0; i < utf8.size();) {
-        uint32_t cp = 0;
-        size_t n = NextCharacter(utf8, i, cp);
-        std::optional<std::string> one = cp == 0xFFFD ? std::nullopt : EncodeCodePage(utf8.substr(i, n), code_page);
-        for (const auto& near : Substitutes(cp)) {
-            if (one) break;
-            one = EncodeCodePage(near, code_page);
-        }
-        out += one ? *one : std::string("?");
-        i += n;
-    }
+    AppendInCodePage(utf8, code_page, out);
     return out;
 }
 

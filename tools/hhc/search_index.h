@@ -1,0 +1,24 @@
+// The compiled file's full-text search, made from its topics in the language's code page.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "chm/fulltext_index.h"
+#include "chm/writer.h"
+#include "platform/result.h"
+
+namespace hhc {
+
+// A character's exact form in the code page, else its close substitute (as titles take it),
+// else nothing: character references in a page are indexed as the code page writes them.
+chm::CharEncoder EncoderFor(uint32_t code_page);
+
+// The index of `inputs` (the writer's files; those with a title are topics, their bytes the
+// page as stored in whatever encoding it declares), or nothing when the project turns
+// search off.
+tess::Result<std::optional<chm::FullTextIndex>> BuildSearchIndex(bool wanted, uint32_t language,
+                                                                 const std::vector<chm::InputFile>& inputs);
+
+}  // namespace hhc

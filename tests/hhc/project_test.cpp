@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 // The project exactly as the program writes it (code page 932, CR LF).
@@ -104,5 +106,69 @@ INSTANTIATE_TEST_SUITE_P(Lines, ProjectLanguage,
                                            Language{"Language=0x409", 0x409}, Language{"Language=1041", 0x411},
                                            Language{"LANGUAGE = 0x0411", 0x411}, Language{"Language=Japanese", 0},
                                            Language{"Language=", 0}));
+
+}  // namespace
+
+namespace {
+
+// Each option line alone in a project; what it sets, and whether the compiler must say it
+// does not honour it.
+struct OptionCase {
+    const char* line;
+    const char* ignored;  // the log's name for it; nullptr when honoured
+    std::function<void(const hhc::Project&)> check;
+};
+
+class ProjectOption : public ::testing::TestWithParam<OptionCase> {};
+
+TEST_P(ProjectOption, IsTakenOrNamedAsIgnored) {
+    auto project = hhc::ParseProject("[OPTIONS]\r\nCompiled file=a.chm\r\n" + std::string(GetParam().line) +
+                                     "\r\n[FILES]\r\na.html\r\n");
+    ASSERT_TRUE(project.ok()) << project.error().message;
+    if (GetParam().ignored) EXPECT_EQ(project->ignored, std::vector<std::string>{GetParam().ignored});
+    else EXPECT_TRUE(project->ignored.empty()) << project->ignored.front();
+    if (GetParam().check) GetParam().check(*project);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ProjectOption,
+    ::testing::Values(
+        OptionCase{"Index file=sub\\keys.hhk", nullptr, [](const hhc::Project& p) { EXPECT_EQ(p.index_file, "sub\\keys.hhk"); }},
+        OptionCase{"Default Window = main ", nullptr, [](const hhc::Project& p) { EXPECT_EQ(p.default_window, "main"); }},
+        OptionCase{"Default Font=MS Sans Serif,8,0", nullptr,
+                   [](const hhc::Project& p) { EXPECT_EQ(p.default_font, "MS Sans Serif,8,0"); }},
+        OptionCase{"Full-text search=No", nullptr, [](const hhc::Project& p) { EXPECT_FALSE(p.full_text_search); }},
+        OptionCase{"FULL-TEXT SEARCH=Yes", nullptr, [](const hhc::Project& p) { EXPECT_TRUE(p.full_text_search); }},
+        OptionCase{"Title=x", nullptr, [](const hhc::Project& p) { EXPECT_TRUE(p.full_text_search); }},
+        OptionCase{"Compatibility=1.1 or later", nullptr, nullptr}, OptionCase{"Compatibility=1.1", nullptr, nullptr},
+        OptionCase{"Binary TOC=No", nullptr, nullptr}, OptionCase{"Binary Index=NO", nullptr, nullptr},
+        OptionCase{"Display compile progress=No", nullptr, nullptr}, OptionCase{"Create CHI file=No", nullptr, nullptr},
+        OptionCase{"Compatibility=1.0", "option Compatibility=1.0", nullptr},
+        OptionCase{"Binary TOC=Yes", "option Binary TOC=Yes", nullptr},
+        OptionCase{"Binary Index=Yes", "option Binary Index=Yes", nullptr},
+        OptionCase{"Auto Index = Yes ", "option Auto Index=Yes", nullptr},
+        OptionCase{"Create CHI file=Yes", "option Create CHI file=Yes", nullptr},
+        OptionCase{"Display compile progress=Yes", "option Display compile progress=Yes", nullptr},
+        OptionCase{"Full text search stop list file=doc.stp", "option Full text search stop list file=doc.stp", nullptr},
+        OptionCase{"Sample list file=s.txt", "option Sample list file=s.txt", nullptr}));
+
+TEST(Project, KeepsWindowsAndNamesSectionsItDoesNotCompile) {
+    auto project = hhc::ParseProject(
+        "[OPTIONS]\nCompiled file=a.chm\n[WINDOWS]\nmain=\"A\",\"a.hhc\"\n  second=\"B\"  \n[INFOTYPES]\n\n"
+        "[MAP]\n#define IDH_A 1\n#define IDH_B 2\n[ALIAS]\nIDH_A=a.html\n[MERGE FILES]\nother.chm\n"
+        "[FILES]\na.html\n");
+    ASSERT_TRUE(project.ok()) << project.error().message;
+    EXPECT_EQ(project->windows, (std::vector<std::string>{"main=\"A\",\"a.hhc\"", "second=\"B\""}));
+    // An empty section asks for nothing; each other one is named once.
+    EXPECT_EQ(project->ignored, (std::vector<std::string>{"section [MAP]", "section [ALIAS]", "section [MERGE FILES]"}));
+    EXPECT_EQ(project->files, std::vector<std::string>{"a.html"});
+}
+
+// Documentation tools write projects without a log: the compiler then reports on the console.
+TEST(Project, NeedsNoLog) {
+    auto project = hhc::ParseProject("[OPTIONS]\r\nCompiled file=doc.chm\r\nDefault topic=index.html\r\n");
+    ASSERT_TRUE(project.ok()) << project.error().message;
+    EXPECT_TRUE(project->log_file.empty());
+}
 
 }  // namespace

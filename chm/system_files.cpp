@@ -10,8 +10,9 @@ constexpr uint32_t kWindowEntrySize = 196;
 constexpr uint32_t kIdxHdrSize = 4096;
 
 // Which window fields are set (the HHWIN_PARAM_ bits).
-constexpr uint32_t kParamProperties = 0x2, kParamRect = 0x10, kParamNavWidth = 0x20, kParamShowState = 0x40,
-                   kParamButtons = 0x100;
+constexpr uint32_t kParamProperties = 0x2, kParamStyles = 0x4, kParamExStyles = 0x8, kParamRect = 0x10,
+                   kParamNavWidth = 0x20, kParamShowState = 0x40, kParamButtons = 0x100, kParamExpansion = 0x200,
+                   kParamTabPosition = 0x400, kParamCurrentTab = 0x2000;
 constexpr uint32_t kPropertySearchTab = 0x400;
 
 void PutEntry(std::string& out, uint16_t code, std::string_view text) {
@@ -94,14 +95,19 @@ std::string BuildWindows(const Window& w, StringTable& strings) {
     size_t start = out.size();
     uint32_t valid = kParamProperties | kParamRect | kParamNavWidth | kParamButtons;
     if (w.show_state) valid |= kParamShowState;
+    if (w.styles) valid |= kParamStyles;
+    if (w.extended_styles) valid |= kParamExStyles;
+    if (w.navigation_closed) valid |= kParamExpansion;
+    if (w.tab_position) valid |= kParamTabPosition;
+    if (w.default_tab) valid |= kParamCurrentTab;
     PutU32(out, kWindowEntrySize);
     PutU32(out, 0);  // texts are not UTF-16
     PutU32(out, strings.Add(w.name));
     PutU32(out, valid);
     PutU32(out, w.properties);
     PutU32(out, strings.Add(w.caption));
-    PutU32(out, 0);  // window styles
-    PutU32(out, 0);  // extended styles
+    PutU32(out, w.styles);
+    PutU32(out, w.extended_styles);
     PutU32(out, static_cast<uint32_t>(w.left));
     PutU32(out, static_cast<uint32_t>(w.top));
     PutU32(out, static_cast<uint32_t>(w.right));
@@ -115,7 +121,17 @@ std::string BuildWindows(const Window& w, StringTable& strings) {
     PutU32(out, strings.Add(w.default_topic));
     PutU32(out, strings.Add(w.home_topic));
     PutU32(out, w.buttons);
-    out.resize(start + kWindowEntrySize, '\0');  // the rest: tabs, jump buttons, all unset
+    PutU32(out, w.navigation_closed ? 1 : 0);
+    PutU32(out, w.default_tab.value_or(0));
+    PutU32(out, w.tab_position.value_or(0));
+    PutU32(out, w.notify_id);
+    out.append(20, '\0');  // tab order
+    PutU32(out, 0);         // history count
+    PutU32(out, strings.Add(w.jump1_text));
+    PutU32(out, strings.Add(w.jump2_text));
+    PutU32(out, strings.Add(w.jump1_url));
+    PutU32(out, strings.Add(w.jump2_url));
+    out.resize(start + kWindowEntrySize, '\0');  // the rest: minimum size, custom tabs, unset
     return out;
 }
 

@@ -48,6 +48,12 @@ struct Window {
     int32_t left = 200, top = 100, right = 900, bottom = 700;
     uint32_t navigation_width = 250;
     uint32_t show_state = 0;
+    uint32_t styles = 0, extended_styles = 0;  // the window's own styles; 0 for the viewer's
+    std::string jump1_url, jump1_text, jump2_url, jump2_text;  // the two jump buttons
+    bool navigation_closed = false;            // the navigation pane starts hidden
+    std::optional<uint32_t> default_tab;       // 0 contents, 1 index, 2 search, ...
+    std::optional<uint32_t> tab_position;      // 0 top, 1 left, 2 bottom
+    uint32_t notify_id = 0;                    // the id of the window's notification messages
 };
 
 // The full-text search data is made elsewhere; given here, it is stored and the search flag set.

@@ -141,7 +141,8 @@ PychmView ReadWithPychm(const std::string& chm_path, const std::string& work) {
                              "d = sys.argv[2]\n"
                              "open(d + '/title', 'wb').write(f.title or b'')\n"
                              "open(d + '/home', 'wb').write(f.home or b'')\n"
-                             "open(d + '/topics', 'wb').write(f.GetTopicsTree() or b'')\n";
+                             "open(d + '/topics', 'wb').write(f.GetTopicsTree() or b'')\n"
+                             "open(d + '/index', 'wb').write(f.GetIndex() or b'')\n";
     std::string log = (dir / "pychm.log").string();
     if (std::system("test -x /usr/bin/python3 && /usr/bin/python3 -c 'import chm.chm' 2>/dev/null") != 0) {
         view.error = "pychm is missing: install the Debian package python3-chm";
@@ -151,6 +152,7 @@ PychmView ReadWithPychm(const std::string& chm_path, const std::string& work) {
         view.title = ReadAll(dir / "title");
         view.home = ReadAll(dir / "home");
         view.topics = ReadAll(dir / "topics");
+        view.index = ReadAll(dir / "index");
     }
     return view;
 }

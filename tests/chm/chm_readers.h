@@ -21,6 +21,7 @@ struct PychmView {
     std::string title;
     std::string home;
     std::string topics;  // the contents file's bytes as pychm returns them
+    std::string index;   // the index file's bytes
 };
 PychmView ReadWithPychm(const std::string& chm_path, const std::string& work);
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 // The project exactly as the program writes it (code page 932, CR LF).
@@ -79,7 +81,7 @@ TEST_P(ProjectBroken, FailsAndSaysWhetherTheLogIsKnown) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, ProjectBroken,
     ::testing::Values(Broken{"", false}, Broken{"just some text\r\n", false},
-                      Broken{"[Options]\r\nCompiled file=/p/D.chm\r\n[Files]\r\n/q/a.htm\r\n", false},
+                      Broken{"[Options]\r\nTitle=t\r\n[Files]\r\n/q/a.htm\r\n", false},
                       Broken{"[Options]\r\nError log file=/p/l.log\r\n[Files]\r\n/q/a.htm\r\n", true},
                       Broken{"[Options]\r\nError log file=/p/l.log\r\nCompiled file=/p/D.chm\r\n", true},
                       Broken{"Error log file=/p/l.log\r\n", false}));
@@ -125,6 +127,66 @@ TEST(Project, FullTextSearchIsOnUnlessTheProjectSaysNo) {
         ASSERT_TRUE(project.ok()) << line;
         EXPECT_EQ(project->full_text_search, on) << line;
     }
+}
+
+// Each option line alone in a project; what it sets, and whether the compiler must say it
+// does not honour it.
+struct OptionCase {
+    const char* line;
+    const char* ignored;  // the log's name for it; nullptr when honoured
+    std::function<void(const hhc::Project&)> check;
+};
+
+class ProjectOption : public ::testing::TestWithParam<OptionCase> {};
+
+TEST_P(ProjectOption, IsTakenOrNamedAsIgnored) {
+    auto project = hhc::ParseProject("[OPTIONS]\r\nCompiled file=a.chm\r\n" + std::string(GetParam().line) +
+                                     "\r\n[FILES]\r\na.html\r\n");
+    ASSERT_TRUE(project.ok()) << project.error().message;
+    if (GetParam().ignored) EXPECT_EQ(project->ignored, std::vector<std::string>{GetParam().ignored});
+    else EXPECT_TRUE(project->ignored.empty()) << project->ignored.front();
+    if (GetParam().check) GetParam().check(*project);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ProjectOption,
+    ::testing::Values(
+        OptionCase{"Index file=sub\\keys.hhk", nullptr, [](const hhc::Project& p) { EXPECT_EQ(p.index_file, "sub\\keys.hhk"); }},
+        OptionCase{"Default Window = main ", nullptr, [](const hhc::Project& p) { EXPECT_EQ(p.default_window, "main"); }},
+        OptionCase{"Default Font=MS Sans Serif,8,0", nullptr,
+                   [](const hhc::Project& p) { EXPECT_EQ(p.default_font, "MS Sans Serif,8,0"); }},
+        OptionCase{"Full-text search=No", nullptr, [](const hhc::Project& p) { EXPECT_FALSE(p.full_text_search); }},
+        OptionCase{"FULL-TEXT SEARCH=Yes", nullptr, [](const hhc::Project& p) { EXPECT_TRUE(p.full_text_search); }},
+        OptionCase{"Title=x", nullptr, [](const hhc::Project& p) { EXPECT_TRUE(p.full_text_search); }},
+        OptionCase{"Compatibility=1.1 or later", nullptr, nullptr}, OptionCase{"Compatibility=1.1", nullptr, nullptr},
+        OptionCase{"Binary TOC=No", nullptr, nullptr}, OptionCase{"Binary Index=NO", nullptr, nullptr},
+        OptionCase{"Display compile progress=No", nullptr, nullptr}, OptionCase{"Create CHI file=No", nullptr, nullptr},
+        OptionCase{"Compatibility=1.0", "option Compatibility=1.0", nullptr},
+        OptionCase{"Binary TOC=Yes", "option Binary TOC=Yes", nullptr},
+        OptionCase{"Binary Index=Yes", "option Binary Index=Yes", nullptr},
+        OptionCase{"Auto Index = Yes ", "option Auto Index=Yes", nullptr},
+        OptionCase{"Create CHI file=Yes", "option Create CHI file=Yes", nullptr},
+        OptionCase{"Display compile progress=Yes", "option Display compile progress=Yes", nullptr},
+        OptionCase{"Full text search stop list file=doc.stp", "option Full text search stop list file=doc.stp", nullptr},
+        OptionCase{"Sample list file=s.txt", "option Sample list file=s.txt", nullptr}));
+
+TEST(Project, KeepsWindowsAndNamesSectionsItDoesNotCompile) {
+    auto project = hhc::ParseProject(
+        "[OPTIONS]\nCompiled file=a.chm\n[WINDOWS]\nmain=\"A\",\"a.hhc\"\n  second=\"B\"  \n[INFOTYPES]\n\n"
+        "[MAP]\n#define IDH_A 1\n#define IDH_B 2\n[ALIAS]\nIDH_A=a.html\n[MERGE FILES]\nother.chm\n"
+        "[FILES]\na.html\n");
+    ASSERT_TRUE(project.ok()) << project.error().message;
+    EXPECT_EQ(project->windows, (std::vector<std::string>{"main=\"A\",\"a.hhc\"", "second=\"B\""}));
+    // An empty section asks for nothing; each other one is named once.
+    EXPECT_EQ(project->ignored, (std::vector<std::string>{"section [MAP]", "section [ALIAS]", "section [MERGE FILES]"}));
+    EXPECT_EQ(project->files, std::vector<std::string>{"a.html"});
+}
+
+// Documentation tools write projects without a log: the compiler then reports on the console.
+TEST(Project, NeedsNoLog) {
+    auto project = hhc::ParseProject("[OPTIONS]\r\nCompiled file=doc.chm\r\nDefault topic=index.html\r\n");
+    ASSERT_TRUE(project.ok()) << project.error().message;
+    EXPECT_TRUE(project->log_file.empty());
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "tools/hhc/html_refs.h"
 #include "tools/hhc/local_ref.h"
 #include "tools/hhc/log_line.h"
+#include "tools/hhc/sitemap.h"
 #include "tools/hhc/utf8_path.h"
 
 namespace hhc {
@@ -35,7 +36,7 @@ bool EndsWithIgnoringCase(const std::string& name, std::string_view ext) {
 Kind KindOf(const std::string& name) {
     if (IsPageName(name)) return Kind::page;
     if (EndsWithIgnoringCase(name, ".css")) return Kind::style;
-    if (EndsWithIgnoringCase(name, ".hhc")) return Kind::contents;
+    if (EndsWithIgnoringCase(name, ".hhc") || EndsWithIgnoringCase(name, ".hhk")) return Kind::contents;
     return Kind::other;
 }
 
@@ -201,6 +202,12 @@ private:
         if (kind == Kind::style) {
             std::string css = c_.files[i].bytes;
             for (const auto& r : CssReferences(css)) Consider(r, FolderOf(name), false);
+            return;
+        }
+        if (kind == Kind::contents) {
+            // Whatever a contents or index entry shows is taken, a page or not.
+            for (const auto& entry : ParseSitemap(c_.files[i].bytes))
+                for (const auto& local : entry.locals) Consider(local, FolderOf(name), false);
             return;
         }
         HtmlRefs refs = ScanHtml(c_.files[i].bytes);

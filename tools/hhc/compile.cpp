@@ -1,5 +1,6 @@
 #include "tools/hhc/compile.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include "tools/hhc/collect.h"
 #include "tools/hhc/held_log.h"
 #include "tools/hhc/log_text.h"
+#include "tools/hhc/navigation.h"
 #include "tools/hhc/process.h"
 #include "tools/hhc/project.h"
 #include "tools/hhc/search_index.h"
@@ -37,27 +39,37 @@ std::optional<std::string> ReadWhole(const std::string& path) {
 }
 
 // Paths in the project are absolute; a relative one is taken from the project's folder.
-std::string Resolve(const std::string& project_path, const std::string& path) {
+std::string ResolveAsWritten(const std::string& project_path, const std::string& path) {
     if (PathOf(path).is_absolute()) return path;
     return TextOf((PathOf(project_path).parent_path() / PathOf(path)).lexically_normal());
 }
 
+// Projects written for Windows separate folders with "\"; where no file is named so, that is
+// what it means here too.
+std::string Resolve(const std::string& project_path, const std::string& path) {
+    std::string full = ResolveAsWritten(project_path, path);
+    std::error_code ec;
+    if (path.find('\\') == std::string::npos || fs::exists(PathOf(full), ec)) return full;
+    std::string slashed = path;
+    std::replace(slashed.begin(), slashed.end(), '\\', '/');
+    return ResolveAsWritten(project_path, slashed);
+}
+
 tess::Error Stopped() { return tess::Error{"The compilation was stopped."}; }
 
-// The named files: the default topic first, then the project's files and its contents file.
+// The named files: the default topic first, then the project's files, then its contents and
+// index files and its window's.
 struct Named {
     std::vector<std::string> paths;
-    std::string contents;  // a full path, or empty
+    Navigation navigation;
 };
 
 Named NamedFiles(const std::string& project_path, const Project& project) {
     Named named;
     named.paths.push_back(Resolve(project_path, Codec().FromAnsi(project.default_topic)));
     for (const auto& f : project.files) named.paths.push_back(Resolve(project_path, Codec().FromAnsi(f)));
-    if (!project.contents_file.empty()) {
-        named.contents = Resolve(project_path, Codec().FromAnsi(project.contents_file));
-        named.paths.push_back(named.contents);
-    }
+    named.navigation = NavigationOf(project, [&](const std::string& path) { return Resolve(project_path, path); });
+    for (const auto& f : named.navigation.named) named.paths.push_back(f);
     return named;
 }
 
@@ -74,8 +86,7 @@ std::vector<chm::InputFile> InputsOf(Collection& collection, uint32_t code_page)
     return inputs;
 }
 
-chm::Options OptionsOf(const Project& project, const Collection& collection, const Named& named,
-                       const std::string& compiled) {
+chm::Options OptionsOf(const Project& project, const Collection& collection, const std::string& compiled) {
     chm::Options options;
     options.language = project.language ? project.language : kDefaultLanguage;
     uint32_t code_page = chm::CodePageOf(options.language);
@@ -85,13 +96,16 @@ chm::Options OptionsOf(const Project& project, const Collection& collection, con
     options.default_topic = collection.files.front().name;
     options.compiled_name = NameInCodePage(TextOf(PathOf(compiled).stem()), code_page);
     options.name_text = [code_page](std::string_view name) { return NameInCodePage(name, code_page); };
-    if (!named.contents.empty()) options.contents_file = TreeName(collection.root, named.contents);
+    options.default_font = project.default_font;
     auto newest = collection.newest_time;
     options.timestamp = newest > 0 && newest <= 0xFFFFFFFF ? static_cast<uint32_t>(newest) : 0;
     return options;
 }
 
-void Warn(const Collection& c, std::vector<std::string>& lines) {
+void Warn(const Project& p, const Named& named, const Collection& c, std::vector<std::string>& lines) {
+    for (const auto& ignored : p.ignored)
+        lines.push_back(ToLogText("Warning: the " + Codec().FromAnsi(ignored) + " is not supported and was ignored."));
+    for (const auto& warning : named.navigation.warnings) lines.push_back(ToLogText(warning));
     for (const auto& left : c.left_out) {
         // The old wording for a missing file, which users and scripts know.
         std::string line = left.reason == "it was not found."
@@ -109,11 +123,13 @@ tess::Result<StagedFile> Compile(const std::string& project_path, const Project&
     std::string compiled = Resolve(project_path, Codec().FromAnsi(project.compiled_file));
     auto collection = CollectTree(CommonFolder(named.paths), named.paths);
     if (!collection) return collection.error();
-    Warn(*collection, lines);
+    Warn(project, named, *collection, lines);
     if (StopRequested()) return Stopped();
 
-    chm::Options options = OptionsOf(project, *collection, named, compiled);
+    chm::Options options = OptionsOf(project, *collection, compiled);
     auto inputs = InputsOf(*collection, chm::CodePageOf(options.language));
+    ApplyNavigation(named.navigation, *collection, chm::CodePageOf(options.language), options, inputs);
+    // After the navigation, which may add files: topics are counted in the file's own order.
     auto search = BuildSearchIndex(project.full_text_search, options.language, inputs);
     if (!search) return tess::Error{"The search index cannot be made: " + search.error().message};
     options.full_text = std::move(*search);
@@ -149,6 +165,18 @@ int Report(const std::string& log_path, const std::vector<std::string>& lines, t
     return kCreated;
 }
 
+// A project that names no log, as documentation tools write them: its lines go to the console.
+int ReportToConsole(const std::vector<std::string>& lines, tess::Result<StagedFile> staged) {
+    for (const auto& line : lines) std::printf("%s\n", Codec().FromAnsi(line).c_str());
+    tess::Status done = staged ? staged->Commit() : tess::Status(staged.error());
+    if (!done) {
+        std::fprintf(stderr, "hhc: %s\n", done.error().message.c_str());
+        return kFailed;
+    }
+    std::printf("Created %s, %s bytes\n", staged->final_path().c_str(), WithThousands(staged->size()).c_str());
+    return kCreated;
+}
+
 }  // namespace
 
 std::string ProjectArgument(const std::string& argument) {
@@ -171,12 +199,13 @@ int CompileProject(const std::string& argument) {
     }
     Project partial;
     auto project = ParseProject(*bytes, &partial);
+    std::vector<std::string> lines;
     if (partial.log_file.empty()) {
-        std::fprintf(stderr, "hhc: %s\n", project ? "The project names no error log file." : project.error().message.c_str());
+        if (project) return ReportToConsole(lines, Compile(project_path, *project, lines));
+        std::fprintf(stderr, "hhc: %s\n", project.error().message.c_str());
         return kNoLog;
     }
     std::string log_path = Resolve(project_path, Codec().FromAnsi(partial.log_file));
-    std::vector<std::string> lines;
     if (!project) return Report(log_path, lines, project.error());
     return Report(log_path, lines, Compile(project_path, *project, lines));
 }

@@ -35,12 +35,38 @@ unsigned ParseLanguage(std::string_view value) {
     return static_cast<unsigned>(id);
 }
 
+bool IsNo(std::string_view value) { return Lower(Trim(value)) == "no"; }
+
+// Keys that change nothing while they say "No"; anything else they ask for is not done.
+constexpr std::string_view kHonouredWhenNo[] = {
+    "auto index", "binary index", "binary toc", "create chi file", "display compile notes",
+    "display compile progress", "enhanced decompilation", "flat"};
+
+// Takes one [OPTIONS] line; false when the compiler does not honour it.
+bool TakeOption(const std::string& key, std::string_view value, Project& project) {
+    if (key == "compiled file") project.compiled_file = value;
+    else if (key == "error log file") project.log_file = value;
+    else if (key == "default topic") project.default_topic = value;
+    else if (key == "title") project.title = value;
+    else if (key == "contents file") project.contents_file = value;
+    else if (key == "index file") project.index_file = value;
+    else if (key == "default window") project.default_window = Trim(value);
+    else if (key == "default font") project.default_font = Trim(value);
+    else if (key == "language") project.language = ParseLanguage(value);
+    else if (key == "full-text search") project.full_text_search = !IsNo(value);
+    // Every file this compiler writes reads in viewers of version 1.1 and later.
+    else if (key == "compatibility") return Lower(Trim(value)).starts_with("1.1");
+    else return std::find(std::begin(kHonouredWhenNo), std::end(kHonouredWhenNo), key) != std::end(kHonouredWhenNo) &&
+                IsNo(value);
+    return true;
+}
+
 }  // namespace
 
 tess::Result<Project> ParseProject(std::string_view bytes, Project* partial) {
     Project project;
-    std::string section;
-    bool any_section = false;
+    std::string section, section_as_written;
+    bool any_section = false, section_noted = false;
     while (!bytes.empty()) {
         size_t end = bytes.find('\n');
         // A path may end in blanks, so only the line end goes; the rest is trimmed per use.
@@ -50,8 +76,10 @@ tess::Result<Project> ParseProject(std::string_view bytes, Project* partial) {
         if (Trim(line).empty() || Trim(line).front() == ';') continue;
         if (Trim(line).front() == '[' && Trim(line).back() == ']') {
             line = Trim(line);
-            section = Lower(Trim(line.substr(1, line.size() - 2)));
+            section_as_written = Trim(line.substr(1, line.size() - 2));
+            section = Lower(section_as_written);
             any_section = true;
+            section_noted = false;
             continue;
         }
         if (section == "files") {
@@ -61,18 +89,18 @@ tess::Result<Project> ParseProject(std::string_view bytes, Project* partial) {
             if (eq == std::string_view::npos) continue;
             std::string key = Lower(Trim(line.substr(0, eq)));
             std::string_view value = TrimLeft(line.substr(eq + 1));
-            if (key == "compiled file") project.compiled_file = value;
-            else if (key == "error log file") project.log_file = value;
-            else if (key == "default topic") project.default_topic = value;
-            else if (key == "title") project.title = value;
-            else if (key == "contents file") project.contents_file = value;
-            else if (key == "language") project.language = ParseLanguage(value);
-            else if (key == "full-text search") project.full_text_search = Lower(Trim(value)) != "no";
+            if (!TakeOption(key, value, project))
+                project.ignored.push_back("option " + std::string(Trim(line.substr(0, eq))) + "=" + std::string(Trim(value)));
+        } else if (section == "windows") {
+            project.windows.emplace_back(Trim(line));
+        } else if (!section.empty() && !section_noted) {
+            // Information types, merged files, context ids and popups are not compiled in.
+            project.ignored.push_back("section [" + section_as_written + "]");
+            section_noted = true;
         }
     }
     if (partial) *partial = project;
     if (!any_section) return tess::Error{"The project file is not a help project (it has no sections)."};
-    if (project.log_file.empty()) return tess::Error{"The project names no error log file."};
     if (project.compiled_file.empty()) return tess::Error{"The project names no compiled file."};
     if (project.default_topic.empty() && project.files.empty())
         return tess::Error{"The project names no page to compile."};

@@ -16,14 +16,21 @@ struct Project {
     std::string default_topic;
     std::string title;
     std::string contents_file;  // a sitemap (.hhc); may be empty
+    std::string index_file;     // a sitemap of keywords (.hhk); may be empty
+    std::string default_window; // the [WINDOWS] name the viewer opens; empty: the first
+    std::string default_font;   // "MS Sans Serif,8,0"; may be empty
     std::vector<std::string> files;
+    std::vector<std::string> windows;  // [WINDOWS] lines as written: name="caption","toc",...
     unsigned language = 0;  // 0 when the project names none
     bool full_text_search = true;  // off only when the project says "No"
+    // What the project asks for that the compiler does not do, for the log: "option Binary
+    // TOC=Yes", "section [MAP]".
+    std::vector<std::string> ignored;
 };
 
 // Tolerates LF-only lines, blanks around "=", any case in keys and section names.
-// Fails only when the log cannot be named or there is nothing to compile; `partial` then
-// still carries what was read (so the reason can go into a log that is named).
+// Fails only when there is nothing to compile; `partial` then still carries what was read
+// (so the reason can go into a log that is named). A project may name no log.
 tess::Result<Project> ParseProject(std::string_view bytes, Project* partial = nullptr);
 
 }  // namespace hhc

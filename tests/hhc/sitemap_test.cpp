@@ -1,0 +1,86 @@
+#include "tools/hhc/sitemap.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using hhc::SitemapEntry;
+
+struct SitemapCase {
+    const char* label;
+    std::string bytes;
+    std::vector<SitemapEntry> entries;
+};
+
+class Sitemap : public ::testing::TestWithParam<SitemapCase> {};
+
+TEST_P(Sitemap, ReadsEntriesWithDepthNameAndFiles) {
+    auto entries = hhc::ParseSitemap(GetParam().bytes);
+    const auto& want = GetParam().entries;
+    ASSERT_EQ(entries.size(), want.size());
+    for (size_t i = 0; i < want.size(); ++i) {
+        EXPECT_EQ(entries[i].depth, want[i].depth) << i;
+        EXPECT_EQ(entries[i].name, want[i].name) << i;
+        EXPECT_EQ(entries[i].locals, want[i].locals) << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, Sitemap,
+    ::testing::Values(
+        // As documentation tools write them: properties first, lists nested in list items.
+        SitemapCase{"Nested",
+                    "<HTML><BODY><OBJECT type=\"text/site properties\"><param name=\"Window Styles\" value=\"0x801227\">"
+                    "<param name=\"Local\" value=\"not-an-entry.html\"></OBJECT>\n<UL>\n"
+                    "<LI> <OBJECT type=\"text/sitemap\">\n<param name=\"Name\" value=\"Top\">\n"
+                    "<param name=\"Local\" value=\"index.html\">\n</OBJECT>\n<UL>\n"
+                    "<LI> <OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Child\">"
+                    "<param name=\"Local\" value=\"sub/a.html#part\"></OBJECT>\n</UL>\n"
+                    "<LI> <OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Folder only\"></OBJECT>\n"
+                    "</UL></BODY></HTML>",
+                    {{1, "Top", {"index.html"}}, {2, "Child", {"sub/a.html#part"}}, {1, "Folder only", {}}}},
+        // Local before Name, extra parameters, upper-case names and types, unquoted values.
+        SitemapCase{"AnyOrderAndCase",
+                    "<ul><li><object TYPE=\"Text/Sitemap\"><PARAM NAME=local VALUE=mspack_8h.html#a1>"
+                    "<param name=\"ImageNumber\" value=\"11\"><param name=\"NAME\" value=\"MSCABD_PARAM(x)\"></object></ul>",
+                    {{1, "MSCABD_PARAM(x)", {"mspack_8h.html#a1"}}}},
+        // An index: keywords, "See Also" entries without a file, a keyword with two topics.
+        SitemapCase{"Index",
+                    "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Keyword\" value=\"--author\">"
+                    "<param name=\"See Also\" value=\"--author\"></OBJECT>\n<UL><LI><OBJECT type=\"text/sitemap\">"
+                    "<param name=\"Name\" value=\"build\"><param name=\"Name\" value=\"Topic one\">"
+                    "<param name=\"Local\" value=\"one.html\"><param name=\"Name\" value=\"Topic two\">"
+                    "<param name=\"Local\" value=\"two.html\"><param name=\"Local\" value=\"\"></OBJECT></UL></UL>",
+                    {{1, "--author", {}}, {2, "build", {"one.html", "two.html"}}}},
+        // References decoded; an object left open ends at the next one and at the end.
+        SitemapCase{"ReferencesAndOpenObjects",
+                    "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"A &amp; B &#x2014; C\">"
+                    "<param name=\"Local\" value=\"a&amp;b.html\">"
+                    "<LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Last\"><param name=\"Local\" value=\"z.htm\">",
+                    {{1, "A & B \xE2\x80\x94 C", {"a&b.html"}}, {1, "Last", {"z.htm"}}}},
+        // Code page 932 as a Japanese project writes it, declared or not.
+        SitemapCase{"CodePage932",
+                    "<HTML><HEAD><meta http-equiv=\"Content-Type\" content=\"text/html; charset=Shift_JIS\"></HEAD>"
+                    "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"\x93\xFA\x96\x7B\x8C\xEA\">"
+                    "<param name=\"Local\" value=\"\x95\x5C.html\"></OBJECT></UL>",
+                    {{1, "日本語", {"表.html"}}}},
+        SitemapCase{"ListsClosedTooOften",
+                    "</UL></UL><UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"x\"></OBJECT>",
+                    {{1, "x", {}}}},
+        SitemapCase{"Empty", "", {}}),
+    [](const auto& info) { return info.param.label; });
+
+// What the compiler writes, read back: names with the characters that end an attribute.
+TEST(Sitemap, WrittenListReadsBack) {
+    std::vector<hhc::SitemapItem> items = {
+        {"Start \"page\" & <more>", "index.html"}, {"Second", "sub dir/a&b.html"}, {"", "empty-title.htm"}};
+    auto entries = hhc::ParseSitemap(hhc::WriteSitemap(items));
+    ASSERT_EQ(entries.size(), items.size());
+    for (size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(entries[i].depth, 1);
+        EXPECT_EQ(entries[i].name, items[i].name);
+        EXPECT_EQ(entries[i].locals, std::vector<std::string>{items[i].local});
+    }
+}
+
+}  // namespace

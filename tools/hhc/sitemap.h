@@ -1,0 +1,28 @@
+// Contents (.hhc) and index (.hhk) files: HTML lists of <OBJECT type="text/sitemap"> entries.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace hhc {
+
+struct SitemapEntry {
+    int depth = 0;                    // how many lists hold it; 1 for the top level
+    std::string name;                 // the first "Name" (or an index's "Keyword"), UTF-8
+    std::vector<std::string> locals;  // the "Local" parameters as written (files of the tree)
+};
+
+// `bytes` as stored; decoded like a page (BOM, charset, else UTF-8 or code page 932).
+// Objects of other types (the list's own properties) are not entries.
+std::vector<SitemapEntry> ParseSitemap(std::string_view bytes);
+
+struct SitemapItem {
+    std::string name;   // code page bytes
+    std::string local;  // a stored file's name as the viewer reads it, without the leading "/"
+};
+
+// A flat contents list of the items in their order.
+std::string WriteSitemap(const std::vector<SitemapItem>& items);
+
+}  // namespace hhc

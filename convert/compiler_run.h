@@ -11,7 +11,7 @@
 namespace tess {
 
 struct WaitLimits {
-    int poll_ms = 2;              // between looks at the log; a tight spin would eat a core
+    int poll_ms = 1;              // between looks at the log; a tight spin would eat a core
     int settle_ms = 50;           // at most, from the log's appearance to the first probe, while
                                   // its success line is still to come: each probe that meets the
                                   // log held costs the whole in-use pause

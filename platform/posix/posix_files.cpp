@@ -82,7 +82,9 @@ CreateResult PosixFiles::CopyNoClobber(const std::string& from, const std::strin
         if (out) slot = stop_signals::AddTemporary(temporary);
     }
     if (!out) return CreateResult::failed;
-    const bool written = CopyAll(in.get(), out.get()) && ::fsync(out.get()) == 0 && out.Close();
+    // No fsync: the rename already keeps a part of a file from ever showing under the real name,
+    // and a sync per page cost more than compiling it.
+    const bool written = CopyAll(in.get(), out.get()) && out.Close();
     CreateResult result = CreateResult::failed;
     stop_signals::Deferred deferred;
     if (written) {

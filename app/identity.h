@@ -1,5 +1,7 @@
-// Who the program is: its titles and version.
+// Who the program is: its titles and version (the version is the build's project version).
 #pragma once
+
+#include "windows/app.h"
 
 namespace tess {
 
@@ -8,12 +10,8 @@ inline constexpr const char* kDisplayTitle = "Tessaline";
 // Settings address and the caption of message boxes that have no title of their own.
 inline constexpr const char* kAppTitle = "Quillvane";
 
-struct Version {
-    int major = 1;
-    int minor = 1;
-    int revision = 0;
-};
+inline constexpr Version kVersion{TESSALINE_VERSION_MAJOR, TESSALINE_VERSION_MINOR, TESSALINE_VERSION_PATCH};
 
-inline constexpr Version kVersion{1, 1, 0};
+inline ProgramIdentity Identity() { return {kDisplayTitle, kAppTitle, kVersion}; }
 
 }  // namespace tess

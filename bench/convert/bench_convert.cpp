@@ -16,6 +16,7 @@
 #include "convert/project_file.h"
 #include "platform/console/console_window_system.h"
 #include "platform/posix/posix_services.h"
+#include "settings/compiler_location.h"
 #include "settings/settings_store.h"
 
 namespace {
@@ -51,7 +52,7 @@ struct Timing {
 class Converter {
 public:
     Converter(tess::PosixServices& services, tess::ConsoleWindowSystem& windows, const std::string& root)
-        : platform_(services.Bundle(windows)), settings_(services.settings, "Quillvane") {
+        : platform_(services.Bundle(windows)), settings_(services.settings, windows, "Quillvane") {
         settings_.Write(tess::kKeyInstallPath, bench::ExecutableFolder() + "/hhc");
         settings_.Write(tess::kKeyInstallPathF, root + "/compiler");
         settings_.Write(tess::kKeyStartSplash, "OFF");
@@ -62,7 +63,7 @@ public:
 
     // The steps of one page's conversion, with the wait on the compiler timed on its own.
     Timing Convert(const std::string& page, const tess::WaitLimits& limits) {
-        tess::CompilerRun run(platform_, settings_, work_);
+        tess::CompilerRun run(platform_, tess::StoredCompiler(settings_), work_);
         run.limits = limits;
         Timing t;
         const double wall = bench::NowMs();

@@ -12,6 +12,7 @@
 #include <fstream>
 
 #include "app/form1.h"
+#include "app/identity.h"
 #include "platform/posix/iconv_text_codec.h"
 #include "platform/posix/posix_clock.h"
 #include "platform/posix/posix_files.h"
@@ -52,7 +53,7 @@ protected:
     testing::FakeProgramInfo program;
     qt::QtWindowSystem windows;
     Platform platform{files, registry, settings, processes, instance, clock, codec, program, windows};
-    App app{platform};
+    App app{platform, Identity()};
 };
 
 TEST_F(MainWindowDropTest, ADroppedPageIsConvertedBesideItAndTheStatusSaysSo) {

@@ -16,13 +16,14 @@
 #include <fstream>
 
 #include "app/form1.h"
+#include "app/identity.h"
 #include "app/frmstart.h"
 #include "platform/posix/iconv_text_codec.h"
 #include "platform/posix/posix_clock.h"
 #include "platform/posix/posix_files.h"
 #include "platform/posix/posix_processes.h"
 #include "platform/qt/qt_window_system.h"
-#include "settings/dialog.h"
+#include "windows/dialog.h"
 #include "tests/fakes/fake_services.h"
 #include "windows/dia_end.h"
 #include "windows/frm_about.h"
@@ -86,7 +87,7 @@ protected:
     testing::FakeProgramInfo program;
     qt::QtWindowSystem windows;
     Platform platform{files, registry, settings, processes, instance, clock, codec, program, windows};
-    App app{platform};
+    App app{platform, Identity()};
 };
 
 TEST_F(MainWindowEventsTest, ADropOfWebLinksIsRefusedWithAMessageAndNothingRuns) {

@@ -10,8 +10,9 @@
 #include <functional>
 #include <iostream>
 
-#include "app/compiler_missing_message.h"
+#include "settings/compiler_missing_message.h"
 #include "app/frmstart.h"
+#include "app/identity.h"
 #include "platform/posix/posix_services.h"
 #include "platform/qt/qt_window_system.h"
 #include "windows/dia_end.h"
@@ -56,11 +57,11 @@ int main(int argc, char** argv) {
     tess::PosixServices services;
     tess::qt::QtWindowSystem windows;
     tess::Platform platform = services.Bundle(windows);
-    tess::App app(platform);
+    tess::App app(platform, tess::Identity());
 
     {
         tess::FrmStart start(app);
-        start.Form_Load();
+        start.Load();
         Wait(1200);
         Shoot("splash");
         start.Command1_Click();

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/form1.h"
+#include "app/identity.h"
 #include "platform/posix/iconv_text_codec.h"
 #include "platform/posix/posix_files.h"
 #include "platform/posix/posix_processes.h"
@@ -78,7 +79,7 @@ protected:
     testing::FakeProgramInfo program;
     testing::FakeWindowSystem windows;
     Platform platform{files, registry, settings, processes, instance, clock, codec, program, windows};
-    App app{platform};
+    App app{platform, Identity()};
     std::unique_ptr<Form1> main;
 };
 

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "convert/path_names.h"
+#include "platform/path_names.h"
+#include "platform/text.h"
 #include "tests/fakes/system_codec.h"
 
 namespace tess::testing {
@@ -114,16 +115,16 @@ void FakeRegistry::SetString(RegRoot root, const std::string& path, const std::s
 }
 
 void FakeRegistry::SetValue(RegRoot root, const std::string& path, const std::string& name, Value value) {
-    keys[{root, AsciiLower(path)}][name] = std::move(value);
+    keys[{root, AsciiLowered(path)}][name] = std::move(value);
 }
 
 long FakeRegistry::OpenKey(RegRoot root, const std::string& path, std::uint32_t access, RegKey* key) {
     access_asked.push_back(access);
-    if (!keys.count({root, AsciiLower(path)})) return kRegFileNotFound;
+    if (!keys.count({root, AsciiLowered(path)})) return kRegFileNotFound;
     if (machine_keys_read_only && root == RegRoot::local_machine && (access & ~kKeyRead) != 0)
         return kRegAccessDenied;
     *key = next_++;
-    open_[*key] = {root, AsciiLower(path)};
+    open_[*key] = {root, AsciiLowered(path)};
     ++open_keys;
     return kRegSuccess;
 }

@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
         std::cerr << kUsage;
         return 2;
     }
-    return tess::RunConsole(argc, argv, [&](tess::Platform& platform) {
+    return tess::RunConsole(argc, argv, tess::Names(), [&](tess::Platform& platform) {
         tess::App app(platform, tess::Identity());
         app.limits.time_limit_ms = time_limit_s * 1000;
         const std::optional<tess::CompilerPaths> compiler = tess::EnsureCompilerKnown(app);

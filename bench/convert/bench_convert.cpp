@@ -14,6 +14,7 @@
 #include "bench_support.h"
 #include "convert/page_conversion.h"
 #include "convert/project_file.h"
+#include "app/identity.h"
 #include "platform/console/console_window_system.h"
 #include "platform/posix/posix_services.h"
 #include "settings/compiler_location.h"
@@ -169,7 +170,7 @@ int main(int argc, char** argv) {
     setenv("XDG_CONFIG_HOME", (root + "/config").c_str(), 1);
     setenv("XDG_CACHE_HOME", (root + "/cache").c_str(), 1);
 
-    tess::PosixServices services;
+    tess::PosixServices services(tess::Names());
     tess::ConsoleWindowSystem windows(std::cerr);
     Converter converter(services, windows, root);
 

@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     std::istringstream list(argv[1]);
     for (std::string item; std::getline(list, item, ',');) counts.push_back(std::stoi(item));
     const std::vector<std::string> pages(argv + 2, argv + argc);
-    return tess::RunDesktop(argc, argv, [&](tess::Platform& platform) {
+    return tess::RunDesktop(argc, argv, tess::Names(), [&](tess::Platform& platform) {
         tess::App app(platform, tess::Identity());
         app.settings.Write(tess::kKeyMessage, "OFF");
         tess::Form1 main(app);

@@ -60,7 +60,7 @@ std::vector<std::string> PosixRegistry::DefaultSystemTools() {
             "/usr/bin/lxtask"};
 }
 
-std::string PosixRegistry::DefaultFile() { return ConfigHome() + "/Quillvane/registry.reg"; }
+std::string PosixRegistry::DefaultFile(const std::string& app) { return ConfigHome() + "/" + app + "/registry.reg"; }
 
 void PosixRegistry::Load(RegTree& tree) const {
     tree.SetValue(kWorkshopKey, "InstallDir", RegValue{kRegSz, executable_folder_});

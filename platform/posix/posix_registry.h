@@ -24,8 +24,8 @@ public:
 
     // The desktop tools that can stand in for the system information program, in order of preference.
     static std::vector<std::string> DefaultSystemTools();
-    // $XDG_CONFIG_HOME/Quillvane/registry.reg
-    static std::string DefaultFile();
+    // $XDG_CONFIG_HOME/<app>/registry.reg
+    static std::string DefaultFile(const std::string& app);
 
     long OpenKey(RegRoot root, const std::string& path, std::uint32_t access, RegKey* key) override;
     long QueryValue(RegKey key, const std::string& name, std::uint32_t* type, unsigned char* buffer,

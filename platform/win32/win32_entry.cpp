@@ -27,6 +27,8 @@ namespace {
 
 // Everything but the window system, alive for the whole program.
 struct Services {
+    explicit Services(const ProgramNames& names) : instance(win32::InstanceMutexName(names)) {}
+
     win32::Win32Files files;
     win32::Win32Registry registry;
     win32::Win32SettingsBackend settings;
@@ -64,12 +66,12 @@ void RemoveOnStop(const std::string& folder) {
     (void)installed;
 }
 
-int RunDesktop(int, char**, const ProgramBody& body) {
+int RunDesktop(int, char**, const ProgramNames& names, const ProgramBody& body) {
     // Drops arrive through OLE, which wants a single-threaded apartment on the window thread.
     HRESULT ole = OleInitialize(nullptr);
     int code = 0;
     {
-        Services services;
+        Services services(names);
         win32::Win32WindowSystem windows;
         Platform platform = services.With(windows);
         code = body(platform);
@@ -78,13 +80,13 @@ int RunDesktop(int, char**, const ProgramBody& body) {
     return code;
 }
 
-int RunConsole(int, char**, const ProgramBody& body) {
+int RunConsole(int, char**, const ProgramNames& names, const ProgramBody& body) {
     // Not SetConsoleOutputCP: that would leave the user's console in another code page.
     win32::Utf8StandardStreams streams;
     HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     int code = 0;
     {
-        Services services;
+        Services services(names);
         ConsoleWindowSystem windows(std::cerr);
         Platform platform = services.With(windows);
         code = body(platform);

@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
     out_folder = argv[1];
     const std::string page = argv[2];
     QApplication application(argc, argv);
-    tess::PosixServices services;
+    tess::PosixServices services(tess::Names());
     tess::qt::QtWindowSystem windows;
     tess::Platform platform = services.Bundle(windows);
     tess::App app(platform, tess::Identity());

@@ -14,7 +14,7 @@
 #include "app/frmstart.h"
 #include "platform/qt/qt_window_system.h"
 #include "windows/dialog.h"
-#include "synthetic_form.h"
+#include "tests/contract/synthetic_form.h"
 #include "windows/dia_end.h"
 #include "windows/frm_about.h"
 

@@ -49,7 +49,7 @@ TEST(HhcHeldLog, AnOldLogIsReplacedAndNoTemporaryFileStays) {
 
     auto held = hhc::win32::HeldLog::Create(log);
     ASSERT_TRUE(held.ok()) << held.error().message;
-    held->WriteLine("new");
+    EXPECT_TRUE(held->WriteLine("new").ok());
     held->Close();
     EXPECT_EQ(ReadShared(log), "new\r\n");
 

@@ -56,17 +56,7 @@ Result<std::vector<std::string>> FakeFiles::ReadLines(const std::string& path) {
     auto it = files.find(path);
     if (it == files.end()) return Error{"no such file: " + path};
     std::vector<std::string> lines;
-    std::string line;
-    for (char c : it->second) {
-        if (c == '\n') {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            lines.push_back(line);
-            line.clear();
-        } else {
-            line += c;
-        }
-    }
-    if (!line.empty()) lines.push_back(line);
+    for (std::string_view line : SplitLines(it->second)) lines.emplace_back(line);
     return lines;
 }
 

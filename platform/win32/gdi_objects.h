@@ -4,70 +4,19 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "platform/win32/unique_handle.h"
 
 namespace tess::win32 {
 
-// A pen, brush, font or region: deleted with DeleteObject unless released to the system.
-template <class Handle>
-class GdiObject {
-public:
-    GdiObject() = default;
-    explicit GdiObject(Handle h) : h_(h) {}
-    ~GdiObject() { Reset(); }
-    GdiObject(GdiObject&& other) noexcept : h_(std::exchange(other.h_, nullptr)) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
-        if (this != &other) {
-            Reset();
-            h_ = std::exchange(other.h_, nullptr);
-        }
-        return *this;
-    }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
+inline void DeleteGdiObject(HGDIOBJ object) { DeleteObject(object); }
+inline void DestroyIconHandle(HICON icon) { DestroyIcon(icon); }
 
-    explicit operator bool() const { return h_ != nullptr; }
-    Handle get() const { return h_; }
-    // For a handle the system takes over (a window's region).
-    Handle release() { return std::exchange(h_, nullptr); }
-    void Reset() {
-        if (h_) DeleteObject(h_);
-        h_ = nullptr;
-    }
-
-private:
-    Handle h_ = nullptr;
-};
-
-using UniqueFont = GdiObject<HFONT>;
-using UniqueBrush = GdiObject<HBRUSH>;
-using UniquePen = GdiObject<HPEN>;
-using UniqueRegion = GdiObject<HRGN>;
-
-class UniqueIcon {
-public:
-    UniqueIcon() = default;
-    explicit UniqueIcon(HICON icon) : icon_(icon) {}
-    ~UniqueIcon() {
-        if (icon_) DestroyIcon(icon_);
-    }
-    UniqueIcon(UniqueIcon&& other) noexcept : icon_(std::exchange(other.icon_, nullptr)) {}
-    UniqueIcon& operator=(UniqueIcon&& other) noexcept {
-        if (this != &other) {
-            if (icon_) DestroyIcon(icon_);
-            icon_ = std::exchange(other.icon_, nullptr);
-        }
-        return *this;
-    }
-    UniqueIcon(const UniqueIcon&) = delete;
-    UniqueIcon& operator=(const UniqueIcon&) = delete;
-
-    explicit operator bool() const { return icon_ != nullptr; }
-    HICON get() const { return icon_; }
-
-private:
-    HICON icon_ = nullptr;
-};
+// A pen, brush, font or region, deleted unless released to the system; an icon, destroyed.
+using UniqueFont = UniqueOf<HFONT, &DeleteGdiObject>;
+using UniqueBrush = UniqueOf<HBRUSH, &DeleteGdiObject>;
+using UniquePen = UniqueOf<HPEN, &DeleteGdiObject>;
+using UniqueRegion = UniqueOf<HRGN, &DeleteGdiObject>;
+using UniqueIcon = UniqueOf<HICON, &DestroyIconHandle>;
 
 // A window's device context for the length of a scope.
 class WindowDc {

@@ -37,12 +37,7 @@ Win32WindowSystem::Win32WindowSystem() {
 
 Win32WindowSystem::~Win32WindowSystem() {
     quitting_ = true;
-    // Destroyed through their own window procedures, so drop targets are revoked in order.
-    std::vector<HWND> windows;
-    for (auto& [id, form] : forms_)
-        if (form->hwnd()) windows.push_back(form->hwnd());
-    for (HWND h : windows)
-        if (IsWindow(h)) DestroyWindow(h);
+    DestroyAll();
     forms_.clear();
     gone_.clear();
     if (owner_) DestroyWindow(owner_);
@@ -269,12 +264,17 @@ int Win32WindowSystem::Run() {
 void Win32WindowSystem::Quit() {
     if (quitting_) return;
     quitting_ = true;
+    DestroyAll();
+    PostQuitMessage(0);
+}
+
+void Win32WindowSystem::DestroyAll() {
+    // Through their own window procedures, so drop targets are revoked in order.
     std::vector<HWND> windows;
     for (auto& [id, form] : forms_)
         if (form->hwnd()) windows.push_back(form->hwnd());
     for (HWND h : windows)
         if (IsWindow(h)) DestroyWindow(h);
-    PostQuitMessage(0);
 }
 
 }  // namespace tess::win32

@@ -12,20 +12,17 @@
 #include <fstream>
 
 #include "app/form1.h"
-#include "app/identity.h"
-#include "platform/posix/iconv_text_codec.h"
 #include "platform/posix/posix_clock.h"
-#include "platform/posix/posix_files.h"
-#include "platform/posix/posix_processes.h"
 #include "platform/qt/qt_window_system.h"
-#include "tests/fakes/fake_services.h"
+#include "tests/fakes/real_files_program.h"
 
 namespace tess {
 namespace {
 
 namespace fs = std::filesystem;
 
-class MainWindowDropTest : public ::testing::Test {
+class MainWindowDropTest : public ::testing::Test,
+                           protected testing::RealFilesProgram<PosixClock, qt::QtWindowSystem> {
 protected:
     MainWindowDropTest() {
         std::string pattern = (fs::temp_directory_path() / "tess-desktop-XXXXXX").string();
@@ -43,17 +40,6 @@ protected:
     }
 
     std::string root_;
-    PosixFiles files;
-    PosixProcesses processes;
-    PosixClock clock;
-    IconvTextCodec codec;
-    testing::FakeRegistry registry;
-    testing::FakeSettings settings;
-    testing::FakeInstance instance;
-    testing::FakeProgramInfo program;
-    qt::QtWindowSystem windows;
-    Platform platform{files, registry, settings, processes, instance, clock, codec, program, windows};
-    App app{platform, Identity()};
 };
 
 TEST_F(MainWindowDropTest, ADroppedPageIsConvertedBesideItAndTheStatusSaysSo) {

@@ -16,15 +16,11 @@
 #include <fstream>
 
 #include "app/form1.h"
-#include "app/identity.h"
 #include "app/frmstart.h"
-#include "platform/posix/iconv_text_codec.h"
 #include "platform/posix/posix_clock.h"
-#include "platform/posix/posix_files.h"
-#include "platform/posix/posix_processes.h"
 #include "platform/qt/qt_window_system.h"
 #include "windows/dialog.h"
-#include "tests/fakes/fake_services.h"
+#include "tests/fakes/real_files_program.h"
 #include "windows/dia_end.h"
 #include "windows/frm_about.h"
 
@@ -53,7 +49,8 @@ void WaitFor(Done done) {
     while (!done() && waited.elapsed() < 60000) QApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
-class MainWindowEventsTest : public ::testing::Test {
+class MainWindowEventsTest : public ::testing::Test,
+                           protected testing::RealFilesProgram<PosixClock, qt::QtWindowSystem> {
 protected:
     MainWindowEventsTest() {
         std::string pattern = (fs::temp_directory_path() / "tess-events-XXXXXX").string();
@@ -77,17 +74,6 @@ protected:
     }
 
     std::string root_;
-    PosixFiles files;
-    PosixProcesses processes;
-    PosixClock clock;
-    IconvTextCodec codec;
-    testing::FakeRegistry registry;
-    testing::FakeSettings settings;
-    testing::FakeInstance instance;
-    testing::FakeProgramInfo program;
-    qt::QtWindowSystem windows;
-    Platform platform{files, registry, settings, processes, instance, clock, codec, program, windows};
-    App app{platform, Identity()};
 };
 
 TEST_F(MainWindowEventsTest, ADropOfWebLinksIsRefusedWithAMessageAndNothingRuns) {

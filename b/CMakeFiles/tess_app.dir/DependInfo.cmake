@@ -1,0 +1,26 @@
+
+# Consider dependencies only in project.
+set(CMAKE_DEPENDS_IN_PROJECT_ONLY OFF)
+
+# The set of languages for which implicit dependencies are needed:
+set(CMAKE_DEPENDS_LANGUAGES
+  )
+
+# The set of dependency files which are needed:
+set(CMAKE_DEPENDS_DEPENDENCY_FILES
+  "/work/wt-arch14/app/batch_convert.cpp" "CMakeFiles/tess_app.dir/app/batch_convert.cpp.o" "gcc" "CMakeFiles/tess_app.dir/app/batch_convert.cpp.o.d"
+  "/work/wt-arch14/app/form1.cpp" "CMakeFiles/tess_app.dir/app/form1.cpp.o" "gcc" "CMakeFiles/tess_app.dir/app/form1.cpp.o.d"
+  "/work/wt-arch14/app/frmstart.cpp" "CMakeFiles/tess_app.dir/app/frmstart.cpp.o" "gcc" "CMakeFiles/tess_app.dir/app/frmstart.cpp.o.d"
+  "/work/wt-arch14/app/window_geometry.cpp" "CMakeFiles/tess_app.dir/app/window_geometry.cpp.o" "gcc" "CMakeFiles/tess_app.dir/app/window_geometry.cpp.o.d"
+  )
+
+# Targets to which this target links.
+set(CMAKE_TARGET_LINKED_INFO_FILES
+  "/work/wt-arch14/b/CMakeFiles/tess_windows.dir/DependInfo.cmake"
+  "/work/wt-arch14/b/CMakeFiles/tess_settings.dir/DependInfo.cmake"
+  "/work/wt-arch14/b/CMakeFiles/tess_convert.dir/DependInfo.cmake"
+  "/work/wt-arch14/b/platform/CMakeFiles/tess_seams.dir/DependInfo.cmake"
+  )
+
+# Fortran module output directory.
+set(CMAKE_Fortran_TARGET_MODULE_DIR "")

@@ -1,0 +1,2 @@
+# Empty dependencies file for tessaline-convert.
+# This may be replaced when dependencies are built.

@@ -1,0 +1,2 @@
+# Empty compiler generated dependencies file for fts_folder_chm.
+# This may be replaced when dependencies are built.

@@ -1,0 +1,2 @@
+# Empty dependencies file for tess_resources.
+# This may be replaced when dependencies are built.

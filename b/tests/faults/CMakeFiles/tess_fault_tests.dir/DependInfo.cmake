@@ -1,0 +1,26 @@
+
+# Consider dependencies only in project.
+set(CMAKE_DEPENDS_IN_PROJECT_ONLY OFF)
+
+# The set of languages for which implicit dependencies are needed:
+set(CMAKE_DEPENDS_LANGUAGES
+  )
+
+# The set of dependency files which are needed:
+set(CMAKE_DEPENDS_DEPENDENCY_FILES
+  "/work/wt-arch14/tests/faults/convert_command.cpp" "tests/faults/CMakeFiles/tess_fault_tests.dir/convert_command.cpp.o" "gcc" "tests/faults/CMakeFiles/tess_fault_tests.dir/convert_command.cpp.o.d"
+  "/work/wt-arch14/tests/faults/convert_faults_test.cpp" "tests/faults/CMakeFiles/tess_fault_tests.dir/convert_faults_test.cpp.o" "gcc" "tests/faults/CMakeFiles/tess_fault_tests.dir/convert_faults_test.cpp.o.d"
+  "/work/wt-arch14/tests/faults/wrong_file_faults_test.cpp" "tests/faults/CMakeFiles/tess_fault_tests.dir/wrong_file_faults_test.cpp.o" "gcc" "tests/faults/CMakeFiles/tess_fault_tests.dir/wrong_file_faults_test.cpp.o.d"
+  )
+
+# Targets to which this target links.
+set(CMAKE_TARGET_LINKED_INFO_FILES
+  "/work/wt-arch14/b/CMakeFiles/tess_app.dir/DependInfo.cmake"
+  "/work/wt-arch14/b/CMakeFiles/tess_windows.dir/DependInfo.cmake"
+  "/work/wt-arch14/b/CMakeFiles/tess_settings.dir/DependInfo.cmake"
+  "/work/wt-arch14/b/CMakeFiles/tess_convert.dir/DependInfo.cmake"
+  "/work/wt-arch14/b/platform/CMakeFiles/tess_seams.dir/DependInfo.cmake"
+  )
+
+# Fortran module output directory.
+set(CMAKE_Fortran_TARGET_MODULE_DIR "")

@@ -12,34 +12,16 @@
 #include <fstream>
 
 #include "app/form1.h"
-#include "platform/posix/posix_clock.h"
-#include "platform/qt/qt_window_system.h"
-#include "tests/fakes/real_files_program.h"
+#include "tests/desktop/desktop_program_test.h"
 
 namespace tess {
 namespace {
 
 namespace fs = std::filesystem;
 
-class MainWindowDropTest : public ::testing::Test,
-                           protected testing::RealFilesProgram<PosixClock, qt::QtWindowSystem> {
+class MainWindowDropTest : public testing::DesktopProgramTest {
 protected:
-    MainWindowDropTest() {
-        std::string pattern = (fs::temp_directory_path() / "tess-desktop-XXXXXX").string();
-        root_ = ::mkdtemp(pattern.data());
-        fs::create_directories(root_ + "/prog");
-        fs::create_directories(root_ + "/ページ フォルダ");
-        program.executable_folder = root_ + "/prog";
-        registry.SetString(RegRoot::current_user, "Software\\Microsoft\\HTML Help Workshop", "InstallDir",
-                           fs::path(HHC_PATH).parent_path().string());
-        settings.SetInfo("Message", "OFF");
-    }
-    ~MainWindowDropTest() override {
-        std::error_code ec;
-        fs::remove_all(root_, ec);
-    }
-
-    std::string root_;
+    MainWindowDropTest() : DesktopProgramTest("ページ フォルダ") {}
 };
 
 TEST_F(MainWindowDropTest, ADroppedPageIsConvertedBesideItAndTheStatusSaysSo) {

@@ -17,10 +17,8 @@
 
 #include "app/form1.h"
 #include "app/frmstart.h"
-#include "platform/posix/posix_clock.h"
-#include "platform/qt/qt_window_system.h"
 #include "windows/dialog.h"
-#include "tests/fakes/real_files_program.h"
+#include "tests/desktop/desktop_program_test.h"
 #include "windows/dia_end.h"
 #include "windows/frm_about.h"
 
@@ -49,31 +47,15 @@ void WaitFor(Done done) {
     while (!done() && waited.elapsed() < 60000) QApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
-class MainWindowEventsTest : public ::testing::Test,
-                           protected testing::RealFilesProgram<PosixClock, qt::QtWindowSystem> {
+class MainWindowEventsTest : public testing::DesktopProgramTest {
 protected:
-    MainWindowEventsTest() {
-        std::string pattern = (fs::temp_directory_path() / "tess-events-XXXXXX").string();
-        root_ = ::mkdtemp(pattern.data());
-        fs::create_directories(root_ + "/prog");
-        fs::create_directories(root_ + "/pages");
-        program.executable_folder = root_ + "/prog";
-        registry.SetString(RegRoot::current_user, "Software\\Microsoft\\HTML Help Workshop", "InstallDir",
-                           fs::path(HHC_PATH).parent_path().string());
-        settings.SetInfo("Message", "OFF");
-    }
-    ~MainWindowEventsTest() override {
-        std::error_code ec;
-        fs::remove_all(root_, ec);
-    }
+    MainWindowEventsTest() : DesktopProgramTest("pages") {}
 
     std::string Page(const std::string& name) {
         const std::string page = root_ + "/pages/" + name;
         std::ofstream(page) << "<html><head><title>頁</title></head><body><p>本文</p></body></html>\n";
         return page;
     }
-
-    std::string root_;
 };
 
 TEST_F(MainWindowEventsTest, ADropOfWebLinksIsRefusedWithAMessageAndNothingRuns) {

@@ -1,2 +1,0 @@
-# Empty compiler generated dependencies file for fts_folder_chm.
-# This may be replaced when dependencies are built.

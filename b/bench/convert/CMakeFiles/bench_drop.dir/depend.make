@@ -1,2 +1,0 @@
-# Empty dependencies file for bench_drop.
-# This may be replaced when dependencies are built.

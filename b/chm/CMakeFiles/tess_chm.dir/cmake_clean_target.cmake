@@ -1,3 +1,0 @@
-file(REMOVE_RECURSE
-  "libtess_chm.a"
-)

@@ -1,5 +1,0 @@
-if(EXISTS "/work/wt-arch14/b/tests/chm/chm_container_tests[1]_tests.cmake")
-  include("/work/wt-arch14/b/tests/chm/chm_container_tests[1]_tests.cmake")
-else()
-  add_test(chm_container_tests_NOT_BUILT chm_container_tests_NOT_BUILT)
-endif()

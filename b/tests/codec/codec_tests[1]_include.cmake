@@ -1,5 +1,0 @@
-if(EXISTS "/work/wt-arch14/b/tests/codec/codec_tests[1]_tests.cmake")
-  include("/work/wt-arch14/b/tests/codec/codec_tests[1]_tests.cmake")
-else()
-  add_test(codec_tests_NOT_BUILT codec_tests_NOT_BUILT)
-endif()

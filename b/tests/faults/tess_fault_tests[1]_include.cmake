@@ -1,5 +1,0 @@
-if(EXISTS "/work/wt-arch14/b/tests/faults/tess_fault_tests[1]_tests.cmake")
-  include("/work/wt-arch14/b/tests/faults/tess_fault_tests[1]_tests.cmake")
-else()
-  add_test(tess_fault_tests_NOT_BUILT tess_fault_tests_NOT_BUILT)
-endif()

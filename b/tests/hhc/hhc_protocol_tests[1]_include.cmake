@@ -1,5 +1,0 @@
-if(EXISTS "/work/wt-arch14/b/tests/hhc/hhc_protocol_tests[1]_tests.cmake")
-  include("/work/wt-arch14/b/tests/hhc/hhc_protocol_tests[1]_tests.cmake")
-else()
-  add_test(hhc_protocol_tests_NOT_BUILT hhc_protocol_tests_NOT_BUILT)
-endif()

@@ -1,5 +1,0 @@
-if(EXISTS "/work/wt-arch14/b/tests/posix/tess_posix_tests[1]_tests.cmake")
-  include("/work/wt-arch14/b/tests/posix/tess_posix_tests[1]_tests.cmake")
-else()
-  add_test(tess_posix_tests_NOT_BUILT tess_posix_tests_NOT_BUILT)
-endif()

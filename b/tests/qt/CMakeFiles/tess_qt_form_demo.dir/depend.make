@@ -1,2 +1,0 @@
-# Empty dependencies file for tess_qt_form_demo.
-# This may be replaced when dependencies are built.

@@ -1,6 +1,0 @@
-# CMake generated Testfile for 
-# Source directory: /work/wt-arch14/tests/win32_hhc
-# Build directory: /work/wt-arch14/b/tests/win32_hhc
-# 
-# This file includes the relevant testing commands required for 
-# testing this directory and lists subdirectories to be tested as well.

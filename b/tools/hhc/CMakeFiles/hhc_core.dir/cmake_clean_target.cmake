@@ -1,3 +1,0 @@
-file(REMOVE_RECURSE
-  "libhhc_core.a"
-)

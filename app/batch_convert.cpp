@@ -1,32 +1,30 @@
 #include "app/batch_convert.h"
 
-#include "app/compiler_location.h"
-#include "app/compiler_missing_message.h"
+#include "settings/compiler_location.h"
+#include "settings/compiler_missing_message.h"
 #include "convert/page_conversion.h"
 
 namespace tess {
 
-KnownCompiler EnsureCompilerKnown(App& app) {
-    const std::string stored = app.settings.Read(kKeyInstallPath);
-    if (!stored.empty()) return {true, stored, app.settings.Read(kKeyInstallPathF)};
-    const CompilerLocation location = FindHelpCompiler(app.platform);
-    if (!location.found) {
+std::optional<CompilerPaths> EnsureCompilerKnown(App& app) {
+    if (CompilerPaths stored = StoredCompiler(app.settings); !stored.program.empty()) return stored;
+    std::optional<CompilerPaths> found = FindHelpCompiler(app.platform);
+    if (!found) {
         ShowCompilerMissing(app.windows(), kNoWindow);
         return {};
     }
-    app.Store(kKeyInstallPath, location.full_path);
-    app.Store(kKeyInstallPathF, location.folder);
-    return {true, location.full_path, location.folder};
+    // A store that cannot be written is told, and must not stop a command that found its compiler.
+    app.settings.Write(kKeyInstallPath, found->program);
+    app.settings.Write(kKeyInstallPathF, found->folder);
+    return found;
 }
 
-BatchOutcome ConvertPages(App& app, const KnownCompiler& compiler, const std::vector<std::string>& pages,
+BatchOutcome ConvertPages(App& app, const CompilerPaths& compiler, const std::vector<std::string>& pages,
                           const std::string& work_folder, std::ostream& out, std::ostream& err) {
     BatchOutcome outcome;
     // Its own work folder and no copy beside the compiler, so it never meets a desktop run's files.
-    CompilerRun run(app.platform, app.settings, work_folder);
+    CompilerRun run(app.platform, compiler, work_folder);
     run.copy_beside_compiler = false;
-    run.compiler_path = compiler.path;
-    run.compiler_folder = compiler.folder;
     run.limits = app.limits;
     for (const std::string& page : pages) {
         Result<std::string> placed = IsHtmlPage(page)
@@ -38,7 +36,7 @@ BatchOutcome ConvertPages(App& app, const KnownCompiler& compiler, const std::ve
             for (const std::string& warning : run.warnings) err << warning << '\n';
         } else {
             ++outcome.failed;
-            app.windows().ShowMessage(PageFailureMessage(page, placed.error()), MessageIcon::exclamation, kAppTitle);
+            app.windows().ShowMessage(PageFailureMessage(page, placed.error()), MessageIcon::exclamation, app.identity.app_title);
         }
     }
     out.flush();

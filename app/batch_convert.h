@@ -1,11 +1,13 @@
 // The companion command: the same conversion as a drop, for pages named on the command line.
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "app/app.h"
+#include "convert/compiler_paths.h"
+#include "windows/app.h"
 
 namespace tess {
 
@@ -14,20 +16,14 @@ struct BatchOutcome {
     int failed = 0;
 };
 
-struct KnownCompiler {
-    bool found = false;
-    std::string path;
-    std::string folder;
-};
-
 // The stored compiler, or the one the registry names (stored for next time, as the main window
-// does at start); not found when neither gives one.
-KnownCompiler EnsureCompilerKnown(App& app);
+// does at start); empty when neither gives one.
+std::optional<CompilerPaths> EnsureCompilerKnown(App& app);
 
 // Converts each page with work files in `work_folder` (the command's own), printing each .chm
 // written on `out` and the compiler's warnings (files it left out) on `err`; each failure is told
 // through the window system (standard error for a console).
-BatchOutcome ConvertPages(App& app, const KnownCompiler& compiler, const std::vector<std::string>& pages,
+BatchOutcome ConvertPages(App& app, const CompilerPaths& compiler, const std::vector<std::string>& pages,
                           const std::string& work_folder, std::ostream& out, std::ostream& err);
 
 }  // namespace tess

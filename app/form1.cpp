@@ -1,12 +1,13 @@
 #include "app/form1.h"
 
-#include "app/compiler_location.h"
-#include "app/compiler_missing_message.h"
+#include "app/identity.h"
+#include "settings/compiler_location.h"
+#include "settings/compiler_missing_message.h"
 #include "app/window_geometry.h"
 #include "convert/page_conversion.h"
-#include "convert/path_names.h"
+#include "platform/path_names.h"
 #include "convert/work_folder.h"
-#include "settings/dialog.h"
+#include "windows/dialog.h"
 #include "windows/dia_end.h"
 #include "windows/frm_about.h"
 
@@ -68,38 +69,21 @@ std::string NotFilesMessage(const std::vector<std::string>& items) {
     return text;
 }
 
-void Form1::Load() {
-    if (!loaded()) {
-        Create();
-        Form_Load();
-    }
-}
-
-void Form1::ShowModal() {
-    Load();
-    windows().ShowModal(id_);
-}
-
-void Form1::ShowModeless() {
-    Load();
-    windows().ShowModeless(id_);
+Form1::Form1(App& app) : Form(app, Form1Spec()) {
+    OnClick("coClose", [this] { coClose_Click(); });
+    OnClick("coHelp", [this] { coHelp_Click(); });
+    OnClick("coOption", [this] { coOption_Click(); });
+    OnDrop("Frame1", [this](const std::vector<std::string>& paths) { Frame1_OLEDragDrop(paths); });
 }
 
 void Form1::Click(const std::string& control) {
-    if (busy_) return;  // a run holds the window until it ends
-    if (control == "coClose") coClose_Click();
-    else if (control == "coHelp") coHelp_Click();
-    else if (control == "coOption") coOption_Click();
-}
-
-void Form1::Drop(const std::string& control, const std::vector<std::string>& paths) {
-    if (control == "Frame1") Frame1_OLEDragDrop(paths);
+    if (!busy_) Form::Click(control);
 }
 
 void Form1::DropRefused(const std::string& control, const std::vector<std::string>& items) {
     // Refused before any run starts: the status and the work files stay as they are.
     if (control == "Frame1" && !busy_)
-        windows().ShowMessage(NotFilesMessage(items), MessageIcon::exclamation, kAppTitle, id_);
+        windows().ShowMessage(NotFilesMessage(items), MessageIcon::exclamation, app_.identity.app_title, id_);
 }
 
 void Form1::Resize() { Form_Resize(); }
@@ -113,9 +97,9 @@ bool Form1::AllowClose() {
 void Form1::Form_Load() {
     CenterForm(windows(), id_);
     program_folder_ = WithTrailingSeparator(app_.platform.program.ExecutableFolder());
-    windows().SetFormCaption(id_, MainWindowCaption(windows().FormCaption(id_), kVersion));
+    windows().SetFormCaption(id_, MainWindowCaption(windows().FormCaption(id_), app_.identity.version));
     LocateHelpCompiler(app_.platform, app_.settings, LocateCaller::main_window, id_);
-    if (app_.settings.Read(kKeyEndOption).empty()) app_.Store(kKeyEndOption, "open", id_);
+    if (app_.settings.Read(kKeyEndOption).empty()) app_.settings.Write(kKeyEndOption, "open", id_);
 }
 
 void Form1::Form_Resize() {
@@ -159,7 +143,7 @@ void Form1::ConvertDroppedFiles(const std::vector<std::string>& paths) {
         return;
     }
 
-    CompilerRun run(app_.platform, app_.settings, ChooseWorkFolder(app_.platform, program_folder_, kAppTitle));
+    CompilerRun run(app_.platform, {}, ChooseWorkFolder(app_.platform, program_folder_, app_.identity.app_title));
     run.pump = [this] { windows().ProcessPendingEvents(); };
     run.limits = app_.limits;
 
@@ -168,20 +152,21 @@ void Form1::ConvertDroppedFiles(const std::vector<std::string>& paths) {
         if (!IsHtmlPage(page)) {
             // The run stops here, as it always has; the user is told why instead of being left guessing.
             windows().ShowMessage("HTMLファイル(拡張子 htm または html)ではないため、変換を中止しました。\r\n" + page,
-                                  MessageIcon::exclamation, kAppTitle, id_);
+                                  MessageIcon::exclamation, app_.identity.app_title, id_);
             return;
         }
+        run.compiler = StoredCompiler(app_.settings);  // the options dialog may have changed it meanwhile
         auto placed = ConvertPage(run, page);
         if (!placed) {
             ++failed;
-            windows().ShowMessage(PageFailureMessage(page, placed.error()), MessageIcon::exclamation, kAppTitle, id_);
+            windows().ShowMessage(PageFailureMessage(page, placed.error()), MessageIcon::exclamation, app_.identity.app_title, id_);
         }
     }
 
     if (failed == 0) {
         if (app_.settings.Read(kKeyMessage) != "OFF") {
             DiaEnd notice(app_);
-            notice.ShowModal(id_);
+            notice.ShowModal();
         }
         if (app_.settings.Read(kKeyEndOption) == "close") {
             Unload();

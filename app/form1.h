@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/form.h"
+#include "windows/form.h"
 
 namespace tess {
 
@@ -22,19 +22,16 @@ inline constexpr const char* kStatusFinished = "変換終了";
 
 class Form1 final : public Form {
 public:
-    explicit Form1(App& app) : Form(app, Form1Spec()) {}
+    explicit Form1(App& app);
 
-    void ShowModal();
-    void ShowModeless();
-
+    // A run holds the window until it ends.
     void Click(const std::string& control) override;
-    void Drop(const std::string& control, const std::vector<std::string>& paths) override;
     void DropRefused(const std::string& control, const std::vector<std::string>& items) override;
     void Resize() override;
     // A close asked for during a run is carried out once the run is over.
     bool AllowClose() override;
 
-    void Form_Load();
+    void Form_Load() override;
     void Form_Resize();
     void coClose_Click();
     void coHelp_Click();
@@ -45,7 +42,6 @@ public:
     int RegionsSet() const { return regions_set_; }
 
 private:
-    void Load();
     // The run itself; the caller guards against a second one starting inside it.
     void ConvertDroppedFiles(const std::vector<std::string>& paths);
 

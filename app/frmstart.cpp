@@ -1,5 +1,6 @@
 #include "app/frmstart.h"
 
+#include "app/identity.h"
 #include "app/window_geometry.h"
 
 namespace tess {
@@ -38,40 +39,38 @@ FormSpec FrmStartSpec() {
     return f;
 }
 
-bool FrmStart::Form_Load() {
+FrmStart::FrmStart(App& app) : Form(app, FrmStartSpec()) { OnClick("Command1", [this] { Command1_Click(); }); }
+
+void FrmStart::Form_Load() {
     if (app_.platform.instance.AnotherInstanceRunning()) {
-        windows().ShowMessage(std::string("すでに「") + kAppTitle + "」は起動されています。", MessageIcon::exclamation,
-                              kAppTitle);
-        return false;
+        const std::string& title = app_.identity.app_title;
+        windows().ShowMessage("すでに「" + title + "」は起動されています。", MessageIcon::exclamation, title);
+        Unload();
+        return;
     }
-    Create();
     CenterForm(windows(), id_);
     if (app_.settings.Read(kKeyStartSplash) == kSplashOff) {
         main_window_ = std::make_unique<Form1>(app_);
         main_window_->ShowModal();
         Unload();
-        return false;
+        return;
     }
     SetChecked("Check1", true);
     windows().ShowModeless(id_);
-    return true;
-}
-
-void FrmStart::Click(const std::string& control) {
-    if (control == "Command1") Command1_Click();
 }
 
 void FrmStart::Command1_Click() {
-    app_.Store(kKeyStartSplash, Checked("Check1") ? "ON" : kSplashOff, id_);
+    app_.settings.Write(kKeyStartSplash, Checked("Check1") ? "ON" : kSplashOff, id_);
     if (!main_window_) main_window_ = std::make_unique<Form1>(app_);
     main_window_->ShowModeless();
     Unload();
 }
 
 int TessalineMain(Platform& platform) {
-    App app(platform);
+    App app(platform, Identity());
     FrmStart start(app);
-    if (!start.Form_Load()) return 0;
+    start.Load();
+    if (!start.loaded()) return 0;
     return platform.windows.Run();
 }
 

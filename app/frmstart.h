@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "app/form.h"
+#include "windows/form.h"
 #include "app/form1.h"
 
 namespace tess {
@@ -14,13 +14,12 @@ inline constexpr const char* kSplashOff = "OFF";
 
 class FrmStart final : public Form {
 public:
-    explicit FrmStart(App& app) : Form(app, FrmStartSpec()) {}
+    explicit FrmStart(App& app);
 
-    // True when the splash is showing and the event loop must run; false when the program is done.
-    bool Form_Load();
+    // Leaves the splash loaded and showing when the event loop must run; unloads itself when the
+    // program is done (another instance runs, or the main window was shown modally and closed).
+    void Form_Load() override;
     void Command1_Click();
-
-    void Click(const std::string& control) override;
 
     Form1* MainWindow() { return main_window_.get(); }
 

@@ -1,5 +1,8 @@
-// Who the program is: its titles and version.
+// Who the program is: its titles and version (the version is the build's project version).
 #pragma once
+
+#include "platform/program_names.h"
+#include "windows/app.h"
 
 namespace tess {
 
@@ -8,12 +11,10 @@ inline constexpr const char* kDisplayTitle = "Tessaline";
 // Settings address and the caption of message boxes that have no title of their own.
 inline constexpr const char* kAppTitle = "Quillvane";
 
-struct Version {
-    int major = 1;
-    int minor = 1;
-    int revision = 0;
-};
+inline constexpr Version kVersion{TESSALINE_VERSION_MAJOR, TESSALINE_VERSION_MINOR, TESSALINE_VERSION_PATCH};
 
-inline constexpr Version kVersion{1, 1, 0};
+inline ProgramIdentity Identity() { return {kDisplayTitle, kAppTitle, kVersion}; }
+// What the platform names after the program.
+inline ProgramNames Names() { return {kAppTitle, kDisplayTitle}; }
 
 }  // namespace tess

@@ -2,9 +2,8 @@
 
 #include <algorithm>
 
-#include "convert/path_names.h"
+#include "platform/path_names.h"
 #include "convert/project_file.h"
-#include "platform/path_style.h"
 
 namespace tess {
 
@@ -61,10 +60,8 @@ Error FailedCompilation(const LogReading& log) {
 }  // namespace
 
 std::string CompilerSideProjectPath(CompilerRun& run) {
-    const std::string compiler_folder =
-        run.compiler_path.empty() ? run.settings.Read(kKeyInstallPathF) : run.compiler_folder;
-    if (run.copy_beside_compiler && !compiler_folder.empty()) {
-        const std::string folder = WithTrailingSeparator(compiler_folder);
+    if (run.copy_beside_compiler && !run.compiler.folder.empty()) {
+        const std::string folder = WithTrailingSeparator(run.compiler.folder, run.paths);
         if (run.files.CanWriteIn(folder)) return folder + kProjectFileName;
     }
     return run.work_folder + kProjectFileName;
@@ -90,7 +87,7 @@ Result<StartedCompiler> StartCompiler(CompilerRun& run) {
         if (auto deleted = run.files.Delete(compiled); !deleted)
             return Error{"前回のヘルプファイルを削除できませんでした: " + compiled};
     }
-    const std::string compiler = run.compiler_path.empty() ? run.settings.Read(kKeyInstallPath) : run.compiler_path;
+    const std::string& compiler = run.compiler.program;
     StartedCompiler started;
     started.started_ms = run.clock.NowMs();
     auto process = run.processes.StartHidden(compiler, {compiler_project});
@@ -169,9 +166,9 @@ Status WaitForCompiler(CompilerRun& run, const StartedCompiler& compiler) {
 
 Result<std::string> PlaceOutput(CompilerRun& run, const std::string& page) {
     const std::string compiled = run.work_folder + kCompiledFileName;
-    const std::string folder = GetParentFolderName(page);
-    const std::string base = GetBaseName(page);
-    const std::string stem = folder + kPathSeparator + base;
+    const std::string folder = GetParentFolderName(page, run.paths);
+    const std::string base = GetBaseName(page, run.paths);
+    const std::string stem = JoinPath(folder, base, run.paths);
     for (long long counter = 0;; ++counter) {
         const std::string candidate = counter == 0 ? stem + ".chm" : stem + "(" + std::to_string(counter) + ").chm";
         if (run.files.Exists(candidate)) continue;

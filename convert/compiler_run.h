@@ -5,40 +5,29 @@
 #include <string>
 #include <vector>
 
+#include "convert/compiler_paths.h"
+#include "convert/wait_limits.h"
+#include "platform/path_style.h"
 #include "platform/platform.h"
-#include "settings/settings_store.h"
 
 namespace tess {
 
-struct WaitLimits {
-    int poll_ms = 1;              // between looks at the log; a tight spin would eat a core
-    int settle_ms = 50;           // at most, from the log's appearance to the first probe, while
-                                  // its success line is still to come: each probe that meets the
-                                  // log held costs the whole in-use pause
-    int in_use_pause_ms = 2000;   // the compiler still holds the log
-    int time_limit_ms = 120000;   // per page, from the compiler's start
-    int paint_every_ms = 50;      // the window keeps painting while we wait
-};
-
 // Everything one page's compilation touches.
 struct CompilerRun {
-    CompilerRun(Platform& platform, SettingsStore& store, std::string folder)
+    CompilerRun(Platform& platform, CompilerPaths compiler_paths, std::string folder)
         : files(platform.files), processes(platform.processes), clock(platform.clock), codec(platform.codec),
-          settings(store), work_folder(std::move(folder)) {}
+          compiler(std::move(compiler_paths)), work_folder(std::move(folder)) {}
 
     Files& files;
     Processes& processes;
     Clock& clock;
     TextCodec& codec;
-    SettingsStore& settings;
+    CompilerPaths compiler;             // the caller's: the desktop reads it afresh for every page
     std::string work_folder;            // holds Dummy.hhp, Dummy.chm and log1.log; ends in a separator
     bool copy_beside_compiler = true;   // also place the project in the compiler's folder when it can be written
     std::function<void()> pump = [] {}; // lets the window paint
-    // When set, used instead of the stored InstallPath / InstallPathF (a store that cannot be
-    // written must not stop a command that found its compiler).
-    std::string compiler_path;
-    std::string compiler_folder;
     WaitLimits limits;
+    PathSyntax paths = kNativePaths;
     // The warning lines of the last successful compilation's log (files left out and why), UTF-8.
     std::vector<std::string> warnings;
 };

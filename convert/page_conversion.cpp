@@ -1,12 +1,13 @@
 #include "convert/page_conversion.h"
 
-#include "convert/path_names.h"
+#include "platform/path_names.h"
+#include "platform/text.h"
 #include "convert/project_file.h"
 
 namespace tess {
 
 bool IsHtmlPage(const std::string& path) {
-    const std::string extension = AsciiLower(GetExtension(path));
+    const std::string extension = AsciiLowered(GetExtension(path));
     return extension == "htm" || extension == "html";
 }
 

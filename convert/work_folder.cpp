@@ -1,6 +1,6 @@
 #include "convert/work_folder.h"
 
-#include "convert/path_names.h"
+#include "platform/path_names.h"
 
 namespace tess {
 

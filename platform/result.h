@@ -11,8 +11,9 @@ struct Error {
     std::string message;  // plain words, fit to show a user
 };
 
+// Dropping one unread is a compile error in our checks: an error must be handled or said to be ignored.
 template <class T>
-class Result {
+class [[nodiscard]] Result {
 public:
     Result(T value) : v_(std::move(value)) {}
     Result(Error error) : v_(std::move(error)) {}
@@ -32,7 +33,7 @@ private:
 };
 
 template <>
-class Result<void> {
+class [[nodiscard]] Result<void> {
 public:
     Result() = default;
     Result(Error error) : ok_(false), error_(std::move(error)) {}

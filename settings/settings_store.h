@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "platform/result.h"
 #include "platform/settings_backend.h"
+#include "platform/window_system.h"
 
 namespace tess {
 
@@ -17,23 +17,29 @@ inline constexpr const char* kKeyMessage = "Message";
 
 class SettingsStore {
 public:
-    SettingsStore(SettingsBackend& backend, std::string app) : backend_(backend), app_(std::move(app)) {}
+    // `app` names the settings and captions the message of a write that fails.
+    SettingsStore(SettingsBackend& backend, WindowSystem& windows, std::string app)
+        : backend_(backend), windows_(windows), app_(std::move(app)) {}
 
     // A missing key reads as "".
     std::string ReadSetting(const std::string& section, const std::string& key) const {
         return backend_.Get(app_, section, key);
     }
-    Status WriteSetting(const std::string& section, const std::string& key, const std::string& value) {
-        return backend_.Set(app_, section, key, value);
-    }
+    // The one way a setting is written: a store that cannot be written is said plainly, in a
+    // message over `owner`, rather than lost unnoticed. False when it was not written.
+    bool WriteSetting(const std::string& section, const std::string& key, const std::string& value,
+                      WindowId owner = kNoWindow);
 
     std::string Read(const std::string& key) const { return ReadSetting(kSectionInfo, key); }
-    Status Write(const std::string& key, const std::string& value) {
-        return WriteSetting(kSectionInfo, key, value);
+    bool Write(const std::string& key, const std::string& value, WindowId owner = kNoWindow) {
+        return WriteSetting(kSectionInfo, key, value, owner);
     }
+
+    const std::string& app() const { return app_; }
 
 private:
     SettingsBackend& backend_;
+    WindowSystem& windows_;
     std::string app_;
 };
 

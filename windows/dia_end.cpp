@@ -24,20 +24,12 @@ FormSpec DiaEndSpec() {
     return f;
 }
 
-void DiaEnd::ShowModal(WindowId) {
-    Create();
-    Form_Load();
-    windows().ShowModal(id_);
-}
-
-void DiaEnd::Click(const std::string& control) {
-    if (control == "OKButton") OKButton_Click();
-}
+DiaEnd::DiaEnd(App& app) : Form(app, DiaEndSpec()) { OnClick("OKButton", [this] { OKButton_Click(); }); }
 
 void DiaEnd::Form_Load() { SetChecked("Check1", app_.settings.Read(kKeyMessage) == "OFF"); }
 
 void DiaEnd::OKButton_Click() {
-    app_.Store(kKeyMessage, Checked("Check1") ? "OFF" : "ON", id_);
+    app_.settings.Write(kKeyMessage, Checked("Check1") ? "OFF" : "ON", id_);
     Unload();
 }
 

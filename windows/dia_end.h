@@ -1,7 +1,7 @@
 // The notice at the end of a conversion run, with its "don't show again" choice.
 #pragma once
 
-#include "app/form.h"
+#include "windows/form.h"
 
 namespace tess {
 
@@ -9,14 +9,9 @@ FormSpec DiaEndSpec();
 
 class DiaEnd final : public Form {
 public:
-    explicit DiaEnd(App& app) : Form(app, DiaEndSpec()) {}
+    explicit DiaEnd(App& app);
 
-    // Loads the notice and returns once it has been closed.
-    void ShowModal(WindowId owner = kNoWindow);
-
-    void Click(const std::string& control) override;
-
-    void Form_Load();
+    void Form_Load() override;
     void OKButton_Click();
 };
 

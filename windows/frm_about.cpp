@@ -1,6 +1,6 @@
 #include "windows/frm_about.h"
 
-#include "convert/path_names.h"
+#include "platform/path_names.h"
 #include "windows/help_launch.h"
 
 namespace tess {
@@ -40,22 +40,16 @@ std::string VersionLabel(const Version& version) {
            std::to_string(version.revision);
 }
 
-void FrmAbout::ShowModal() {
-    Create();
-    Form_Load();
-    windows().ShowModal(id_);
-}
-
-void FrmAbout::Click(const std::string& control) {
-    if (control == "cmdOK") cmdOK_Click();
-    else if (control == "coHelp") coHelp_Click();
-    else if (control == "cmdSysInfo") cmdSysInfo_Click();
+FrmAbout::FrmAbout(App& app) : Form(app, FrmAboutSpec()) {
+    OnClick("cmdOK", [this] { cmdOK_Click(); });
+    OnClick("coHelp", [this] { coHelp_Click(); });
+    OnClick("cmdSysInfo", [this] { cmdSysInfo_Click(); });
 }
 
 void FrmAbout::Form_Load() {
-    windows().SetFormCaption(id_, std::string(kDisplayTitle) + "のﾊﾞｰｼﾞｮﾝ情報");
-    SetCaption("lblVersion", VersionLabel(kVersion));
-    SetCaption("lblTitle", kDisplayTitle);
+    windows().SetFormCaption(id_, app_.identity.display_title + "のﾊﾞｰｼﾞｮﾝ情報");
+    SetCaption("lblVersion", VersionLabel(app_.identity.version));
+    SetCaption("lblTitle", app_.identity.display_title);
     program_folder_ = WithTrailingSeparator(app_.platform.program.ExecutableFolder());
 }
 
@@ -63,6 +57,6 @@ void FrmAbout::cmdOK_Click() { Unload(); }
 
 void FrmAbout::coHelp_Click() { OpenHelpFile(app_.platform, program_folder_); }
 
-void FrmAbout::cmdSysInfo_Click() { StartSysInfo(app_.platform, id_); }
+void FrmAbout::cmdSysInfo_Click() { StartSysInfo(app_.platform, id_, app_.identity.app_title); }
 
 }  // namespace tess

@@ -1,7 +1,7 @@
 // The About box: title, version, the help file and the system-information tool.
 #pragma once
 
-#include "app/form.h"
+#include "windows/form.h"
 
 namespace tess {
 
@@ -12,12 +12,9 @@ std::string VersionLabel(const Version& version);
 
 class FrmAbout final : public Form {
 public:
-    explicit FrmAbout(App& app) : Form(app, FrmAboutSpec()) {}
+    explicit FrmAbout(App& app);
 
-    void ShowModal();
-    void Click(const std::string& control) override;
-
-    void Form_Load();
+    void Form_Load() override;
     void cmdOK_Click();
     void coHelp_Click();
     void cmdSysInfo_Click();

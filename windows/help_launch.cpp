@@ -2,8 +2,7 @@
 
 #include <vector>
 
-#include "app/identity.h"
-#include "platform/path_style.h"
+#include "platform/path_names.h"
 
 namespace tess {
 
@@ -41,13 +40,13 @@ void OpenHelpFile(Platform& platform, const std::string& program_folder) {
     (void)platform.processes.OpenDocument(program_folder + kHelpFileName);
 }
 
-void StartSysInfo(Platform& platform, WindowId owner) {
+void StartSysInfo(Platform& platform, WindowId owner, const std::string& caption) {
     std::string command;
     bool found = GetKeyValue(platform, RegRoot::local_machine, kSysInfoPathKey, kSysInfoPathValue, command);
     if (!found) {
         std::string folder;
         if (GetKeyValue(platform, RegRoot::local_machine, kSysInfoFolderKey, kSysInfoFolderValue, folder)) {
-            const std::string candidate = folder + kPathSeparator + kSysInfoExe;
+            const std::string candidate = JoinPath(folder, kSysInfoExe);
             if (platform.files.IsNormalFile(candidate)) {
                 command = candidate;
                 found = true;
@@ -55,7 +54,7 @@ void StartSysInfo(Platform& platform, WindowId owner) {
         }
     }
     if (found && platform.processes.StartCommandLine(command)) return;
-    platform.windows.ShowMessage(kSysInfoUnavailable, MessageIcon::none, kAppTitle, owner);
+    platform.windows.ShowMessage(kSysInfoUnavailable, MessageIcon::none, caption, owner);
 }
 
 }  // namespace tess

@@ -24,7 +24,7 @@ bool GetKeyValue(Platform& platform, RegRoot root, const std::string& key_path, 
 // Opens program_folder + "Help.chm" with the desktop's viewer; a failure shows nothing of ours.
 void OpenHelpFile(Platform& platform, const std::string& program_folder);
 
-// Finds the system-information tool and starts it, or says that it cannot be used.
-void StartSysInfo(Platform& platform, WindowId owner);
+// Finds the system-information tool and starts it, or says so in a message captioned `caption`.
+void StartSysInfo(Platform& platform, WindowId owner, const std::string& caption);
 
 }  // namespace tess

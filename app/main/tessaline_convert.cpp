@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "app/batch_convert.h"
-#include "convert/path_names.h"
+#include "app/identity.h"
+#include "platform/path_names.h"
 #include "convert/work_folder.h"
 #include "platform/entry.h"
 
@@ -69,15 +70,15 @@ int main(int argc, char** argv) {
         std::cerr << kUsage;
         return 2;
     }
-    return tess::RunConsole(argc, argv, [&](tess::Platform& platform) {
-        tess::App app(platform);
+    return tess::RunConsole(argc, argv, tess::Names(), [&](tess::Platform& platform) {
+        tess::App app(platform, tess::Identity());
         app.limits.time_limit_ms = time_limit_s * 1000;
-        const tess::KnownCompiler compiler = tess::EnsureCompilerKnown(app);
-        if (!compiler.found) return 2;
+        const std::optional<tess::CompilerPaths> compiler = tess::EnsureCompilerKnown(app);
+        if (!compiler) return 2;
         namespace fs = std::filesystem;
         std::error_code ec;
         for (auto& page : pages) page = TextOf(fs::absolute(PathOf(page), ec));
-        const fs::path work = PathOf(tess::UserSideWorkFolder(platform, tess::kAppTitle)) / UniqueName();
+        const fs::path work = PathOf(tess::UserSideWorkFolder(platform, app.identity.app_title)) / UniqueName();
         // Through the platform: its error text is UTF-8, where ec.message() is in the system's code page.
         if (const tess::Status made = platform.files.MakeFolders(tess::WithTrailingSeparator(TextOf(work))); !made) {
             std::cerr << "作業フォルダを作成できません: " << TextOf(work) << ": " << made.error().message << '\n';
@@ -85,7 +86,7 @@ int main(int argc, char** argv) {
         }
         tess::RemoveOnStop(TextOf(work));
         const auto outcome =
-            tess::ConvertPages(app, compiler, pages, tess::WithTrailingSeparator(TextOf(work)), std::cout, std::cerr);
+            tess::ConvertPages(app, *compiler, pages, tess::WithTrailingSeparator(TextOf(work)), std::cout, std::cerr);
         tess::RemoveOnStop("");
         fs::remove_all(work, ec);
         return outcome.failed == 0 ? 0 : 1;

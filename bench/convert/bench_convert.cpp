@@ -14,8 +14,10 @@
 #include "bench_support.h"
 #include "convert/page_conversion.h"
 #include "convert/project_file.h"
+#include "app/identity.h"
 #include "platform/console/console_window_system.h"
 #include "platform/posix/posix_services.h"
+#include "settings/compiler_location.h"
 #include "settings/settings_store.h"
 
 namespace {
@@ -51,7 +53,7 @@ struct Timing {
 class Converter {
 public:
     Converter(tess::PosixServices& services, tess::ConsoleWindowSystem& windows, const std::string& root)
-        : platform_(services.Bundle(windows)), settings_(services.settings, "Quillvane") {
+        : platform_(services.Bundle(windows)), settings_(services.settings, windows, "Quillvane") {
         settings_.Write(tess::kKeyInstallPath, bench::ExecutableFolder() + "/hhc");
         settings_.Write(tess::kKeyInstallPathF, root + "/compiler");
         settings_.Write(tess::kKeyStartSplash, "OFF");
@@ -62,7 +64,7 @@ public:
 
     // The steps of one page's conversion, with the wait on the compiler timed on its own.
     Timing Convert(const std::string& page, const tess::WaitLimits& limits) {
-        tess::CompilerRun run(platform_, settings_, work_);
+        tess::CompilerRun run(platform_, tess::StoredCompiler(settings_), work_);
         run.limits = limits;
         Timing t;
         const double wall = bench::NowMs();
@@ -168,7 +170,7 @@ int main(int argc, char** argv) {
     setenv("XDG_CONFIG_HOME", (root + "/config").c_str(), 1);
     setenv("XDG_CACHE_HOME", (root + "/cache").c_str(), 1);
 
-    tess::PosixServices services;
+    tess::PosixServices services(tess::Names());
     tess::ConsoleWindowSystem windows(std::cerr);
     Converter converter(services, windows, root);
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "app/identity.h"
 #include "platform/entry.h"
 
 namespace {
@@ -36,8 +37,8 @@ int main(int argc, char** argv) {
     std::istringstream list(argv[1]);
     for (std::string item; std::getline(list, item, ',');) counts.push_back(std::stoi(item));
     const std::vector<std::string> pages(argv + 2, argv + argc);
-    return tess::RunDesktop(argc, argv, [&](tess::Platform& platform) {
-        tess::App app(platform);
+    return tess::RunDesktop(argc, argv, tess::Names(), [&](tess::Platform& platform) {
+        tess::App app(platform, tess::Identity());
         app.settings.Write(tess::kKeyMessage, "OFF");
         tess::Form1 main(app);
         main.ShowModeless();

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <cstdlib>
 
+#include "app/identity.h"
 #include "app/frmstart.h"
 #include "platform/entry.h"
 
@@ -26,7 +27,7 @@ protected:
 }  // namespace
 
 int main(int argc, char** argv) {
-    return tess::RunDesktop(argc, argv, [](tess::Platform& platform) {
+    return tess::RunDesktop(argc, argv, tess::Names(), [](tess::Platform& platform) {
         MainWindowPainted watch;
         qApp->installEventFilter(&watch);
         QTimer::singleShot(30000, [] { std::_Exit(3); });

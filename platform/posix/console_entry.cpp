@@ -8,9 +8,9 @@
 
 namespace tess {
 
-int RunConsole(int /*argc*/, char** /*argv*/, const ProgramBody& body) {
+int RunConsole(int /*argc*/, char** /*argv*/, const ProgramNames& names, const ProgramBody& body) {
     stop_signals::Install();
-    PosixServices services;
+    PosixServices services(names);
     ConsoleWindowSystem windows(std::cerr);
     Platform platform = services.Bundle(windows);
     return body(platform);

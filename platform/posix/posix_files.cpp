@@ -15,6 +15,7 @@
 #include "platform/posix/fd_io.h"
 #include "platform/posix/stop_signals.h"
 #include "platform/posix/unique_fd.h"
+#include "platform/text.h"
 
 namespace tess {
 
@@ -137,16 +138,7 @@ Result<std::vector<std::string>> PosixFiles::ReadLines(const std::string& path) 
     if (!ReadAll(in.get(), bytes)) return Error{ErrnoMessage("Cannot read " + path)};
 
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        auto end = bytes.find('\n', start);
-        const bool last = end == std::string::npos;
-        if (last) end = bytes.size();
-        std::string line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(std::move(line));
-        start = last ? end : end + 1;
-    }
+    for (std::string_view line : SplitLines(bytes)) lines.emplace_back(line);
     return lines;
 }
 

@@ -60,9 +60,9 @@ std::vector<std::string> PosixRegistry::DefaultSystemTools() {
             "/usr/bin/lxtask"};
 }
 
-std::string PosixRegistry::DefaultFile() { return ConfigHome() + "/Quillvane/registry.reg"; }
+std::string PosixRegistry::DefaultFile(const std::string& app) { return ConfigHome() + "/" + app + "/registry.reg"; }
 
-void PosixRegistry::Load(RegTree& tree) const {
+void PosixRegistry::Load(RegTree& tree, const std::string& text) const {
     tree.SetValue(kWorkshopKey, "InstallDir", RegValue{kRegSz, executable_folder_});
     for (const auto& tool : system_tools_) {
         if (IsInstalledProgram(tool)) {
@@ -70,7 +70,7 @@ void PosixRegistry::Load(RegTree& tree) const {
             break;
         }
     }
-    ApplyRegText(ReadText(file_), tree);
+    ApplyRegText(text, tree);
     // The stored path is run later from whatever the current folder is: only an absolute
     // folder that holds the compiler counts as an installed one.
     if (const RegValue* dir = tree.FindValue(kWorkshopKey, "InstallDir"); dir != nullptr) {
@@ -80,16 +80,27 @@ void PosixRegistry::Load(RegTree& tree) const {
     }
 }
 
+const RegTree& PosixRegistry::Current() {
+    std::string text = ReadText(file_);
+    if (!tree_ || text != tree_text_) {
+        tree_ = std::make_unique<RegTree>();
+        Load(*tree_, text);
+        tree_text_ = std::move(text);
+    }
+    return *tree_;
+}
+
 long PosixRegistry::OpenKey(RegRoot root, const std::string& path, std::uint32_t, RegKey* key) {
     if (key == nullptr) return kInvalidParameter;
     *key = 0;
     const std::string root_name = RootName(root);
     if (root_name.empty()) return kInvalidHandle;
     const std::string full = RegTree::Normalized(root_name + "\\" + codec_.FromAnsi(path));
-    RegTree tree;
-    Load(tree);
     const bool is_root = full == RegTree::Normalized(root_name);
-    if (!is_root && !tree.HasKey(full)) return kRegFileNotFound;
+    if (!is_root && !Current().HasKey(full)) {
+        if (open_keys_.empty()) tree_.reset();
+        return kRegFileNotFound;
+    }
     *key = next_key_++;
     open_keys_[*key] = full;
     return kRegSuccess;
@@ -101,8 +112,7 @@ long PosixRegistry::QueryValue(RegKey key, const std::string& name, std::uint32_
     if (open == open_keys_.end()) return kInvalidHandle;
     if (buffer != nullptr && size == nullptr) return kInvalidParameter;
 
-    RegTree tree;
-    Load(tree);
+    const RegTree& tree = Current();
     const bool is_root = open->second.find('\\') == std::string::npos;
     if (!is_root && !tree.HasKey(open->second)) return kKeyDeleted;
     const RegValue* value = tree.FindValue(open->second, codec_.FromAnsi(name));
@@ -130,6 +140,9 @@ long PosixRegistry::QueryValue(RegKey key, const std::string& name, std::uint32_
     return kRegSuccess;
 }
 
-void PosixRegistry::CloseKey(RegKey key) { open_keys_.erase(key); }
+void PosixRegistry::CloseKey(RegKey key) {
+    open_keys_.erase(key);
+    if (open_keys_.empty()) tree_.reset();  // the next lookup looks at the system afresh
+}
 
 }  // namespace tess

@@ -7,15 +7,15 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/posix/reg_tree.h"
 #include "platform/registry.h"
 #include "platform/text_codec.h"
 
 namespace tess {
-
-class RegTree;
 
 class PosixRegistry final : public Registry {
 public:
@@ -24,8 +24,8 @@ public:
 
     // The desktop tools that can stand in for the system information program, in order of preference.
     static std::vector<std::string> DefaultSystemTools();
-    // $XDG_CONFIG_HOME/Quillvane/registry.reg
-    static std::string DefaultFile();
+    // $XDG_CONFIG_HOME/<app>/registry.reg
+    static std::string DefaultFile(const std::string& app);
 
     long OpenKey(RegRoot root, const std::string& path, std::uint32_t access, RegKey* key) override;
     long QueryValue(RegKey key, const std::string& name, std::uint32_t* type, unsigned char* buffer,
@@ -33,14 +33,19 @@ public:
     void CloseKey(RegKey key) override;
 
 private:
-    // Defaults, then the file over them; read afresh each time, as the registry is live.
-    void Load(RegTree& tree) const;
+    // Defaults, then the file's text over them.
+    void Load(RegTree& tree, const std::string& text) const;
+    // The file is read afresh on every call, as the registry is live; it is parsed again only
+    // when its text has changed since the lookup (open to close) began.
+    const RegTree& Current();
 
     TextCodec& codec_;
     std::string file_;
     std::string executable_folder_;
     std::vector<std::string> system_tools_;
     std::map<RegKey, std::string> open_keys_;  // handle -> full UTF-8 key path
+    std::unique_ptr<RegTree> tree_;            // while a key is open
+    std::string tree_text_;
     RegKey next_key_ = 1;
 };
 

@@ -4,18 +4,11 @@
 
 namespace tess {
 
-namespace {
-
-// Where the per-user files of the program live; the settings store's own address is separate.
-constexpr const char* kAppFolder = "Quillvane";
-
-}  // namespace
-
-PosixServices::PosixServices()
+PosixServices::PosixServices(const ProgramNames& names)
     : program(CacheHome()),
-      registry(codec, PosixRegistry::DefaultFile(), program.ExecutableFolder()),
+      registry(codec, PosixRegistry::DefaultFile(names.app), program.ExecutableFolder()),
       settings(ConfigHome()),
-      instance(PosixSingleInstance::DefaultLockFile(kAppFolder)) {}
+      instance(PosixSingleInstance::DefaultLockFile(names.app)) {}
 
 Platform PosixServices::Bundle(WindowSystem& windows) {
     return Platform{files, registry, settings, processes, instance, clock, codec, program, windows};

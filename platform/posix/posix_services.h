@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/program_names.h"
 #include "platform/posix/iconv_text_codec.h"
 #include "platform/posix/posix_clock.h"
 #include "platform/posix/posix_files.h"
@@ -14,8 +15,9 @@
 namespace tess {
 
 struct PosixServices {
-    // Folders come from the XDG variables of the environment the program was started in.
-    PosixServices();
+    // Folders come from the XDG variables of the environment the program was started in, named
+    // for `names.app`.
+    explicit PosixServices(const ProgramNames& names);
     PosixServices(const PosixServices&) = delete;
     PosixServices& operator=(const PosixServices&) = delete;
 

@@ -1,6 +1,6 @@
 #include "platform/posix/reg_tree.h"
 
-#include "platform/posix/ascii_case.h"
+#include "platform/text.h"
 
 namespace tess {
 

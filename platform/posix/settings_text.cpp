@@ -1,6 +1,6 @@
 #include "platform/posix/settings_text.h"
 
-#include "platform/posix/ascii_case.h"
+#include "platform/text.h"
 
 namespace tess {
 
@@ -102,14 +102,8 @@ SettingsSection* FindSection(SettingsDocument& document, std::string_view name) 
 std::optional<SettingsDocument> ParseSettingsText(std::string_view text) {
     SettingsDocument document;
     SettingsSection* current = nullptr;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        start = end + 1;
-        // A file saved by an editor with CR LF line ends still reads.
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    // A file saved by an editor with CR LF line ends still reads.
+    for (std::string_view line : SplitLines(text)) {
         line = TrimBlanks(line);
         if (line.empty() || line.front() == ';' || line.front() == '#') continue;
 

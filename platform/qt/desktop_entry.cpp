@@ -19,7 +19,7 @@ bool HasValue(const char* name) {
 
 }  // namespace
 
-int RunDesktop(int argc, char** argv, const ProgramBody& body) {
+int RunDesktop(int argc, char** argv, const ProgramNames& names, const ProgramBody& body) {
     // Qt would abort with a long plugin report; say it plainly instead.
     if (!HasValue("DISPLAY") && !HasValue("WAYLAND_DISPLAY") && !HasValue("QT_QPA_PLATFORM")) {
         std::fprintf(stderr,
@@ -27,8 +27,8 @@ int RunDesktop(int argc, char** argv, const ProgramBody& body) {
                      "Start it from a desktop session, or use tessaline-convert on the command line.\n");
         return 2;
     }
-    QApplication::setApplicationName(QStringLiteral("Tessaline"));
-    QApplication::setOrganizationName(QStringLiteral("Quillvane"));
+    QApplication::setApplicationName(QString::fromStdString(names.display));
+    QApplication::setOrganizationName(QString::fromStdString(names.app));
     QApplication::setDesktopFileName(QStringLiteral("tessaline"));
     QApplication app(argc, argv);
     // Message boxes and every window get a face that has Japanese glyphs.
@@ -38,7 +38,7 @@ int RunDesktop(int argc, char** argv, const ProgramBody& body) {
 
     // A stop signal must not leave a half-copied help file or a running compiler behind.
     stop_signals::Install();
-    PosixServices services;
+    PosixServices services(names);
     qt::QtWindowSystem windows;
     Platform platform = services.Bundle(windows);
     return body(platform);

@@ -8,6 +8,9 @@
 
 namespace tess::win32 {
 
+// Control identifiers are this plus the control's row in the table.
+inline constexpr int kFirstControlId = 1000;
+
 // Whether the kind is a child window at all (lines are drawn by the form).
 bool IsWindowed(ControlKind kind);
 // Whether the kind can take the focus.

@@ -9,6 +9,9 @@
 #include <vector>
 
 #include "platform/window_system.h"
+#include "platform/win32/colors.h"
+#include "platform/win32/fonts.h"
+#include "platform/win32/gdi_objects.h"
 #include "platform/win32/twips_scale.h"
 
 namespace tess::win32 {
@@ -58,8 +61,8 @@ private:
     struct Control {
         const ControlSpec* table = nullptr;
         HWND hwnd = nullptr;
-        HFONT font = nullptr;
-        HBRUSH back = nullptr;   // null: the system's face colour
+        HFONT font = nullptr;    // the form's fonts own it
+        HBRUSH back = nullptr;   // the form's brushes own it; null: the system's face colour
         COLORREF back_color = 0;
         bool has_back = false;
     };
@@ -68,15 +71,14 @@ private:
     static LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR self);
     LRESULT Handle(UINT message, WPARAM w, LPARAM l);
 
+    // In form_controls.cpp: the controls built from the table, sized and painted.
     void BuildControls();
     void AddTooltip(const Control& control);
     void RegisterDropTarget(const std::string& name, HWND frame);
     void FitToText(Control& control);
     // The control's own font, made smaller until its caption fits its box.
     void ApplyFont(Control& control);
-    void Paint();
-    HFONT Font(const std::string& name, double points, bool bold);
-    HBRUSH Brush(COLORREF color);
+    void PaintLines();
     Control* Find(const std::string& name);
     const Control* Find(const std::string& name) const;
     Control* FindByWindow(HWND hwnd);
@@ -93,12 +95,12 @@ private:
     HWND tooltip_ = nullptr;
     TwipsScale scale_;
     std::vector<Control> controls_;
-    std::map<std::string, HFONT> fonts_;
-    std::map<COLORREF, HBRUSH> brushes_;
+    FontCache fonts_;
+    BrushCache brushes_;
     HBRUSH form_back_ = nullptr;
-    HICON icon_big_ = nullptr;
-    HICON icon_small_ = nullptr;
-    std::vector<HICON> pictures_;
+    UniqueIcon icon_big_;
+    UniqueIcon icon_small_;
+    std::vector<UniqueIcon> pictures_;
     std::vector<std::pair<HWND, OleDropTarget*>> drop_targets_;
     std::vector<HWND> disabled_while_modal_;
     bool shown_ = false;

@@ -2,13 +2,14 @@
 
 #include <windows.h>
 
+#include "platform/win32/gdi_objects.h"
+
 namespace tess::win32 {
 namespace {
 
 int ScreenCaps(int index) {
-    HDC dc = GetDC(nullptr);
-    int value = dc ? GetDeviceCaps(dc, index) : 0;
-    if (dc) ReleaseDC(nullptr, dc);
+    WindowDc screen(nullptr);
+    const int value = screen.get() ? GetDeviceCaps(screen.get(), index) : 0;
     return value > 0 ? value : 96;
 }
 

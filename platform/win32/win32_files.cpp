@@ -6,6 +6,7 @@
 
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/wide_text.h"
+#include "platform/text.h"
 
 namespace tess::win32 {
 namespace {
@@ -114,15 +115,7 @@ Result<std::vector<std::string>> Win32Files::ReadLines(const std::string& path) 
         bytes.append(buffer, got);
     }
     std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find('\n', start);
-        if (end == std::string::npos) end = bytes.size();
-        std::string line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(std::move(line));
-        start = end + 1;
-    }
+    for (std::string_view line : SplitLines(bytes)) lines.emplace_back(line);
     return lines;
 }
 

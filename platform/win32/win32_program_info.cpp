@@ -45,7 +45,7 @@ std::string Win32ProgramInfo::UserWorkFolder(const std::string& app) {
     if (base.empty()) base = Environment(L"TEMP");
     if (!base.empty() && base.back() != L'\\') base += L'\\';
     std::string folder = Narrow(base) + app + "\\";
-    files_.MakeFolders(folder);
+    (void)files_.MakeFolders(folder);  // one that cannot be made shows up as a failed write
     return folder;
 }
 

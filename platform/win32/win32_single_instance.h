@@ -3,16 +3,20 @@
 
 #include <string>
 
+#include "platform/program_names.h"
 #include "platform/single_instance.h"
 #include "platform/win32/unique_handle.h"
 
 namespace tess::win32 {
 
-inline constexpr const char* kInstanceMutexName = "Local\\Quillvane.Tessaline.Instance";
+// One claim per user session.
+inline std::string InstanceMutexName(const ProgramNames& names) {
+    return "Local\\" + names.app + "." + names.display + ".Instance";
+}
 
 class Win32SingleInstance final : public SingleInstance {
 public:
-    explicit Win32SingleInstance(std::string name = kInstanceMutexName) : name_(std::move(name)) {}
+    explicit Win32SingleInstance(std::string name) : name_(std::move(name)) {}
     bool AnotherInstanceRunning() override;
 
 private:

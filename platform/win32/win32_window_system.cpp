@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "platform/win32/gdi_objects.h"
+#include "platform/win32/message_box.h"
 #include "platform/win32/twips_scale.h"
 #include "platform/win32/wide_text.h"
 
@@ -25,18 +27,6 @@ HWND CreateOwnerWindow() {
                            GetModuleHandleW(nullptr), nullptr);
 }
 
-UINT IconStyle(MessageIcon icon) {
-    switch (icon) {
-        case MessageIcon::question:
-            return MB_ICONQUESTION;
-        case MessageIcon::exclamation:
-            return MB_ICONEXCLAMATION;
-        case MessageIcon::none:
-            break;
-    }
-    return 0;
-}
-
 }  // namespace
 
 Win32WindowSystem::Win32WindowSystem() {
@@ -47,12 +37,7 @@ Win32WindowSystem::Win32WindowSystem() {
 
 Win32WindowSystem::~Win32WindowSystem() {
     quitting_ = true;
-    // Destroyed through their own window procedures, so drop targets are revoked in order.
-    std::vector<HWND> windows;
-    for (auto& [id, form] : forms_)
-        if (form->hwnd()) windows.push_back(form->hwnd());
-    for (HWND h : windows)
-        if (IsWindow(h)) DestroyWindow(h);
+    DestroyAll();
     forms_.clear();
     gone_.clear();
     if (owner_) DestroyWindow(owner_);
@@ -218,9 +203,9 @@ void Win32WindowSystem::SetRoundRegion(WindowId window, int right_px, int bottom
                                        int ellipse_h) {
     FormWindow* form = Find(window);
     if (!form) return;
+    UniqueRegion region(CreateRoundRectRgn(0, 0, right_px, bottom_px, ellipse_w, ellipse_h));
     // The window owns the region from here on and frees it when it is replaced.
-    HRGN region = CreateRoundRectRgn(0, 0, right_px, bottom_px, ellipse_w, ellipse_h);
-    if (region && !SetWindowRgn(form->hwnd(), region, TRUE)) DeleteObject(region);
+    if (region && SetWindowRgn(form->hwnd(), region.get(), TRUE)) region.release();
 }
 
 void Win32WindowSystem::ProcessPendingEvents() {
@@ -238,9 +223,7 @@ void Win32WindowSystem::ShowMessage(const std::string& text, MessageIcon icon, c
                                     WindowId owner) {
     FormWindow* form = Find(owner);
     HWND parent = form ? form->hwnd() : nullptr;
-    // Without an owner the box still holds every window of the program still.
-    UINT style = MB_OK | IconStyle(icon) | (parent ? MB_APPLMODAL : MB_TASKMODAL) | MB_SETFOREGROUND;
-    MessageBoxW(parent, Widen(text).c_str(), Widen(caption).c_str(), style);
+    RunMessageBox(text, icon, caption, parent);
 }
 
 void Win32WindowSystem::Dispatch(MSG& msg) {
@@ -281,12 +264,17 @@ int Win32WindowSystem::Run() {
 void Win32WindowSystem::Quit() {
     if (quitting_) return;
     quitting_ = true;
+    DestroyAll();
+    PostQuitMessage(0);
+}
+
+void Win32WindowSystem::DestroyAll() {
+    // Through their own window procedures, so drop targets are revoked in order.
     std::vector<HWND> windows;
     for (auto& [id, form] : forms_)
         if (form->hwnd()) windows.push_back(form->hwnd());
     for (HWND h : windows)
         if (IsWindow(h)) DestroyWindow(h);
-    PostQuitMessage(0);
 }
 
 }  // namespace tess::win32

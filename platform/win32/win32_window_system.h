@@ -53,6 +53,8 @@ private:
     void Destroyed(FormWindow& form) override;
 
     FormWindow* Find(WindowId window) const;
+    // Destroys every form's window.
+    void DestroyAll();
     // Runs one message through keyboard navigation or the window procedures.
     void Dispatch(MSG& msg);
     void EnableAgain(FormWindow& form);

@@ -3,8 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/app.h"
-#include "app/compiler_location.h"
+#include "app/identity.h"
+#include "windows/app.h"
+#include "settings/compiler_location.h"
 #include "tests/fakes/fake_compiler.h"
 #include "tests/fakes/fake_services.h"
 
@@ -28,7 +29,7 @@ protected:
 
     FakePlatform fake;
     FakeCompiler compiler{fake};
-    App app{fake.platform};
+    App app{fake.platform, Identity()};
 };
 
 }  // namespace tess::testing

@@ -1,8 +1,8 @@
-#include "app/compiler_location.h"
+#include "settings/compiler_location.h"
 
 #include <gtest/gtest.h>
 
-#include "app/compiler_missing_message.h"
+#include "settings/compiler_missing_message.h"
 #include "tests/fakes/fake_services.h"
 
 namespace tess {
@@ -24,7 +24,7 @@ protected:
     }
 
     FakePlatform fake;
-    SettingsStore settings{fake.settings, "Quillvane"};
+    SettingsStore settings{fake.settings, fake.windows, "Quillvane"};
 };
 
 TEST_F(CompilerLocationTest, FirstStartStoresPathAndFolderAndShowsTheFolder) {
@@ -66,17 +66,17 @@ TEST_F(CompilerLocationTest, BufferOf250BytesHoldsA249ByteFolder) {
     for (auto [length, found] : cases) {
         FakePlatform local;
         local.registry.SetString(RegRoot::current_user, kHelpWorkshopKey, kInstallDirValue, std::string(length, 'a'));
-        EXPECT_EQ(FindHelpCompiler(local.platform).found, found) << length;
+        EXPECT_EQ(FindHelpCompiler(local.platform).has_value(), found) << length;
     }
     FakePlatform empty;
     empty.registry.SetString(RegRoot::current_user, kHelpWorkshopKey, kInstallDirValue, "");
-    EXPECT_EQ(FindHelpCompiler(empty.platform).full_path, "/hhc");  // an empty folder is still a success
+    EXPECT_EQ(FindHelpCompiler(empty.platform)->program, "/hhc");  // an empty folder is still a success
 }
 
 TEST_F(CompilerLocationTest, FolderEndsAtTheFirstNulAndIsDecodedFromCodePage932) {
     fake.registry.SetValue(RegRoot::current_user, kHelpWorkshopKey, kInstallDirValue,
                            {kRegSz, std::string("/opt/\x93\xfa\x96\x7b\0junk", 14)});
-    EXPECT_EQ(FindHelpCompiler(fake.platform).folder, "/opt/日本");
+    EXPECT_EQ(FindHelpCompiler(fake.platform)->folder, "/opt/日本");
 }
 
 TEST_F(CompilerLocationTest, MissingCompilerShowsTheFourLineMessageAndStoresNothing) {

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "app/form1.h"
+#include "app/identity.h"
 #include "app/frmstart.h"
-#include "settings/dialog.h"
+#include "windows/dialog.h"
 #include "tests/core/app_fixture.h"
 #include "windows/dia_end.h"
 #include "windows/frm_about.h"
@@ -30,9 +31,10 @@ TEST_F(StartTest, SplashShowsUnlessExactlyOff) {
     for (const char* value : {"", "ON", "off", "Off"}) {
         testing::FakePlatform local;
         local.settings.SetInfo("StartSplash", value);
-        App local_app(local.platform);
+        App local_app(local.platform, Identity());
         FrmStart start(local_app);
-        EXPECT_TRUE(start.Form_Load()) << value;
+        start.Load();
+        EXPECT_TRUE(start.loaded()) << value;
         const WindowId splash = local.windows.Find("frmstart");
         ASSERT_NE(splash, kNoWindow);
         EXPECT_TRUE(local.windows.Window(splash).visible);
@@ -46,9 +48,10 @@ TEST_F(StartTest, SplashOkStoresTheChoiceOpensTheMainWindowAndUnloads) {
     const std::pair<bool, const char*> cases[] = {{true, "ON"}, {false, "OFF"}};
     for (auto [keep_checked, stored] : cases) {
         testing::FakePlatform local;
-        App local_app(local.platform);
+        App local_app(local.platform, Identity());
         FrmStart start(local_app);
-        ASSERT_TRUE(start.Form_Load());
+        start.Load();
+        ASSERT_TRUE(start.loaded());
         const WindowId splash = local.windows.Find("frmstart");
         if (!keep_checked) local.windows.UserClick(splash, "Check1");
         local.windows.UserClick(splash, "Command1");
@@ -64,7 +67,8 @@ TEST_F(StartTest, SplashOkStoresTheChoiceOpensTheMainWindowAndUnloads) {
 TEST_F(StartTest, SplashCloseBoxEndsWithoutWritingOrOpening) {
     fake.settings.SetInfo("StartSplash", "ON");
     FrmStart start(app);
-    ASSERT_TRUE(start.Form_Load());
+    start.Load();
+    ASSERT_TRUE(start.loaded());
     fake.windows.UserClose(fake.windows.Find("frmstart"));
     EXPECT_FALSE(fake.windows.IsLoaded("Form1"));
     EXPECT_EQ(fake.settings.Info("StartSplash"), "ON");
@@ -88,7 +92,8 @@ TEST_F(StartTest, OffGoesStraightToTheMainWindowModally) {
 
 TEST_F(StartTest, StartFormIsCentred) {
     FrmStart start(app);
-    ASSERT_TRUE(start.Form_Load());
+    start.Load();
+    ASSERT_TRUE(start.loaded());
     const auto& w = fake.windows.Window(fake.windows.Find("frmstart"));
     // (15360 - 7410) / 2, (11520 - 5085) / 2 with the fake's frame
     EXPECT_EQ(w.left, 3975);
@@ -284,7 +289,7 @@ TEST_F(NoticeTest, OkStoresTheChoiceCloseBoxStoresNothing) {
                           {"ON", true, false, false, "ON"}};
     for (const auto& c : cases) {
         testing::FakePlatform local;
-        App local_app(local.platform);
+        App local_app(local.platform, Identity());
         local.settings.SetInfo("Message", c.stored);
         bool opened_checked = false;
         local.windows.on_modal["diaEnd"] = [&](WindowId id) {

@@ -62,7 +62,7 @@ TEST_F(SysInfoTest, ANormallyStartedProgramFindsTheToolUnderTheMachineKeys) {
         user.registry.SetString(RegRoot::local_machine, kSysInfoFolderKey, kSysInfoFolderValue, "/tools");
         user.files.files["/tools/MSINFO32.EXE"] = "x";
         user.processes.startable.insert("/tools/MSINFO32.EXE");
-        StartSysInfo(user.platform, kNoWindow);
+        StartSysInfo(user.platform, kNoWindow, "Quillvane");
         EXPECT_EQ(user.processes.command_lines, std::vector<std::string>{"/tools/MSINFO32.EXE"}) << read_only;
         EXPECT_TRUE(user.windows.messages.empty()) << read_only;
     }
@@ -71,7 +71,7 @@ TEST_F(SysInfoTest, ANormallyStartedProgramFindsTheToolUnderTheMachineKeys) {
 TEST_F(SysInfoTest, PathValueIsStartedAsItIs) {
     Path("/usr/bin/sysinfo tool");
     fake.processes.startable.insert("/usr/bin/sysinfo tool");
-    StartSysInfo(fake.platform, kNoWindow);
+    StartSysInfo(fake.platform, kNoWindow, "Quillvane");
     EXPECT_EQ(fake.processes.command_lines, std::vector<std::string>{"/usr/bin/sysinfo tool"});
     EXPECT_TRUE(fake.windows.messages.empty());
 }
@@ -81,7 +81,7 @@ TEST_F(SysInfoTest, PathThatCannotStartIsToldAndTheFolderIsNotTried) {
     Folder("/tools");
     fake.files.files["/tools/MSINFO32.EXE"] = "x";
     fake.processes.startable.insert("/tools/MSINFO32.EXE");
-    StartSysInfo(fake.platform, kNoWindow);
+    StartSysInfo(fake.platform, kNoWindow, "Quillvane");
     EXPECT_EQ(fake.processes.command_lines, std::vector<std::string>{"/missing/tool"});
     EXPECT_TRUE(ToldUnavailable());
 }
@@ -90,13 +90,13 @@ TEST_F(SysInfoTest, FolderValueWithTheToolInsideIsStarted) {
     Folder("/tools");
     fake.files.files["/tools/MSINFO32.EXE"] = "x";
     fake.processes.startable.insert("/tools/MSINFO32.EXE");
-    StartSysInfo(fake.platform, kNoWindow);
+    StartSysInfo(fake.platform, kNoWindow, "Quillvane");
     EXPECT_EQ(fake.processes.command_lines, std::vector<std::string>{"/tools/MSINFO32.EXE"});
 }
 
 TEST_F(SysInfoTest, FolderWithoutAVisibleToolOrNothingAtAllIsTold) {
     Folder("/tools");
-    StartSysInfo(fake.platform, kNoWindow);
+    StartSysInfo(fake.platform, kNoWindow, "Quillvane");
     EXPECT_TRUE(ToldUnavailable());
     EXPECT_TRUE(fake.processes.command_lines.empty());
 }
@@ -104,7 +104,7 @@ TEST_F(SysInfoTest, FolderWithoutAVisibleToolOrNothingAtAllIsTold) {
 TEST_F(SysInfoTest, AValueOfAnotherTypeStartsNothingAndIsTold) {
     fake.registry.SetValue(RegRoot::local_machine, kSysInfoPathKey, kSysInfoPathValue,
                            {kRegExpandSz, std::string("%SystemRoot%\\x.exe\0", 19)});
-    StartSysInfo(fake.platform, kNoWindow);
+    StartSysInfo(fake.platform, kNoWindow, "Quillvane");
     EXPECT_EQ(fake.processes.command_lines, std::vector<std::string>{""});
     EXPECT_TRUE(ToldUnavailable());
 }

@@ -12,47 +12,16 @@
 #include <fstream>
 
 #include "app/form1.h"
-#include "platform/posix/iconv_text_codec.h"
-#include "platform/posix/posix_clock.h"
-#include "platform/posix/posix_files.h"
-#include "platform/posix/posix_processes.h"
-#include "platform/qt/qt_window_system.h"
-#include "tests/fakes/fake_services.h"
+#include "tests/desktop/desktop_program_test.h"
 
 namespace tess {
 namespace {
 
 namespace fs = std::filesystem;
 
-class MainWindowDropTest : public ::testing::Test {
+class MainWindowDropTest : public testing::DesktopProgramTest {
 protected:
-    MainWindowDropTest() {
-        std::string pattern = (fs::temp_directory_path() / "tess-desktop-XXXXXX").string();
-        root_ = ::mkdtemp(pattern.data());
-        fs::create_directories(root_ + "/prog");
-        fs::create_directories(root_ + "/ページ フォルダ");
-        program.executable_folder = root_ + "/prog";
-        registry.SetString(RegRoot::current_user, "Software\\Microsoft\\HTML Help Workshop", "InstallDir",
-                           fs::path(HHC_PATH).parent_path().string());
-        settings.SetInfo("Message", "OFF");
-    }
-    ~MainWindowDropTest() override {
-        std::error_code ec;
-        fs::remove_all(root_, ec);
-    }
-
-    std::string root_;
-    PosixFiles files;
-    PosixProcesses processes;
-    PosixClock clock;
-    IconvTextCodec codec;
-    testing::FakeRegistry registry;
-    testing::FakeSettings settings;
-    testing::FakeInstance instance;
-    testing::FakeProgramInfo program;
-    qt::QtWindowSystem windows;
-    Platform platform{files, registry, settings, processes, instance, clock, codec, program, windows};
-    App app{platform};
+    MainWindowDropTest() : DesktopProgramTest("ページ フォルダ") {}
 };
 
 TEST_F(MainWindowDropTest, ADroppedPageIsConvertedBesideItAndTheStatusSaysSo) {

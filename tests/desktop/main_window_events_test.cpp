@@ -17,13 +17,8 @@
 
 #include "app/form1.h"
 #include "app/frmstart.h"
-#include "platform/posix/iconv_text_codec.h"
-#include "platform/posix/posix_clock.h"
-#include "platform/posix/posix_files.h"
-#include "platform/posix/posix_processes.h"
-#include "platform/qt/qt_window_system.h"
-#include "settings/dialog.h"
-#include "tests/fakes/fake_services.h"
+#include "windows/dialog.h"
+#include "tests/desktop/desktop_program_test.h"
 #include "windows/dia_end.h"
 #include "windows/frm_about.h"
 
@@ -52,41 +47,15 @@ void WaitFor(Done done) {
     while (!done() && waited.elapsed() < 60000) QApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
-class MainWindowEventsTest : public ::testing::Test {
+class MainWindowEventsTest : public testing::DesktopProgramTest {
 protected:
-    MainWindowEventsTest() {
-        std::string pattern = (fs::temp_directory_path() / "tess-events-XXXXXX").string();
-        root_ = ::mkdtemp(pattern.data());
-        fs::create_directories(root_ + "/prog");
-        fs::create_directories(root_ + "/pages");
-        program.executable_folder = root_ + "/prog";
-        registry.SetString(RegRoot::current_user, "Software\\Microsoft\\HTML Help Workshop", "InstallDir",
-                           fs::path(HHC_PATH).parent_path().string());
-        settings.SetInfo("Message", "OFF");
-    }
-    ~MainWindowEventsTest() override {
-        std::error_code ec;
-        fs::remove_all(root_, ec);
-    }
+    MainWindowEventsTest() : DesktopProgramTest("pages") {}
 
     std::string Page(const std::string& name) {
         const std::string page = root_ + "/pages/" + name;
         std::ofstream(page) << "<html><head><title>頁</title></head><body><p>本文</p></body></html>\n";
         return page;
     }
-
-    std::string root_;
-    PosixFiles files;
-    PosixProcesses processes;
-    PosixClock clock;
-    IconvTextCodec codec;
-    testing::FakeRegistry registry;
-    testing::FakeSettings settings;
-    testing::FakeInstance instance;
-    testing::FakeProgramInfo program;
-    qt::QtWindowSystem windows;
-    Platform platform{files, registry, settings, processes, instance, clock, codec, program, windows};
-    App app{platform};
 };
 
 TEST_F(MainWindowEventsTest, ADropOfWebLinksIsRefusedWithAMessageAndNothingRuns) {

@@ -10,8 +10,9 @@
 #include <functional>
 #include <iostream>
 
-#include "app/compiler_missing_message.h"
+#include "settings/compiler_missing_message.h"
 #include "app/frmstart.h"
+#include "app/identity.h"
 #include "platform/posix/posix_services.h"
 #include "platform/qt/qt_window_system.h"
 #include "windows/dia_end.h"
@@ -53,14 +54,14 @@ int main(int argc, char** argv) {
     out_folder = argv[1];
     const std::string page = argv[2];
     QApplication application(argc, argv);
-    tess::PosixServices services;
+    tess::PosixServices services(tess::Names());
     tess::qt::QtWindowSystem windows;
     tess::Platform platform = services.Bundle(windows);
-    tess::App app(platform);
+    tess::App app(platform, tess::Identity());
 
     {
         tess::FrmStart start(app);
-        start.Form_Load();
+        start.Load();
         Wait(1200);
         Shoot("splash");
         start.Command1_Click();

@@ -7,11 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "app/form1.h"
-#include "platform/posix/iconv_text_codec.h"
-#include "platform/posix/posix_files.h"
-#include "platform/posix/posix_processes.h"
 #include "tests/e2e/quick_clock.h"
-#include "tests/fakes/fake_services.h"
+#include "tests/fakes/real_files_program.h"
 #include "tests/posix/child_process.h"
 #include "tests/posix/running_processes.h"
 #include "tests/posix/temp_folder.h"
@@ -37,7 +34,8 @@ bool Exists(const std::string& path) {
 }
 
 // The desktop run on real files and processes; only the windows, settings and clock are stand-ins.
-class DropRunE2ETest : public ::testing::Test {
+class DropRunE2ETest : public ::testing::Test,
+                       protected testing::RealFilesProgram<testing::QuickClock, testing::FakeWindowSystem> {
 protected:
     DropRunE2ETest() {
         std::filesystem::create_directories(temp / "prog");
@@ -71,17 +69,6 @@ protected:
     std::string Status() { return windows.CaptionOf("Form1", "Label2"); }
 
     testing::TempFolder temp;
-    PosixFiles files;
-    PosixProcesses processes;
-    IconvTextCodec codec;
-    testing::FakeRegistry registry;
-    testing::FakeSettings settings;
-    testing::FakeInstance instance;
-    testing::QuickClock clock;
-    testing::FakeProgramInfo program;
-    testing::FakeWindowSystem windows;
-    Platform platform{files, registry, settings, processes, instance, clock, codec, program, windows};
-    App app{platform};
     std::unique_ptr<Form1> main;
 };
 

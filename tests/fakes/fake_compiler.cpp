@@ -1,18 +1,14 @@
 #include "tests/fakes/fake_compiler.h"
 
-#include <sstream>
+#include "platform/text.h"
 
 namespace tess::testing {
 
 namespace {
 
 std::string ProjectValue(const std::string& project, const std::string& name) {
-    std::istringstream in(project);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.rfind(name, 0) == 0) return line.substr(name.size());
-    }
+    for (std::string_view line : SplitLines(project))
+        if (line.rfind(name, 0) == 0) return std::string(line.substr(name.size()));
     return {};
 }
 

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "convert/path_names.h"
+#include "platform/path_names.h"
+#include "platform/text.h"
 #include "tests/fakes/system_codec.h"
 
 namespace tess::testing {
@@ -55,17 +56,7 @@ Result<std::vector<std::string>> FakeFiles::ReadLines(const std::string& path) {
     auto it = files.find(path);
     if (it == files.end()) return Error{"no such file: " + path};
     std::vector<std::string> lines;
-    std::string line;
-    for (char c : it->second) {
-        if (c == '\n') {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            lines.push_back(line);
-            line.clear();
-        } else {
-            line += c;
-        }
-    }
-    if (!line.empty()) lines.push_back(line);
+    for (std::string_view line : SplitLines(it->second)) lines.emplace_back(line);
     return lines;
 }
 
@@ -114,16 +105,16 @@ void FakeRegistry::SetString(RegRoot root, const std::string& path, const std::s
 }
 
 void FakeRegistry::SetValue(RegRoot root, const std::string& path, const std::string& name, Value value) {
-    keys[{root, AsciiLower(path)}][name] = std::move(value);
+    keys[{root, AsciiLowered(path)}][name] = std::move(value);
 }
 
 long FakeRegistry::OpenKey(RegRoot root, const std::string& path, std::uint32_t access, RegKey* key) {
     access_asked.push_back(access);
-    if (!keys.count({root, AsciiLower(path)})) return kRegFileNotFound;
+    if (!keys.count({root, AsciiLowered(path)})) return kRegFileNotFound;
     if (machine_keys_read_only && root == RegRoot::local_machine && (access & ~kKeyRead) != 0)
         return kRegAccessDenied;
     *key = next_++;
-    open_[*key] = {root, AsciiLower(path)};
+    open_[*key] = {root, AsciiLowered(path)};
     ++open_keys;
     return kRegSuccess;
 }

@@ -26,6 +26,7 @@ void FakeWindowSystem::RequireDropTarget(WindowId id, const std::string& control
 void FakeWindowSystem::UserClick(WindowId id, const std::string& control) {
     Require(id, control);
     FakeWindow& w = Window(id);
+    if (w.disabled[control]) return;
     if (w.table.Find(control)->kind == ControlKind::check_box) w.checked[control] = !w.checked[control];
     w.events->Click(control);
 }
@@ -64,6 +65,7 @@ WindowId FakeWindowSystem::Create(const FormSpec& form, FormEvents& events) {
 }
 
 void FakeWindowSystem::ShowModal(WindowId window) {
+    if (!Loaded(window)) return;
     FakeWindow& w = Window(window);
     w.visible = true;
     w.modal = true;
@@ -74,6 +76,7 @@ void FakeWindowSystem::ShowModal(WindowId window) {
 }
 
 void FakeWindowSystem::ShowModeless(WindowId window) {
+    if (!Loaded(window)) return;
     FakeWindow& w = Window(window);
     w.visible = true;
     shown.push_back(w.table.name);
@@ -86,23 +89,33 @@ void FakeWindowSystem::Unload(WindowId window) {
 }
 
 std::string FakeWindowSystem::Caption(WindowId window, const std::string& control) {
+    if (!Loaded(window)) return {};
     Require(window, control);
     return Window(window).captions[control];
 }
 
 void FakeWindowSystem::SetCaption(WindowId window, const std::string& control, const std::string& text) {
+    if (!Loaded(window)) return;
     Require(window, control);
     Window(window).captions[control] = text;
 }
 
 bool FakeWindowSystem::Checked(WindowId window, const std::string& control) {
+    if (!Loaded(window)) return false;
     Require(window, control);
     return Window(window).checked[control];
 }
 
 void FakeWindowSystem::SetChecked(WindowId window, const std::string& control, bool checked) {
+    if (!Loaded(window)) return;
     Require(window, control);
     Window(window).checked[control] = checked;
+}
+
+void FakeWindowSystem::SetEnabled(WindowId window, const std::string& control, bool enabled) {
+    if (!Loaded(window)) return;
+    Require(window, control);
+    Window(window).disabled[control] = !enabled;
 }
 
 OuterSize FakeWindowSystem::WindowOuterSize(WindowId window) {

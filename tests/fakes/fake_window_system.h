@@ -16,6 +16,7 @@ struct FakeWindow {
     std::string caption;
     std::map<std::string, std::string> captions;
     std::map<std::string, bool> checked;
+    std::map<std::string, bool> disabled;
     bool loaded = true;
     bool visible = false;
     bool modal = false;
@@ -53,8 +54,9 @@ public:
         return Window(Find(form)).captions[control];
     }
 
-    // As the user: a click (a check box toggles first), a drop (files, or things that are not
-    // files), the close box.
+    // As the user: a click (a check box toggles first; a disabled control takes none), a drop
+    // (files, or things that are not files), the close box. An unloaded window, as in the real
+    // window systems, answers empty and ignores what it is told.
     void UserClick(WindowId id, const std::string& control);
     void UserDrop(WindowId id, const std::string& control, const std::vector<std::string>& paths);
     void UserDropNotFiles(WindowId id, const std::string& control, const std::vector<std::string>& items);
@@ -64,13 +66,15 @@ public:
     void ShowModal(WindowId window) override;
     void ShowModeless(WindowId window) override;
     void Unload(WindowId window) override;
-    std::string FormCaption(WindowId window) override { return Window(window).caption; }
-    void SetFormCaption(WindowId window, const std::string& caption) override { Window(window).caption = caption; }
+    std::string FormCaption(WindowId window) override { return Loaded(window) ? Window(window).caption : ""; }
+    void SetFormCaption(WindowId window, const std::string& caption) override {
+        if (Loaded(window)) Window(window).caption = caption;
+    }
     std::string Caption(WindowId window, const std::string& control) override;
     void SetCaption(WindowId window, const std::string& control, const std::string& text) override;
     bool Checked(WindowId window, const std::string& control) override;
     void SetChecked(WindowId window, const std::string& control, bool checked) override;
-    void SetEnabled(WindowId, const std::string&, bool) override {}
+    void SetEnabled(WindowId window, const std::string& control, bool enabled) override;
     ScreenMetrics Screen() override { return screen; }
     OuterSize WindowOuterSize(WindowId window) override;
     void Move(WindowId window, int left, int top) override;
@@ -86,6 +90,7 @@ public:
     void Quit() override;
 
 private:
+    bool Loaded(WindowId id) const { return windows_.count(id) && windows_.at(id).loaded; }
     void Require(WindowId id, const std::string& control) const;
     void RequireDropTarget(WindowId id, const std::string& control) const;
     std::map<WindowId, FakeWindow> windows_;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/identity.h"
 #include "platform/entry.h"
 #include "scoped_env.h"
 #include "temp_folder.h"
@@ -21,7 +22,7 @@ TEST(RunConsole, HandsTheBodyLinuxServicesRootedInTheUsersFolders) {
     char name[] = "tessaline-convert";
     char* argv[] = {name, nullptr};
 
-    const int code = RunConsole(1, argv, [&](Platform& platform) {
+    const int code = RunConsole(1, argv, Names(), [&](Platform& platform) {
         EXPECT_FALSE(platform.instance.AnotherInstanceRunning());
         EXPECT_TRUE(platform.settings.Set("Quillvane", "info", "EndOption", "open"));
         EXPECT_EQ(platform.program.UserWorkFolder("Quillvane"), dir / "cache/Quillvane/");

@@ -13,8 +13,8 @@
 #include "app/form1.h"
 #include "app/frmstart.h"
 #include "platform/qt/qt_window_system.h"
-#include "settings/dialog.h"
-#include "synthetic_form.h"
+#include "windows/dialog.h"
+#include "tests/contract/synthetic_form.h"
 #include "windows/dia_end.h"
 #include "windows/frm_about.h"
 

@@ -8,8 +8,8 @@
 #include <QTimer>
 
 #include "platform/qt/qt_window_system.h"
-#include "recording_events.h"
-#include "synthetic_form.h"
+#include "tests/contract/recording_events.h"
+#include "tests/contract/synthetic_form.h"
 
 namespace tess::testing {
 namespace {

@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 #include "platform/win32/win32_window_system.h"
-#include "synthetic_form.h"
+#include "tests/contract/synthetic_form.h"
 
 namespace {
 

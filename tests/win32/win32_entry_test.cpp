@@ -1,6 +1,7 @@
 // The program entries hand the Windows services to the shared code and return its status.
 #include <gtest/gtest.h>
 
+#include "app/identity.h"
 #include "platform/console/console_window_system.h"
 #include "platform/entry.h"
 #include "platform/win32/win32_files.h"
@@ -13,7 +14,7 @@ namespace {
 
 TEST(Win32EntryTest, TheDesktopGetsTheWin32WindowSystem) {
     bool seen = false;
-    int code = RunDesktop(0, nullptr, [&](Platform& p) {
+    int code = RunDesktop(0, nullptr, Names(), [&](Platform& p) {
         seen = dynamic_cast<win32::Win32WindowSystem*>(&p.windows) != nullptr &&
                dynamic_cast<win32::Win32Files*>(&p.files) != nullptr &&
                dynamic_cast<win32::Win32SettingsBackend*>(&p.settings) != nullptr &&
@@ -26,7 +27,7 @@ TEST(Win32EntryTest, TheDesktopGetsTheWin32WindowSystem) {
 
 TEST(Win32EntryTest, AConsoleProgramReportsOnStandardErrorInsteadOfWindows) {
     bool console = false;
-    int code = RunConsole(0, nullptr, [&](Platform& p) {
+    int code = RunConsole(0, nullptr, Names(), [&](Platform& p) {
         console = dynamic_cast<ConsoleWindowSystem*>(&p.windows) != nullptr;
         return 3;
     });

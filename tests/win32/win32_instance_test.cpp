@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "child_process.h"
+#include "app/identity.h"
 #include "platform/win32/win32_single_instance.h"
 
 namespace tess::testing {
@@ -38,7 +39,7 @@ TEST(Win32SingleInstanceTest, TheClaimEndsWithItsHolder) {
 }
 
 TEST(Win32SingleInstanceTest, TheProgramsNameIsPerSession) {
-    EXPECT_EQ(std::string(win32::kInstanceMutexName).rfind("Local\\", 0), 0u);
+    EXPECT_EQ(win32::InstanceMutexName(Names()).rfind("Local\\", 0), 0u);
 }
 
 }  // namespace

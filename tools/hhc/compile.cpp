@@ -151,14 +151,18 @@ int Report(const std::string& log_path, const std::vector<std::string>& lines, t
         std::fprintf(stderr, "hhc: %s\n", log.error().message.c_str());
         return kNoLog;
     }
-    for (const auto& line : lines) log->WriteLine(line);
-    tess::Status done = staged ? staged->Commit() : tess::Status(staged.error());
+    // A log that cannot take its lines cannot report a success either: the old compiled file stays.
+    tess::Status written;
+    for (const auto& line : lines)
+        if (written) written = log->WriteLine(line);
+    tess::Status done = !written ? written : staged ? staged->Commit() : tess::Status(staged.error());
     if (done) {
         done = log->WriteSuccessLine(ToLogText("Created " + staged->final_path() + ", " + WithThousands(staged->size()) +
                                                " bytes"));
     }
     if (!done) {
-        log->WriteLine(ToLogText("Error: " + done.error().message));
+        // Nothing more can be said when even this line does not fit.
+        (void)log->WriteLine(ToLogText("Error: " + done.error().message));
         return kFailed;
     }
     log->Release();

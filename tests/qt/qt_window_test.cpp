@@ -1,4 +1,5 @@
-// The window seam on Qt: what a table becomes and how values and events cross.
+// The window seam on Qt: what a table becomes, and what only Qt can show of how values and events
+// cross (the rest is the window contract, tests/contract).
 #include <gtest/gtest.h>
 
 #include <map>
@@ -24,8 +25,8 @@
 #endif
 
 #include "platform/qt/qt_window_system.h"
-#include "recording_events.h"
-#include "synthetic_form.h"
+#include "tests/contract/recording_events.h"
+#include "tests/contract/synthetic_form.h"
 
 namespace tess::testing {
 namespace {
@@ -125,11 +126,9 @@ TEST_F(QtWindowTest, LinesCoverTheirEndPointsWithRoomForThePen) {
     EXPECT_FALSE(line->focusPolicy() & Qt::TabFocus);
 }
 
-TEST_F(QtWindowTest, FormCaptionIsSetAndRead) {
-    EXPECT_EQ(ws.FormCaption(id), "見本フォーム");
+// Reading and setting it: the window contract.
+TEST_F(QtWindowTest, TheFormCaptionIsTheWindowTitle) {
     EXPECT_EQ(Window()->windowTitle(), QStringLiteral("見本フォーム"));
-    ws.SetFormCaption(id, "Tessaline  Ver 1. 1");
-    EXPECT_EQ(ws.FormCaption(id), "Tessaline  Ver 1. 1");
 }
 
 struct CaptionCase {
@@ -252,43 +251,6 @@ TEST_F(QtWindowTest, AWrappedLabelTooTallForItsBoxIsStillDrawnWhole) {
     EXPECT_GT(ink_rows, picture.height() / 2);
 }
 
-TEST_F(QtWindowTest, CheckedIsSetAndReadWithoutEvents) {
-    EXPECT_TRUE(ws.Checked(id, "Check2"));  // design state
-    EXPECT_FALSE(ws.Checked(id, "Check1"));
-    ws.SetChecked(id, "Check1", true);
-    ws.SetChecked(id, "Check2", false);
-    EXPECT_TRUE(ws.Checked(id, "Check1"));
-    EXPECT_FALSE(ws.Checked(id, "Check2"));
-    EXPECT_TRUE(events.clicks.empty());
-}
-
-TEST_F(QtWindowTest, ClicksReachTheFormByControlName) {
-    Show();
-    for (const char* name : {"cmdOK", "coHelp", "cmdSysInfo", "coClose"})
-        QTest::mouseClick(Control(name), Qt::LeftButton);
-    EXPECT_EQ(events.clicks, (std::vector<std::string>{"cmdOK", "coHelp", "cmdSysInfo", "coClose"}));
-}
-
-TEST_F(QtWindowTest, ACheckBoxTogglesBeforeItsClick) {
-    Show();
-    std::vector<bool> seen;
-    events.on_click = [&](const std::string& name) { seen.push_back(ws.Checked(id, name)); };
-    QTest::mouseClick(Control("Check2"), Qt::LeftButton);
-    QTest::mouseClick(Control("Check2"), Qt::LeftButton);
-    EXPECT_EQ(events.clicks, (std::vector<std::string>{"Check2", "Check2"}));
-    EXPECT_EQ(seen, (std::vector<bool>{false, true}));
-}
-
-TEST_F(QtWindowTest, DisabledControlsTakeNoClicks) {
-    Show();
-    ws.SetEnabled(id, "cmdOK", false);
-    QTest::mouseClick(Control("cmdOK"), Qt::LeftButton);
-    EXPECT_TRUE(events.clicks.empty());
-    ws.SetEnabled(id, "cmdOK", true);
-    QTest::mouseClick(Control("cmdOK"), Qt::LeftButton);
-    EXPECT_EQ(events.clicks, std::vector<std::string>{"cmdOK"});
-}
-
 TEST_F(QtWindowTest, EnterPressesTheDefaultButtonAndEscapeTheCancelButton) {
     Show();
     Control("Text1")->setFocus();
@@ -408,14 +370,11 @@ TEST_F(QtWindowTest, ProcessPendingEventsLetsNoQueuedClickThrough) {
 #endif
 }
 
-TEST_F(QtWindowTest, UnloadedWindowsAnswerEmptyAndIgnoreCalls) {
+// What an unloaded window answers: the window contract.
+TEST_F(QtWindowTest, AnUnloadedWindowsWidgetIsDeleted) {
     QPointer<QWidget> window = Window();
     ws.Unload(id);
     EXPECT_EQ(ws.WindowWidget(id), nullptr);
-    EXPECT_EQ(ws.FormCaption(id), "");
-    EXPECT_FALSE(ws.Checked(id, "Check2"));
-    ws.SetCaption(id, "Label2", "x");
-    ws.ShowModal(id);  // returns at once
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
 }

@@ -1,4 +1,4 @@
-#include "synthetic_form.h"
+#include "tests/contract/synthetic_form.h"
 
 namespace tess::testing {
 

@@ -1,4 +1,4 @@
-#include "platform/win32/ole_drop_target.h"
+#include "platform/win32/drop_frame.h"
 
 #include <shellapi.h>
 

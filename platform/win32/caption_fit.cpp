@@ -1,4 +1,6 @@
-#include "platform/win32/text_fit.h"
+#include "platform/win32/caption_fit.h"
+
+#include "platform/win32/gdi_objects.h"
 
 namespace tess::win32 {
 namespace {
@@ -20,8 +22,9 @@ bool TextFits(HWND control, HFONT font, const std::wstring& caption, ControlKind
     if (caption.empty() || !FitsCaption(kind)) return true;
     RECT box;
     GetClientRect(control, &box);
-    HDC dc = GetDC(control);
-    HGDIOBJ old = SelectObject(dc, font);
+    WindowDc window_dc(control);
+    const HDC dc = window_dc.get();
+    Selected selected(dc, font);
     RECT need{0, 0, box.right, 0};
     bool fits = true;
     switch (kind) {
@@ -48,8 +51,6 @@ bool TextFits(HWND control, HFONT font, const std::wstring& caption, ControlKind
         default:
             break;
     }
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
     return fits;
 }
 

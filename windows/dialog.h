@@ -1,7 +1,7 @@
 // The options dialog: the three choices and the compiler's re-detection.
 #pragma once
 
-#include "app/form.h"
+#include "windows/form.h"
 
 namespace tess {
 
@@ -9,12 +9,9 @@ FormSpec DialogSpec();
 
 class Dialog final : public Form {
 public:
-    explicit Dialog(App& app) : Form(app, DialogSpec()) {}
+    explicit Dialog(App& app);
 
-    void ShowModal();
-    void Click(const std::string& control) override;
-
-    void Form_Load();
+    void Form_Load() override;
     void OKButton_Click();
     void CancelButton_Click();
     void Command1_Click();

@@ -1,6 +1,6 @@
-#include "settings/dialog.h"
+#include "windows/dialog.h"
 
-#include "app/compiler_location.h"
+#include "settings/compiler_location.h"
 
 namespace tess {
 
@@ -39,16 +39,10 @@ FormSpec DialogSpec() {
     return f;
 }
 
-void Dialog::ShowModal() {
-    Create();
-    Form_Load();
-    windows().ShowModal(id_);
-}
-
-void Dialog::Click(const std::string& control) {
-    if (control == "OKButton") OKButton_Click();
-    else if (control == "CancelButton") CancelButton_Click();
-    else if (control == "Command1") Command1_Click();
+Dialog::Dialog(App& app) : Form(app, DialogSpec()) {
+    OnClick("OKButton", [this] { OKButton_Click(); });
+    OnClick("CancelButton", [this] { CancelButton_Click(); });
+    OnClick("Command1", [this] { Command1_Click(); });
 }
 
 void Dialog::Form_Load() {
@@ -60,9 +54,9 @@ void Dialog::Form_Load() {
 }
 
 void Dialog::OKButton_Click() {
-    app_.Store(kKeyEndOption, Checked("Check1") ? "close" : "open", id_);
-    app_.Store(kKeyStartSplash, Checked("Check2") ? "ON" : "OFF", id_);
-    app_.Store(kKeyMessage, Checked("Check3") ? "ON" : "OFF", id_);
+    app_.settings.Write(kKeyEndOption, Checked("Check1") ? "close" : "open", id_);
+    app_.settings.Write(kKeyStartSplash, Checked("Check2") ? "ON" : "OFF", id_);
+    app_.settings.Write(kKeyMessage, Checked("Check3") ? "ON" : "OFF", id_);
     Unload();
 }
 

@@ -65,7 +65,7 @@ TEST(HhcHeldLog, AnOldLogIsReplacedNoTemporaryFileStaysAndOtherLinesNeverSayCrea
     {
         auto held = hhc::HeldLog::Create(log);
         ASSERT_TRUE(held.ok()) << held.error().message;
-        held->WriteLine("Error: Created\r\nby a page");
+        ASSERT_TRUE(held->WriteLine("Error: Created\r\nby a page").ok());
     }  // released when it goes
     EXPECT_EQ(ReadShared(log), "Error: created  by a page\r\n");
     EXPECT_EQ(FilesIn(temp), 1);

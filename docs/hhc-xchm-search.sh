@@ -9,13 +9,10 @@
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 hhc=$(cd "$(dirname "${1:-$top/build/hhc}")" && pwd)/$(basename "${1:-hhc}")
+. "$top/scripts/screenshot-lib.sh"
 
-if [ "${HHC_SHOT_INNER:-}" = 1 ]; then
-  xchm "$2" 2>/dev/null &
-  viewer=$!
-  sleep 5
-  win=$(xdotool search --onlyvisible --name xCHM | head -1)
-  xdotool windowmove "$win" 0 0 windowsize "$win" 1024 768
+# Searches the open file for 炒 and opens the first topic found.
+search() {
   sleep 2
   xdotool mousemove 310 55 click 1        # the navigation pane
   sleep 1
@@ -29,13 +26,10 @@ if [ "${HHC_SHOT_INNER:-}" = 1 ]; then
   sleep 2
   xdotool mousemove 60 277 click 1        # the first topic found
   sleep 2
-  import -window root "$3"
-  kill "$viewer"
-  exit 0
-fi
+}
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'screen_stop; rm -rf "$work"' EXIT
 pages="$work/pages"
 mkdir -p "$pages" "$work/program"
 cat > "$pages/search.html" <<'HTML'
@@ -56,5 +50,9 @@ printf '[Options]\r\nCompiled file=%s\r\nDefault topic=%s\r\nError log file=%s\r
   "$work/program/Dummy.chm" "$pages/search.html" "$work/program/log1.log" "$pages/search.html" "$pages/third.html" |
   iconv -f UTF-8 -t CP932 > "$work/program/Dummy.hhp"
 "$hhc" "$work/program/Dummy.hhp" || { iconv -f CP932 -t UTF-8 "$work/program/log1.log"; exit 1; }
-HHC_SHOT_INNER=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$hhc" "$work/program/Dummy.chm" "$top/docs/hhc-xchm-search.png"
+screen_start hhc-xchm-search
+xchm_open "$work/program/Dummy.chm"
+search
+import -window root "$top/docs/hhc-xchm-search.png"
+xchm_close
 echo "wrote docs/hhc-xchm-search.png"

@@ -6,21 +6,10 @@
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 hhc=$(cd "$(dirname "${1:-$top/build/hhc}")" && pwd)/$(basename "${1:-hhc}")
-
-if [ "${HHC_SHOT_INNER:-}" = 1 ]; then
-  xchm "$2" 2>/dev/null &
-  viewer=$!
-  sleep 5
-  win=$(xdotool search --onlyvisible --name xCHM | head -1)
-  xdotool windowmove "$win" 0 0 windowsize "$win" 1024 768
-  sleep 2
-  import -window root "$3"
-  kill "$viewer"
-  exit 0
-fi
+. "$top/scripts/screenshot-lib.sh"
 
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap 'screen_stop; rm -rf "$work"' EXIT
 pages="$work/日本語 のページ"
 mkdir -p "$pages/画像" "$work/program"
 convert -size 240x90 gradient:'#2a6fdb-#9fd3ff' -fill white -draw 'circle 45,45 45,15' -draw 'rectangle 90,30 220,60' \
@@ -41,5 +30,9 @@ printf '[Options]\r\nCompiled file=%s\r\nDefault topic=%s\r\nError log file=%s\r
   "$work/program/Dummy.chm" "$pages/setsumei.html" "$work/program/log1.log" "$pages/setsumei.html" |
   iconv -f UTF-8 -t CP932 > "$work/program/Dummy.hhp"
 "$hhc" "$work/program/Dummy.hhp" || { iconv -f CP932 -t UTF-8 "$work/program/log1.log"; exit 1; }
-HHC_SHOT_INNER=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$hhc" "$work/program/Dummy.chm" "$top/docs/hhc-xchm.png"
+screen_start hhc-xchm
+xchm_open "$work/program/Dummy.chm"
+sleep 2
+import -window root "$top/docs/hhc-xchm.png"
+xchm_close
 echo "wrote docs/hhc-xchm.png"

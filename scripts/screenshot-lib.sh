@@ -12,6 +12,71 @@
 #
 # Needs xvfb, xauth and imagemagick (Debian packages). There is no window manager on the
 # private screen, so windows have no title bar; the client area and its shape are what shows.
+#
+# Sourced, it also gives the pieces of the scripts that picture viewers and the Windows program:
+# screenshot_packages, screen_start / screen_stop, xchm_open / xchm_close, wine_start / wine_stop.
+
+# Installs those of the Debian packages named that are missing (needs root then).
+screenshot_packages() {
+    missing=""
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
+    done
+    if [ -n "$missing" ]; then
+        export DEBIAN_FRONTEND=noninteractive
+        apt-get update -qq
+        # shellcheck disable=SC2086 # one argument per package
+        apt-get install -y -qq --no-install-recommends $missing >/dev/null
+    fi
+}
+
+# Starts a private X server of $2 (WIDTHxHEIGHT, default 1024x768) on a free display, waits until
+# it takes connections and exports DISPLAY. $1 names the caller in messages. screen_stop ends it.
+screen_start() {
+    screen_number=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 "${2:-1024x768}x24" -nolisten tcp 3>"$screen_number" >/dev/null 2>&1 &
+    screen_pid=$!
+    i=0
+    until [ -s "$screen_number" ]; do
+        i=$((i + 1))
+        if [ $i -ge 50 ] || ! kill -0 "$screen_pid" 2>/dev/null; then
+            echo "$1: the virtual screen did not start" >&2
+            rm -f "$screen_number"
+            exit 1
+        fi
+        sleep 0.2
+    done
+    DISPLAY=":$(cat "$screen_number")"
+    export DISPLAY
+    rm -f "$screen_number"
+}
+
+screen_stop() { [ -z "${screen_pid:-}" ] || kill "$screen_pid" 2>/dev/null || true; }
+
+# Opens $1 in xchm on the screen, its window at the top left and 1024x768; xchm_close ends it.
+xchm_open() {
+    xchm "$1" 2>/dev/null &
+    viewer=$!
+    sleep 5
+    win=$(xdotool search --onlyvisible --name xCHM | head -1)
+    xdotool windowmove "$win" 0 0 windowsize "$win" 1024 768
+}
+
+xchm_close() { kill "$viewer" 2>/dev/null || true; wait "$viewer" 2>/dev/null || true; }
+
+# Wine with the prefix $2 on a private screen of $3 (default 1024x768); $1 names the caller. The
+# screen must be up before Wine's first start, which binds the prefix to it. wine_stop ends both.
+wine_start() {
+    export WINEPREFIX="$2" WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
+    wine_started=1
+    screen_start "$1" "${3:-1024x768}"
+}
+
+wine_stop() {
+    # Never the wineserver of another prefix.
+    [ -z "${wine_started:-}" ] || /usr/lib/wine/wineserver -k 2>/dev/null || true
+    screen_stop
+}
 
 screenshot_command() {
     out=$1

@@ -11,30 +11,13 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-win64"
 out=${1:-$build/screenshots}
 [ -x "$build/tessaline.exe" ] || { echo "no $build/tessaline.exe: build the win64 preset first" >&2; exit 1; }
-
-missing=""
-for p in xvfb xauth xdotool imagemagick fonts-noto-cjk; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
-done
-if [ -n "$missing" ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  # shellcheck disable=SC2086 # one argument per package
-  apt-get install -y -qq --no-install-recommends $missing >/dev/null
-fi
+. "$root/scripts/screenshot-lib.sh"
+screenshot_packages xvfb xauth xdotool imagemagick fonts-noto-cjk
 
 mkdir -p "$out"
-export WINEPREFIX="$build/shots-prefix-$$" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-display=":$((90 + $$ % 500))"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-cleanup() {
-  /usr/lib/wine/wineserver -k 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-  rm -rf "$WINEPREFIX" "$WINEPREFIX.lock"
-}
-trap cleanup EXIT
-export DISPLAY="$display"
+prefix="$build/shots-prefix-$$"
+trap 'wine_stop; rm -rf "$prefix" "$prefix.lock"' EXIT
+wine_start wine-screenshots "$prefix" 1280x1024
 "$root/scripts/wine-prefix.sh" "$WINEPREFIX"
 
 # Waits for a window whose title matches, then sets X Y W H of it.

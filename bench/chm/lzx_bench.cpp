@@ -4,34 +4,21 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "chm/lzx.h"
+#include "tests/chm/sample_inputs.h"
 
 namespace {
 
-std::string ReadFile(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using chm_test::RandomBytes;
+using chm_test::ReadFile;
 
 // Every HTML file under `root`, in name order, joined.
 std::string HtmlUnder(const std::filesystem::path& root) {
-    std::vector<std::filesystem::path> files;
-    std::error_code ec;
-    for (auto it = std::filesystem::recursive_directory_iterator(root, ec);
-         !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
-        if (it->path().extension() == ".html") files.push_back(it->path());
-    }
-    std::sort(files.begin(), files.end());
     std::string all;
-    for (const auto& f : files) all += ReadFile(f);
+    for (const auto& f : chm_test::HtmlFilesUnder(root)) all += ReadFile(f);
     return all;
 }
 
@@ -68,10 +55,7 @@ int main(int argc, char** argv) {
     inputs.push_back({"help page (20 KB)", page});
     const std::string manual = HtmlUnder("/usr/share/doc/libxslt1-dev/html");
     if (!manual.empty()) inputs.push_back({"libxslt manual", manual});
-    std::mt19937 gen(1);
-    std::string random(4 << 20, '\0');
-    for (char& c : random) c = static_cast<char>(gen());
-    inputs.push_back({"random bytes", random});
+    inputs.push_back({"random bytes", RandomBytes(4 << 20, 1)});
     for (int i = 1; i < argc; ++i) inputs.push_back({argv[i], ReadFile(argv[i])});
 
     std::printf("%-28s %12s %12s %8s %10s %9s\n", "input", "bytes", "compressed", "ratio", "ms", "MB/s");

@@ -10,16 +10,8 @@ build=$(cd "${1:-$top/build-win64}" && pwd)
 [ -f "$build/hhc.exe" ] || { echo "no hhc.exe in $build; build the hhc target first" >&2; exit 1; }
 wine=/usr/lib/wine/wine64
 out="$top/docs/windows/hh-japanese-page.png"
-missing=""
-for p in wine64 xvfb xdotool imagemagick fonts-noto-cjk locales; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
-done
-if [ -n "$missing" ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  # shellcheck disable=SC2086 # one argument per package
-  apt-get install -y -qq --no-install-recommends $missing >/dev/null
-fi
+. "$top/scripts/screenshot-lib.sh"
+screenshot_packages wine64 xvfb xdotool imagemagick fonts-noto-cjk locales
 
 # Wine takes its ANSI code page from the locale: a Japanese one (932) as on a Japanese Windows,
 # where hh.exe reads the file's title and its command line in that code page.
@@ -29,24 +21,8 @@ fi
 export LC_ALL=ja_JP.UTF-8
 
 work=$(mktemp -d "$build/hh-shot-XXXXXX")
-export WINEPREFIX="$work/prefix" WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
-display=":$((600 + $$ % 300))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-cleanup() {
-  /usr/lib/wine/wineserver -k 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-export DISPLAY="$display"
-# Wine's first start binds the prefix to the display: the screen must be up by then.
-i=0
-until xdotool getdisplaygeometry >/dev/null 2>&1; do
-  i=$((i + 1))
-  [ $i -lt 50 ] || { echo "hh-viewer: the virtual screen $display did not start" >&2; exit 1; }
-  sleep 0.2
-done
+trap 'wine_stop; rm -rf "$work"' EXIT
+wine_start hh-viewer "$work/prefix"
 "$top/scripts/wine-prefix.sh" "$WINEPREFIX"
 
 pages="$work/ヘルプ 見本"

@@ -90,6 +90,26 @@ void Compare(const std::string& reader, const fs::path& root, const FileMap& exp
     }
 }
 
+// Runs `body` as python3 with the file opened by pychm as `f` and `args` in sys.argv[2:];
+// gives "" or why it could not run.
+std::string RunPychm(const std::string& name, const std::string& body, const std::string& chm_path,
+                     const std::string& args, const std::string& work) {
+    fs::path dir(work);
+    std::string script = (dir / (name + ".py")).string();
+    std::ofstream(script) << "import sys\n"
+                             "from chm.chm import CHMFile\n"
+                             "f = CHMFile()\n"
+                             "if not f.LoadCHM(sys.argv[1].encode()):\n"
+                             "    sys.exit('cannot open')\n"
+                          << body;
+    std::string log = (dir / (name + ".log")).string();
+    if (std::system("test -x /usr/bin/python3 && /usr/bin/python3 -c 'import chm.chm' 2>/dev/null") != 0)
+        return "pychm is missing: install the Debian package python3-chm";
+    if (Run("/usr/bin/python3 " + Quoted(script) + " " + Quoted(chm_path) + " " + args, log) != 0)
+        return "pychm failed: " + ReadAll(log);
+    return "";
+}
+
 }  // namespace
 
 std::vector<std::string> CompareWithReaders(const std::string& chm_path, const FileMap& expected,
@@ -132,23 +152,14 @@ std::vector<std::string> CompareWithReaders(const std::string& chm_path, const F
 PychmView ReadWithPychm(const std::string& chm_path, const std::string& work) {
     PychmView view;
     fs::path dir(work);
-    std::string script = (dir / "pychm.py").string();
-    std::ofstream(script) << "import sys\n"
-                             "from chm.chm import CHMFile\n"
-                             "f = CHMFile()\n"
-                             "if not f.LoadCHM(sys.argv[1].encode()):\n"
-                             "    sys.exit('cannot open')\n"
-                             "d = sys.argv[2]\n"
-                             "open(d + '/title', 'wb').write(f.title or b'')\n"
-                             "open(d + '/home', 'wb').write(f.home or b'')\n"
-                             "open(d + '/topics', 'wb').write(f.GetTopicsTree() or b'')\n"
-                             "open(d + '/index', 'wb').write(f.GetIndex() or b'')\n";
-    std::string log = (dir / "pychm.log").string();
-    if (std::system("test -x /usr/bin/python3 && /usr/bin/python3 -c 'import chm.chm' 2>/dev/null") != 0) {
-        view.error = "pychm is missing: install the Debian package python3-chm";
-    } else if (Run("/usr/bin/python3 " + Quoted(script) + " " + Quoted(chm_path) + " " + Quoted(work), log) != 0) {
-        view.error = "pychm failed: " + ReadAll(log);
-    } else {
+    view.error = RunPychm("pychm",
+                          "d = sys.argv[2]\n"
+                          "open(d + '/title', 'wb').write(f.title or b'')\n"
+                          "open(d + '/home', 'wb').write(f.home or b'')\n"
+                          "open(d + '/topics', 'wb').write(f.GetTopicsTree() or b'')\n"
+                          "open(d + '/index', 'wb').write(f.GetIndex() or b'')\n",
+                          chm_path, Quoted(work), work);
+    if (view.error.empty()) {
         view.title = ReadAll(dir / "title");
         view.home = ReadAll(dir / "home");
         view.topics = ReadAll(dir / "topics");
@@ -161,19 +172,6 @@ PychmSearch SearchWithPychm(const std::string& chm_path, const std::vector<std::
                             const std::string& work) {
     PychmSearch result;
     fs::path dir(work);
-    std::string script = (dir / "pychm_search.py").string();
-    // Queries and answers travel as hexadecimal, one per line, so that any bytes pass.
-    std::ofstream(script) << "import sys\n"
-                             "from chm.chm import CHMFile\n"
-                             "f = CHMFile()\n"
-                             "if not f.LoadCHM(sys.argv[1].encode()):\n"
-                             "    sys.exit('cannot open')\n"
-                             "out = open(sys.argv[3], 'w')\n"
-                             "out.write('%d\\n' % bool(f.IsSearchable()))\n"
-                             "for line in open(sys.argv[2]):\n"
-                             "    found = f.Search(bytes.fromhex(line.strip()), 0, 0)\n"
-                             "    hits = found[1] if found else {}\n"
-                             "    out.write(' '.join(t.hex() + ':' + u.hex() for t, u in sorted(hits.items())) + '\\n')\n";
     std::string queries_path = (dir / "queries").string(), answers_path = (dir / "answers").string();
     {
         std::ofstream q(queries_path);
@@ -182,17 +180,16 @@ PychmSearch SearchWithPychm(const std::string& chm_path, const std::vector<std::
             q << "\n";
         }
     }
-    std::string log = (dir / "pychm-search.log").string();
-    if (std::system("test -x /usr/bin/python3 && /usr/bin/python3 -c 'import chm.chm' 2>/dev/null") != 0) {
-        result.error = "pychm is missing: install the Debian package python3-chm";
-        return result;
-    }
-    if (Run("/usr/bin/python3 " + Quoted(script) + " " + Quoted(chm_path) + " " + Quoted(queries_path) + " " +
-                Quoted(answers_path),
-            log) != 0) {
-        result.error = "pychm failed: " + ReadAll(log);
-        return result;
-    }
+    // Queries and answers travel as hexadecimal, one per line, so that any bytes pass.
+    result.error = RunPychm("pychm_search",
+                            "out = open(sys.argv[3], 'w')\n"
+                            "out.write('%d\\n' % bool(f.IsSearchable()))\n"
+                            "for line in open(sys.argv[2]):\n"
+                            "    found = f.Search(bytes.fromhex(line.strip()), 0, 0)\n"
+                            "    hits = found[1] if found else {}\n"
+                            "    out.write(' '.join(t.hex() + ':' + u.hex() for t, u in sorted(hits.items())) + '\\n')\n",
+                            chm_path, Quoted(queries_path) + " " + Quoted(answers_path), work);
+    if (!result.error.empty()) return result;
     auto unhex = [](const std::string& hex) {
         std::string bytes;
         for (size_t i = 0; i + 1 < hex.size(); i += 2) bytes.push_back(static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16)));

@@ -2,14 +2,17 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <random>
-#include <sstream>
 
 #include "chm/lzx.h"
 #include "tests/chm/lzx_readers.h"
+#include "tests/chm/sample_inputs.h"
 
 namespace {
+
+using chm_test::HtmlFilesUnder;
+using chm_test::RandomBytes;
+using chm_test::ReadFile;
 
 constexpr size_t kFrame = 32768;
 
@@ -17,13 +20,6 @@ struct Case {
     std::string name;
     std::string data;
 };
-
-std::string RandomBytes(size_t n, uint32_t seed) {
-    std::mt19937 gen(seed);
-    std::string s(n, '\0');
-    for (char& c : s) c = static_cast<char>(gen() & 0xFF);
-    return s;
-}
 
 // Text of words drawn at random: compressible, with matches at every distance.
 std::string Words(size_t n, uint32_t seed) {
@@ -52,22 +48,10 @@ std::string Cp932Text(size_t n) {
 
 // The HTML manual of libxslt, read twice in two orders: a few MB of real pages.
 std::string RealHtml() {
-    std::vector<std::filesystem::path> files;
-    const std::filesystem::path root = "/usr/share/doc/libxslt1-dev/html";
-    std::error_code ec;
-    for (auto it = std::filesystem::recursive_directory_iterator(root, ec);
-         !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
-        if (it->path().extension() == ".html") files.push_back(it->path());
-    }
-    std::sort(files.begin(), files.end());
+    std::vector<std::filesystem::path> files = HtmlFilesUnder("/usr/share/doc/libxslt1-dev/html");
     std::string all;
     for (int pass = 0; pass < 2; ++pass) {
-        for (const auto& f : files) {
-            std::ifstream in(f, std::ios::binary);
-            std::ostringstream s;
-            s << in.rdbuf();
-            all += s.str();
-        }
+        for (const auto& f : files) all += ReadFile(f);
         std::reverse(files.begin(), files.end());
     }
     return all;

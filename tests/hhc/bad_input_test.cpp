@@ -1,7 +1,6 @@
 // Pages and folders that the earlier compiler handled wrongly: each must compile whole, and
 // whatever is left out must be named in the log with its reason.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -69,14 +68,7 @@ TEST_F(BadInput, EveryFileLeftOutIsNamedWithItsReason) {
                                   "<img src=\"ok.png\"><img src=\"locked.png\"><img src=\"link.png\">");
     std::filesystem::create_symlink(tree.Path("outside.png"), pages + "link.png");
     std::string locked = tree.Write("ページ 集/locked.png", "secret");
-    if (geteuid() == 0) {
-        // Root reads every file: hand the tree to an ordinary user and run hhc as that user.
-        constexpr int kNobody = 65534;
-        for (const auto& e : std::filesystem::recursive_directory_iterator(tree.root()))
-            ASSERT_EQ(lchown(e.path().c_str(), kNobody, kNobody), 0);
-        ASSERT_EQ(chown(tree.root().c_str(), kNobody, kNobody), 0);
-        options.run_as_user = kNobody;
-    }
+    ASSERT_NO_FATAL_FAILURE(RunAsOrdinaryUser());
     std::filesystem::permissions(locked, std::filesystem::perms::none);
     std::string log = Compile(page);
     EXPECT_NE(log.find("Warning: ../outside.png was left out: it lies outside the page's folder."), std::string::npos) << log;

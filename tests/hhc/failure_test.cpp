@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -47,14 +46,7 @@ TEST_F(Failure, PageIsAFolder) {
 }
 
 TEST_F(Failure, PageUnreadable) {
-    if (geteuid() == 0) {
-        // Root reads every file: hand the tree to an ordinary user and run hhc as that user.
-        constexpr int kNobody = 65534;
-        for (const auto& e : std::filesystem::recursive_directory_iterator(tree.root()))
-            ASSERT_EQ(lchown(e.path().c_str(), kNobody, kNobody), 0);
-        ASSERT_EQ(chown(tree.root().c_str(), kNobody, kNobody), 0);
-        options.run_as_user = kNobody;
-    }
+    ASSERT_NO_FATAL_FAILURE(RunAsOrdinaryUser());
     std::filesystem::permissions(page, std::filesystem::perms::none);
     EXPECT_NE(ExpectFailure(ProjectFor(page)).find("cannot be read"), std::string::npos);
 }

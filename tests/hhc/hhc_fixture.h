@@ -2,6 +2,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -46,6 +47,17 @@ protected:
         std::set<std::string> allowed = {"Dummy.hhp", "Dummy.chm", "log1.log"};
         for (const auto& name : Names(program)) EXPECT_TRUE(allowed.count(name)) << "left behind: " << name;
         EXPECT_TRUE(Names(tmp).empty()) << "left in TMPDIR: " << *Names(tmp).begin();
+    }
+
+    // Root reads every file: hand the tree to an ordinary user and run hhc as that user.
+    // Call it inside ASSERT_NO_FATAL_FAILURE.
+    void RunAsOrdinaryUser() {
+        if (geteuid() != 0) return;
+        constexpr uid_t kNobody = 65534;
+        for (const auto& e : std::filesystem::recursive_directory_iterator(tree.root()))
+            ASSERT_EQ(lchown(e.path().c_str(), kNobody, kNobody), 0);
+        ASSERT_EQ(chown(tree.root().c_str(), kNobody, kNobody), 0);
+        options.run_as_user = kNobody;
     }
 
     TempTree tree;

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/faults/convert_command.h"
+#include "tests/posix/running_processes.h"
 #include "tests/support/compiler_faults.h"
 
 namespace tess::testing {
@@ -26,14 +27,6 @@ bool WaitUntil(const std::function<bool()>& condition, int tries = 3000) {
         ::usleep(1000);
     }
     return false;
-}
-
-// Ended, or a zombie that only waits for its reaper.
-bool Gone(int pid) {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-    const auto paren = text.rfind(')');
-    return text.empty() || (paren != std::string::npos && text.compare(paren + 2, 1, "Z") == 0);
 }
 
 int ChildPid(ConvertWorld& world) {
@@ -84,7 +77,7 @@ TEST(StopFaults, GivingUpOnACompilerEndsEverythingItStarted) {
     const CommandResult r = world.Convert({"--time-limit", "1", page});
     EXPECT_EQ(r.exit_code, 1) << r.err;
     ASSERT_GT(ChildPid(world), 0);
-    EXPECT_TRUE(WaitUntil([&] { return Gone(ChildPid(world)); })) << "the compiler's child still runs";
+    EXPECT_TRUE(WaitUntil([&] { return ProcessGone(ChildPid(world)); })) << "the compiler's child still runs";
 }
 
 TEST(StopFaults, AStopSignalEndsTheCompilerAndRemovesTheWorkFolder) {
@@ -100,7 +93,7 @@ TEST(StopFaults, AStopSignalEndsTheCompilerAndRemovesTheWorkFolder) {
         int status = 0;
         ::waitpid(pid, &status, 0);
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal << ": " << status;
-        EXPECT_TRUE(WaitUntil([&] { return Gone(ChildPid(world)); })) << signal;
+        EXPECT_TRUE(WaitUntil([&] { return ProcessGone(ChildPid(world)); })) << signal;
         EXPECT_FALSE(HasWorkFolder(world)) << signal;
         EXPECT_FALSE(Exists(world.Path("pages/a.chm"))) << signal;
     }

@@ -15,6 +15,7 @@
 #include "convert/project_file.h"
 #include "platform/posix/iconv_text_codec.h"
 #include "temp_tree.h"
+#include "tests/posix/running_processes.h"
 
 extern char** environ;
 
@@ -113,7 +114,7 @@ bool AwaitBytesRead(pid_t pid, long long bytes) {
         siginfo_t info{};
         if (waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == pid)
             return false;
-        std::ifstream in(io);
+        std::istringstream in(tess::testing::ReadProcFile(io));
         std::string key;
         long long value = 0;
         if (in >> key >> value && key == "rchar:" && value >= bytes) return true;

@@ -45,11 +45,12 @@ std::string ResolveAsWritten(const std::string& project_path, const std::string&
 }
 
 // Projects written for Windows separate folders with "\"; where no file is named so, that is
-// what it means here too.
+// what it means on Linux too (on Windows it is what it means already, and paths stay as written).
 std::string Resolve(const std::string& project_path, const std::string& path) {
     std::string full = ResolveAsWritten(project_path, path);
     std::error_code ec;
-    if (path.find('\\') == std::string::npos || fs::exists(PathOf(full), ec)) return full;
+    if (fs::path::preferred_separator == '\\' || path.find('\\') == std::string::npos || fs::exists(PathOf(full), ec))
+        return full;
     std::string slashed = path;
     std::replace(slashed.begin(), slashed.end(), '\\', '/');
     return ResolveAsWritten(project_path, slashed);

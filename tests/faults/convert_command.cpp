@@ -119,4 +119,14 @@ CommandResult ConvertWorld::Convert(const std::vector<std::string>& arguments) {
     return result;
 }
 
+bool Has(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
+
+bool WaitUntil(const std::function<bool()>& condition, int timeout_ms) {
+    for (int waited = 0; waited < timeout_ms; ++waited) {
+        if (condition()) return true;
+        ::usleep(1000);
+    }
+    return false;
+}
+
 }  // namespace tess::testing

@@ -2,6 +2,7 @@
 // registry stand-in, work folder and compiler, optionally without root's rights.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -40,6 +41,9 @@ private:
 };
 
 std::string Slurp(const std::string& path);
+bool Has(const std::string& text, const std::string& piece);
+// Polls every millisecond; false when `condition` did not come true within `timeout_ms`.
+bool WaitUntil(const std::function<bool()>& condition, int timeout_ms);
 bool Exists(const std::string& path);
 // Every file under `folder`, as relative path -> bytes (links as "-> target").
 std::map<std::string, std::string> Snapshot(const std::string& folder);

@@ -20,8 +20,6 @@ namespace {
 
 constexpr const char* kPage = "<html><head><title>ページ</title></head><body>本文</body></html>";
 
-bool Has(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
-
 // A folder without a compiler that runs is no installation: told before any page.
 TEST(CompilerFaults, NoRunnableCompilerIsToldBeforeAnyPage) {
     const std::pair<const char*, std::function<void(ConvertWorld&)>> faults[] = {
@@ -278,14 +276,6 @@ bool ClaimHeld(ConvertWorld& world) {
     return held;
 }
 
-bool WaitUntil(const std::function<bool()>& condition) {
-    for (int i = 0; i < 1000; ++i) {
-        if (condition()) return true;
-        ::usleep(10000);
-    }
-    return false;
-}
-
 TEST(DesktopFaults, AKilledDesktopProgramLeavesNoClaimAndIntactSettings) {
     ConvertWorld world;
     world.Write("config/Quillvane/settings.ini", "[info]\nStartSplash=OFF\nMessage=ON\n");
@@ -293,8 +283,8 @@ TEST(DesktopFaults, AKilledDesktopProgramLeavesNoClaimAndIntactSettings) {
     for (int start = 0; start < 2; ++start) {
         const int pid = world.Start(DESKTOP_PATH, {});
         // The second start is taken as a first one: it claims and loads its main window.
-        ASSERT_TRUE(WaitUntil([&] { return ClaimHeld(world); })) << start << ": " << Slurp(world.Path("err.txt"));
-        ASSERT_TRUE(WaitUntil([&] { return Has(Slurp(world.Path("config/Quillvane/settings.ini")), "EndOption"); }));
+        ASSERT_TRUE(WaitUntil([&] { return ClaimHeld(world); }, 10000)) << start << ": " << Slurp(world.Path("err.txt"));
+        ASSERT_TRUE(WaitUntil([&] { return Has(Slurp(world.Path("config/Quillvane/settings.ini")), "EndOption"); }, 10000));
         ::kill(pid, SIGKILL);
         int status = 0;
         ::waitpid(pid, &status, 0);

@@ -19,16 +19,6 @@ namespace {
 
 constexpr const char* kPage = "<html><head><title>p</title></head><body>x</body></html>";
 
-bool Has(const std::string& text, const std::string& piece) { return text.find(piece) != std::string::npos; }
-
-bool WaitUntil(const std::function<bool()>& condition, int tries = 3000) {
-    for (int i = 0; i < tries; ++i) {
-        if (condition()) return true;
-        ::usleep(1000);
-    }
-    return false;
-}
-
 int ChildPid(ConvertWorld& world) {
     int pid = 0;
     std::ifstream(world.Path("child.pid")) >> pid;
@@ -77,7 +67,7 @@ TEST(StopFaults, GivingUpOnACompilerEndsEverythingItStarted) {
     const CommandResult r = world.Convert({"--time-limit", "1", page});
     EXPECT_EQ(r.exit_code, 1) << r.err;
     ASSERT_GT(ChildPid(world), 0);
-    EXPECT_TRUE(WaitUntil([&] { return ProcessGone(ChildPid(world)); })) << "the compiler's child still runs";
+    EXPECT_TRUE(WaitUntil([&] { return ProcessGone(ChildPid(world)); }, 3000)) << "the compiler's child still runs";
 }
 
 TEST(StopFaults, AStopSignalEndsTheCompilerAndRemovesTheWorkFolder) {
@@ -87,13 +77,13 @@ TEST(StopFaults, AStopSignalEndsTheCompilerAndRemovesTheWorkFolder) {
         world.env["TEST_HHC_MODE"] = "hang";
         world.env["TEST_HHC_CHILD_PID_FILE"] = world.Path("child.pid");
         const int pid = world.Start(CONVERT_PATH, {page});
-        ASSERT_TRUE(WaitUntil([&] { return ChildPid(world) > 0; })) << signal;
+        ASSERT_TRUE(WaitUntil([&] { return ChildPid(world) > 0; }, 3000)) << signal;
         ASSERT_TRUE(HasWorkFolder(world)) << signal;
         ::kill(pid, signal);
         int status = 0;
         ::waitpid(pid, &status, 0);
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal << ": " << status;
-        EXPECT_TRUE(WaitUntil([&] { return ProcessGone(ChildPid(world)); })) << signal;
+        EXPECT_TRUE(WaitUntil([&] { return ProcessGone(ChildPid(world)); }, 3000)) << signal;
         EXPECT_FALSE(HasWorkFolder(world)) << signal;
         EXPECT_FALSE(Exists(world.Path("pages/a.chm"))) << signal;
     }

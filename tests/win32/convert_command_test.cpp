@@ -20,9 +20,6 @@ namespace {
 using win32::Narrow;
 using win32::Widen;
 
-constexpr const wchar_t* kWorkshopKey = L"Software\\Microsoft\\HTML Help Workshop";
-constexpr const wchar_t* kSettingsKey = L"Software\\VB and VBA Program Settings\\Quillvane";
-
 std::string BesideTests(const std::string& name) {
     const std::string child = ChildProgram();
     return child.substr(0, child.find_last_of('\\') + 1) + name;
@@ -85,13 +82,7 @@ protected:
     void SetUp() override {
         RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
         // The Workshop's folder: the test compiler's, beside the test program.
-        const std::wstring folder = Widen(BesideTests("test-workshop"));
-        HKEY h = nullptr;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kWorkshopKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h, nullptr),
-                  ERROR_SUCCESS);
-        RegSetValueExW(h, L"InstallDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
-                       static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
-        RegCloseKey(h);
+        ASSERT_TRUE(SetWorkshopFolder(BesideTests("test-workshop")));
     }
     void TearDown() override {
         RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);

@@ -14,8 +14,6 @@
 #include "app/identity.h"
 
 #include "child_process.h"
-#include "drop_source.h"
-#include "hdrop_data_object.h"
 #include "program_windows.h"
 #include "temp_folder.h"
 #include "platform/win32/wide_text.h"
@@ -26,9 +24,6 @@ namespace {
 
 using win32::Narrow;
 using win32::Widen;
-
-constexpr const wchar_t* kWorkshopKey = L"Software\\Microsoft\\HTML Help Workshop";
-constexpr const wchar_t* kSettingsKey = L"Software\\VB and VBA Program Settings\\Quillvane";
 
 std::string BuiltProgram() {
     std::string path = ChildProgram();
@@ -79,12 +74,7 @@ protected:
 
     void SetUp() override {
         RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
-        HKEY h = nullptr;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kWorkshopKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h, nullptr),
-                  ERROR_SUCCESS);
-        const wchar_t folder[] = L"C:\\HTML Help Workshop";
-        RegSetValueExW(h, L"InstallDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder), sizeof folder);
-        RegCloseKey(h);
+        ASSERT_TRUE(SetWorkshopFolder("C:\\HTML Help Workshop"));
     }
     void TearDown() override {
         RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
@@ -140,13 +130,7 @@ TEST_F(Win32WindowProgramTest, APageDroppedOnTheMainWindowBecomesAHelpFileBeside
     // The Workshop's folder: the test compiler's, beside the test program.
     std::string workshop = ChildProgram();
     workshop = workshop.substr(0, workshop.find_last_of('\\')) + "\\test-workshop";
-    HKEY h = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kWorkshopKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h, nullptr),
-              ERROR_SUCCESS);
-    std::wstring folder = Widen(workshop);
-    RegSetValueExW(h, L"InstallDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
-                   static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(h);
+    ASSERT_TRUE(SetWorkshopFolder(workshop));
     ASSERT_TRUE(settings.Set("Quillvane", "info", "StartSplash", "OFF").ok());
 
     Program program;
@@ -169,14 +153,8 @@ TEST_F(Win32WindowProgramTest, APageDroppedOnTheMainWindowBecomesAHelpFileBeside
         if (ok) PostMessageW(ok, BM_CLICK, 0, 0);
     });
 
-    RECT r;
-    GetWindowRect(frame, &r);
-    SetCursorPos(r.left + 8, r.bottom - 6);
-    IDataObject* data = NewFileListObject({page});
-    OneDropSource source;
     DWORD effect = 0;
-    HRESULT result = DoDragDrop(data, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
-    data->Release();
+    const HRESULT result = DragFilesOnto(frame, {page}, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
     user.join();
     SetEnvironmentVariableW(L"TEST_HHC_RECORD", nullptr);
 
@@ -201,13 +179,7 @@ TEST_F(Win32WindowProgramTest, ACloseAskedForDuringARunIsCarriedOutAfterTheNotic
     WriteText(page, "<html><body><p>x</p></body></html>");
     std::string workshop = ChildProgram();
     workshop = workshop.substr(0, workshop.find_last_of('\\')) + "\\test-workshop";
-    HKEY h = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kWorkshopKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h, nullptr),
-              ERROR_SUCCESS);
-    std::wstring folder = Widen(workshop);
-    RegSetValueExW(h, L"InstallDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
-                   static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(h);
+    ASSERT_TRUE(SetWorkshopFolder(workshop));
     ASSERT_TRUE(settings.Set("Quillvane", "info", "StartSplash", "OFF").ok());
 
     Program program;
@@ -237,14 +209,7 @@ TEST_F(Win32WindowProgramTest, ACloseAskedForDuringARunIsCarriedOutAfterTheNotic
         if (ok) PostMessageW(ok, BM_CLICK, 0, 0);
     });
 
-    RECT r;
-    GetWindowRect(frame, &r);
-    SetCursorPos(r.left + 8, r.bottom - 6);
-    IDataObject* data = NewFileListObject({page});
-    OneDropSource source;
-    DWORD effect = 0;
-    DoDragDrop(data, &source, DROPEFFECT_COPY, &effect);
-    data->Release();
+    DragFilesOnto(frame, {page}, DROPEFFECT_COPY);
     user.join();
 
     EXPECT_TRUE(notice_seen);

@@ -1,5 +1,7 @@
 #include "program_windows.h"
 
+#include "drop_source.h"
+#include "hdrop_data_object.h"
 #include "platform/win32/wide_text.h"
 
 namespace tess::testing {
@@ -73,6 +75,31 @@ void WriteText(const std::string& path, const std::string& bytes) {
     DWORD written = 0;
     WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(h);
+}
+
+bool SetWorkshopFolder(const std::string& folder) {
+    HKEY h = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kWorkshopKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &h, nullptr) !=
+        ERROR_SUCCESS)
+        return false;
+    const std::wstring wide = Widen(folder);
+    const LSTATUS set = RegSetValueExW(h, L"InstallDir", 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
+                                       static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(h);
+    return set == ERROR_SUCCESS;
+}
+
+HRESULT DragFilesOnto(HWND target, const std::vector<std::string>& paths, DWORD effects, DWORD* effect) {
+    RECT r;
+    GetWindowRect(target, &r);
+    SetCursorPos(r.left + 8, r.bottom - 6);
+    IDataObject* data = NewFileListObject(paths);
+    OneDropSource source;
+    DWORD chosen = 0;
+    const HRESULT result = DoDragDrop(data, &source, effects, &chosen);
+    data->Release();
+    if (effect) *effect = chosen;
+    return result;
 }
 
 }  // namespace tess::testing

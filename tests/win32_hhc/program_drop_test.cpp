@@ -11,8 +11,6 @@
 
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_settings_backend.h"
-#include "tests/win32/drop_source.h"
-#include "tests/win32/hdrop_data_object.h"
 #include "tests/win32/program_windows.h"
 #include "tests/win32/temp_folder.h"
 
@@ -21,9 +19,6 @@ namespace {
 
 using win32::Narrow;
 using win32::Widen;
-
-constexpr const wchar_t* kWorkshopKey = L"Software\\Microsoft\\HTML Help Workshop";
-constexpr const wchar_t* kSettingsKey = L"Software\\VB and VBA Program Settings\\Quillvane";
 
 std::string BuildFolder() {
     wchar_t path[MAX_PATH + 1];
@@ -85,14 +80,7 @@ TEST_F(ProgramWithHhcExeTest, ADroppedJapanesePageBecomesACompiledFileBesideIt) 
             HWND ok = FindChild(notice, L"Button", "OK");
             if (ok) PostMessageW(ok, BM_CLICK, 0, 0);
         });
-        RECT r;
-        GetWindowRect(frame, &r);
-        SetCursorPos(r.left + 8, r.bottom - 6);
-        IDataObject* data = NewFileListObject({page});
-        OneDropSource source;
-        DWORD effect = 0;
-        DoDragDrop(data, &source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
-        data->Release();
+        DragFilesOnto(frame, {page}, DROPEFFECT_COPY | DROPEFFECT_MOVE);
         user.join();
     }
     EXPECT_NE(main, nullptr) << "no main window";

@@ -264,7 +264,8 @@ TEST_P(Title, IsStoredInTheProjectsCodePage) {
     std::string project = "[OPTIONS]\r\nCompiled file=" + Chm() + "\r\nDefault topic=" + page + "\r\nError log file=" +
                           Log() + "\r\nLanguage=" + c.language + "\r\n";
     if (!c.project_title.empty()) project += "Title=" + c.project_title + "\r\n";
-    ASSERT_EQ(RunHhc(ProjectOf(project), options).code, 0) << ReadLog(Log());
+    // A project in another language's code page cannot name this tree's folder: it comes in UTF-8.
+    ASSERT_EQ(RunHhc(ProjectOf(project, c.language == "0x409"), options).code, 0) << ReadLog(Log());
     std::string system = ExtractChm(Chm(), tree.Path("x"))["#SYSTEM"];
     EXPECT_NE(system.find(c.stored), std::string::npos);
 }

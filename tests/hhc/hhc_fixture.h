@@ -31,9 +31,10 @@ protected:
     std::string Log() const { return program + "log1.log"; }
     std::string ProjectFor(const std::string& page) { return WriteProgramProject(program, page); }
     // A project of the test's own text, written in code page 932 as the program would.
-    std::string ProjectOf(const std::string& text) {
+    // In code page 932 as the program writes it, or as UTF-8 as other authors may.
+    std::string ProjectOf(const std::string& text, bool as_utf8 = false) {
         std::string path = program + "Dummy.hhp";
-        std::ofstream(path, std::ios::binary) << *tess::IconvTextCodec().ToAnsi(text);
+        std::ofstream(path, std::ios::binary) << (as_utf8 ? text : *tess::IconvTextCodec().ToAnsi(text));
         return path;
     }
 

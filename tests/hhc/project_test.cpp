@@ -25,10 +25,10 @@ std::string ProgramProject(const std::string& p, const std::string& f, const std
 
 TEST(Project, ReadsTheProgramsFourteenLines) {
     // "\x95\x5C" is 表, whose trail byte is a backslash.
-    std::string p = "/home/a/\x83\x76\x83\x8D\x83\x4F\x83\x89\x83\x80 dir/";
-    std::string f = "/pages/my \x95\x5C.html";
-    auto project = hhc::ParseProject(ProgramProject(p, f));
+    auto project = hhc::ParseProject(
+        ProgramProject("/home/a/\x83\x76\x83\x8D\x83\x4F\x83\x89\x83\x80 dir/", "/pages/my \x95\x5C.html"));
     ASSERT_TRUE(project.ok()) << project.error().message;
+    std::string p = "/home/a/プログラム dir/", f = "/pages/my 表.html";
     EXPECT_EQ(project->compiled_file, p + "Dummy.chm");
     EXPECT_EQ(project->log_file, p + "log1.log");
     EXPECT_EQ(project->default_topic, f);
@@ -46,7 +46,7 @@ TEST(Project, ReadsAHelpProjectOfSeveralFiles) {
     ASSERT_TRUE(project.ok()) << project.error().message;
     EXPECT_EQ(project->contents_file, "toc.hhc");
     EXPECT_EQ(project->default_topic, "index.html");
-    EXPECT_EQ(project->title, "Tessaline \x83\x77\x83\x8B\x83\x76");
+    EXPECT_EQ(project->title, "Tessaline ヘルプ");
     EXPECT_EQ(project->files, (std::vector<std::string>{"index.html", "sub/usage.html", "/abs/other.html"}));
 }
 
@@ -159,26 +159,32 @@ INSTANTIATE_TEST_SUITE_P(
         OptionCase{"FULL-TEXT SEARCH=Yes", nullptr, [](const hhc::Project& p) { EXPECT_TRUE(p.full_text_search); }},
         OptionCase{"Title=x", nullptr, [](const hhc::Project& p) { EXPECT_TRUE(p.full_text_search); }},
         OptionCase{"Compatibility=1.1 or later", nullptr, nullptr}, OptionCase{"Compatibility=1.1", nullptr, nullptr},
-        OptionCase{"Binary TOC=No", nullptr, nullptr}, OptionCase{"Binary Index=NO", nullptr, nullptr},
+        OptionCase{"Binary TOC=No", nullptr, [](const hhc::Project& p) { EXPECT_FALSE(p.binary_toc); }},
+        OptionCase{"Binary Index=NO", nullptr, [](const hhc::Project& p) { EXPECT_FALSE(p.binary_index); }},
+        OptionCase{"Binary TOC=Yes", nullptr, [](const hhc::Project& p) { EXPECT_TRUE(p.binary_toc); }},
+        OptionCase{"Auto Index = Yes ", nullptr, [](const hhc::Project& p) { EXPECT_TRUE(p.auto_index); }},
+        OptionCase{"Language=0x411", nullptr,
+                   [](const hhc::Project& p) { EXPECT_TRUE(p.binary_index && !p.binary_toc && !p.auto_index); }},
         OptionCase{"Display compile progress=No", nullptr, nullptr}, OptionCase{"Create CHI file=No", nullptr, nullptr},
         OptionCase{"Compatibility=1.0", "option Compatibility=1.0", nullptr},
-        OptionCase{"Binary TOC=Yes", "option Binary TOC=Yes", nullptr},
-        OptionCase{"Binary Index=Yes", "option Binary Index=Yes", nullptr},
-        OptionCase{"Auto Index = Yes ", "option Auto Index=Yes", nullptr},
         OptionCase{"Create CHI file=Yes", "option Create CHI file=Yes", nullptr},
         OptionCase{"Display compile progress=Yes", "option Display compile progress=Yes", nullptr},
         OptionCase{"Full text search stop list file=doc.stp", "option Full text search stop list file=doc.stp", nullptr},
         OptionCase{"Sample list file=s.txt", "option Sample list file=s.txt", nullptr}));
 
-TEST(Project, KeepsWindowsAndNamesSectionsItDoesNotCompile) {
+TEST(Project, KeepsItsSectionsAndNamesThoseItDoesNotCompile) {
     auto project = hhc::ParseProject(
         "[OPTIONS]\nCompiled file=a.chm\n[WINDOWS]\nmain=\"A\",\"a.hhc\"\n  second=\"B\"  \n[INFOTYPES]\n\n"
         "[MAP]\n#define IDH_A 1\n#define IDH_B 2\n[ALIAS]\nIDH_A=a.html\n[MERGE FILES]\nother.chm\n"
-        "[FILES]\na.html\n");
+        "[TEXT POPUPS]\npop.txt\n[SUBSETS]\ns=x\n[FILES]\na.html\n");
     ASSERT_TRUE(project.ok()) << project.error().message;
     EXPECT_EQ(project->windows, (std::vector<std::string>{"main=\"A\",\"a.hhc\"", "second=\"B\""}));
+    EXPECT_EQ(project->map_lines, (std::vector<std::string>{"#define IDH_A 1", "#define IDH_B 2"}));
+    EXPECT_EQ(project->alias_lines, std::vector<std::string>{"IDH_A=a.html"});
+    EXPECT_EQ(project->merge_files, std::vector<std::string>{"other.chm"});
+    EXPECT_EQ(project->text_popups, std::vector<std::string>{"pop.txt"});
     // An empty section asks for nothing; each other one is named once.
-    EXPECT_EQ(project->ignored, (std::vector<std::string>{"section [MAP]", "section [ALIAS]", "section [MERGE FILES]"}));
+    EXPECT_EQ(project->ignored, std::vector<std::string>{"section [SUBSETS]"});
     EXPECT_EQ(project->files, std::vector<std::string>{"a.html"});
 }
 
@@ -187,6 +193,30 @@ TEST(Project, NeedsNoLog) {
     auto project = hhc::ParseProject("[OPTIONS]\r\nCompiled file=doc.chm\r\nDefault topic=index.html\r\n");
     ASSERT_TRUE(project.ok()) << project.error().message;
     EXPECT_TRUE(project->log_file.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// Whatever the file's encoding, the values come out as UTF-8.
+TEST(Project, ReadsEveryEncodingItsAuthorsKeepItIn) {
+    const std::string files = "\r\n[FILES]\r\na.html\r\n", body = "[OPTIONS]\r\nCompiled file=x.chm\r\nTitle=";
+    std::string utf16 = "\xFF\xFE";  // "@" stands for ヘ, U+30D8
+    for (char c : body + "@" + files) utf16 += c == '@' ? std::string("\xD8\x30") : std::string{c, '\0'};
+    const std::pair<std::string, std::string> cases[] = {
+        {"\xEF\xBB\xBF" + body + "ヘルプ" + files, "ヘルプ"},
+        {body + "ヘルプ" + files, "ヘルプ"},
+        {body + "\x83\x77\x83\x8B\x83\x76" + files, "ヘルプ"},  // code page 932 when no language is named
+        {body + "Caf\xE9\r\nLanguage=0x409" + files, "Café"},
+        {utf16, "ヘ"},
+    };
+    for (const auto& [text, title] : cases) {
+        auto project = hhc::ParseProject(text);
+        ASSERT_TRUE(project.ok()) << project.error().message;
+        EXPECT_EQ(project->title, title);
+        EXPECT_EQ(project->files, std::vector<std::string>{"a.html"});
+    }
 }
 
 }  // namespace

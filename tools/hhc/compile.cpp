@@ -67,8 +67,8 @@ struct Named {
 
 Named NamedFiles(const std::string& project_path, const Project& project) {
     Named named;
-    named.paths.push_back(Resolve(project_path, Codec().FromAnsi(project.default_topic)));
-    for (const auto& f : project.files) named.paths.push_back(Resolve(project_path, Codec().FromAnsi(f)));
+    named.paths.push_back(Resolve(project_path, project.default_topic));
+    for (const auto& f : project.files) named.paths.push_back(Resolve(project_path, f));
     named.navigation = NavigationOf(project, [&](const std::string& path) { return Resolve(project_path, path); });
     for (const auto& f : named.navigation.named) named.paths.push_back(f);
     return named;
@@ -92,7 +92,7 @@ chm::Options OptionsOf(const Project& project, const Collection& collection, con
     options.language = project.language ? project.language : kDefaultLanguage;
     uint32_t code_page = chm::CodePageOf(options.language);
     // The project's own title wins over the page's.
-    std::string title = project.title.empty() ? collection.files.front().title : Codec().FromAnsi(project.title);
+    std::string title = project.title.empty() ? collection.files.front().title : project.title;
     options.title = ToCodePage(title, code_page);
     options.default_topic = collection.files.front().name;
     options.compiled_name = NameInCodePage(TextOf(PathOf(compiled).stem()), code_page);
@@ -105,7 +105,7 @@ chm::Options OptionsOf(const Project& project, const Collection& collection, con
 
 void Warn(const Project& p, const Named& named, const Collection& c, std::vector<std::string>& lines) {
     for (const auto& ignored : p.ignored)
-        lines.push_back(ToLogText("Warning: the " + Codec().FromAnsi(ignored) + " is not supported and was ignored."));
+        lines.push_back(ToLogText("Warning: the " + ignored + " is not supported and was ignored."));
     for (const auto& warning : named.navigation.warnings) lines.push_back(ToLogText(warning));
     for (const auto& left : c.left_out) {
         // The old wording for a missing file, which users and scripts know.
@@ -121,7 +121,7 @@ void Warn(const Project& p, const Named& named, const Collection& c, std::vector
 tess::Result<StagedFile> Compile(const std::string& project_path, const Project& project,
                                  std::vector<std::string>& lines) {
     Named named = NamedFiles(project_path, project);
-    std::string compiled = Resolve(project_path, Codec().FromAnsi(project.compiled_file));
+    std::string compiled = Resolve(project_path, project.compiled_file);
     auto collection = CollectTree(CommonFolder(named.paths), named.paths);
     if (!collection) return collection.error();
     Warn(project, named, *collection, lines);
@@ -210,7 +210,7 @@ int CompileProject(const std::string& argument) {
         std::fprintf(stderr, "hhc: %s\n", project.error().message.c_str());
         return kNoLog;
     }
-    std::string log_path = Resolve(project_path, Codec().FromAnsi(partial.log_file));
+    std::string log_path = Resolve(project_path, partial.log_file);
     if (!project) return Report(log_path, lines, project.error());
     return Report(log_path, lines, Compile(project_path, *project, lines));
 }

@@ -23,7 +23,7 @@ std::optional<chm::Window> ChosenWindow(const Project& project, std::vector<std:
     for (const auto& line : project.windows) {
         auto window = ParseWindowLine(line);
         if (!window) {
-            warnings.push_back("Warning: the window " + Codec().FromAnsi(line) + " cannot be read (" +
+            warnings.push_back("Warning: the window " + line + " cannot be read (" +
                                window.error().message + ") and was ignored.");
             continue;
         }
@@ -33,14 +33,14 @@ std::optional<chm::Window> ChosenWindow(const Project& project, std::vector<std:
             chosen = *window;
     }
     if (!project.default_window.empty() && !chosen)
-        warnings.push_back("Warning: the default window " + Codec().FromAnsi(project.default_window) +
+        warnings.push_back("Warning: the default window " + project.default_window +
                            " is not defined; " + (first ? "the first window is used." : "none is used."));
     return chosen ? chosen : first;
 }
 
 std::string ResolveIfSet(const std::string& project_text,
                          const std::function<std::string(const std::string&)>& resolve) {
-    return project_text.empty() ? std::string() : resolve(Codec().FromAnsi(project_text));
+    return project_text.empty() ? std::string() : resolve(project_text);
 }
 
 std::string BaseName(const std::string& name) {
@@ -98,9 +98,9 @@ void ApplyNavigation(const Navigation& navigation, const Collection& collection,
             *topic = topic->empty() ? std::string() : options.name_text(chm::UrlOf(inside(*topic)));
         if (w.default_topic.empty()) w.default_topic = options.name_text(chm::UrlOf(options.default_topic));
         if (w.home_topic.empty()) w.home_topic = w.default_topic;
-        w.caption = w.caption.empty() ? options.title : ToCodePage(Codec().FromAnsi(w.caption), code_page);
+        w.caption = w.caption.empty() ? options.title : ToCodePage(w.caption, code_page);
         for (std::string* text : {&w.jump1_text, &w.jump2_text})
-            *text = ToCodePage(Codec().FromAnsi(*text), code_page);
+            *text = ToCodePage(*text, code_page);
         options.window = std::move(w);
     }
     size_t pages = std::count_if(inputs.begin(), inputs.end(), [](const chm::InputFile& f) { return f.title.has_value(); });

@@ -4,6 +4,9 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "chm/writer.h"
+#include "tools/hhc/text_file.h"
+
 namespace hhc {
 namespace {
 
@@ -39,7 +42,7 @@ bool IsNo(std::string_view value) { return Lower(Trim(value)) == "no"; }
 
 // Keys that change nothing while they say "No"; anything else they ask for is not done.
 constexpr std::string_view kHonouredWhenNo[] = {
-    "auto index", "binary index", "binary toc", "create chi file", "display compile notes",
+    "create chi file", "display compile notes",
     "display compile progress", "enhanced decompilation", "flat"};
 
 // Takes one [OPTIONS] line; false when the compiler does not honour it.
@@ -54,6 +57,9 @@ bool TakeOption(const std::string& key, std::string_view value, Project& project
     else if (key == "default font") project.default_font = Trim(value);
     else if (key == "language") project.language = ParseLanguage(value);
     else if (key == "full-text search") project.full_text_search = !IsNo(value);
+    else if (key == "binary toc") project.binary_toc = !IsNo(value);
+    else if (key == "binary index") project.binary_index = !IsNo(value);
+    else if (key == "auto index") project.auto_index = !IsNo(value);
     // Every file this compiler writes reads in viewers of version 1.1 and later.
     else if (key == "compatibility") return Lower(Trim(value)).starts_with("1.1");
     else return std::find(std::begin(kHonouredWhenNo), std::end(kHonouredWhenNo), key) != std::end(kHonouredWhenNo) &&
@@ -63,7 +69,9 @@ bool TakeOption(const std::string& key, std::string_view value, Project& project
 
 }  // namespace
 
-tess::Result<Project> ParseProject(std::string_view bytes, Project* partial) {
+namespace {
+
+tess::Result<Project> ParseText(std::string_view bytes, Project* partial) {
     Project project;
     std::string section, section_as_written;
     bool any_section = false, section_noted = false;
@@ -93,8 +101,16 @@ tess::Result<Project> ParseProject(std::string_view bytes, Project* partial) {
                 project.ignored.push_back("option " + std::string(Trim(line.substr(0, eq))) + "=" + std::string(Trim(value)));
         } else if (section == "windows") {
             project.windows.emplace_back(Trim(line));
+        } else if (section == "map") {
+            project.map_lines.emplace_back(Trim(line));
+        } else if (section == "alias") {
+            project.alias_lines.emplace_back(Trim(line));
+        } else if (section == "text popups") {
+            project.text_popups.emplace_back(Trim(line));
+        } else if (section == "merge files") {
+            project.merge_files.emplace_back(Trim(line));
         } else if (!section.empty() && !section_noted) {
-            // Information types, merged files, context ids and popups are not compiled in.
+            // Information types and subsets are not compiled in.
             project.ignored.push_back("section [" + section_as_written + "]");
             section_noted = true;
         }
@@ -107,6 +123,18 @@ tess::Result<Project> ParseProject(std::string_view bytes, Project* partial) {
     if (project.default_topic.empty()) project.default_topic = project.files.front();
     if (partial) *partial = project;
     return project;
+}
+
+}  // namespace
+
+tess::Result<Project> ParseProject(std::string_view bytes, Project* partial) {
+    // The language decides the code page of a project in neither UTF-8 nor UTF-16; its line is
+    // ASCII, so the bytes as they are tell it.
+    Project first;
+    (void)ParseText(bytes, &first);
+    uint32_t code_page = first.language ? chm::CodePageOf(first.language) : 932;
+    std::string text = TextFileAsUtf8(bytes, code_page);
+    return ParseText(text, partial);
 }
 
 }  // namespace hhc

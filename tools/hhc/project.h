@@ -1,4 +1,5 @@
-// The help project as the program writes it: code page 932 text naming absolute paths.
+// A help project (.hhp): the program's own (code page 932, absolute paths) or one a person or a
+// documentation tool wrote.
 #pragma once
 
 #include <string>
@@ -9,7 +10,7 @@
 
 namespace hhc {
 
-// Values are kept in the project's own bytes (code page 932); decoding is the caller's job.
+// Values are UTF-8, whatever the file's own encoding was.
 struct Project {
     std::string compiled_file;
     std::string log_file;
@@ -23,12 +24,19 @@ struct Project {
     std::vector<std::string> windows;  // [WINDOWS] lines as written: name="caption","toc",...
     unsigned language = 0;  // 0 when the project names none
     bool full_text_search = true;  // off only when the project says "No"
+    bool binary_toc = false;
+    bool binary_index = true;      // assumed when the project does not say
+    bool auto_index = false;
+    // Context-sensitive help and merged files: the lines of [MAP] and [ALIAS] as written, the
+    // files named in [TEXT POPUPS] and [MERGE FILES].
+    std::vector<std::string> map_lines, alias_lines, text_popups, merge_files;
     // What the project asks for that the compiler does not do, for the log: "option Binary
     // TOC=Yes", "section [MAP]".
     std::vector<std::string> ignored;
 };
 
-// Tolerates LF-only lines, blanks around "=", any case in keys and section names.
+// `bytes` may be UTF-8 (with or without a BOM), UTF-16 with a BOM, or the code page of the
+// project's language (932 when it names none). Tolerates LF-only lines, blanks around "=", any case in keys and section names.
 // Fails only when there is nothing to compile; `partial` then still carries what was read
 // (so the reason can go into a log that is named). A project may name no log.
 tess::Result<Project> ParseProject(std::string_view bytes, Project* partial = nullptr);

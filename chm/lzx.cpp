@@ -5,6 +5,7 @@
 #include "chm/lzx_bit_writer.h"
 #include "chm/lzx_block_writer.h"
 #include "chm/lzx_match_finder.h"
+#include "chm/lzx_tunables.h"
 
 namespace chm {
 namespace {
@@ -68,7 +69,7 @@ void WriteInterval(LzxBitWriter& bits, LzxMatchFinder& finder, LzxBlockWriter& w
     both.insert(both.end(), tokens1.begin(), tokens1.end());
     const LzxBlockPlan joint = writer.Plan(both);
     const uint64_t separate = plan0.bits + std::min(plan1.bits, LzxBlockWriter::RawBits(frame1.size()));
-    if (joint.bits + 15 < separate) {
+    if (joint.bits + lzx_tunables::kJointBlockSlackBits < separate) {
         // The frame boundary falls between tokens; the stream is word-aligned there all the same.
         writer.WriteHeader(bits, joint, static_cast<uint32_t>(chunk.size()));
         LzxBlockWriter::WriteTokens(bits, joint, tokens0);

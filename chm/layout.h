@@ -28,6 +28,7 @@ public:
     Layout& U32(std::string_view name, uint32_t v) { return Put(name, [&] { PutU32(out_, v); }); }
     Layout& U64(std::string_view name, uint64_t v) { return Put(name, [&] { PutU64(out_, v); }); }
     Layout& U32BigEndian(std::string_view name, uint32_t v) { return Put(name, [&] { PutU32BigEndian(out_, v); }); }
+    Layout& EncInt(std::string_view name, uint64_t v) { return Put(name, [&] { PutEncInt(out_, v); }); }
     Layout& Bytes(std::string_view name, std::string_view bytes) { return Put(name, [&] { out_ += bytes; }); }
     Layout& Zeros(std::string_view name, size_t count) { return Put(name, [&] { out_.append(count, '\0'); }); }
     Layout& Guid(std::string_view name, uint32_t a, uint16_t b, uint16_t c, const uint8_t (&d)[8]) {

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "chm/bytes.h"
+#include "chm/layout.h"
 
 namespace chm {
 namespace {
@@ -47,12 +48,14 @@ public:
             const Chunk& c = done_[i];
             size_t start = out.size();
             uint32_t free_space = kChunkSize - header_size_ - static_cast<uint32_t>(c.body.size());
-            out += listing_ ? "PMGL" : "PMGI";
-            PutU32(out, free_space);
+            Layout header(out);
+            header.Bytes("signature", listing_ ? "PMGL" : "PMGI").U32("free space at the chunk's end", free_space);
             if (listing_) {
-                PutU32(out, 0);
-                PutU32(out, i == 0 ? 0xFFFFFFFFu : first_number + static_cast<uint32_t>(i) - 1);
-                PutU32(out, i + 1 == done_.size() ? 0xFFFFFFFFu : first_number + static_cast<uint32_t>(i) + 1);
+                header.U32("unknown, always observed to be 0", 0)
+                    .U32("previous listing chunk, -1 for none",
+                         i == 0 ? 0xFFFFFFFFu : first_number + static_cast<uint32_t>(i) - 1)
+                    .U32("next listing chunk, -1 for none",
+                         i + 1 == done_.size() ? 0xFFFFFFFFu : first_number + static_cast<uint32_t>(i) + 1);
             }
             out += c.body;
             out.resize(start + kChunkSize, '\0');
@@ -100,11 +103,12 @@ Directory BuildDirectory(const std::vector<DirectoryEntry>& entries) {
     std::string encoded;
     for (const auto& e : entries) {
         encoded.clear();
-        PutEncInt(encoded, e.name.size());
-        encoded += e.name;
-        PutEncInt(encoded, e.section);
-        PutEncInt(encoded, e.offset);
-        PutEncInt(encoded, e.length);
+        Layout(encoded)
+            .EncInt("name length", e.name.size())
+            .Bytes("name, UTF-8", e.name)
+            .EncInt("section", e.section)
+            .EncInt("offset in the section", e.offset)
+            .EncInt("length", e.length);
         if (listing.Add(encoded)) level.push_back({e.name, static_cast<uint32_t>(level.size())});
     }
     listing.Close();
@@ -119,9 +123,10 @@ Directory BuildDirectory(const std::vector<DirectoryEntry>& entries) {
         std::vector<IndexItem> upper;
         for (const auto& item : level) {
             encoded.clear();
-            PutEncInt(encoded, item.name.size());
-            encoded += item.name;
-            PutEncInt(encoded, item.chunk);
+            Layout(encoded)
+                .EncInt("name length", item.name.size())
+                .Bytes("first name under the chunk", item.name)
+                .EncInt("chunk number", item.chunk);
             if (index.Add(encoded)) upper.push_back({item.name, dir.chunk_count + static_cast<uint32_t>(upper.size())});
         }
         index.Close();

@@ -7,6 +7,7 @@
 #include "chm/bytes.h"
 #include "chm/fulltext_objinst.h"
 #include "chm/fulltext_words.h"
+#include "chm/layout.h"
 #include "chm/wlc_encoding.h"
 
 namespace chm {
@@ -216,35 +217,35 @@ tess::Result<FullTextIndex> BuildFullTextIndex(uint32_t language, uint32_t code_
         return tess::Error{"The search index grew past 4 GB; leave full-text search out for this project."};
 
     std::string h;
-    h += std::string("\x00\x00\x28\x00", 4);
-    PutU32(h, static_cast<uint32_t>(ordered.size()));
-    PutU32(h, root);
-    PutU32(h, 0);
-    PutU32(h, tree.leaf_count());
-    PutU32(h, root);
-    PutU16(h, depth);
-    PutU32(h, 7);
-    for (uint8_t r : {roots.topic, roots.count, roots.location}) {
-        h.push_back(2);  // scale
-        h.push_back(static_cast<char>(r));
-    }
-    h.append(10, '\0');
-    PutU32(h, kNodeSize);
-    PutU32(h, 1);
-    PutU32(h, 0);
-    PutU32(h, 0);
-    PutU32(h, static_cast<uint32_t>(longest));
-    PutU32(h, static_cast<uint32_t>(std::min<uint64_t>(c.occurrences, 0xFFFFFFFFu)));
-    PutU32(h, static_cast<uint32_t>(c.words.size()));
-    PutU32(h, static_cast<uint32_t>(std::min<uint64_t>(c.occurrence_bytes, 0xFFFFFFFFu)));
-    PutU32(h, 0);
-    PutU32(h, static_cast<uint32_t>(distinct_bytes));
-    PutU32(h, tree.last_leaf_free());
-    PutU32(h, 0);
-    PutU32(h, ordered.empty() ? 0 : ordered.back()->topic);
-    h.append(24, '\0');
-    PutU32(h, code_page);
-    PutU32(h, language);
+    Layout header(h);
+    header.Bytes("signature", std::string("\x00\x00\x28\x00", 4))
+        .U32("topic count", static_cast<uint32_t>(ordered.size()))
+        .U32("root node offset", root)
+        .U32("unknown, always observed to be 0", 0)
+        .U32("leaf node count", tree.leaf_count())
+        .U32("root node offset again", root)
+        .U16("tree depth", depth)
+        .U32("unknown, always observed to be 7", 7);
+    for (uint8_t r : {roots.topic, roots.count, roots.location})
+        header.U8("scale, always 2", 2).U8("root size", r);  // topics, counts, locations
+    header.Zeros("unknown, always observed to be 0 (10 bytes)", 10)
+        .U32("node size", kNodeSize)
+        .U32("unknown, observed as 0 or 1", 1)
+        .U32("last duplicate word index", 0)
+        .U32("last duplicate character index", 0)
+        .U32("longest word, in bytes", static_cast<uint32_t>(longest))
+        .U32("words indexed, repeats counted", static_cast<uint32_t>(std::min<uint64_t>(c.occurrences, 0xFFFFFFFFu)))
+        .U32("distinct words", static_cast<uint32_t>(c.words.size()))
+        .U32("bytes of the words indexed, low dword",
+             static_cast<uint32_t>(std::min<uint64_t>(c.occurrence_bytes, 0xFFFFFFFFu)))
+        .U32("bytes of the words indexed, high dword", 0)
+        .U32("bytes of the distinct words", static_cast<uint32_t>(distinct_bytes))
+        .U32("free bytes in the last leaf", tree.last_leaf_free())
+        .U32("unknown, always observed to be 0 (b)", 0)
+        .U32("last topic number", ordered.empty() ? 0 : ordered.back()->topic)
+        .Zeros("unknown, always observed to be 0 (24 bytes)", 24)
+        .U32("code page", code_page)
+        .U32("language", language);
     out.replace(0, h.size(), h);
 
     return FullTextIndex{std::move(out), BuildObjInst(language, code_page)};

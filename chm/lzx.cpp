@@ -1,10 +1,13 @@
 #include "chm/lzx.h"
 
 #include <algorithm>
+#include <atomic>
+#include <thread>
 
 #include "chm/lzx_bit_writer.h"
 #include "chm/lzx_block_writer.h"
 #include "chm/lzx_match_finder.h"
+#include "chm/lzx_tunables.h"
 
 namespace chm {
 namespace {
@@ -68,7 +71,7 @@ void WriteInterval(LzxBitWriter& bits, LzxMatchFinder& finder, LzxBlockWriter& w
     both.insert(both.end(), tokens1.begin(), tokens1.end());
     const LzxBlockPlan joint = writer.Plan(both);
     const uint64_t separate = plan0.bits + std::min(plan1.bits, LzxBlockWriter::RawBits(frame1.size()));
-    if (joint.bits + 15 < separate) {
+    if (joint.bits + lzx_tunables::kJointBlockSlackBits < separate) {
         // The frame boundary falls between tokens; the stream is word-aligned there all the same.
         writer.WriteHeader(bits, joint, static_cast<uint32_t>(chunk.size()));
         LzxBlockWriter::WriteTokens(bits, joint, tokens0);
@@ -83,26 +86,73 @@ void WriteInterval(LzxBitWriter& bits, LzxMatchFinder& finder, LzxBlockWriter& w
     bits.AlignTo16();
 }
 
+// One reset interval coded on its own; its frame offsets count from its own start.
+struct CodedInterval {
+    std::string bytes;
+    std::vector<uint64_t> frame_offsets;
+};
+
+class IntervalCoder {
+public:
+    CodedInterval Code(std::string_view data, size_t start, size_t length) {
+        CodedInterval out;
+        // Only the last interval reaches past the input; it alone is padded, in a copy.
+        std::string padded;
+        std::string_view chunk;
+        if (start + length <= data.size()) {
+            chunk = data.substr(start, length);
+        } else {
+            padded.assign(data.substr(std::min(start, data.size())));
+            padded.resize(length, '\0');
+            chunk = padded;
+        }
+        finder_.Reset(chunk, data.size() > start ? data.size() - start : 0);
+        writer_.ResetTrees();
+        LzxBitWriter bits(out.bytes);
+        out.frame_offsets.push_back(0);
+        bits.Put(0, 1);  // no E8 translation
+        WriteInterval(bits, finder_, writer_, chunk, out.frame_offsets);
+        return out;
+    }
+
+private:
+    LzxMatchFinder finder_;
+    LzxBlockWriter writer_;
+};
+
 }  // namespace
 
-LzxSection CompressLzx(std::string_view data) {
+LzxSection CompressLzx(std::string_view data, unsigned threads) {
     LzxSection section;
     section.uncompressed_size = data.size();
-    const size_t frames = FrameCount(data.size());
-    std::string padded(data);
-    padded.resize(frames * kFrameSize, '\0');
-
-    LzxBitWriter bits(section.bytes);
-    LzxMatchFinder finder;
-    LzxBlockWriter writer;
+    const size_t stream_size = FrameCount(data.size()) * kFrameSize;
     const size_t interval = kFramesPerReset * kFrameSize;
-    for (size_t start = 0; start < padded.size(); start += interval) {
-        const std::string_view chunk = std::string_view(padded).substr(start, interval);
-        finder.Reset(chunk, data.size() > start ? data.size() - start : 0);
-        writer.ResetTrees();
-        section.frame_offsets.push_back(section.bytes.size());
-        bits.Put(0, 1);  // no E8 translation
-        WriteInterval(bits, finder, writer, chunk, section.frame_offsets);
+    const size_t count = (stream_size + interval - 1) / interval;
+    auto length_of = [&](size_t i) { return std::min(interval, stream_size - i * interval); };
+
+    std::vector<CodedInterval> coded(count);
+    if (threads == 0) threads = std::max(1u, std::thread::hardware_concurrency());
+    threads = static_cast<unsigned>(std::min<size_t>(threads, count));
+    std::atomic<size_t> next{0};
+    auto work = [&] {
+        IntervalCoder coder;
+        for (size_t i; (i = next.fetch_add(1)) < count;) coded[i] = coder.Code(data, i * interval, length_of(i));
+    };
+    if (threads <= 1) {
+        work();
+    } else {
+        std::vector<std::thread> pool;
+        for (unsigned t = 0; t < threads; ++t) pool.emplace_back(work);
+        for (auto& t : pool) t.join();
+    }
+
+    size_t total = 0;
+    for (const auto& c : coded) total += c.bytes.size();
+    section.bytes.reserve(total);
+    for (auto& c : coded) {
+        for (uint64_t offset : c.frame_offsets) section.frame_offsets.push_back(section.bytes.size() + offset);
+        section.bytes += c.bytes;
+        c = CodedInterval{};
     }
     return section;
 }

@@ -11,6 +11,7 @@ struct LzxSection {
     uint64_t uncompressed_size = 0;       // the true length of the input
 };
 // Window 64 KB, the state reset every 64 KB (two frames), 32 KB frames, E8 translation off.
-// Deterministic: the same input gives the same bytes.
-LzxSection CompressLzx(std::string_view data);
+// The reset intervals are independent, so they are compressed on `threads` threads (0: one
+// per core). Deterministic: the same input gives the same bytes, whatever the thread count.
+LzxSection CompressLzx(std::string_view data, unsigned threads = 0);
 }

@@ -5,21 +5,19 @@
 #include <cstdint>
 #include <cstring>
 
+#include "chm/lzx_tunables.h"
+
 namespace chm {
 
 namespace {
 
-constexpr int kHashBits = 15;
-constexpr int kMaxChain = 128;     // candidates tried per position: bounds the time on any input
-constexpr uint32_t kNiceLength = 257;  // a match this long ends the search
-// A three-byte match further than this costs more than its literals.
-constexpr uint32_t kFarForThree = 4096;
+using namespace lzx_tunables;
 
 // Roughly the bits a match saves over literals: what picks between candidates of different
-// length and distance. A literal of text costs about six bits; a recent distance almost nothing.
+// length and distance.
 int Score(uint32_t length, uint32_t distance, bool recent) {
-    if (recent) return 6 * static_cast<int>(length) - 7;
-    return 6 * static_cast<int>(length) - 9 - (std::bit_width(distance + 2) - 2);
+    if (recent) return kLiteralBits * static_cast<int>(length) - kRecentMatchBits;
+    return kLiteralBits * static_cast<int>(length) - kNewMatchBits - (std::bit_width(distance + 2) - 2);
 }
 
 uint32_t Hash3(const unsigned char* p) {

@@ -151,11 +151,15 @@ TEST(Lzx, EachKindOfBlockWhereItPays) {
     EXPECT_LT(chm::CompressLzx(std::string(kFrame, 'a')).bytes.size(), 300u);
 }
 
+// Whatever the thread count, more threads than intervals included.
 TEST(Lzx, SameInputGivesSameBytes) {
     const std::string text = Words(200000, 1) + RandomBytes(50000, 2);
-    const chm::LzxSection a = chm::CompressLzx(text), b = chm::CompressLzx(text);
-    EXPECT_TRUE(a.bytes == b.bytes);
-    EXPECT_EQ(a.frame_offsets, b.frame_offsets);
+    const chm::LzxSection a = chm::CompressLzx(text, 1);
+    for (unsigned threads : {0u, 1u, 2u, 3u, 64u}) {
+        const chm::LzxSection b = chm::CompressLzx(text, threads);
+        EXPECT_TRUE(a.bytes == b.bytes) << threads;
+        EXPECT_EQ(a.frame_offsets, b.frame_offsets) << threads;
+    }
 }
 
 }  // namespace

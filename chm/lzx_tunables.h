@@ -1,0 +1,38 @@
+// Every knob of our LZX compressor in one place, with what it trades. Changing one changes
+// the bytes of every compiled file (deterministically); bench/chm/lzx_bench prints the size
+// and time it gives on the benchmark inputs.
+#pragma once
+
+#include <cstdint>
+
+namespace chm::lzx_tunables {
+
+// Match finding (a hash chain over three-byte prefixes, one per reset interval).
+//   kHashBits: the hash table's size, 2^bits heads. More bits: fewer false candidates on big
+//     intervals, a larger table to clear at every 64 KB reset (cost per interval, not per byte).
+inline constexpr int kHashBits = 15;
+//   kMaxChain: candidates tried per position. Higher finds longer and nearer matches on
+//     repetitive text (smaller output) at a time cost that grows linearly; it also bounds the
+//     time on hostile input (one byte repeated).
+inline constexpr int kMaxChain = 128;
+//   kNiceLength: a match this long ends the search and skips the lazy step. Lower is faster on
+//     repetitive data and loses little: such matches are already cheap per byte.
+inline constexpr uint32_t kNiceLength = 257;
+//   kFarForThree: a three-byte match further than this is dropped for its literals, which
+//     usually cost fewer bits than its position footer. Lower favours literals.
+inline constexpr uint32_t kFarForThree = 4096;
+
+// Parsing: a match is chosen by an estimate of the bits it saves over literals, not by the
+// real code lengths (which are known only after the block's trees are built).
+//   kLiteralBits: what a literal is taken to cost. Higher favours matches, short ones included.
+inline constexpr int kLiteralBits = 6;
+//   kRecentMatchBits: the cost of a match at one of the three recent distances (no footer).
+inline constexpr int kRecentMatchBits = 7;
+//   kNewMatchBits: the fixed cost of a match at a new distance, before its footer bits.
+inline constexpr int kNewMatchBits = 9;
+
+// Blocks: two frames share one block (one set of trees) when that saves more than this many
+// bits over a block each; the slack keeps near-ties on the simpler layout of one block a frame.
+inline constexpr uint64_t kJointBlockSlackBits = 15;
+
+}  // namespace chm::lzx_tunables

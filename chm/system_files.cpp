@@ -8,6 +8,7 @@ namespace {
 
 constexpr uint32_t kWindowEntrySize = 196;
 constexpr uint32_t kIdxHdrSize = 4096;
+constexpr size_t kStringBlock = 4096;
 
 // Which window fields are set (the HHWIN_PARAM_ bits).
 constexpr uint32_t kParamProperties = 0x2, kParamStyles = 0x4, kParamExStyles = 0x8, kParamRect = 0x10,
@@ -43,6 +44,11 @@ uint32_t StringTable::Add(std::string_view text) {
     if (text.empty()) return 0;
     auto [it, added] = offsets_.try_emplace(std::string(text), static_cast<uint32_t>(bytes_.size()));
     if (added) {
+        size_t room = kStringBlock - bytes_.size() % kStringBlock;
+        if (text.size() + 1 > room && text.size() + 1 <= kStringBlock) {
+            bytes_.append(room, '\0');
+            it->second = static_cast<uint32_t>(bytes_.size());
+        }
         bytes_ += text;
         bytes_.push_back('\0');
     }
@@ -135,7 +141,7 @@ std::string BuildWindows(const Window& w, StringTable& strings) {
     return out;
 }
 
-std::string BuildIdxHdr(uint32_t topic_count) {
+std::string BuildIdxHdr(uint32_t topic_count, const std::vector<uint32_t>& merged) {
     std::string out = "T#SM";
     PutU32(out, 0);
     PutU32(out, 1);
@@ -147,7 +153,9 @@ std::string BuildIdxHdr(uint32_t topic_count) {
     for (int i = 0; i < 8; ++i) PutU32(out, 0xFFFFFFFFu);  // colours, font, styles, frame, window: unset
     PutU32(out, 0);            // information types
     PutU32(out, 1);
-    PutU32(out, 0);            // merged files
+    PutU32(out, static_cast<uint32_t>(merged.size()));
+    PutU32(out, merged.empty() ? 0 : 1);  // set whenever files are merged
+    for (uint32_t offset : merged) PutU32(out, offset);
     out.resize(kIdxHdrSize, '\0');
     return out;
 }

@@ -12,7 +12,8 @@
 
 namespace chm {
 
-// "#STRINGS": zero-terminated texts, each stored once; offset 0 is the empty text.
+// "#STRINGS": zero-terminated texts, each stored once; offset 0 is the empty text. Viewers
+// read it in 4096-byte blocks, so a text never runs across the end of one.
 class StringTable {
 public:
     StringTable() : bytes_(1, '\0') {}
@@ -39,7 +40,8 @@ TopicTables BuildTopicTables(const Options& options, const std::vector<InputFile
 std::optional<Window> WindowToStore(const Options& options);
 std::string BuildWindows(const Window& window, StringTable& strings);
 
-std::string BuildIdxHdr(uint32_t topic_count);
+// `merged`: the #STRINGS offsets of the files to merge.
+std::string BuildIdxHdr(uint32_t topic_count, const std::vector<uint32_t>& merged = {});
 std::string BuildSystem(const Options& options, const std::optional<Window>& window, const std::string& idxhdr);
 
 }  // namespace chm

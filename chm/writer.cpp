@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "chm/container.h"
+#include "chm/context_table.h"
 #include "chm/names.h"
 #include "chm/system_files.h"
 
@@ -54,7 +55,7 @@ tess::Status CheckInput(const Options& options, const std::vector<InputFile>& fi
         auto ok = CheckNamed(what, *name, sorted);
         if (!ok) return ok;
     }
-    return {};
+    return CheckContextHelp(options, sorted);
 }
 
 }  // namespace
@@ -72,7 +73,8 @@ tess::Result<std::string> BuildChm(const Options& options, const std::vector<Inp
     TopicTables topics = BuildTopicTables(options, files, strings);
     auto window = WindowToStore(options);
     std::string windows = window ? BuildWindows(*window, strings) : std::string();
-    std::string idxhdr = BuildIdxHdr(topics.count);
+    std::string context_table = BuildContextTable(options, strings);
+    std::string idxhdr = BuildIdxHdr(topics.count, MergeFileOffsets(options, strings));
 
     box.AddUncompressed("/#SYSTEM", BuildSystem(options, window, idxhdr));
     box.AddUncompressed("/#ITBITS", "");
@@ -81,6 +83,7 @@ tess::Result<std::string> BuildChm(const Options& options, const std::vector<Inp
     box.AddCompressed("/#URLTBL", topics.url_tbl);
     box.AddCompressed("/#URLSTR", topics.url_str);
     if (window) box.AddCompressed("/#WINDOWS", windows);
+    if (!context_table.empty()) box.AddCompressed("/#IVB", context_table);
     box.AddCompressed("/#STRINGS", strings.bytes());
     box.AddFolder("/$WWKeywordLinks/");
     box.AddCompressed("/$WWKeywordLinks/Property", std::string(4, '\0'));

@@ -56,6 +56,12 @@ struct Window {
     uint32_t notify_id = 0;                    // the id of the window's notification messages
 };
 
+// A topic the viewer opens for a number (HH_HELP_CONTEXT).
+struct ContextId {
+    uint32_t id = 0;
+    std::string topic;  // a stored file's name, UTF-8, with or without the leading "/"; "#anchor" may follow
+};
+
 // The full-text search data is made elsewhere; given here, it is stored and the search flag set.
 struct FullTextIndex {
     std::string fifti_main;  // stored as "/$FIftiMain"
@@ -74,6 +80,11 @@ struct Options {
     // window is written so that viewers open the navigation pane.
     std::optional<Window> window;
     std::optional<FullTextIndex> full_text;
+    // Context ids ("#IVB"), in the project's order; a viewer takes the first of an id.
+    std::vector<ContextId> context_ids;
+    // Compiled files whose contents and index a viewer merges in at run time, as the project
+    // names them ("more.chm"), code page bytes; at most 1004.
+    std::vector<std::string> merge_files;
     // Viewers read the names the system files hold as text (the start page, the contents and
     // index files, each topic's address) in the language's code page. Given, this turns a
     // stored file's UTF-8 name into that form; unset, names are written as UTF-8.

@@ -12,6 +12,7 @@
 #include "chm/writer.h"
 #include "tools/hhc/codec.h"
 #include "tools/hhc/collect.h"
+#include "tools/hhc/context_help.h"
 #include "tools/hhc/held_log.h"
 #include "tools/hhc/log_text.h"
 #include "tools/hhc/navigation.h"
@@ -121,6 +122,9 @@ void Warn(const Project& p, const Named& named, const Collection& c, std::vector
 tess::Result<StagedFile> Compile(const std::string& project_path, const Project& project,
                                  std::vector<std::string>& lines) {
     Named named = NamedFiles(project_path, project);
+    uint32_t code_page = chm::CodePageOf(project.language ? project.language : kDefaultLanguage);
+    auto context = ContextHelpOf(project, [&](const std::string& path) { return Resolve(project_path, path); }, code_page);
+    named.paths.insert(named.paths.end(), context.named.begin(), context.named.end());
     std::string compiled = Resolve(project_path, project.compiled_file);
     auto collection = CollectTree(CommonFolder(named.paths), named.paths);
     if (!collection) return collection.error();
@@ -128,6 +132,7 @@ tess::Result<StagedFile> Compile(const std::string& project_path, const Project&
     if (StopRequested()) return Stopped();
 
     chm::Options options = OptionsOf(project, *collection, compiled);
+    ApplyContextHelp(context, project, *collection, code_page, options, lines);
     auto inputs = InputsOf(*collection, chm::CodePageOf(options.language));
     ApplyNavigation(named.navigation, *collection, chm::CodePageOf(options.language), options, inputs);
     // After the navigation, which may add files: topics are counted in the file's own order.

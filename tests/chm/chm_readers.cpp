@@ -9,7 +9,6 @@
 #include <fstream>
 #include <iterator>
 #include <set>
-#include <sstream>
 
 namespace chm_test {
 namespace fs = std::filesystem;
@@ -212,38 +211,6 @@ PychmSearch SearchWithPychm(const std::string& chm_path, const std::vector<std::
             start = end + 1;
         }
         result.found.push_back(std::move(hits));
-    }
-    return result;
-}
-
-PychmContext ReadContextWithPychm(const std::string& chm_path, const std::string& work) {
-    PychmContext result;
-    std::string answers = (fs::path(work) / "context").string();
-    result.error = RunPychm("pychm_context",
-                            "import struct\n"
-                            "from chm import chmlib\n"
-                            "def get(name):\n"
-                            "    r, ui = chmlib.chm_resolve_object(f.file, name)\n"
-                            "    return b'' if r != chmlib.CHM_RESOLVE_SUCCESS else chmlib.chm_retrieve_object(f.file, ui, 0, ui.length)[1]\n"
-                            "ivb, strings, idx = get(b'/#IVB'), get(b'/#STRINGS'), get(b'/#IDXHDR')\n"
-                            "text = lambda o: strings[o:strings.index(b'\\0', o)].hex()\n"
-                            "out = open(sys.argv[2], 'w')\n"
-                            "n = struct.unpack_from('<I', ivb)[0] // 8 if ivb else 0\n"
-                            "for i in range(n):\n"
-                            "    cid, o = struct.unpack_from('<II', ivb, 4 + 8 * i)\n"
-                            "    out.write('id %d %s\\n' % (cid, text(o)))\n"
-                            "for i in range(struct.unpack_from('<I', idx, 0x48)[0] if idx else 0):\n"
-                            "    out.write('merge 0 %s\\n' % text(struct.unpack_from('<I', idx, 0x50 + 4 * i)[0]))\n",
-                            chm_path, Quoted(answers), work);
-    if (!result.error.empty()) return result;
-    std::istringstream lines(ReadAll(answers));
-    std::string kind, hex;
-    uint32_t id = 0;
-    while (lines >> kind >> id >> hex) {
-        std::string bytes;
-        for (size_t i = 0; i + 1 < hex.size(); i += 2) bytes.push_back(static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16)));
-        if (kind == "id") result.ids[id] = bytes;
-        else result.merged.push_back(bytes);
     }
     return result;
 }

@@ -1,7 +1,6 @@
 // Reads a compiled file back with independent readers and compares what they extract.
 #pragma once
 
-#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
@@ -35,14 +34,5 @@ struct PychmSearch {
 };
 PychmSearch SearchWithPychm(const std::string& chm_path, const std::vector<std::string>& queries,
                             const std::string& work);
-
-// What HH_HELP_CONTEXT reads ("#IVB": id -> the #STRINGS text) and the merged files'
-// names of "#IDXHDR", read with pychm's chmlib binding.
-struct PychmContext {
-    std::string error;  // empty when pychm opened the file
-    std::map<uint32_t, std::string> ids;
-    std::vector<std::string> merged;
-};
-PychmContext ReadContextWithPychm(const std::string& chm_path, const std::string& work);
 
 }  // namespace chm_test

@@ -12,18 +12,10 @@ using HtmlHelpW_t = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
 }
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: help_context_probe FILE.chm ID...\n");
-        return 2;
-    }
     // The viewer is loaded as applications load it, without an import library.
     HMODULE viewer = LoadLibraryW(L"hhctrl.ocx");
-    if (!viewer) {
-        std::fprintf(stderr, "hhctrl.ocx cannot be loaded\n");
-        return 2;
-    }
-    auto html_help = reinterpret_cast<HtmlHelpW_t>(reinterpret_cast<void*>(GetProcAddress(viewer, "HtmlHelpW")));
-    if (!html_help) return 2;
+    auto html_help = viewer ? reinterpret_cast<HtmlHelpW_t>(reinterpret_cast<void*>(GetProcAddress(viewer, "HtmlHelpW"))) : nullptr;
+    if (argc < 3 || !html_help) return 2;
     for (int i = 2; i < argc; ++i) {
         unsigned long id = std::wcstoul(argv[i], nullptr, 0);
         HWND window = html_help(nullptr, argv[1], HH_HELP_CONTEXT, static_cast<DWORD_PTR>(id));

@@ -50,9 +50,7 @@ const Case kCases[] = {
 TEST(ContextIds, ParsesMapAndAliasLines) {
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.what);
-        std::vector<std::string> read;
         auto ids = hhc::ParseContextIds(c.map, c.alias, [&](const std::string& path) -> std::optional<std::string> {
-            read.push_back(path);
             auto it = c.files.find(path);
             if (it == c.files.end()) return std::nullopt;
             return it->second;

@@ -51,7 +51,7 @@ std::string PopupInCodePage(const std::string& bytes, const std::string& shown_n
         if (!EncodeCodePage(line, code_page))
             lines.push_back(ToLogText("Warning: line " + std::to_string(number) + " of the text popup file " + shown_name +
                                       " holds characters code page " + std::to_string(code_page) +
-                                      " lacks; they are stored in a close form."));
+                                      " lacks; they are stored in a close form, or as \"?\"."));
         start = end + 1;
         ++number;
     }

@@ -85,7 +85,7 @@ void WriteInterval(LzxBitWriter& bits, LzxMatchFinder& finder, LzxBlockWriter& w
 
 }  // namespace
 
-LzxSection CompressLzx(std::string_view data) {
+LzxSection CompressLzx(std::string_view data, const std::function<bool()>& stopped) {
     LzxSection section;
     section.uncompressed_size = data.size();
     const size_t frames = FrameCount(data.size());
@@ -97,6 +97,7 @@ LzxSection CompressLzx(std::string_view data) {
     LzxBlockWriter writer;
     const size_t interval = kFramesPerReset * kFrameSize;
     for (size_t start = 0; start < padded.size(); start += interval) {
+        if (stopped && stopped()) break;
         const std::string_view chunk = std::string_view(padded).substr(start, interval);
         finder.Reset(chunk, data.size() > start ? data.size() - start : 0);
         writer.ResetTrees();

@@ -1,6 +1,7 @@
 // LZX compression as the MSCompressed section of a compiled help file holds it.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,5 +13,7 @@ struct LzxSection {
 };
 // Window 64 KB, the state reset every 64 KB (two frames), 32 KB frames, E8 translation off.
 // Deterministic: the same input gives the same bytes.
-LzxSection CompressLzx(std::string_view data);
+// `stopped`, when given, is asked between reset intervals; once it says yes the section ends
+// there, unfinished, and is not to be stored.
+LzxSection CompressLzx(std::string_view data, const std::function<bool()>& stopped = {});
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,8 +20,9 @@ public:
     void AddUncompressed(std::string_view name, std::string_view bytes);
     void AddFolder(std::string_view name);
 
-    // Compresses section 1 and lays out the whole file.
-    std::string Finish(uint32_t language, uint32_t timestamp);
+    // Compresses section 1 and lays out the whole file; the file is unfinished once `stopped`
+    // said yes.
+    std::string Finish(uint32_t language, uint32_t timestamp, const std::function<bool()>& stopped = {});
 
 private:
     std::vector<DirectoryEntry> entries_;

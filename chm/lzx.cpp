@@ -122,7 +122,7 @@ private:
 
 }  // namespace
 
-LzxSection CompressLzx(std::string_view data, unsigned threads) {
+LzxSection CompressLzx(std::string_view data, unsigned threads, const std::function<bool()>& stopped) {
     LzxSection section;
     section.uncompressed_size = data.size();
     const size_t stream_size = FrameCount(data.size()) * kFrameSize;
@@ -136,7 +136,10 @@ LzxSection CompressLzx(std::string_view data, unsigned threads) {
     std::atomic<size_t> next{0};
     auto work = [&] {
         IntervalCoder coder;
-        for (size_t i; (i = next.fetch_add(1)) < count;) coded[i] = coder.Code(data, i * interval, length_of(i));
+        for (size_t i; (i = next.fetch_add(1)) < count;) {
+            if (stopped && stopped()) return;  // the section is then unfinished and not stored
+            coded[i] = coder.Code(data, i * interval, length_of(i));
+        }
     };
     if (threads <= 1) {
         work();

@@ -1,6 +1,7 @@
 // LZX compression as the MSCompressed section of a compiled help file holds it.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,5 +14,7 @@ struct LzxSection {
 // Window 64 KB, the state reset every 64 KB (two frames), 32 KB frames, E8 translation off.
 // The reset intervals are independent, so they are compressed on `threads` threads (0: one
 // per core). Deterministic: the same input gives the same bytes, whatever the thread count.
-LzxSection CompressLzx(std::string_view data, unsigned threads = 0);
+// `stopped`, when given, is asked between reset intervals; once it says yes the section ends
+// unfinished, and is not to be stored.
+LzxSection CompressLzx(std::string_view data, unsigned threads = 0, const std::function<bool()>& stopped = {});
 }

@@ -93,7 +93,9 @@ tess::Result<std::string> BuildChm(const Options& options, const std::vector<Inp
         box.AddCompressed("/$FIftiMain", options.full_text->fifti_main);
         box.AddCompressed("/$OBJINST", options.full_text->obj_inst);
     }
-    return box.Finish(options.language, options.timestamp);
+    std::string bytes = box.Finish(options.language, options.timestamp, options.stopped);
+    if (options.stopped && options.stopped()) return tess::Error{"The compilation was stopped."};
+    return bytes;
 }
 
 tess::Status WriteChm(const Options& options, const std::vector<InputFile>& files, std::ostream& out) {

@@ -92,6 +92,8 @@ struct Options {
     // Seconds since 1970 written as the file's time; the caller picks it (e.g. the newest
     // source file's time) so that the output does not depend on the clock.
     uint32_t timestamp = 0;
+    // Asked now and then while compressing; once it says yes, building ends with an error.
+    std::function<bool()> stopped;
 };
 
 // The code page Windows uses for texts of this language (932 for 0x411, 1252 for 0x409).

@@ -113,4 +113,51 @@ TEST_F(BadInput, ARelativeProjectPathInTheProjectsFolder) {
     EXPECT_EQ(ExtractChm(program + "out.chm", tree.Path("x"))["a.png"], "a");
 }
 
+// A page's title becomes the compiled file's: one that cannot be stored as it is gets a form
+// that can, and a warning, instead of failing the conversion.
+struct TitleCase {
+    const char* what;
+    std::string title;
+    size_t stored_bytes;  // the #SYSTEM title entry's length, without its zero
+};
+
+class UnstorableTitle : public BadInput, public ::testing::WithParamInterface<TitleCase> {};
+
+TEST_P(UnstorableTitle, IsStoredCutWithAWarning) {
+    std::string page = tree.Write("ページ 集/p.html", "<title>" + GetParam().title + "</title><p>body</p>");
+    std::string log = Compile(page);
+    EXPECT_NE(log.find("Warning: the title is too long or holds zero bytes"), std::string::npos) << log;
+    std::string system = files["#SYSTEM"];
+    size_t at = 4;  // version, then entries of code, length, bytes
+    while (at + 4 <= system.size() && (static_cast<unsigned char>(system[at]) | system[at + 1] << 8) != 3)
+        at += 4 + (static_cast<unsigned char>(system[at + 2]) | static_cast<unsigned char>(system[at + 3]) << 8);
+    ASSERT_LT(at + 4, system.size()) << "no title entry";
+    size_t length = static_cast<unsigned char>(system[at + 2]) | static_cast<unsigned char>(system[at + 3]) << 8;
+    EXPECT_EQ(length, GetParam().stored_bytes + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Titles, UnstorableTitle,
+                         ::testing::Values(TitleCase{"a zero byte", std::string("ab\0cd", 5), 4},
+                                           TitleCase{"70 KB", std::string(70000, 'x'), 0xFFFE},
+                                           // 日 is 93 FA in code page 932: pairs are never split.
+                                           TitleCase{"70 KB of double-byte characters", Repeat("日", 35000), 0xFFFE}));
+
+// Every file left out is named: a listed file whose name differs only in case from another,
+// and each relative reference a <base href> outside the folder takes away.
+TEST_F(BadInput, ListedCaseTwinsAndReferencesABaseTakesAwayAreNamed) {
+    tree.Write("プログラム フォルダ/help/A.html", "<title>A</title>upper");
+    tree.Write("プログラム フォルダ/help/a.html", "<title>a</title>lower");
+    tree.Write("プログラム フォルダ/help/up.html", "<base href=\"../../\"><img src=\"x.png\"><a href=\"y.html\">y</a>");
+    tree.Write("プログラム フォルダ/help/web.html",
+               "<base href=\"http://example.com/\"><img src=\"w.png\"><a href=\"http://example.com/z\">z</a>");
+    ProjectOf("[OPTIONS]\r\nCompiled file=" + Chm() + "\r\nDefault topic=help/A.html\r\nError log file=" + Log() +
+              "\r\n[FILES]\r\nhelp/a.html\r\nhelp/up.html\r\nhelp/web.html\r\n");
+    ASSERT_EQ(RunHhc(program + "Dummy.hhp", options).code, 0) << ReadLog(Log());
+    std::string log = ReadLog(Log());
+    EXPECT_NE(log.find("Warning: a.html was left out: another file whose name differs"), std::string::npos) << log;
+    for (const char* ref : {"x.png", "y.html", "w.png"})
+        EXPECT_NE(log.find("Warning: " + std::string(ref) + " was left out: the page"), std::string::npos) << ref << "\n" << log;
+    EXPECT_EQ(log.find("example.com/z was left out"), std::string::npos) << log;
+}
+
 }  // namespace

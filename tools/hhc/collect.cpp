@@ -17,6 +17,7 @@
 #include "tools/hhc/html_refs.h"
 #include "tools/hhc/local_ref.h"
 #include "tools/hhc/log_line.h"
+#include "tools/hhc/process.h"
 #include "tools/hhc/sitemap.h"
 #include "tools/hhc/utf8_path.h"
 
@@ -99,11 +100,13 @@ public:
         real_root_ = fs::canonical(PathOf(c_.root), ec);
         if (ec) return tess::Error{"The folder " + c_.root + " cannot be read: " + ec.message() + "."};
         for (const auto& path : named) {
+            if (StopRequested()) return tess::Error{"The compilation was stopped."};
             auto added = AddNamed(path);
             if (!added) return added;
         }
         if (c_.files.empty()) return tess::Error{"There is no file to compile."};
         while (!queue_.empty()) {
+            if (StopRequested()) return tess::Error{"The compilation was stopped."};
             size_t i = queue_.front();
             queue_.pop_front();
             Scan(i);
@@ -128,7 +131,10 @@ private:
             return tess::Error{what + path + " lies outside the folder " + c_.root + "."};
         if (auto storable = chm::CheckStoredName("/" + name); !storable)
             return tess::Error{what + path + " cannot be compiled: " + Reason(storable.error().message)};
-        if (seen_.count(AsciiLower(name))) return {};
+        if (auto s = seen_.find(AsciiLower(name)); s != seen_.end()) {
+            NoteCaseTwin(name, s->second);
+            return {};
+        }
         auto bytes = ReadAll(file);
         if (!bytes) return tess::Error{what + path + " cannot be read: " + bytes.error().message + "."};
         seen_.emplace(AsciiLower(name), TextOf(PathOf(c_.root) / PathOf(name)));
@@ -138,7 +144,7 @@ private:
 
     void Add(const std::string& name, const fs::path& source, std::string bytes) {
         Kind kind = KindOf(name);
-        c_.files.push_back({name, std::move(bytes), kind == Kind::page, {}});
+        c_.files.push_back({name, std::move(bytes), kind == Kind::page, {}, TextOf(source)});
         c_.newest_time = std::max(c_.newest_time, ModifiedSeconds(source));
         if (kind != Kind::other) queue_.push_back(c_.files.size() - 1);
     }
@@ -214,8 +220,24 @@ private:
         // A viewer lists a topic by its title; one without gets its file's name.
         if (kind == Kind::page) c_.files[i].title = refs.title.empty() ? name.substr(name.rfind('/') + 1) : refs.title;
         auto from = BaseFolder(name, refs.base);
+        if (!from) return NameDroppedByBase(name, refs);
         for (const auto& r : refs.resources) Consider(r, from, false);
         for (const auto& r : refs.links) Consider(r, from, true);
+    }
+
+    // A base outside the page's folder (or on the web) takes every relative reference out of
+    // the tree: each is named as a "../x" reference is.
+    void NameDroppedByBase(const std::string& page, const HtmlRefs& refs) {
+        for (bool links : {false, true}) {
+            for (const auto& r : links ? refs.links : refs.resources) {
+                LocalRef target = ResolveRef(r, FolderOf(page));
+                if (target.kind == LocalRef::Kind::none) continue;
+                if (links && target.kind == LocalRef::Kind::inside && KindOf(target.path) != Kind::page) continue;
+                if (!seen_outside_.emplace("base:" + r, true).second) continue;
+                LeaveOut(r, "the page " + page + " takes its references from <base href=\"" + refs.base +
+                                "\">, which lies outside its folder.");
+            }
+        }
     }
 
     Collection c_;

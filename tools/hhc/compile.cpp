@@ -16,10 +16,12 @@
 #include "tools/hhc/held_log.h"
 #include "tools/hhc/log_text.h"
 #include "tools/hhc/navigation.h"
+#include "tools/hhc/output_guard.h"
 #include "tools/hhc/process.h"
 #include "tools/hhc/project.h"
 #include "tools/hhc/search_index.h"
 #include "tools/hhc/staged_file.h"
+#include "tools/hhc/stored_text.h"
 #include "tools/hhc/text_encoding.h"
 #include "tools/hhc/utf8_path.h"
 
@@ -101,6 +103,7 @@ chm::Options OptionsOf(const Project& project, const Collection& collection, con
     options.default_font = project.default_font;
     auto newest = collection.newest_time;
     options.timestamp = newest > 0 && newest <= 0xFFFFFFFF ? static_cast<uint32_t>(newest) : 0;
+    options.stopped = StopRequested;
     return options;
 }
 
@@ -120,26 +123,35 @@ void Warn(const Project& p, const Named& named, const Collection& c, std::vector
 // Everything but the log: the log appears only once the outcome is known, so the program's
 // probe meets a held log for no longer than it takes to put the compiled file in place.
 tess::Result<StagedFile> Compile(const std::string& project_path, const Project& project,
-                                 std::vector<std::string>& lines) {
+                                 std::vector<std::string>& lines, OutputGuard& guard) {
     Named named = NamedFiles(project_path, project);
     uint32_t code_page = chm::CodePageOf(project.language ? project.language : kDefaultLanguage);
     auto context = ContextHelpOf(project, [&](const std::string& path) { return Resolve(project_path, path); }, code_page);
     named.paths.insert(named.paths.end(), context.named.begin(), context.named.end());
     std::string compiled = Resolve(project_path, project.compiled_file);
+    std::vector<std::string> reads = named.paths;
+    for (const auto& f : OutputGuard::ProjectReads(project)) reads.push_back(Resolve(project_path, f));
+    if (auto own = guard.Check(compiled, reads); !own) return own.error();
     auto collection = CollectTree(CommonFolder(named.paths), named.paths);
+    if (StopRequested()) return Stopped();
     if (!collection) return collection.error();
+    if (auto own = guard.Check(compiled, OutputGuard::SourcesOf(*collection)); !own) return own.error();
     Warn(project, named, *collection, lines);
     if (StopRequested()) return Stopped();
 
     chm::Options options = OptionsOf(project, *collection, compiled);
     ApplyContextHelp(context, project, *collection, code_page, options, lines);
     auto inputs = InputsOf(*collection, chm::CodePageOf(options.language));
+    MakeTextsStorable(options, inputs, chm::CodePageOf(options.language), lines);
     ApplyNavigation(named.navigation, *collection, chm::CodePageOf(options.language), options, inputs);
     // After the navigation, which may add files: topics are counted in the file's own order.
     auto search = BuildSearchIndex(project.full_text_search, options.language, inputs);
+    if (StopRequested()) return Stopped();
     if (!search) return tess::Error{"The search index cannot be made: " + search.error().message};
     options.full_text = std::move(*search);
+    if (StopRequested()) return Stopped();
     auto bytes = chm::BuildChm(options, inputs);
+    if (StopRequested()) return Stopped();
     if (!bytes) return tess::Error{"The compiled file cannot be made: " + bytes.error().message};
     if (StopRequested()) return Stopped();
 
@@ -151,7 +163,12 @@ tess::Result<StagedFile> Compile(const std::string& project_path, const Project&
 
 // The log is made (locked, renamed into place) only now, and the compiled file takes its
 // name while the log is held, before the success line.
-int Report(const std::string& log_path, const std::vector<std::string>& lines, tess::Result<StagedFile> staged) {
+int Report(const std::string& log_path, const std::vector<std::string>& lines, tess::Result<StagedFile> staged,
+           const OutputGuard& guard) {
+    if (guard.log_clash()) {
+        std::fprintf(stderr, "hhc: %s\n", guard.log_clash()->c_str());
+        return kNoLog;
+    }
     auto log = HeldLog::Create(log_path);
     if (!log) {
         std::fprintf(stderr, "hhc: %s\n", log.error().message.c_str());
@@ -211,13 +228,16 @@ int CompileProject(const std::string& argument) {
     auto project = ParseProject(*bytes, &partial);
     std::vector<std::string> lines;
     if (partial.log_file.empty()) {
-        if (project) return ReportToConsole(lines, Compile(project_path, *project, lines));
+        OutputGuard guard(project_path, "");
+        if (project) return ReportToConsole(lines, Compile(project_path, *project, lines, guard));
         std::fprintf(stderr, "hhc: %s\n", project.error().message.c_str());
         return kNoLog;
     }
     std::string log_path = Resolve(project_path, partial.log_file);
-    if (!project) return Report(log_path, lines, project.error());
-    return Report(log_path, lines, Compile(project_path, *project, lines));
+    OutputGuard guard(project_path, log_path);
+    if (!project) return Report(log_path, lines, project.error(), guard);
+    auto staged = Compile(project_path, *project, lines, guard);
+    return Report(log_path, lines, std::move(staged), guard);
 }
 
 }  // namespace hhc

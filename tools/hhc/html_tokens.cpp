@@ -34,6 +34,13 @@ bool IsRawTextElement(const std::string& name) {
 
 const std::string kNone;
 
+// What FindFrom remembers.
+enum Mark : size_t { kCommentEnd, kCdataEnd, kTagEnd, kDoubleQuote, kSingleQuote };
+
+bool StillValid(size_t found, size_t from, size_t unknown) {
+    return found != unknown && (found == std::string_view::npos || found >= from);
+}
+
 }  // namespace
 
 const std::string& HtmlToken::Attribute(std::string_view attribute_name) const {
@@ -48,12 +55,23 @@ bool HtmlToken::Has(std::string_view attribute_name) const {
     return false;
 }
 
+size_t HtmlTokenizer::FindFrom(size_t mark, std::string_view needle, size_t from) {
+    if (!StillValid(found_[mark], from, kUnknown)) found_[mark] = html_.find(needle, from);
+    return found_[mark];
+}
+
+size_t HtmlTokenizer::EndTagFrom(const std::string& end, size_t from) {
+    auto [it, added] = end_tags_.try_emplace(end, kUnknown);
+    if (!StillValid(it->second, from, kUnknown)) it->second = FindEndTag(html_, from, end);
+    return it->second;
+}
+
 bool HtmlTokenizer::Next(HtmlToken& token) {
     while (at_ < html_.size()) {
         token.attributes.clear();
         token.name.clear();
         if (!raw_end_.empty()) {
-            size_t end = FindEndTag(html_, at_, raw_end_);
+            size_t end = EndTagFrom(raw_end_, at_);
             raw_end_.clear();
             token.kind = HtmlToken::Kind::text;
             token.text = html_.substr(at_, end - at_);
@@ -106,7 +124,7 @@ bool HtmlTokenizer::ReadTag(HtmlToken& token) {
     // an unclosed <script> is not lost.
     if (IsRawTextElement(token.name) && !self_closing) {
         std::string end_tag = "</" + token.name;
-        if (FindEndTag(html_, at_, end_tag) != std::string_view::npos) raw_end_ = end_tag;
+        if (EndTagFrom(end_tag, at_) != std::string_view::npos) raw_end_ = end_tag;
     }
     return true;
 }
@@ -131,9 +149,9 @@ void HtmlTokenizer::ReadAttributes(HtmlToken& token) {
             while (at_ < n && IsBlank(html_[at_])) ++at_;
             if (at_ < n && (html_[at_] == '"' || html_[at_] == '\'')) {
                 char quote = html_[at_++];
-                size_t close = html_.find(quote, at_);
+                size_t close = FindFrom(quote == '"' ? kDoubleQuote : kSingleQuote, std::string_view(&quote, 1), at_);
                 // An unclosed quote ends at the tag's end rather than swallowing the page.
-                if (close == std::string_view::npos) close = std::min(html_.find('>', at_), n);
+                if (close == std::string_view::npos) close = std::min(FindFrom(kTagEnd, ">", at_), n);
                 value = DecodeCharacterReferences(html_.substr(at_, close - at_));
                 at_ = close < n && html_[close] == quote ? close + 1 : close;
             } else {
@@ -152,18 +170,17 @@ void HtmlTokenizer::SkipMarkup() {
     std::string_view rest = html_.substr(at_);
     size_t end = std::string_view::npos;
     if (rest.starts_with("<!--")) {
-        end = rest.find("-->", 2);  // "<!-->" closes at once
-        if (end != std::string_view::npos) end += 3;
+        end = FindFrom(kCommentEnd, "-->", at_ + 2);  // "<!-->" closes at once
     } else if (rest.starts_with("<![CDATA[")) {
-        end = rest.find("]]>");
-        if (end != std::string_view::npos) end += 3;
+        end = FindFrom(kCdataEnd, "]]>", at_);
     }
-    if (end == std::string_view::npos) {
-        // A comment that never ends costs no more than up to the next ">".
-        size_t close = rest.find('>');
-        end = close == std::string_view::npos ? rest.size() : close + 1;
+    if (end != std::string_view::npos) {
+        at_ = end + 3;
+        return;
     }
-    at_ += end;
+    // A comment that never ends costs no more than up to the next ">".
+    size_t close = FindFrom(kTagEnd, ">", at_);
+    at_ = close == std::string_view::npos ? html_.size() : close + 1;
 }
 
 }  // namespace hhc

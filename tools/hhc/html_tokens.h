@@ -2,6 +2,7 @@
 // between them. It builds no tree, so no depth of unclosed elements limits what it sees.
 #pragma once
 
+#include <map>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -36,8 +37,15 @@ private:
     bool ReadTag(HtmlToken& token);
     void ReadAttributes(HtmlToken& token);
     void SkipMarkup();
+    // Where `needle` (or the end tag) next stands from `from`: each search is remembered, so
+    // that a page of unclosed comments, quotes or <script> tags costs one pass, not one per tag.
+    size_t FindFrom(size_t mark, std::string_view needle, size_t from);
+    size_t EndTagFrom(const std::string& end, size_t from);
 
     std::string_view html_;
+    size_t found_[5] = {kUnknown, kUnknown, kUnknown, kUnknown, kUnknown};
+    std::map<std::string, size_t> end_tags_;
+    static constexpr size_t kUnknown = static_cast<size_t>(-2);
     size_t at_ = 0;
     std::string raw_end_;  // "</script" while inside such an element
 };

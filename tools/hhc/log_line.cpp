@@ -1,6 +1,6 @@
 #include "tools/hhc/log_line.h"
 
-#include <vector>
+#include <string_view>
 
 namespace hhc {
 
@@ -8,30 +8,30 @@ namespace {
 
 bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
-// Where each character starts: a lead byte takes the byte after it along.
-std::vector<bool> CharacterStarts(const std::string& bytes) {
-    std::vector<bool> starts(bytes.size(), false);
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        starts[i] = true;
-        if (IsLeadByte(static_cast<unsigned char>(bytes[i])) && i + 1 < bytes.size()) ++i;
-    }
-    return starts;
-}
-
 }  // namespace
 
+// One pass: a "Created" at a character's start loses its capital; one whose "C" ends a
+// double-byte character takes that character along, which gives way to "?".
 std::string Harmless(std::string line) {
-    for (char& c : line)
-        if (c == '\r' || c == '\n') c = ' ';  // never a trail byte in code page 932
-    for (size_t at = line.find("Created"); at != std::string::npos; at = line.find("Created")) {
-        if (CharacterStarts(line)[at]) {
-            line[at] = 'c';
-        } else {
-            // The "C" ends a double-byte character: that character gives way to "?".
-            line = line.substr(0, at - 1) + "?" + line.substr(at + 1);  // (replace() trips a GCC 12 warning)
+    constexpr std::string_view word = "Created";
+    std::string out;
+    out.reserve(line.size());
+    for (size_t i = 0; i < line.size();) {
+        char c = line[i] == '\r' || line[i] == '\n' ? ' ' : line[i];  // never a trail byte in code page 932
+        if (IsLeadByte(static_cast<unsigned char>(c)) && i + 1 < line.size()) {
+            if (line.compare(i + 1, word.size(), word) == 0) {
+                out += '?';
+            } else {
+                out += c;
+                out += line[i + 1];
+            }
+            i += 2;
+            continue;
         }
+        out += line.compare(i, word.size(), word) == 0 ? 'c' : c;
+        ++i;
     }
-    return line;
+    return out;
 }
 
 std::string WithThousands(std::uint64_t n) {

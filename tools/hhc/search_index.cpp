@@ -3,6 +3,7 @@
 #include "tools/hhc/code_page.h"
 #include "tools/hhc/html_entities.h"
 #include "tools/hhc/html_refs.h"
+#include "tools/hhc/process.h"
 #include "tools/hhc/text_encoding.h"
 
 namespace hhc {
@@ -27,6 +28,7 @@ tess::Result<std::optional<chm::FullTextIndex>> BuildSearchIndex(bool wanted, ui
     uint32_t index = 0;
     for (const auto& f : inputs) {
         if (!f.title) continue;
+        if (StopRequested()) return tess::Error{"the compilation was stopped."};
         // Pages come in their own encodings; the index holds the code page's bytes only.
         std::string text = ToCodePage(PageAsUtf8(f.bytes), code_page);
         topics.push_back({index++, *f.title, chm::VisibleText(text, code_page, encode)});

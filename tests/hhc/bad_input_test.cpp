@@ -24,7 +24,7 @@ protected:
     std::string Compile(const std::string& page) {
         Exit exit = RunHhc(ProjectFor(page), options);
         std::string log = ReadLog(Log());
-        EXPECT_EQ(exit.code, 0) << log;
+        EXPECT_EQ(exit.code, kCreatedStatus) << log;
         files = ExtractChm(Chm(), tree.Path("x"));
         return log;
     }
@@ -108,9 +108,9 @@ TEST_F(BadInput, ARelativeProjectPathInTheProjectsFolder) {
     ProjectOf("[OPTIONS]\r\nCompiled file=out.chm\r\nDefault topic=help/index.html\r\nError log file=log1.log\r\n"
               "Language=0x411\r\n");
     options.folder = program;
-    ASSERT_EQ(RunHhc("Dummy.hhp", options).code, 0) << ReadLog(Log());
+    ASSERT_EQ(RunHhc("Dummy.hhp", options).code, kCreatedStatus) << ReadLog(Log());
     EXPECT_EQ(ReadLog(Log()).find("Created " + program + "out.chm"), 0u) << ReadLog(Log());
-    EXPECT_EQ(ExtractChm(program + "out.chm", tree.Path("x"))["a.png"], "a");
+    EXPECT_EQ(ExtractChm(program + "out.chm", tree.Path("x"))["help/a.png"], "a");
 }
 
 }  // namespace

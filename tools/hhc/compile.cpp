@@ -13,6 +13,7 @@
 #include "tools/hhc/codec.h"
 #include "tools/hhc/collect.h"
 #include "tools/hhc/held_log.h"
+#include "tools/hhc/local_ref.h"
 #include "tools/hhc/log_text.h"
 #include "tools/hhc/navigation.h"
 #include "tools/hhc/process.h"
@@ -20,6 +21,7 @@
 #include "tools/hhc/search_index.h"
 #include "tools/hhc/staged_file.h"
 #include "tools/hhc/text_encoding.h"
+#include "tools/hhc/unhonoured.h"
 #include "tools/hhc/utf8_path.h"
 
 namespace hhc {
@@ -105,9 +107,14 @@ chm::Options OptionsOf(const Project& project, const Collection& collection, con
 
 void Warn(const Project& p, const Named& named, const Collection& c, std::vector<std::string>& lines) {
     for (const auto& ignored : p.ignored)
-        lines.push_back(ToLogText("Warning: the " + ignored + " is not supported and was ignored."));
+        lines.push_back(ToLogText(UnhonouredLine(ignored)));
     for (const auto& warning : named.navigation.warnings) lines.push_back(ToLogText(warning));
     for (const auto& left : c.left_out) {
+        if (left.listed) {
+            lines.push_back(ToLogText("Error: The " + std::string(IsPageName(left.name) ? "page " : "file ") + left.name +
+                                      " " + left.reason + " It was left out."));
+            continue;
+        }
         // The old wording for a missing file, which users and scripts know.
         std::string line = left.reason == "it was not found."
                                ? "Warning: " + left.name + " is referred to but was not found."
@@ -122,8 +129,9 @@ tess::Result<StagedFile> Compile(const std::string& project_path, const Project&
                                  std::vector<std::string>& lines) {
     Named named = NamedFiles(project_path, project);
     std::string compiled = Resolve(project_path, project.compiled_file);
-    auto collection = CollectTree(CommonFolder(named.paths), named.paths);
+    auto collection = CollectTree(ProjectRoot(project_path, named.paths.front()), named.paths);
     if (!collection) return collection.error();
+    ForgetLeftOut(*collection, named.navigation);
     Warn(project, named, *collection, lines);
     if (StopRequested()) return Stopped();
 

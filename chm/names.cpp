@@ -94,15 +94,8 @@ std::vector<std::string> FoldersOf(const std::vector<std::string_view>& names) {
 
 std::string UrlOf(std::string_view name) {
     if (name.starts_with('/')) name.remove_prefix(1);
-    std::string url;
-    url.reserve(name.size());
-    for (char c : name) {
-        if (c == ' ')
-            url += "%20";
-        else
-            url += c;
-    }
-    return url;
+    // Microsoft's compiler keeps blanks as they are ("page 1.html"); readers look the name up as stored.
+    return std::string(name);
 }
 
 }  // namespace chm

@@ -20,7 +20,7 @@ tess::Status CheckStoredName(std::string_view name);
 // Every folder holding one of `names` ("/a/b/c.htm" gives "/a/" and "/a/b/"), not "/".
 std::vector<std::string> FoldersOf(const std::vector<std::string_view>& names);
 
-// A name as a URL relative to the file's root: no leading "/", blanks as "%20".
+// A name as the system files hold it: relative to the file's root, no leading "/", blanks kept.
 std::string UrlOf(std::string_view name);
 
 }  // namespace chm

@@ -49,7 +49,7 @@ HTML
 printf '[Options]\r\nCompiled file=%s\r\nDefault topic=%s\r\nError log file=%s\r\nLanguage=0x411 日本語\r\n\r\n[Files]\r\n%s\r\n%s\r\n' \
   "$work/program/Dummy.chm" "$pages/search.html" "$work/program/log1.log" "$pages/search.html" "$pages/third.html" |
   iconv -f UTF-8 -t CP932 > "$work/program/Dummy.hhp"
-"$hhc" "$work/program/Dummy.hhp" || { iconv -f CP932 -t UTF-8 "$work/program/log1.log"; exit 1; }
+HHC_SUCCESS_STATUS=0 "$hhc" "$work/program/Dummy.hhp" || { iconv -f CP932 -t UTF-8 "$work/program/log1.log"; exit 1; }
 screen_start hhc-xchm-search
 xchm_open "$work/program/Dummy.chm"
 search

@@ -23,7 +23,7 @@ manual=/usr/share/doc/libxslt1-dev/html/index.html
 mkdir -p "$work/program"
 printf '[Options]\r\nCompiled file=%s\r\nDefault topic=%s\r\nError log file=%s\r\nLanguage=0x411\r\n\r\n[Files]\r\n%s\r\n' \
   "$work/program/Dummy.chm" "$manual" "$work/program/log1.log" "$manual" | iconv -f UTF-8 -t CP932 >"$work/program/Dummy.hhp"
-"$hhc" "$work/program/Dummy.hhp" || { iconv -f CP932 -t UTF-8 "$work/program/log1.log"; exit 1; }
+HHC_SUCCESS_STATUS=0 "$hhc" "$work/program/Dummy.hhp" || { iconv -f CP932 -t UTF-8 "$work/program/log1.log"; exit 1; }
 
 # $1 compiled file, $2 contents picture, $3 index picture or "", $4 item to open or ""
 shoot() {

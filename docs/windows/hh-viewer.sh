@@ -54,7 +54,7 @@ printf '%s\r\n' '[OPTIONS]' 'Compatibility=1.1 or later' "Compiled file=$win\\�
   'Language=0x411 日本語' 'Title=日本語の見本' '' '[FILES]' "$win\\intro.html" "$win\\usage.html" '' |
   iconv -f UTF-8 -t CP932 >"$pages/見本.hhp"
 
-"$wine" "$build/hhc.exe" "$win\\見本.hhp"
+HHC_SUCCESS_STATUS=0 "$wine" "$build/hhc.exe" "$win\\見本.hhp"
 iconv -f CP932 -t UTF-8 "$pages/log1.log"
 
 "$wine" hh.exe "$win\\見本.chm" 2>"$work/hh-errors.txt" &

@@ -112,9 +112,7 @@ TEST_P(ReadBack, EveryReaderExtractsEveryFileUnchanged) {
     auto view = chm_test::ReadWithPychm(path, tmp.root());
     ASSERT_EQ(view.error, "");
     EXPECT_EQ(view.title, options.title);
-    std::string home = files.front().name;
-    for (size_t at; (at = home.find(' ')) != std::string::npos;) home.replace(at, 1, "%20");
-    EXPECT_EQ(view.home, home);
+    EXPECT_EQ(view.home, files.front().name);  // blanks kept, as Microsoft's compiler stores them
     EXPECT_EQ(view.topics, expected["/toc.hhc"]);
 }
 

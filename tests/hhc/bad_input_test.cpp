@@ -24,7 +24,7 @@ protected:
     std::string Compile(const std::string& page) {
         Exit exit = RunHhc(ProjectFor(page), options);
         std::string log = ReadLog(Log());
-        EXPECT_EQ(exit.code, 0) << log;
+        EXPECT_EQ(exit.code, kCreatedStatus) << log;
         files = ExtractChm(Chm(), tree.Path("x"));
         return log;
     }
@@ -108,9 +108,9 @@ TEST_F(BadInput, ARelativeProjectPathInTheProjectsFolder) {
     ProjectOf("[OPTIONS]\r\nCompiled file=out.chm\r\nDefault topic=help/index.html\r\nError log file=log1.log\r\n"
               "Language=0x411\r\n");
     options.folder = program;
-    ASSERT_EQ(RunHhc("Dummy.hhp", options).code, 0) << ReadLog(Log());
+    ASSERT_EQ(RunHhc("Dummy.hhp", options).code, kCreatedStatus) << ReadLog(Log());
     EXPECT_EQ(ReadLog(Log()).find("Created " + program + "out.chm"), 0u) << ReadLog(Log());
-    EXPECT_EQ(ExtractChm(program + "out.chm", tree.Path("x"))["a.png"], "a");
+    EXPECT_EQ(ExtractChm(program + "out.chm", tree.Path("x"))["help/a.png"], "a");
 }
 
 // A page's title becomes the compiled file's: one that cannot be stored as it is gets a form
@@ -152,9 +152,9 @@ TEST_F(BadInput, ListedCaseTwinsAndReferencesABaseTakesAwayAreNamed) {
                "<base href=\"http://example.com/\"><img src=\"w.png\"><a href=\"http://example.com/z\">z</a>");
     ProjectOf("[OPTIONS]\r\nCompiled file=" + Chm() + "\r\nDefault topic=help/A.html\r\nError log file=" + Log() +
               "\r\n[FILES]\r\nhelp/a.html\r\nhelp/up.html\r\nhelp/web.html\r\n");
-    ASSERT_EQ(RunHhc(program + "Dummy.hhp", options).code, 0) << ReadLog(Log());
+    ASSERT_EQ(RunHhc(program + "Dummy.hhp", options).code, kCreatedStatus) << ReadLog(Log());
     std::string log = ReadLog(Log());
-    EXPECT_NE(log.find("Warning: a.html was left out: another file whose name differs"), std::string::npos) << log;
+    EXPECT_NE(log.find("Warning: help/a.html was left out: another file whose name differs"), std::string::npos) << log;
     for (const char* ref : {"x.png", "y.html", "w.png"})
         EXPECT_NE(log.find("Warning: " + std::string(ref) + " was left out: the page"), std::string::npos) << ref << "\n" << log;
     EXPECT_EQ(log.find("example.com/z was left out"), std::string::npos) << log;

@@ -213,12 +213,18 @@ TEST(CollectTree, TakesEveryNamedFileFirstAndWhatTheyAndTheContentsNeed) {
     EXPECT_FALSE(FileOf(*c, "toc.hhc")->page);
 }
 
-TEST(CollectTree, FailsForAMissingNamedFile) {
+TEST(CollectTree, LeavesOutAMissingNamedFileButNotAMissingDefaultTopic) {
     TempTree t;
     std::string index = t.Write("help/index.html", "x");
     auto c = hhc::CollectTree(t.Path("help"), {index, t.Path("help/gone.png")});
-    ASSERT_FALSE(c.ok());
-    EXPECT_NE(c.error().message.find("The file " + t.Path("help/gone.png") + " does not exist"), std::string::npos);
+    ASSERT_TRUE(c.ok());
+    ASSERT_EQ(c->left_out.size(), 1u);
+    EXPECT_EQ(c->left_out[0].name, t.Path("help/gone.png"));
+    EXPECT_EQ(c->left_out[0].reason, "does not exist.");
+    EXPECT_TRUE(c->left_out[0].listed);
+    auto none = hhc::CollectTree(t.Path("help"), {t.Path("help/gone.html"), index});
+    ASSERT_FALSE(none.ok());
+    EXPECT_NE(none.error().message.find("The page " + t.Path("help/gone.html") + " does not exist"), std::string::npos);
 }
 
 struct Common {
@@ -238,3 +244,34 @@ INSTANTIATE_TEST_SUITE_P(
                       Common{{"/a/bc/p.html", "/a/b/q.html"}, "/a"}));
 
 }  // namespace
+
+struct RootCase {
+    std::string project, default_topic, root;
+};
+
+class ProjectRootOf : public ::testing::TestWithParam<RootCase> {};
+
+// The project's folder bounds every reference; a default topic elsewhere (the program's own
+// projects, made in a work folder) brings its own folder instead.
+TEST_P(ProjectRootOf, IsTheProjectsFolderUnlessTheDefaultTopicLiesOutside) {
+    EXPECT_EQ(hhc::ProjectRoot(GetParam().project, GetParam().default_topic), GetParam().root);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ProjectRootOf,
+                         ::testing::Values(RootCase{"/p/help.hhp", "/p/index.html", "/p"},
+                                           RootCase{"/p/help.hhp", "/p/html/sub/index.html", "/p"},
+                                           RootCase{"/work/t.hhp", "/home/u/site/page.htm", "/home/u/site"},
+                                           RootCase{"/p/a/help.hhp", "/p/index.html", "/p"}));
+
+TEST(CollectTree, AListedFileOutsideTheRootIsLeftOutAndNamed) {
+    TempTree t;
+    std::string index = t.Write("help/index.html", "<a href=\"../up.html\">x</a>");
+    std::string outside = t.Write("up.html", "y");
+    auto c = hhc::CollectTree(t.Path("help"), {index, outside});
+    ASSERT_TRUE(c.ok());
+    EXPECT_EQ(c->root, t.Path("help"));
+    ASSERT_EQ(c->files.size(), 1u);
+    ASSERT_FALSE(c->left_out.empty());
+    EXPECT_EQ(c->left_out[0].name, outside);
+    EXPECT_EQ(c->left_out[0].reason, "lies outside the folder " + t.Path("help") + ".");
+}

@@ -21,7 +21,7 @@ protected:
     // Runs hhc on `project` and checks what every failure must leave; gives the log.
     std::string ExpectFailure(const std::string& project) {
         Exit exit = RunHhc(project, options);
-        EXPECT_EQ(exit.code, 1);
+        EXPECT_EQ(exit.code, kFailedStatus);
         EXPECT_EQ(exit.signal, 0);
         std::string log = ReadLog(Log());
         EXPECT_EQ(log.find("Created"), std::string::npos) << log;

@@ -9,6 +9,10 @@
 
 namespace hhc_test {
 
+// hhc's exit statuses, as Microsoft's compiler's.
+constexpr int kCreatedStatus = 1;
+constexpr int kFailedStatus = 0;
+
 struct Exit {
     int code = -1;   // -1 when ended by a signal
     int signal = 0;

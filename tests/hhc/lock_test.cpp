@@ -86,7 +86,7 @@ TEST_F(Lock, NoLogWhileItCompilesThenAFinishedOne) {
     EXPECT_EQ(ReadFile(Chm()), "older");
 
     Sightings seen = Watch(pid, "older");
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << ReadLog(Log());
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == kCreatedStatus) << ReadLog(Log());
     EXPECT_GT(seen.free, 0);
     EXPECT_EQ(ProbeLock(Log()), Probe::free);
     // The probe's rename and its way back now succeed, and the log has the success line.
@@ -106,7 +106,7 @@ TEST_F(Lock, LogIsNeverVisibleUnlockedWithoutItsFinalLine) {
         tree.Write("プログラム フォルダ/Dummy.chm", old);
         pid_t pid = StartHhc(ProjectFor(page), options);
         held += Watch(pid, old).in_use;
-        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "round " << round;
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == kCreatedStatus) << "round " << round;
     }
     RecordProperty("held_sightings", held);
     // Short as it is, the hold is there to be met .
@@ -120,7 +120,7 @@ TEST_F(Lock, StopRequestLeavesAReasonAndNothingElse) {
     ASSERT_TRUE(AwaitCompiling(pid));
     kill(pid, SIGTERM);
     Exit exit = WaitProcess(pid);
-    EXPECT_EQ(exit.code, 1);
+    EXPECT_EQ(exit.code, kFailedStatus);
     std::string log = ReadLog(Log());
     EXPECT_NE(log.find("stopped"), std::string::npos) << log;
     EXPECT_EQ(log.find("Created"), std::string::npos);
@@ -130,7 +130,7 @@ TEST_F(Lock, StopRequestLeavesAReasonAndNothingElse) {
 }
 
 TEST_F(Lock, LogIsReleasedAfterAFailureToo) {
-    ASSERT_EQ(RunHhc(ProjectFor(pages + "gone.html"), options).code, 1);
+    ASSERT_EQ(RunHhc(ProjectFor(pages + "gone.html"), options).code, kFailedStatus);
     EXPECT_EQ(ProbeLock(Log()), Probe::free);
 }
 

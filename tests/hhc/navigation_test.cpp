@@ -48,7 +48,7 @@ TEST_F(Navigation, ProjectContentsIndexAndWindow) {
     std::string out = tree.Path("hhc.out");
     Exit exit = WaitProcess(StartProcess({HHC_PATH, "../doc/help.hhp"}, options, out));
     std::string console = ReadFile(out);
-    ASSERT_EQ(exit.code, 0) << console;
+    ASSERT_EQ(exit.code, kCreatedStatus) << console;
     EXPECT_EQ(console.find("not found"), std::string::npos) << console;
     EXPECT_NE(console.find("Created " + tree.Path("doc/help.chm")), std::string::npos) << console;
 
@@ -85,7 +85,7 @@ TEST_P(GeneratedContents, ListsThePagesInLinkOrder) {
         std::string path = tree.Write("ページ 集/" + p.name, p.html);
         if (dropped.empty()) dropped = path;
     }
-    ASSERT_EQ(RunHhc(ProjectFor(dropped), options).code, 0) << ReadLog(Log());
+    ASSERT_EQ(RunHhc(ProjectFor(dropped), options).code, kCreatedStatus) << ReadLog(Log());
     std::filesystem::create_directories(tree.Path("read"));
     auto view = chm_test::ReadWithPychm(Chm(), tree.Path("read"));
     ASSERT_EQ(view.error, "");

@@ -1,4 +1,5 @@
 #include "tools/hhc/project.h"
+#include "tools/hhc/unhonoured.h"
 
 #include <gtest/gtest.h>
 
@@ -220,3 +221,29 @@ TEST(Project, ReadsEveryEncodingItsAuthorsKeepItIn) {
 }
 
 }  // namespace
+
+struct Unhonoured {
+    std::string ignored, line;
+};
+
+class UnhonouredLineOf : public ::testing::TestWithParam<Unhonoured> {};
+
+// Each line says what the compiled file lacks, whatever case the project wrote the key in.
+TEST_P(UnhonouredLineOf, NamesWhatTheCompiledFileLacks) {
+    EXPECT_EQ(hhc::UnhonouredLine(GetParam().ignored), GetParam().line);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UnhonouredLineOf,
+    ::testing::Values(
+        Unhonoured{"option Create CHI file=Yes",
+                   "Warning: the option Create CHI file=Yes is not supported and was ignored: no separate .chi file "
+                   "is written; the index stays inside the compiled file."},
+        Unhonoured{"option custom TAB =x", "Warning: the option custom TAB =x is not supported and was ignored: the "
+                                           "navigation pane has no custom tab."},
+        Unhonoured{"section [SUBSETS]", "Warning: the section [SUBSETS] is not supported and was ignored: the compiled "
+                                        "file has no subsets: its contents and search cover every topic."},
+        Unhonoured{"section [Odd]", "Warning: the section [Odd] is not supported and was ignored: nothing in the "
+                                    "compiled file comes from it."},
+        Unhonoured{"option Whatever=1", "Warning: the option Whatever=1 is not supported and was ignored: the compiler "
+                                        "does not know this option; nothing was done with it."}));

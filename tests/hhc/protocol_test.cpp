@@ -60,7 +60,7 @@ TEST_F(Protocol, ASuccessfulRenameProbeAlwaysFindsTheSuccessLine) {
         EXPECT_TRUE(std::any_of(lines->begin(), lines->end(),
                                 [](const std::string& l) { return l.find("Created") != std::string::npos; }));
         EXPECT_TRUE(files.Exists(Chm()));
-        ASSERT_EQ(WaitProcess(pid).code, 0);
+        ASSERT_EQ(WaitProcess(pid).code, kCreatedStatus);
     }
 }
 
@@ -69,12 +69,12 @@ TEST_F(Protocol, NoLogWhileItCompiles) {
     ASSERT_TRUE(AwaitBytesRead(pid, kBig));
     for (int i = 0; i < 50; ++i) EXPECT_FALSE(files.Exists(Log()));
     ASSERT_TRUE(AwaitLog(pid));
-    ASSERT_EQ(WaitProcess(pid).code, 0);
+    ASSERT_EQ(WaitProcess(pid).code, kCreatedStatus);
 }
 
 TEST_F(Protocol, AFailedCompilationLetsGoWithoutTheSuccessLine) {
     pid_t pid = StartHhc(ProjectFor(pages + "gone.html"), options);
-    ASSERT_EQ(WaitProcess(pid).code, 1);
+    ASSERT_EQ(WaitProcess(pid).code, kFailedStatus);
     ASSERT_EQ(files.Rename(Log(), Log() + ".bak"), tess::RenameResult::ok);
     auto lines = files.ReadLines(Log() + ".bak");
     ASSERT_TRUE(lines.ok());

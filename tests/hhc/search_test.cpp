@@ -108,7 +108,7 @@ TEST_P(Search, PychmFindsEachWordOnItsPagesWithTheirTitles) {
             project.insert(project.find("\r\n") + 2, c.extra_option + "\r\n");
     }
     // Another language's code page cannot name this tree's folder: such a project comes in UTF-8.
-    ASSERT_EQ(RunHhc(ProjectOf(project, std::string_view(c.code_page) != "CP932"), options).code, 0) << ReadLog(Log());
+    ASSERT_EQ(RunHhc(ProjectOf(project, std::string_view(c.code_page) != "CP932"), options).code, kCreatedStatus) << ReadLog(Log());
     EXPECT_EQ(ReadLog(Log()).find("Warning"), std::string::npos) << ReadLog(Log());
 
     std::vector<std::string> queries;

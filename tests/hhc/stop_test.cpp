@@ -43,7 +43,7 @@ double SecondsSince(Clock::time_point t) { return std::chrono::duration<double>(
 TEST_P(Stop, EndsLongBeforeTheWholeRunWould) {
     std::string project = LargeProject(600, 12000);
     auto start = Clock::now();
-    ASSERT_EQ(RunHhc(project, options).code, 0);
+    ASSERT_EQ(RunHhc(project, options).code, hhc_test::kCreatedStatus);
     double whole = SecondsSince(start);
     ASSERT_GT(whole, 2.0) << "the project is too small to tell";
     std::filesystem::remove(Chm());
@@ -54,7 +54,7 @@ TEST_P(Stop, EndsLongBeforeTheWholeRunWould) {
     kill(pid, SIGTERM);
     Exit exit = WaitProcess(pid);
     double stopping = SecondsSince(signalled);
-    EXPECT_EQ(exit.code, 1);
+    EXPECT_EQ(exit.code, hhc_test::kFailedStatus);
     EXPECT_LT(stopping, whole / 4) << GetParam().phase << ": " << stopping << " s of a " << whole << " s run";
     EXPECT_NE(ReadLog(Log()).find("stopped"), std::string::npos) << ReadLog(Log());
     EXPECT_FALSE(std::filesystem::exists(Chm()));

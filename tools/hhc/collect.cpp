@@ -99,10 +99,14 @@ public:
         std::error_code ec;
         real_root_ = fs::canonical(PathOf(c_.root), ec);
         if (ec) return tess::Error{"The folder " + c_.root + " cannot be read: " + ec.message() + "."};
-        for (const auto& path : named) {
+        for (size_t i = 0; i < named.size(); ++i) {
             if (StopRequested()) return tess::Error{"The compilation was stopped."};
-            auto added = AddNamed(path);
-            if (!added) return added;
+            bool is_default = i == 0;
+            std::string reason = AddNamed(named[i], is_default);
+            if (reason.empty()) continue;
+            // Without its default topic a compiled file opens on nothing; any other file can be missed.
+            if (is_default) return tess::Error{(IsPageName(named[i]) ? "The page " : "The file ") + named[i] + " " + reason};
+            c_.left_out.push_back({named[i], std::move(reason), true});
         }
         if (c_.files.empty()) return tess::Error{"There is no file to compile."};
         while (!queue_.empty()) {
@@ -117,26 +121,23 @@ public:
     Collection Take() { return std::move(c_); }
 
 private:
-    // A file the project names: it must be taken, or the compilation fails.
-    tess::Status AddNamed(const std::string& path) {
-        std::string what = IsPageName(path) ? "The page " : "The file ";
+    // A file the project names: taken, or why not, to be read after its path ("does not exist.").
+    std::string AddNamed(const std::string& path, bool is_default) {
         fs::path file = PathOf(path);
         std::error_code ec;
-        if (!fs::is_regular_file(file, ec)) {
-            if (fs::exists(file, ec)) return tess::Error{what + path + " is not a file."};
-            return tess::Error{what + path + " does not exist."};
-        }
+        if (!fs::is_regular_file(file, ec)) return fs::exists(file, ec) ? "is not a file." : "does not exist.";
         std::string name = TreeName(c_.root, path);
-        if (name.empty() || name == "." || name.starts_with(".."))
-            return tess::Error{what + path + " lies outside the folder " + c_.root + "."};
+        // The default topic is the one the user chose; any other must not lead out through a link.
+        if (name.empty() || name == "." || name.starts_with("..") || (!is_default && !InsideTree(real_root_, file)))
+            return "lies outside the folder " + c_.root + ".";
         if (auto storable = chm::CheckStoredName("/" + name); !storable)
-            return tess::Error{what + path + " cannot be compiled: " + Reason(storable.error().message)};
+            return "cannot be compiled: " + Reason(storable.error().message);
         if (auto s = seen_.find(AsciiLower(name)); s != seen_.end()) {
             NoteCaseTwin(name, s->second);
             return {};
         }
         auto bytes = ReadAll(file);
-        if (!bytes) return tess::Error{what + path + " cannot be read: " + bytes.error().message + "."};
+        if (!bytes) return "cannot be read: " + bytes.error().message + ".";
         seen_.emplace(AsciiLower(name), TextOf(PathOf(c_.root) / PathOf(name)));
         Add(name, file, std::move(*bytes));
         return {};
@@ -277,6 +278,13 @@ std::string CommonFolder(const std::vector<std::string>& paths) {
     fs::path out;
     for (const auto& p : common) out /= p;
     return TextOf(out);
+}
+
+std::string ProjectRoot(const std::string& project_path, const std::string& default_topic) {
+    std::string project_folder = TextOf(PathOf(project_path).parent_path());
+    std::string name = TreeName(project_folder, default_topic);
+    if (name.empty() || name == "." || name.starts_with("..")) return TextOf(PathOf(default_topic).parent_path());
+    return project_folder;
 }
 
 tess::Result<Collection> CollectTree(const std::string& root, const std::vector<std::string>& named,

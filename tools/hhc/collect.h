@@ -21,6 +21,7 @@ struct CollectedFile {
 struct LeftOut {
     std::string name;    // as the pages spell it (relative to the tree, or the reference itself)
     std::string reason;  // a sentence: "it was not found."
+    bool listed = false; // named by the project (its reason then reads after the name: "does not exist.")
 };
 
 struct Collection {
@@ -37,8 +38,9 @@ inline constexpr size_t kMaxFiles = 20000;
 tess::Result<Collection> CollectFiles(const std::string& page_path, size_t max_files = kMaxFiles);
 
 // The same for several named files of the tree under `root` (full paths, the default
-// topic first, a contents file among them if any). Each named file must be there, readable
-// and storable; files they refer to are taken when they can be and named otherwise.
+// topic first, a contents file among them if any). The default topic must be there, readable
+// and storable; any other named file that is not, or lies outside the tree, is left out and
+// named, as are files they refer to that cannot be taken.
 tess::Result<Collection> CollectTree(const std::string& root, const std::vector<std::string>& named,
                                      size_t max_files = kMaxFiles);
 
@@ -48,5 +50,10 @@ std::string TreeName(const std::string& root, const std::string& path);
 
 // The deepest folder that holds all the files (full paths).
 std::string CommonFolder(const std::vector<std::string>& paths);
+
+// The tree a project's references may reach: the project's folder; but the default topic's own
+// folder when the topic lies outside the project's folder, as in the program's own projects,
+// which sit in a work folder and name a page elsewhere.
+std::string ProjectRoot(const std::string& project_path, const std::string& default_topic);
 
 }  // namespace hhc

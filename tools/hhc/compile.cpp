@@ -14,6 +14,7 @@
 #include "tools/hhc/collect.h"
 #include "tools/hhc/context_help.h"
 #include "tools/hhc/held_log.h"
+#include "tools/hhc/local_ref.h"
 #include "tools/hhc/log_text.h"
 #include "tools/hhc/navigation.h"
 #include "tools/hhc/output_guard.h"
@@ -23,6 +24,7 @@
 #include "tools/hhc/staged_file.h"
 #include "tools/hhc/stored_text.h"
 #include "tools/hhc/text_encoding.h"
+#include "tools/hhc/unhonoured.h"
 #include "tools/hhc/utf8_path.h"
 
 namespace hhc {
@@ -109,9 +111,14 @@ chm::Options OptionsOf(const Project& project, const Collection& collection, con
 
 void Warn(const Project& p, const Named& named, const Collection& c, std::vector<std::string>& lines) {
     for (const auto& ignored : p.ignored)
-        lines.push_back(ToLogText("Warning: the " + ignored + " is not supported and was ignored."));
+        lines.push_back(ToLogText(UnhonouredLine(ignored)));
     for (const auto& warning : named.navigation.warnings) lines.push_back(ToLogText(warning));
     for (const auto& left : c.left_out) {
+        if (left.listed) {
+            lines.push_back(ToLogText("Error: The " + std::string(IsPageName(left.name) ? "page " : "file ") + left.name +
+                                      " " + left.reason + " It was left out."));
+            continue;
+        }
         // The old wording for a missing file, which users and scripts know.
         std::string line = left.reason == "it was not found."
                                ? "Warning: " + left.name + " is referred to but was not found."
@@ -132,10 +139,11 @@ tess::Result<StagedFile> Compile(const std::string& project_path, const Project&
     std::vector<std::string> reads = named.paths;
     for (const auto& f : OutputGuard::ProjectReads(project)) reads.push_back(Resolve(project_path, f));
     if (auto own = guard.Check(compiled, reads); !own) return own.error();
-    auto collection = CollectTree(CommonFolder(named.paths), named.paths);
+    auto collection = CollectTree(ProjectRoot(project_path, named.paths.front()), named.paths);
     if (StopRequested()) return Stopped();
     if (!collection) return collection.error();
     if (auto own = guard.Check(compiled, OutputGuard::SourcesOf(*collection)); !own) return own.error();
+    ForgetLeftOut(*collection, named.navigation);
     Warn(project, named, *collection, lines);
     if (StopRequested()) return Stopped();
 

@@ -8,8 +8,8 @@
 int main(int argc, char** argv) {
     hhc::PrepareProcess();
     if (argc != 2) {
-        std::fprintf(stderr, "usage: hhc <project file>\n");
+        std::fputs(hhc::kUsage, stderr);
         return hhc::kNoLog;
     }
-    return hhc::CompileProject(hhc::ProjectArgument(argv[1]));
+    return hhc::ExitStatus(hhc::CompileProject(hhc::ProjectArgument(argv[1])));
 }

@@ -74,6 +74,19 @@ Navigation NavigationOf(const Project& project, const std::function<std::string(
     return n;
 }
 
+void ForgetLeftOut(const Collection& collection, Navigation& navigation) {
+    auto forget = [&](std::string& path) {
+        for (const auto& left : collection.left_out)
+            if (left.listed && left.name == path) path.clear();
+    };
+    forget(navigation.contents);
+    forget(navigation.index);
+    if (!navigation.window) return;
+    for (std::string* file : {&navigation.window->contents_file, &navigation.window->index_file,
+                              &navigation.window->default_topic, &navigation.window->home_topic})
+        forget(*file);
+}
+
 std::string UnusedName(const std::vector<chm::InputFile>& inputs, const std::string& stem, const std::string& ext) {
     for (int i = 1;; ++i) {
         std::string name = "/" + stem + (i == 1 ? "" : std::to_string(i)) + ext;

@@ -24,6 +24,9 @@ struct Navigation {
 // Reads the project's choices; `resolve` turns a path as the project writes it into a full one.
 Navigation NavigationOf(const Project& project, const std::function<std::string(const std::string&)>& resolve);
 
+// A contents, index or window file that was left out is no longer named (the log says why).
+void ForgetLeftOut(const Collection& collection, Navigation& navigation);
+
 // Files made when nothing else names them take a name no collected file has.
 std::string UnusedName(const std::vector<chm::InputFile>& inputs, const std::string& stem, const std::string& ext);
 

@@ -10,8 +10,9 @@
 int wmain(int argc, wchar_t** argv) {
     hhc::PrepareProcess();
     if (argc != 2) {
-        std::fprintf(stderr, "usage: hhc <project file>  (a path with blanks in double quotes)\n");
+        std::fputs(hhc::kUsage, stderr);
+        std::fputs("A path with blanks goes in double quotes.\n", stderr);
         return hhc::kNoLog;
     }
-    return hhc::CompileProject(hhc::ProjectArgument(tess::win32::Narrow(argv[1])));
+    return hhc::ExitStatus(hhc::CompileProject(hhc::ProjectArgument(tess::win32::Narrow(argv[1]))));
 }

@@ -6,6 +6,7 @@
 #include "tools/hhc/css_refs.h"
 #include "tools/hhc/html_entities.h"
 #include "tools/hhc/html_tokens.h"
+#include "tools/hhc/text_file.h"
 #include "tools/hhc/text_encoding.h"
 
 namespace hhc {
@@ -121,17 +122,7 @@ void TakeTag(const HtmlToken& t, HtmlRefs& refs) {
 }  // namespace
 
 std::string PageAsUtf8(std::string_view bytes) {
-    uint32_t cp = 0;
-    if (bytes.starts_with("\xEF\xBB\xBF")) {
-        bytes.remove_prefix(3);
-        cp = kUtf8;
-    } else if (bytes.starts_with("\xFF\xFE")) {
-        bytes.remove_prefix(2);
-        cp = kUtf16Le;
-    } else if (bytes.starts_with("\xFE\xFF")) {
-        bytes.remove_prefix(2);
-        cp = kUtf16Be;
-    }
+    uint32_t cp = TakeByteOrderMark(bytes);
     if (cp == 0) cp = DeclaredCodePage(bytes);
     // A page that says UTF-16 yet has no BOM is read as the bytes it has.
     if (cp == kUtf16Le || cp == kUtf16Be) cp = bytes.find('\0') == std::string_view::npos ? 0 : cp;

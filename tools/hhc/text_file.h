@@ -8,6 +8,9 @@
 
 namespace hhc {
 
+// Takes a byte order mark off `bytes`: the code page it names (UTF-8 or UTF-16), 0 without one.
+uint32_t TakeByteOrderMark(std::string_view& bytes);
+
 // The text as UTF-8. A BOM decides; without one, text that is well-formed UTF-8 is taken as
 // such, and anything else is read in `code_page`.
 std::string TextFileAsUtf8(std::string_view bytes, uint32_t code_page);

@@ -15,6 +15,7 @@ struct CollectedFile {
     std::string bytes;   // the file's contents
     bool page = false;   // an HTML page: a topic of the compiled file
     std::string title;   // a page's own <title>, UTF-8; its file name when it has none
+    bool titled = true;  // false when `title` is only the file's name
 };
 
 struct LeftOut {

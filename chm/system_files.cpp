@@ -15,6 +15,7 @@ constexpr uint32_t kParamProperties = 0x2, kParamStyles = 0x4, kParamExStyles = 
                    kParamNavWidth = 0x20, kParamShowState = 0x40, kParamButtons = 0x100, kParamExpansion = 0x200,
                    kParamTabPosition = 0x400, kParamCurrentTab = 0x2000;
 constexpr uint32_t kPropertySearchTab = 0x400;
+constexpr uint32_t kNavigationSearch = 2;
 
 void PutEntry(std::string& out, uint16_t code, std::string_view text) {
     PutU16(out, code);
@@ -83,7 +84,8 @@ TopicTables BuildTopicTables(const Options& options, const std::vector<InputFile
 
 std::optional<Window> WindowToStore(const Options& options) {
     if (options.window) return options.window;
-    if (options.contents_file.empty() && options.index_file.empty()) return std::nullopt;
+    // A search needs the navigation pane as much as a contents or index does.
+    if (options.contents_file.empty() && options.index_file.empty() && !options.full_text) return std::nullopt;
     Window w;
     w.caption = options.title;
     w.contents_file = NameText(options, WithoutSlash(options.contents_file));
@@ -91,6 +93,8 @@ std::optional<Window> WindowToStore(const Options& options) {
     w.default_topic = NameText(options, UrlOf(options.default_topic));
     w.home_topic = w.default_topic;
     if (options.full_text) w.properties |= kPropertySearchTab;
+    // With nothing else to show, the pane opens on the search.
+    if (options.full_text && w.contents_file.empty() && w.index_file.empty()) w.default_tab = kNavigationSearch;
     return w;
 }
 

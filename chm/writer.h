@@ -76,8 +76,8 @@ struct Options {
     std::string contents_file;     // name of a stored sitemap (.hhc); empty for none
     std::string index_file;        // name of a stored index (.hhk); empty for none
     std::string default_font;      // "MS UI Gothic,10,128"; empty for the viewer's choice
-    // The project's window; when it has none and there is a contents or index file, a default
-    // window is written so that viewers open the navigation pane.
+    // The project's window; when it has none and there is a contents or index file or a
+    // full-text search, a default window is written so that viewers open the navigation pane.
     std::optional<Window> window;
     std::optional<FullTextIndex> full_text;
     // Context ids ("#IVB"), in the project's order; a viewer takes the first of an id.

@@ -60,8 +60,10 @@ compile() {
   local label=$1 hhp=$2
   mkdir -p "$work/elsewhere"
   # From another folder, with the path relative to it: the project's own paths stay relative.
-  (cd "$work/elsewhere" && HHC_SUCCESS_STATUS=0 "$hhc" "$(realpath --relative-to="$work/elsewhere" "$hhp")") >"$work/$label.log" 2>&1 ||
-    { cat "$work/$label.log" >&2; echo "$label: hhc failed" >&2; exit 1; }
+  # 1 is success, as Microsoft's compiler gives it.
+  local status=0
+  (cd "$work/elsewhere" && "$hhc" "$(realpath --relative-to="$work/elsewhere" "$hhp")") >"$work/$label.log" 2>&1 || status=$?
+  [ "$status" -eq 1 ] || { cat "$work/$label.log" >&2; echo "$label: hhc ended with status $status" >&2; exit 1; }
   grep -q '^Created ' "$work/$label.log" || { cat "$work/$label.log" >&2; exit 1; }
   sed 's/^/  /' "$work/$label.log"
 }

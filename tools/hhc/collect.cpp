@@ -219,7 +219,10 @@ private:
         }
         HtmlRefs refs = ScanHtml(c_.files[i].bytes);
         // A viewer lists a topic by its title; one without gets its file's name.
-        if (kind == Kind::page) c_.files[i].title = refs.title.empty() ? name.substr(name.rfind('/') + 1) : refs.title;
+        if (kind == Kind::page) {
+            c_.files[i].title = refs.title.empty() ? name.substr(name.rfind('/') + 1) : refs.title;
+            c_.files[i].titled = !refs.title.empty();
+        }
         auto from = BaseFolder(name, refs.base);
         if (!from) return NameDroppedByBase(name, refs);
         for (const auto& r : refs.resources) Consider(r, from, false);

@@ -16,6 +16,7 @@ struct CollectedFile {
     bool page = false;   // an HTML page: a topic of the compiled file
     std::string title;   // a page's own <title>, UTF-8; its file name when it has none
     std::string source;  // the file read, a full path
+    bool titled = true;  // false when `title` is only the file's name
 };
 
 struct LeftOut {

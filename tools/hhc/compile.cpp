@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "chm/writer.h"
@@ -61,6 +62,15 @@ std::string Resolve(const std::string& project_path, const std::string& path) {
     return ResolveAsWritten(project_path, slashed);
 }
 
+// A default topic written as an address ("page%201.html") names the file its unescaped form names.
+std::string ResolveTopic(const std::string& project_path, const std::string& topic) {
+    std::string full = Resolve(project_path, topic);
+    std::error_code ec;
+    if (topic.find('%') == std::string::npos || fs::exists(PathOf(full), ec)) return full;
+    std::string unescaped = Resolve(project_path, PercentDecode(topic));
+    return fs::exists(PathOf(unescaped), ec) ? unescaped : full;
+}
+
 tess::Error Stopped() { return tess::Error{"The compilation was stopped."}; }
 
 // The named files: the default topic first, then the project's files, then its contents and
@@ -72,7 +82,7 @@ struct Named {
 
 Named NamedFiles(const std::string& project_path, const Project& project) {
     Named named;
-    named.paths.push_back(Resolve(project_path, project.default_topic));
+    named.paths.push_back(ResolveTopic(project_path, project.default_topic));
     for (const auto& f : project.files) named.paths.push_back(Resolve(project_path, f));
     named.navigation = NavigationOf(project, [&](const std::string& path) { return Resolve(project_path, path); });
     for (const auto& f : named.navigation.named) named.paths.push_back(f);
@@ -147,13 +157,16 @@ tess::Result<StagedFile> Compile(const std::string& project_path, const Project&
     Warn(project, named, *collection, lines);
     if (StopRequested()) return Stopped();
 
+    std::set<std::string> untitled;
+    for (const auto& f : collection->files)
+        if (f.page && !f.titled) untitled.insert("/" + f.name);
     chm::Options options = OptionsOf(project, *collection, compiled);
     ApplyContextHelp(context, project, *collection, code_page, options, lines);
     auto inputs = InputsOf(*collection, chm::CodePageOf(options.language));
     MakeTextsStorable(options, inputs, chm::CodePageOf(options.language), lines);
     ApplyNavigation(named.navigation, *collection, chm::CodePageOf(options.language), options, inputs);
     // After the navigation, which may add files: topics are counted in the file's own order.
-    auto search = BuildSearchIndex(project.full_text_search, options.language, inputs);
+    auto search = BuildSearchIndex(project.full_text_search, options.language, inputs, untitled);
     if (StopRequested()) return Stopped();
     if (!search) return tess::Error{"The search index cannot be made: " + search.error().message};
     options.full_text = std::move(*search);

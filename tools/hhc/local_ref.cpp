@@ -35,6 +35,8 @@ int HexValue(char c) {
     return -1;
 }
 
+}  // namespace
+
 std::string PercentDecode(std::string_view s) {
     std::string out;
     for (size_t i = 0; i < s.size(); ++i) {
@@ -47,8 +49,6 @@ std::string PercentDecode(std::string_view s) {
     }
     return out;
 }
-
-}  // namespace
 
 LocalRef ResolveRef(std::string_view ref, std::string_view from_folder) {
     auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f'; };

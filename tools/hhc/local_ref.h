@@ -20,6 +20,9 @@ struct LocalRef {
 // relative to the tree's root ("" or "a/b"). Queries and anchors are dropped, %XX decoded.
 LocalRef ResolveRef(std::string_view ref, std::string_view from_folder);
 
+// "%20" and the like turned into the bytes they stand for; anything else kept.
+std::string PercentDecode(std::string_view s);
+
 // True for a name ending in .htm or .html (any case).
 bool IsPageName(std::string_view name);
 

@@ -20,7 +20,8 @@ chm::CharEncoder EncoderFor(uint32_t code_page) {
 }
 
 tess::Result<std::optional<chm::FullTextIndex>> BuildSearchIndex(bool wanted, uint32_t language,
-                                                                 const std::vector<chm::InputFile>& inputs) {
+                                                                 const std::vector<chm::InputFile>& inputs,
+                                                                 const std::set<std::string>& untitled) {
     if (!wanted) return std::optional<chm::FullTextIndex>();
     uint32_t code_page = chm::CodePageOf(language);
     chm::CharEncoder encode = EncoderFor(code_page);
@@ -31,7 +32,8 @@ tess::Result<std::optional<chm::FullTextIndex>> BuildSearchIndex(bool wanted, ui
         if (StopRequested()) return tess::Error{"the compilation was stopped."};
         // Pages come in their own encodings; the index holds the code page's bytes only.
         std::string text = ToCodePage(PageAsUtf8(f.bytes), code_page);
-        topics.push_back({index++, *f.title, chm::VisibleText(text, code_page, encode)});
+        std::string title = untitled.count(f.name) ? std::string() : *f.title;
+        topics.push_back({index++, std::move(title), chm::VisibleText(text, code_page, encode)});
     }
     auto built = chm::BuildFullTextIndex(language, code_page, topics);
     if (!built) return built.error();

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "chm/fulltext_index.h"
@@ -17,8 +19,10 @@ chm::CharEncoder EncoderFor(uint32_t code_page);
 
 // The index of `inputs` (the writer's files; those with a title are topics, their bytes the
 // page as stored in whatever encoding it declares), or nothing when the project turns
-// search off.
+// search off. Topics named in `untitled` have no <title> of their own: as in Microsoft's
+// compiler, no title words of theirs are indexed (the topic list still shows their name).
 tess::Result<std::optional<chm::FullTextIndex>> BuildSearchIndex(bool wanted, uint32_t language,
-                                                                 const std::vector<chm::InputFile>& inputs);
+                                                                 const std::vector<chm::InputFile>& inputs,
+                                                                 const std::set<std::string>& untitled = {});
 
 }  // namespace hhc

@@ -69,6 +69,27 @@ std::string_view CodePageChars::FullWidthOf(uint8_t c) {
     return {kBytes.data() + 2 * (c - 0xA1), 2};
 }
 
+std::string_view CodePageChars::VoicedFullWidth(uint8_t kana, uint8_t mark) {
+    const bool voiced = mark == 0xDE, semi_voiced = mark == 0xDF;
+    const bool ka_to_to = kana >= 0xB6 && kana <= 0xC4, ha_to_ho = kana >= 0xCA && kana <= 0xCE;
+    if (kana == 0xB3 && voiced) return "\x83\x94";  // ヴ stands apart from ウ
+    // In 932 the voiced form follows its plain one, and the semi-voiced one follows that.
+    const int step = (voiced && (ka_to_to || ha_to_ho)) ? 1 : (semi_voiced && ha_to_ho) ? 2 : 0;
+    if (step == 0) return {};
+    static const auto kBytes = [] {
+        std::array<char, 2 * 3 * (0xDF - 0xA1 + 1)> bytes{};
+        for (int c = 0xA1; c <= 0xDF; ++c) {
+            const std::string_view plain = FullWidthOf(static_cast<uint8_t>(c));
+            for (int s = 0; s < 3; ++s) {
+                bytes[2 * (3 * (c - 0xA1) + s)] = plain[0];
+                bytes[2 * (3 * (c - 0xA1) + s) + 1] = static_cast<char>(static_cast<uint8_t>(plain[1]) + s);
+            }
+        }
+        return bytes;
+    }();
+    return {kBytes.data() + 2 * (3 * (kana - 0xA1) + step), 2};
+}
+
 void SplitWords(std::string_view text, const CodePageChars& chars,
                 const std::function<void(std::string_view, bool)>& word) {
     auto at = [&](size_t i) { return static_cast<uint8_t>(text[i]); };
@@ -83,6 +104,14 @@ void SplitWords(std::string_view text, const CodePageChars& chars,
             continue;
         }
         if (chars.IsHalfWidth(c)) {
+            // A kana and its voiced or semi-voiced mark are one character ("ﾊﾟ" is "パ").
+            if (i + 1 < text.size()) {
+                if (auto voiced = CodePageChars::VoicedFullWidth(c, at(i + 1)); !voiced.empty()) {
+                    word(voiced, false);
+                    i += 2;
+                    continue;
+                }
+            }
             word(CodePageChars::FullWidthOf(c), false);
             ++i;
             continue;

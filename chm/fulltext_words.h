@@ -25,6 +25,9 @@ public:
     // full-width form so that either spelling finds it.
     bool IsHalfWidth(uint8_t c) const { return code_page_ == 932 && c >= 0xA1 && c <= 0xDF; }
     static std::string_view FullWidthOf(uint8_t half_width);
+    // The one full-width character of a half-width kana followed by ﾞ (0xDE) or ﾟ (0xDF);
+    // empty when the two make none.
+    static std::string_view VoicedFullWidth(uint8_t kana, uint8_t mark);
     bool IsLetter(uint8_t c) const { return (kind_[c] & kLetter) != 0; }
     bool IsDigit(uint8_t c) const { return c >= '0' && c <= '9'; }
     bool IsUpper(uint8_t c) const { return (kind_[c] & kUpper) != 0; }

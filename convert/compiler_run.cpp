@@ -79,13 +79,13 @@ Result<StartedCompiler> StartCompiler(CompilerRun& run) {
     for (const std::string& stale : {LogPath(run), LogPath(run) + ".bak"}) {
         if (run.files.Exists(stale)) {
             if (auto deleted = run.files.Delete(stale); !deleted)
-                return Error{"前回のログファイルを削除できませんでした: " + stale};
+                return Error{"前回のログファイルを削除できませんでした: " + stale + "\r\n" + deleted.error().message};
         }
     }
     const std::string compiled = run.work_folder + kCompiledFileName;
     if (run.files.Exists(compiled)) {
         if (auto deleted = run.files.Delete(compiled); !deleted)
-            return Error{"前回のヘルプファイルを削除できませんでした: " + compiled};
+            return Error{"前回のヘルプファイルを削除できませんでした: " + compiled + "\r\n" + deleted.error().message};
     }
     const std::string& compiler = run.compiler.program;
     StartedCompiler started;
@@ -172,13 +172,14 @@ Result<std::string> PlaceOutput(CompilerRun& run, const std::string& page) {
     for (long long counter = 0;; ++counter) {
         const std::string candidate = counter == 0 ? stem + ".chm" : stem + "(" + std::to_string(counter) + ").chm";
         if (run.files.Exists(candidate)) continue;
-        switch (run.files.CopyNoClobber(compiled, candidate)) {
+        const CreateOutcome copied = run.files.CopyNoClobber(compiled, candidate);
+        switch (copied.result) {
         case CreateResult::ok:
             return candidate;
         case CreateResult::exists:
             continue;  // taken meanwhile, or a folder of that name
         case CreateResult::failed:
-            return Error{"ヘルプファイルをページと同じフォルダに書き込めませんでした: " + candidate};
+            return Error{"ヘルプファイルをページと同じフォルダに書き込めませんでした: " + candidate + "\r\n" + copied.reason};
         }
     }
 }

@@ -11,6 +11,13 @@ namespace tess {
 enum class RenameResult { ok, in_use, failed };
 enum class CreateResult { ok, exists, failed };
 
+// What a no-clobber copy did; when it failed, why, in the system's words.
+struct CreateOutcome {
+    CreateResult result = CreateResult::failed;
+    std::string reason;
+    bool operator==(CreateResult r) const { return result == r; }
+};
+
 class Files {
 public:
     virtual ~Files() = default;
@@ -19,7 +26,7 @@ public:
     virtual Status CopyReplace(const std::string& from, const std::string& to) = 0;
     // Never replaces anything: `exists` when `to` is taken by any kind of entry, even one
     // that appears between a check and the copy.
-    virtual CreateResult CopyNoClobber(const std::string& from, const std::string& to) = 0;
+    virtual CreateOutcome CopyNoClobber(const std::string& from, const std::string& to) = 0;
     virtual Status Delete(const std::string& path) = 0;
     // Fails when `to` exists. `in_use` means another process holds the file (on Linux: a flock).
     virtual RenameResult Rename(const std::string& from, const std::string& to) = 0;

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -63,12 +64,14 @@ Status PosixFiles::CopyReplace(const std::string& from, const std::string& to) {
     });
 }
 
-CreateResult PosixFiles::CopyNoClobber(const std::string& from, const std::string& to) {
+CreateOutcome PosixFiles::CopyNoClobber(const std::string& from, const std::string& to) {
+    const auto failed = [](int error) { return CreateOutcome{CreateResult::failed, std::strerror(error)}; };
     UniqueFd in(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!in) return CreateResult::failed;
+    if (!in) return failed(errno);
     struct stat info {};
-    if (::fstat(in.get(), &info) != 0 || S_ISDIR(info.st_mode)) return CreateResult::failed;
-    if (Exists(to)) return CreateResult::exists;
+    if (::fstat(in.get(), &info) != 0) return failed(errno);
+    if (S_ISDIR(info.st_mode)) return failed(EISDIR);
+    if (Exists(to)) return {CreateResult::exists, {}};
 
     // Copied under a temporary name beside the target and moved into place only when whole,
     // so the real name never shows a part of a file, even if we are stopped meanwhile.
@@ -79,26 +82,29 @@ CreateResult PosixFiles::CopyNoClobber(const std::string& from, const std::strin
         temporary = FolderPart(to) + ".tessaline-" + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".part";
         stop_signals::Deferred deferred;
         out = UniqueFd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode));
-        if (!out && errno != EEXIST) return CreateResult::failed;
+        if (!out && errno != EEXIST) return failed(errno);
         if (out) slot = stop_signals::AddTemporary(temporary);
     }
-    if (!out) return CreateResult::failed;
+    if (!out) return failed(EEXIST);
     // No fsync: the rename already keeps a part of a file from ever showing under the real name,
     // and a sync per page cost more than compiling it.
     const bool written = CopyAll(in.get(), out.get()) && out.Close();
-    CreateResult result = CreateResult::failed;
+    int error = written ? 0 : errno;
+    CreateOutcome outcome{CreateResult::failed, {}};
     stop_signals::Deferred deferred;
     if (written) {
         // Refuses a target that appeared meanwhile, a dangling symlink included.
-        if (RenameNoReplace(temporary, to)) result = CreateResult::ok;
-        else if (errno == EEXIST) result = CreateResult::exists;
+        if (RenameNoReplace(temporary, to)) outcome.result = CreateResult::ok;
+        else if (errno == EEXIST) outcome.result = CreateResult::exists;
+        else error = errno;
     }
-    if (result != CreateResult::ok) {
+    if (outcome.result != CreateResult::ok) {
         out.Reset();
         ::unlink(temporary.c_str());
     }
+    if (outcome.result == CreateResult::failed) outcome.reason = std::strerror(error);
     stop_signals::RemoveTemporary(slot);
-    return result;
+    return outcome;
 }
 
 Status PosixFiles::Delete(const std::string& path) {

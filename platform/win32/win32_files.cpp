@@ -54,8 +54,9 @@ Status Win32Files::CopyReplace(const std::string& from, const std::string& to) {
     return {};
 }
 
-CreateResult Win32Files::CopyNoClobber(const std::string& from, const std::string& to) {
-    if (AnythingAt(to)) return CreateResult::exists;
+CreateOutcome Win32Files::CopyNoClobber(const std::string& from, const std::string& to) {
+    const auto failed = [](DWORD error) { return CreateOutcome{CreateResult::failed, SystemMessage(error)}; };
+    if (AnythingAt(to)) return {CreateResult::exists, {}};
     // Copied under a temporary name beside the target and moved into place only when whole,
     // so the real name never shows a part of a file; the move itself refuses an existing target.
     const std::wstring target = Widen(to);
@@ -67,15 +68,15 @@ CreateResult Win32Files::CopyNoClobber(const std::string& from, const std::strin
         temporary = folder + L".tessaline-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
                     std::to_wstring(attempt) + L".part";
         copied = CopyFileW(Widen(from).c_str(), temporary.c_str(), TRUE);
-        if (!copied && GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS)
-            return CreateResult::failed;
+        const DWORD e = copied ? 0 : GetLastError();
+        if (!copied && e != ERROR_FILE_EXISTS && e != ERROR_ALREADY_EXISTS) return failed(e);
     }
-    if (!copied) return CreateResult::failed;
-    if (MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) return CreateResult::ok;
+    if (!copied) return failed(ERROR_FILE_EXISTS);
+    if (MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) return {CreateResult::ok, {}};
     const DWORD e = GetLastError();
     DeleteFileW(temporary.c_str());
-    if (e == ERROR_FILE_EXISTS || e == ERROR_ALREADY_EXISTS || AnythingAt(to)) return CreateResult::exists;
-    return CreateResult::failed;
+    if (e == ERROR_FILE_EXISTS || e == ERROR_ALREADY_EXISTS || AnythingAt(to)) return {CreateResult::exists, {}};
+    return failed(e);
 }
 
 Status Win32Files::Delete(const std::string& path) {

@@ -8,7 +8,7 @@ namespace tess::win32 {
 class Win32Files final : public Files {
 public:
     Status CopyReplace(const std::string& from, const std::string& to) override;
-    CreateResult CopyNoClobber(const std::string& from, const std::string& to) override;
+    CreateOutcome CopyNoClobber(const std::string& from, const std::string& to) override;
     Status Delete(const std::string& path) override;
     RenameResult Rename(const std::string& from, const std::string& to) override;
     bool Exists(const std::string& path) override;

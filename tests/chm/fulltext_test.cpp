@@ -188,6 +188,9 @@ TEST(FullTextWords, EachCodePageCutsItsOwnWay) {
         {1251, "\xc0\xe1\xe2 \xa8", "\xe0\xe1\xe2|\xb8"},
         {932, "ab" + kKen + "CD\x81\x40" + kSaku, "ab|" + kKen + "|cd|\x81\x40|" + kSaku},
         {932, "\xa2\xb1\xdfx", "\x81\x75|\x83\x41|\x81\x4b|x"},  // half-width: full-width words
+        // ﾊﾟ ｶﾞ ｳﾞ ﾎﾞ ﾄﾞ are one character each; ｱﾞ and ｶﾟ make none, so their mark stands alone
+        {932, "\xca\xdf\xb6\xde\xb3\xde\xce\xde\xc4\xde\xb1\xde\xb6\xdf",
+         "\x83\x70|\x83\x4b|\x83\x94|\x83\x7b|\x83\x68|\x83\x41|\x81\x4a|\x83\x4a|\x81\x4b"},
         {1252, "1,000 a,b 2,", "1000|a|b|2"},
         {932, "\x83\x41" "a", "\x83\x41|a"},         // a trail byte in the ASCII range stays with its lead
         {932, "ok\x8c", "ok"},                       // a lead byte cut off is dropped

@@ -22,12 +22,13 @@ Status FakeFiles::CopyReplace(const std::string& from, const std::string& to) {
     return {};
 }
 
-CreateResult FakeFiles::CopyNoClobber(const std::string& from, const std::string& to) {
+CreateOutcome FakeFiles::CopyNoClobber(const std::string& from, const std::string& to) {
     operations.push_back("create " + from + " -> " + to);
-    if (files.count(to) || folders.count(to)) return CreateResult::exists;
-    if (!files.count(from) || !Writable(to)) return CreateResult::failed;
+    if (files.count(to) || folders.count(to)) return {CreateResult::exists, {}};
+    if (!files.count(from)) return {CreateResult::failed, "No such file or directory"};
+    if (!Writable(to)) return {CreateResult::failed, "Permission denied"};
     files[to] = files[from];
-    return CreateResult::ok;
+    return {CreateResult::ok, {}};
 }
 
 Status FakeFiles::Delete(const std::string& path) {

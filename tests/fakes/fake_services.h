@@ -26,7 +26,7 @@ public:
     static std::string FolderOf(const std::string& path);
 
     Status CopyReplace(const std::string& from, const std::string& to) override;
-    CreateResult CopyNoClobber(const std::string& from, const std::string& to) override;
+    CreateOutcome CopyNoClobber(const std::string& from, const std::string& to) override;
     Status Delete(const std::string& path) override;
     RenameResult Rename(const std::string& from, const std::string& to) override;
     bool Exists(const std::string& path) override { return files.count(path) > 0; }

@@ -1,11 +1,14 @@
 // Each fault: what the user is told, and that nothing they had is lost or overwritten.
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <functional>
 
 #include <filesystem>
@@ -156,8 +159,22 @@ TEST(OutputFaults, AReadOnlyPageFolderIsToldAndNothingThereChanges) {
     const CommandResult r = world.Convert({page});
     EXPECT_EQ(r.exit_code, 1);
     EXPECT_TRUE(Has(r.err, "書き込めませんでした")) << r.err;
-    EXPECT_TRUE(Has(r.err, world.Path("pages/ro/page.chm"))) << r.err;
+    EXPECT_TRUE(Has(r.err, world.Path("pages/ro/page.chm") + "\n" + std::strerror(EACCES))) << r.err;
     EXPECT_EQ(Snapshot(world.Path("pages/ro")).size(), 1u);
+}
+
+// A page folder on a full disk: the same words of ours, and the system's other reason after them.
+TEST(OutputFaults, AFullPageFolderIsToldWithTheSystemsReason) {
+    ConvertWorld world;
+    const std::string full = world.Path("pages/full");
+    std::filesystem::create_directories(full);
+    if (::mount("tmpfs", full.c_str(), "tmpfs", 0, "size=64k") != 0) GTEST_SKIP() << "no tmpfs: " << std::strerror(errno);
+    const std::string page = world.Write("pages/full/page.htm", std::string(40000, 'x'));
+    const CommandResult r = world.Convert({page});
+    ::umount(full.c_str());
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_TRUE(Has(r.err, "書き込めませんでした: " + world.Path("pages/full/page.chm") + "\n" +
+                               std::strerror(ENOSPC))) << r.err;
 }
 
 TEST(OutputFaults, AnUnreadablePageIsToldByTheCompiler) {

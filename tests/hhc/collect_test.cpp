@@ -86,6 +86,26 @@ TEST(Collect, TakesThePageAndWhatItNeeds) {
                                                                    {"../outside.png", "it lies outside the page's folder."}}));
 }
 
+// SVG inline in a page and in a drawing of its own: <image> and <use> name files, in either
+// spelling of href; "#id" is a place inside the same drawing, and a CSS escape is decoded.
+TEST(Collect, FollowsSvgReferencesAndCssEscapes) {
+    TempTree t;
+    for (const char* name : {"photo.png", "old.png", "i4.png", "inner.png", "icon.png"}) t.Write(name, name);
+    t.Write("sprites.svg", "<?xml version='1.0'?><svg xmlns:xlink='http://www.w3.org/1999/xlink'>"
+                           "<style>g{fill:url(inner.png)}</style><image xlink:href='icon.png'/>"
+                           "<use href='#shape'/><symbol id='shape'/></svg>");
+    std::string page = t.Write("page.htm", "<svg><image href='photo.png'/><image xlink:href='old.png'/>"
+                                           "<use xlink:href='sprites.svg#shape'/><use href='#local'/></svg>"
+                                           "<p style='background:url(i\\34.png)'>");
+    auto c = hhc::CollectFiles(page);
+    ASSERT_TRUE(c.ok()) << c.error().message;
+    std::vector<std::string> got = NamesOf(*c);
+    std::sort(got.begin(), got.end());
+    EXPECT_EQ(got, (std::vector<std::string>{"i4.png", "icon.png", "inner.png", "old.png", "page.htm", "photo.png",
+                                             "sprites.svg"}));
+    EXPECT_TRUE(c->left_out.empty()) << c->left_out.front().name;
+}
+
 TEST(Collect, KeepsOutLinksThatLeaveTheTree) {
     TempTree t;
     t.Write("secret.png", "secret");

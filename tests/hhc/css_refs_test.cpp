@@ -26,6 +26,12 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"p::after{content:\"url(not-a-ref.png)\"}", Refs{}},
                       Case{"x{background:url('it\\'s.png')}", Refs{"it's.png"}},
                       Case{"x{background:url()}", Refs{}}, Case{"x{background:url(unterminated", Refs{"unterminated"}},
-                      Case{"", Refs{}}));
+                      Case{"", Refs{}},
+                      // Escapes: hex with one optional blank after, up to six digits, any other character as itself
+                      Case{"x{background:url(i\\34.png)} y{background:url(i\\34 .png)}", Refs{"i4.png", "i4.png"}},
+                      Case{"@import 'a\\2e css'; @import url(\"b\\000063.css\");", Refs{"a.css", "bc.css"}},
+                      Case{"x{background:url(\\30C6\\30B9\\30C8.png)}", Refs{"\xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88.png"}},
+                      Case{"x{background:url(a\\(1\\).png)} y{background:url(b\\20)}", Refs{"a(1).png", "b "}},
+                      Case{"x{background:url('long\\\nname.png')} y{background:url(\\0)}", Refs{"longname.png", "\xEF\xBF\xBD"}}));
 
 }  // namespace

@@ -25,7 +25,7 @@ namespace hhc {
 namespace fs = std::filesystem;
 namespace {
 
-enum class Kind { page, style, contents, other };
+enum class Kind { page, style, contents, drawing, other };
 
 bool EndsWithIgnoringCase(const std::string& name, std::string_view ext) {
     if (name.size() <= ext.size()) return false;
@@ -37,6 +37,7 @@ bool EndsWithIgnoringCase(const std::string& name, std::string_view ext) {
 Kind KindOf(const std::string& name) {
     if (IsPageName(name)) return Kind::page;
     if (EndsWithIgnoringCase(name, ".css")) return Kind::style;
+    if (EndsWithIgnoringCase(name, ".svg")) return Kind::drawing;  // markup: its images and styles come along
     if (EndsWithIgnoringCase(name, ".hhc") || EndsWithIgnoringCase(name, ".hhk")) return Kind::contents;
     return Kind::other;
 }

@@ -16,13 +16,58 @@ void SkipBlanks(std::string_view s, size_t& i) {
     while (i < s.size() && std::isspace(static_cast<unsigned char>(s[i]))) ++i;
 }
 
-// A quoted string starting at s[i]; backslash escapes keep the next character.
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+void AppendUtf8(char32_t c, std::string& out) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// An escape with s[i] on its backslash: up to six hex digits and one blank after them name a
+// character ("\\34 " is "4"); any other character stands for itself. A backslash before a line
+// end continues the line.
+void ReadEscape(std::string_view s, size_t& i, std::string& out) {
+    ++i;
+    if (i >= s.size()) return;
+    if (HexValue(s[i]) < 0) {
+        if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') ++i;
+        if (s[i] != '\n' && s[i] != '\r' && s[i] != '\f') out += s[i];
+        ++i;
+        return;
+    }
+    char32_t c = 0;
+    for (int digits = 0; digits < 6 && i < s.size() && HexValue(s[i]) >= 0; ++digits) c = c * 16 + HexValue(s[i++]);
+    if (i < s.size() && s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') ++i;
+    if (i < s.size() && std::isspace(static_cast<unsigned char>(s[i]))) ++i;
+    if (c == 0 || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) c = 0xFFFD;
+    AppendUtf8(c, out);
+}
+
+// A quoted string starting at s[i], its escapes decoded.
 std::string ReadQuoted(std::string_view s, size_t& i) {
     char quote = s[i++];
     std::string out;
     while (i < s.size() && s[i] != quote && s[i] != '\n') {
-        if (s[i] == '\\' && i + 1 < s.size()) ++i;
-        out += s[i++];
+        if (s[i] == '\\') ReadEscape(s, i, out);
+        else out += s[i++];
     }
     if (i < s.size()) ++i;
     return out;
@@ -37,11 +82,16 @@ std::string ReadUrl(std::string_view s, size_t& i) {
         return out;
     }
     std::string out;
+    size_t escaped = 0;  // an escaped blank at the end is part of the name
     while (i < s.size() && s[i] != ')') {
-        if (s[i] == '\\' && i + 1 < s.size()) ++i;
-        out += s[i++];
+        if (s[i] == '\\') {
+            ReadEscape(s, i, out);
+            escaped = out.size();
+        } else {
+            out += s[i++];
+        }
     }
-    while (!out.empty() && std::isspace(static_cast<unsigned char>(out.back()))) out.pop_back();
+    while (out.size() > escaped && std::isspace(static_cast<unsigned char>(out.back()))) out.pop_back();
     return out;
 }
 

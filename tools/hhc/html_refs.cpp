@@ -108,6 +108,9 @@ void TakeTag(const HtmlToken& t, HtmlRefs& refs) {
     } else if (n == "script" || n == "embed" || n == "input" || n == "audio" || n == "video" || n == "track") {
         AddIfSet(t.Attribute("src"), refs.resources);
         AddIfSet(t.Attribute("poster"), refs.resources);
+    } else if (n == "image" || n == "use") {
+        // SVG: the newer plain href first, then the older XLink spelling.
+        AddIfSet(t.Has("href") ? t.Attribute("href") : t.Attribute("xlink:href"), refs.resources);
     } else if (n == "object") {
         AddIfSet(t.Attribute("data"), refs.resources);
     } else if (n == "param" && Lower(t.Attribute("name")) == "local") {

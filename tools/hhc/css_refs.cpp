@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "tools/hhc/html_entities.h"
+
 namespace hhc {
 namespace {
 
@@ -23,24 +25,6 @@ int HexValue(char c) {
     return -1;
 }
 
-void AppendUtf8(char32_t c, std::string& out) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 // An escape with s[i] on its backslash: up to six hex digits and one blank after them name a
 // character ("\\34 " is "4"); any other character stands for itself. A backslash before a line
 // end continues the line.
@@ -57,8 +41,7 @@ void ReadEscape(std::string_view s, size_t& i, std::string& out) {
     for (int digits = 0; digits < 6 && i < s.size() && HexValue(s[i]) >= 0; ++digits) c = c * 16 + HexValue(s[i++]);
     if (i < s.size() && s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') ++i;
     if (i < s.size() && std::isspace(static_cast<unsigned char>(s[i]))) ++i;
-    if (c == 0 || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF) c = 0xFFFD;
-    AppendUtf8(c, out);
+    out += Utf8Of(c == 0 ? 0xFFFD : c);  // surrogates and values past U+10FFFF become U+FFFD there too
 }
 
 // A quoted string starting at s[i], its escapes decoded.

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "platform/posix/iconv_text_codec.h"
-#include "tools/hhc/collect.h"
+#include "hhc/collect.h"
 
 extern char** environ;
 

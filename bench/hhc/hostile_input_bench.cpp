@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "tools/hhc/css_refs.h"
-#include "tools/hhc/html_entities.h"
-#include "tools/hhc/html_refs.h"
-#include "tools/hhc/log_line.h"
+#include "hhc/css_refs.h"
+#include "hhc/html_entities.h"
+#include "hhc/html_refs.h"
+#include "hhc/log_line.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tools/hhc/collect.h"
+#include "hhc/collect.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "hhc_fixture.h"
-#include "tools/hhc/compile.h"
+#include "hhc/compile.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <map>
 
-#include "tools/hhc/context_ids.h"
+#include "hhc/context_ids.h"
 
 namespace {
 

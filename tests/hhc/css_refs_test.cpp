@@ -1,4 +1,4 @@
-#include "tools/hhc/css_refs.h"
+#include "hhc/css_refs.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tools/hhc/held_log.h"
+#include "hhc/held_log.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

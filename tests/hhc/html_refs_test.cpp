@@ -1,4 +1,4 @@
-#include "tools/hhc/html_refs.h"
+#include "hhc/html_refs.h"
 
 #include <gtest/gtest.h>
 

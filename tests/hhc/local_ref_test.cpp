@@ -1,4 +1,4 @@
-#include "tools/hhc/local_ref.h"
+#include "hhc/local_ref.h"
 
 #include <gtest/gtest.h>
 

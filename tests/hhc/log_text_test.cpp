@@ -1,4 +1,4 @@
-#include "tools/hhc/log_text.h"
+#include "hhc/log_text.h"
 
 #include <gtest/gtest.h>
 

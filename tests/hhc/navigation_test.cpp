@@ -3,7 +3,7 @@
 
 #include "hhc_fixture.h"
 #include "tests/chm/chm_readers.h"
-#include "tools/hhc/sitemap.h"
+#include "hhc/sitemap.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-#include "tools/hhc/project.h"
-#include "tools/hhc/unhonoured.h"
+#include "hhc/project.h"
+#include "hhc/unhonoured.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tools/hhc/project_windows.h"
+#include "hhc/project_windows.h"
 
 #include <gtest/gtest.h>
 

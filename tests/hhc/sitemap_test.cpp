@@ -1,4 +1,4 @@
-#include "tools/hhc/sitemap.h"
+#include "hhc/sitemap.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tools/hhc/text_encoding.h"
+#include "hhc/text_encoding.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Texts a page gives that cannot be stored as they are get a form that can be.
-#include "tools/hhc/stored_text.h"
+#include "hhc/stored_text.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "tools/hhc/code_page.h"
+#include "hhc/code_page.h"
 
 namespace tess::testing {
 namespace {

@@ -7,7 +7,7 @@
 #include "platform/win32/wide_text.h"
 #include "tests/win32/program_windows.h"
 #include "tests/win32/temp_folder.h"
-#include "tools/hhc/held_log.h"
+#include "hhc/held_log.h"
 
 namespace tess::testing {
 namespace {

@@ -1,0 +1,302 @@
+#include "hhc/collect.h"
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <system_error>
+#include <unordered_map>
+
+#include "chm/names.h"
+#include "hhc/css_refs.h"
+#include "hhc/folder_index.h"
+#include "hhc/html_refs.h"
+#include "hhc/local_ref.h"
+#include "hhc/log_line.h"
+#include "hhc/process.h"
+#include "hhc/sitemap.h"
+#include "hhc/utf8_path.h"
+
+namespace hhc {
+namespace fs = std::filesystem;
+namespace {
+
+enum class Kind { page, style, contents, drawing, other };
+
+bool EndsWithIgnoringCase(const std::string& name, std::string_view ext) {
+    if (name.size() <= ext.size()) return false;
+    for (size_t i = 0; i < ext.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(name[name.size() - ext.size() + i])) != ext[i]) return false;
+    return true;
+}
+
+Kind KindOf(const std::string& name) {
+    if (IsPageName(name)) return Kind::page;
+    if (EndsWithIgnoringCase(name, ".css")) return Kind::style;
+    if (EndsWithIgnoringCase(name, ".svg")) return Kind::drawing;  // markup: its images and styles come along
+    if (EndsWithIgnoringCase(name, ".hhc") || EndsWithIgnoringCase(name, ".hhk")) return Kind::contents;
+    return Kind::other;
+}
+
+// The whole file, or the reason it cannot be read.
+tess::Result<std::string> ReadAll(const fs::path& path) {
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return tess::Error{errno ? std::strerror(errno) : "it cannot be opened"};
+    std::string out((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return tess::Error{errno ? std::strerror(errno) : "a read failed"};
+    return out;
+}
+
+std::int64_t ModifiedSeconds(const fs::path& path) {
+    std::error_code ec;
+    auto t = fs::last_write_time(path, ec);
+    if (ec) return 0;
+    auto sys = std::chrono::file_clock::to_sys(t);
+    return std::chrono::duration_cast<std::chrono::seconds>(sys.time_since_epoch()).count();
+}
+
+std::string FolderOf(const std::string& rel) {
+    size_t slash = rel.rfind('/');
+    return slash == std::string::npos ? std::string() : rel.substr(0, slash);
+}
+
+// A file reached through a symbolic link may lie outside the tree.
+bool InsideTree(const fs::path& real_root, const fs::path& file) {
+    std::error_code ec;
+    fs::path real = fs::canonical(file, ec);
+    if (ec) return false;
+    auto r = real_root.begin();
+    auto f = real.begin();
+    for (; r != real_root.end(); ++r, ++f)
+        if (f == real.end() || *r != *f) return false;
+    return f != real.end();
+}
+
+std::string AsciiLower(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
+    return s;
+}
+
+// Where a page's relative references start: its folder, or the folder its <base> names.
+// An absolute base sends them all elsewhere.
+std::optional<std::string> BaseFolder(const std::string& page, const std::string& base) {
+    if (base.empty()) return FolderOf(page);
+    LocalRef b = ResolveRef(base + (base.back() == '/' ? "x" : ""), FolderOf(page));
+    if (b.kind != LocalRef::Kind::inside) return std::nullopt;
+    return FolderOf(b.path);
+}
+
+class Collector {
+public:
+    Collector(std::string root, size_t max_files) : index_(root), max_files_(max_files) { c_.root = std::move(root); }
+
+    tess::Status Run(const std::vector<std::string>& named) {
+        std::error_code ec;
+        real_root_ = fs::canonical(PathOf(c_.root), ec);
+        if (ec) return tess::Error{"The folder " + c_.root + " cannot be read: " + ec.message() + "."};
+        for (size_t i = 0; i < named.size(); ++i) {
+            if (StopRequested()) return tess::Error{"The compilation was stopped."};
+            bool is_default = i == 0;
+            std::string reason = AddNamed(named[i], is_default);
+            if (reason.empty()) continue;
+            // Without its default topic a compiled file opens on nothing; any other file can be missed.
+            if (is_default) return tess::Error{(IsPageName(named[i]) ? "The page " : "The file ") + named[i] + " " + reason};
+            c_.left_out.push_back({named[i], std::move(reason), true});
+        }
+        if (c_.files.empty()) return tess::Error{"There is no file to compile."};
+        while (!queue_.empty()) {
+            if (StopRequested()) return tess::Error{"The compilation was stopped."};
+            size_t i = queue_.front();
+            queue_.pop_front();
+            Scan(i);
+        }
+        return {};
+    }
+
+    Collection Take() { return std::move(c_); }
+
+private:
+    // A file the project names: taken, or why not, to be read after its path ("does not exist.").
+    std::string AddNamed(const std::string& path, bool is_default) {
+        fs::path file = PathOf(path);
+        std::error_code ec;
+        if (!fs::is_regular_file(file, ec)) return fs::exists(file, ec) ? "is not a file." : "does not exist.";
+        std::string name = TreeName(c_.root, path);
+        // The default topic is the one the user chose; any other must not lead out through a link.
+        if (name.empty() || name == "." || name.starts_with("..") || (!is_default && !InsideTree(real_root_, file)))
+            return "lies outside the folder " + c_.root + ".";
+        if (auto storable = chm::CheckStoredName("/" + name); !storable)
+            return "cannot be compiled: " + Reason(storable.error().message);
+        if (auto s = seen_.find(AsciiLower(name)); s != seen_.end()) {
+            NoteCaseTwin(name, s->second);
+            return {};
+        }
+        auto bytes = ReadAll(file);
+        if (!bytes) return "cannot be read: " + bytes.error().message + ".";
+        seen_.emplace(AsciiLower(name), TextOf(PathOf(c_.root) / PathOf(name)));
+        Add(name, file, std::move(*bytes));
+        return {};
+    }
+
+    void Add(const std::string& name, const fs::path& source, std::string bytes) {
+        Kind kind = KindOf(name);
+        c_.files.push_back({name, std::move(bytes), kind == Kind::page, {}, TextOf(source)});
+        c_.newest_time = std::max(c_.newest_time, ModifiedSeconds(source));
+        if (kind != Kind::other) queue_.push_back(c_.files.size() - 1);
+    }
+
+    // The writer's refusal, as a reason in the log's words.
+    static std::string Reason(const std::string& message) {
+        size_t colon = message.find(": ");
+        return colon == std::string::npos ? message : message.substr(colon + 2);
+    }
+
+    void LeaveOut(std::string name, std::string reason) { c_.left_out.push_back({std::move(name), std::move(reason)}); }
+
+    void Consider(const std::string& ref, const std::optional<std::string>& from_folder, bool pages_only) {
+        if (!from_folder) return;
+        LocalRef target = ResolveRef(ref, *from_folder);
+        if (target.kind == LocalRef::Kind::none) return;
+        if (target.kind == LocalRef::Kind::outside) {
+            if (!seen_outside_.emplace(target.path, true).second) return;
+            LeaveOut(target.path, "it lies outside the page's folder.");
+            return;
+        }
+        const std::string& name = target.path;
+        Kind kind = KindOf(name);
+        if (pages_only && kind != Kind::page) return;  // a link to a download stays a link
+        std::string key = AsciiLower(name);
+        if (auto s = seen_.find(key); s != seen_.end()) {
+            NoteCaseTwin(name, s->second);
+            return;
+        }
+        auto found = index_.Find(name);
+        std::string source = found ? TextOf(PathOf(c_.root) / PathOf(found->path)) : std::string();
+        seen_.emplace(key, source);
+        if (!found) return LeaveOut(name, "it was not found.");
+        fs::path file = PathOf(source);
+        if (found->through_link && !InsideTree(real_root_, file))
+            return LeaveOut(name, "it lies outside the page's folder through a link.");
+        if (auto storable = chm::CheckStoredName("/" + name); !storable)
+            return LeaveOut(name, Reason(storable.error().message));
+        if (c_.files.size() >= max_files_)
+            return LeaveOut(name, "the limit of " + WithThousands(max_files_) + " files was reached.");
+        auto bytes = ReadAll(file);
+        if (!bytes) return LeaveOut(name, "it cannot be read (" + bytes.error().message + ").");
+        Add(name, file, std::move(*bytes));
+    }
+
+    // "A.png" and "a.png" are one name inside a compiled file; a second file spelled so
+    // cannot come along.
+    void NoteCaseTwin(const std::string& name, const std::string& stored_source) {
+        if (stored_source.empty()) return;
+        auto exact = index_.Find(name);
+        if (!exact) return;
+        std::string source = TextOf(PathOf(c_.root) / PathOf(exact->path));
+        if (source == stored_source || !seen_outside_.emplace(source, true).second) return;
+        LeaveOut(name, "another file whose name differs from it only in upper and lower case is stored, "
+                       "and a compiled file does not tell such names apart.");
+    }
+
+    void Scan(size_t i) {
+        const std::string name = c_.files[i].name;
+        Kind kind = KindOf(name);
+        if (kind == Kind::style) {
+            std::string css = c_.files[i].bytes;
+            for (const auto& r : CssReferences(css)) Consider(r, FolderOf(name), false);
+            return;
+        }
+        if (kind == Kind::contents) {
+            // Whatever a contents or index entry shows is taken, a page or not.
+            for (const auto& entry : ParseSitemap(c_.files[i].bytes))
+                for (const auto& local : entry.locals) Consider(local, FolderOf(name), false);
+            return;
+        }
+        HtmlRefs refs = ScanHtml(c_.files[i].bytes);
+        // A viewer lists a topic by its title; one without gets its file's name.
+        if (kind == Kind::page) {
+            c_.files[i].title = refs.title.empty() ? name.substr(name.rfind('/') + 1) : refs.title;
+            c_.files[i].titled = !refs.title.empty();
+        }
+        auto from = BaseFolder(name, refs.base);
+        if (!from) return NameDroppedByBase(name, refs);
+        for (const auto& r : refs.resources) Consider(r, from, false);
+        for (const auto& r : refs.links) Consider(r, from, true);
+    }
+
+    // A base outside the page's folder (or on the web) takes every relative reference out of
+    // the tree: each is named as a "../x" reference is.
+    void NameDroppedByBase(const std::string& page, const HtmlRefs& refs) {
+        for (bool links : {false, true}) {
+            for (const auto& r : links ? refs.links : refs.resources) {
+                LocalRef target = ResolveRef(r, FolderOf(page));
+                if (target.kind == LocalRef::Kind::none) continue;
+                if (links && target.kind == LocalRef::Kind::inside && KindOf(target.path) != Kind::page) continue;
+                if (!seen_outside_.emplace("base:" + r, true).second) continue;
+                LeaveOut(r, "the page " + page + " takes its references from <base href=\"" + refs.base +
+                                "\">, which lies outside its folder.");
+            }
+        }
+    }
+
+    Collection c_;
+    FolderIndex index_;
+    size_t max_files_;
+    fs::path real_root_;
+    std::deque<size_t> queue_;
+    std::unordered_map<std::string, std::string> seen_;  // lower-case name -> source read ("" when none)
+    std::unordered_map<std::string, bool> seen_outside_;
+};
+
+}  // namespace
+
+tess::Result<Collection> CollectFiles(const std::string& page_path, size_t max_files) {
+    return CollectTree(TextOf(PathOf(page_path).parent_path()), {page_path}, max_files);
+}
+
+std::string TreeName(const std::string& root, const std::string& path) {
+    fs::path rel = PathOf(path).lexically_normal().lexically_relative(PathOf(root).lexically_normal());
+    std::u8string s = rel.generic_u8string();
+    return std::string(s.begin(), s.end());
+}
+
+std::string CommonFolder(const std::vector<std::string>& paths) {
+    std::vector<fs::path> common;
+    for (size_t i = 0; i < paths.size(); ++i) {
+        fs::path folder = PathOf(paths[i]).lexically_normal().parent_path();
+        std::vector<fs::path> parts(folder.begin(), folder.end());
+        if (i == 0) {
+            common = parts;
+            continue;
+        }
+        size_t same = 0;
+        while (same < common.size() && same < parts.size() && common[same] == parts[same]) ++same;
+        common.resize(same);
+    }
+    fs::path out;
+    for (const auto& p : common) out /= p;
+    return TextOf(out);
+}
+
+std::string ProjectRoot(const std::string& project_path, const std::string& default_topic) {
+    std::string project_folder = TextOf(PathOf(project_path).parent_path());
+    std::string name = TreeName(project_folder, default_topic);
+    if (name.empty() || name == "." || name.starts_with("..")) return TextOf(PathOf(default_topic).parent_path());
+    return project_folder;
+}
+
+tess::Result<Collection> CollectTree(const std::string& root, const std::vector<std::string>& named,
+                                     size_t max_files) {
+    Collector collector(root, max_files);
+    auto done = collector.Run(named);
+    if (!done) return done.error();
+    return collector.Take();
+}
+
+}  // namespace hhc

@@ -1,0 +1,264 @@
+#include "hhc/compile.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <set>
+#include <vector>
+
+#include "chm/writer.h"
+#include "hhc/codec.h"
+#include "hhc/collect.h"
+#include "hhc/context_help.h"
+#include "hhc/held_log.h"
+#include "hhc/local_ref.h"
+#include "hhc/log_text.h"
+#include "hhc/navigation.h"
+#include "hhc/output_guard.h"
+#include "hhc/process.h"
+#include "hhc/project.h"
+#include "hhc/search_index.h"
+#include "hhc/staged_file.h"
+#include "hhc/stored_text.h"
+#include "hhc/text_encoding.h"
+#include "hhc/unhonoured.h"
+#include "hhc/utf8_path.h"
+
+namespace hhc {
+namespace fs = std::filesystem;
+namespace {
+
+// Without a language in the project, the compiled file is marked as English, as the help
+// workshop's compiler does.
+constexpr uint32_t kDefaultLanguage = 0x409;
+
+std::optional<std::string> ReadWhole(const std::string& path) {
+    std::ifstream in(PathOf(path), std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
+// Paths in the project are absolute; a relative one is taken from the project's folder.
+std::string ResolveAsWritten(const std::string& project_path, const std::string& path) {
+    if (PathOf(path).is_absolute()) return path;
+    return TextOf((PathOf(project_path).parent_path() / PathOf(path)).lexically_normal());
+}
+
+// Projects written for Windows separate folders with "\"; where no file is named so, that is
+// what it means on Linux too (on Windows it is what it means already, and paths stay as written).
+std::string Resolve(const std::string& project_path, const std::string& path) {
+    std::string full = ResolveAsWritten(project_path, path);
+    std::error_code ec;
+    if (fs::path::preferred_separator == '\\' || path.find('\\') == std::string::npos || fs::exists(PathOf(full), ec))
+        return full;
+    std::string slashed = path;
+    std::replace(slashed.begin(), slashed.end(), '\\', '/');
+    return ResolveAsWritten(project_path, slashed);
+}
+
+// A default topic written as an address ("page%201.html") names the file its unescaped form names.
+std::string ResolveTopic(const std::string& project_path, const std::string& topic) {
+    std::string full = Resolve(project_path, topic);
+    std::error_code ec;
+    if (topic.find('%') == std::string::npos || fs::exists(PathOf(full), ec)) return full;
+    std::string unescaped = Resolve(project_path, PercentDecode(topic));
+    return fs::exists(PathOf(unescaped), ec) ? unescaped : full;
+}
+
+tess::Error Stopped() { return tess::Error{"The compilation was stopped."}; }
+
+// The named files: the default topic first, then the project's files, then its contents and
+// index files and its window's.
+struct Named {
+    std::vector<std::string> paths;
+    Navigation navigation;
+};
+
+Named NamedFiles(const std::string& project_path, const Project& project) {
+    Named named;
+    named.paths.push_back(ResolveTopic(project_path, project.default_topic));
+    for (const auto& f : project.files) named.paths.push_back(Resolve(project_path, f));
+    named.navigation = NavigationOf(project, [&](const std::string& path) { return Resolve(project_path, path); });
+    for (const auto& f : named.navigation.named) named.paths.push_back(f);
+    return named;
+}
+
+// What the writer is given. Each page keeps its bytes and title here, which is all a
+// full-text index needs of it.
+std::vector<chm::InputFile> InputsOf(Collection& collection, uint32_t code_page) {
+    std::vector<chm::InputFile> inputs;
+    inputs.reserve(collection.files.size());
+    for (auto& f : collection.files) {
+        chm::InputFile in{"/" + f.name, std::move(f.bytes), std::nullopt};
+        if (f.page) in.title = ToCodePage(f.title, code_page);
+        inputs.push_back(std::move(in));
+    }
+    return inputs;
+}
+
+chm::Options OptionsOf(const Project& project, const Collection& collection, const std::string& compiled) {
+    chm::Options options;
+    options.language = project.language ? project.language : kDefaultLanguage;
+    uint32_t code_page = chm::CodePageOf(options.language);
+    // The project's own title wins over the page's.
+    std::string title = project.title.empty() ? collection.files.front().title : project.title;
+    options.title = ToCodePage(title, code_page);
+    options.default_topic = collection.files.front().name;
+    options.compiled_name = NameInCodePage(TextOf(PathOf(compiled).stem()), code_page);
+    options.name_text = [code_page](std::string_view name) { return NameInCodePage(name, code_page); };
+    options.default_font = project.default_font;
+    auto newest = collection.newest_time;
+    options.timestamp = newest > 0 && newest <= 0xFFFFFFFF ? static_cast<uint32_t>(newest) : 0;
+    options.stopped = StopRequested;
+    return options;
+}
+
+void Warn(const Project& p, const Named& named, const Collection& c, std::vector<std::string>& lines) {
+    for (const auto& ignored : p.ignored)
+        lines.push_back(ToLogText(UnhonouredLine(ignored)));
+    for (const auto& warning : named.navigation.warnings) lines.push_back(ToLogText(warning));
+    for (const auto& left : c.left_out) {
+        if (left.listed) {
+            lines.push_back(ToLogText("Error: The " + std::string(IsPageName(left.name) ? "page " : "file ") + left.name +
+                                      " " + left.reason + " It was left out."));
+            continue;
+        }
+        // The old wording for a missing file, which users and scripts know.
+        std::string line = left.reason == "it was not found."
+                               ? "Warning: " + left.name + " is referred to but was not found."
+                               : "Warning: " + left.name + " was left out: " + left.reason;
+        lines.push_back(ToLogText(line));
+    }
+}
+
+// Everything but the log: the log appears only once the outcome is known, so the program's
+// probe meets a held log for no longer than it takes to put the compiled file in place.
+tess::Result<StagedFile> Compile(const std::string& project_path, const Project& project,
+                                 std::vector<std::string>& lines, OutputGuard& guard) {
+    Named named = NamedFiles(project_path, project);
+    uint32_t code_page = chm::CodePageOf(project.language ? project.language : kDefaultLanguage);
+    auto context = ContextHelpOf(project, [&](const std::string& path) { return Resolve(project_path, path); }, code_page);
+    named.paths.insert(named.paths.end(), context.named.begin(), context.named.end());
+    std::string compiled = Resolve(project_path, project.compiled_file);
+    std::vector<std::string> reads = named.paths;
+    for (const auto& f : OutputGuard::ProjectReads(project)) reads.push_back(Resolve(project_path, f));
+    if (auto own = guard.Check(compiled, reads); !own) return own.error();
+    auto collection = CollectTree(ProjectRoot(project_path, named.paths.front()), named.paths);
+    if (StopRequested()) return Stopped();
+    if (!collection) return collection.error();
+    if (auto own = guard.Check(compiled, OutputGuard::SourcesOf(*collection)); !own) return own.error();
+    ForgetLeftOut(*collection, named.navigation);
+    Warn(project, named, *collection, lines);
+    if (StopRequested()) return Stopped();
+
+    std::set<std::string> untitled;
+    for (const auto& f : collection->files)
+        if (f.page && !f.titled) untitled.insert("/" + f.name);
+    chm::Options options = OptionsOf(project, *collection, compiled);
+    ApplyContextHelp(context, project, *collection, code_page, options, lines);
+    auto inputs = InputsOf(*collection, chm::CodePageOf(options.language));
+    MakeTextsStorable(options, inputs, chm::CodePageOf(options.language), lines);
+    ApplyNavigation(named.navigation, *collection, chm::CodePageOf(options.language), options, inputs);
+    // After the navigation, which may add files: topics are counted in the file's own order.
+    auto search = BuildSearchIndex(project.full_text_search, options.language, inputs, untitled);
+    if (StopRequested()) return Stopped();
+    if (!search) return tess::Error{"The search index cannot be made: " + search.error().message};
+    options.full_text = std::move(*search);
+    if (StopRequested()) return Stopped();
+    auto bytes = chm::BuildChm(options, inputs);
+    if (StopRequested()) return Stopped();
+    if (!bytes) return tess::Error{"The compiled file cannot be made: " + bytes.error().message};
+    if (StopRequested()) return Stopped();
+
+    auto staged = StagedFile::Write(*bytes, compiled);
+    if (!staged) return staged.error();
+    if (StopRequested()) return Stopped();
+    return staged;
+}
+
+// The log is made (locked, renamed into place) only now, and the compiled file takes its
+// name while the log is held, before the success line.
+int Report(const std::string& log_path, const std::vector<std::string>& lines, tess::Result<StagedFile> staged,
+           const OutputGuard& guard) {
+    if (guard.log_clash()) {
+        std::fprintf(stderr, "hhc: %s\n", guard.log_clash()->c_str());
+        return kNoLog;
+    }
+    auto log = HeldLog::Create(log_path);
+    if (!log) {
+        std::fprintf(stderr, "hhc: %s\n", log.error().message.c_str());
+        return kNoLog;
+    }
+    // A log that cannot take its lines cannot report a success either: the old compiled file stays.
+    tess::Status written;
+    for (const auto& line : lines)
+        if (written) written = log->WriteLine(line);
+    tess::Status done = !written ? written : staged ? staged->Commit() : tess::Status(staged.error());
+    if (done) {
+        done = log->WriteSuccessLine(ToLogText("Created " + staged->final_path() + ", " + WithThousands(staged->size()) +
+                                               " bytes"));
+    }
+    if (!done) {
+        // Nothing more can be said when even this line does not fit.
+        (void)log->WriteLine(ToLogText("Error: " + done.error().message));
+        return kFailed;
+    }
+    log->Release();
+    return kCreated;
+}
+
+// A project that names no log, as documentation tools write them: its lines go to the console.
+int ReportToConsole(const std::vector<std::string>& lines, tess::Result<StagedFile> staged) {
+    for (const auto& line : lines) std::printf("%s\n", Codec().FromAnsi(line).c_str());
+    tess::Status done = staged ? staged->Commit() : tess::Status(staged.error());
+    if (!done) {
+        std::fprintf(stderr, "hhc: %s\n", done.error().message.c_str());
+        return kFailed;
+    }
+    std::printf("Created %s, %s bytes\n", staged->final_path().c_str(), WithThousands(staged->size()).c_str());
+    return kCreated;
+}
+
+}  // namespace
+
+std::string ProjectArgument(const std::string& argument) {
+    std::error_code ec;
+    if (argument.size() >= 2 && argument.front() == '"' && argument.back() == '"' &&
+        !fs::exists(PathOf(argument), ec))
+        return argument.substr(1, argument.size() - 2);
+    return argument;
+}
+
+int CompileProject(const std::string& argument) {
+    // "hhc t.hhp" in the project's own folder: every path is taken from there.
+    std::error_code ec;
+    fs::path absolute = fs::absolute(PathOf(argument), ec);
+    std::string project_path = ec ? argument : TextOf(absolute.lexically_normal());
+    auto bytes = ReadWhole(project_path);
+    if (!bytes) {
+        std::fprintf(stderr, "hhc: the project file %s cannot be read.\n", project_path.c_str());
+        return kNoLog;
+    }
+    Project partial;
+    auto project = ParseProject(*bytes, &partial);
+    std::vector<std::string> lines;
+    if (partial.log_file.empty()) {
+        OutputGuard guard(project_path, "");
+        if (project) return ReportToConsole(lines, Compile(project_path, *project, lines, guard));
+        std::fprintf(stderr, "hhc: %s\n", project.error().message.c_str());
+        return kNoLog;
+    }
+    std::string log_path = Resolve(project_path, partial.log_file);
+    OutputGuard guard(project_path, log_path);
+    if (!project) return Report(log_path, lines, project.error(), guard);
+    auto staged = Compile(project_path, *project, lines, guard);
+    return Report(log_path, lines, std::move(staged), guard);
+}
+
+}  // namespace hhc

@@ -1,0 +1,78 @@
+#include "hhc/sitemap.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "hhc/html_refs.h"
+#include "hhc/html_tokens.h"
+
+namespace hhc {
+namespace {
+
+std::string Lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+// Names in a sitemap are HTML attribute values: the characters that end or open one go as references.
+std::string Escaped(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '"': out += "&quot;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            default: out.push_back(c);
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::vector<SitemapEntry> ParseSitemap(std::string_view bytes) {
+    std::string text = PageAsUtf8(bytes);
+    HtmlTokenizer tokens(text);
+    std::vector<SitemapEntry> entries;
+    int depth = 0;
+    bool in_entry = false;
+    SitemapEntry entry;
+    for (HtmlToken t; tokens.Next(t);) {
+        if (t.kind == HtmlToken::Kind::start_tag && t.name == "ul") {
+            ++depth;
+        } else if (t.kind == HtmlToken::Kind::end_tag && t.name == "ul") {
+            depth = std::max(0, depth - 1);
+        } else if (t.kind == HtmlToken::Kind::start_tag && t.name == "object") {
+            // An object left open is ended by the next one.
+            if (in_entry) entries.push_back(std::move(entry));
+            in_entry = Lower(t.Attribute("type")) == "text/sitemap";
+            entry = SitemapEntry{depth, {}, {}};
+        } else if (t.kind == HtmlToken::Kind::end_tag && t.name == "object") {
+            if (in_entry) entries.push_back(std::move(entry));
+            in_entry = false;
+        } else if (in_entry && t.kind == HtmlToken::Kind::start_tag && t.name == "param") {
+            std::string param = Lower(t.Attribute("name"));
+            const std::string& value = t.Attribute("value");
+            if ((param == "name" || param == "keyword") && entry.name.empty()) entry.name = value;
+            else if (param == "local" && !value.empty()) entry.locals.push_back(value);
+        }
+    }
+    if (in_entry) entries.push_back(std::move(entry));
+    return entries;
+}
+
+std::string WriteSitemap(const std::vector<SitemapItem>& items) {
+    std::string out =
+        "<!DOCTYPE HTML PUBLIC \"-//IETF//DTD HTML//EN\">\r\n<HTML>\r\n<HEAD>\r\n</HEAD>\r\n<BODY>\r\n"
+        "<OBJECT type=\"text/site properties\">\r\n\t<param name=\"Window Styles\" value=\"0x800025\">\r\n"
+        "</OBJECT>\r\n<UL>\r\n";
+    for (const auto& item : items) {
+        out += "\t<LI> <OBJECT type=\"text/sitemap\">\r\n\t\t<param name=\"Name\" value=\"" + Escaped(item.name) +
+               "\">\r\n\t\t<param name=\"Local\" value=\"" + Escaped(item.local) + "\">\r\n\t\t</OBJECT>\r\n";
+    }
+    out += "</UL>\r\n</BODY>\r\n</HTML>\r\n";
+    return out;
+}
+
+}  // namespace hhc

@@ -1,8 +1,10 @@
 #include "platform/posix/posix_processes.h"
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,6 +13,7 @@
 #include <iterator>
 
 #include "platform/posix/stop_signals.h"
+#include "platform/posix/unique_fd.h"
 
 extern char** environ;
 
@@ -20,12 +23,89 @@ namespace {
 
 constexpr int kStopGraceMs = 2000;
 
-enum class Lookup { exact_path, search_path };
-enum class Session { ours, own };
+constexpr int kResetSignals[] = {SIGPIPE, SIGINT, SIGQUIT, SIGTERM, SIGHUP, SIGCHLD, SIGXFSZ};
+
+std::vector<char*> ArgumentVector(const std::string& program, const std::vector<std::string>& arguments) {
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(program.c_str()));
+    for (const auto& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    return argv;
+}
+
+// Makes `fd` the child's `target`, open across exec even when it already is that number.
+bool PutOn(int fd, int target) {
+    return fd == target ? ::fcntl(fd, F_SETFD, 0) == 0 : ::dup2(fd, target) == target;
+}
+
+// Between fork and exec: async-signal-safe calls only. An errno sent up `report` tells the
+// parent why the program never started.
+[[noreturn]] void BecomeBoundChild(pid_t parent, char* const* argv, int in, int out, int report) {
+    const auto fail = [report] {
+        const int error = errno;
+        (void)!::write(report, &error, sizeof error);
+        ::_exit(127);
+    };
+    // A process group of its own, so that giving up on it reaches what it started.
+    ::setpgid(0, 0);
+    // Killed with us even when we are killed outright and clean nothing up.
+    if (::prctl(PR_SET_PDEATHSIG, SIGKILL) != 0) fail();
+    if (::getppid() != parent) ::_exit(127);  // we died before it could ask
+    // Output goes nowhere, as a hidden window shows nothing.
+    if (!PutOn(in, 0) || !PutOn(out, 1) || !PutOn(out, 2)) fail();
+    struct sigaction default_action {};
+    default_action.sa_handler = SIG_DFL;
+    for (int signal : kResetSignals) ::sigaction(signal, &default_action, nullptr);
+    sigset_t none;
+    sigemptyset(&none);
+    ::sigprocmask(SIG_SETMASK, &none, nullptr);
+    ::execve(argv[0], argv, environ);
+    fail();
+    ::_exit(127);
+}
+
+// The child dies when the thread that starts it ends: both programs start compilers from
+// their main thread only, which lasts as long as the run.
+Result<ProcessId> StartBoundChild(const std::string& program, const std::vector<std::string>& arguments) {
+    if (program.empty()) return Error{"No program was given to start."};
+    const auto failed = [&program](int error) { return Error{"Cannot start " + program + ": " + std::strerror(error)}; };
+    std::vector<char*> argv = ArgumentVector(program, arguments);
+    const UniqueFd in(::open("/dev/null", O_RDONLY | O_CLOEXEC));
+    const UniqueFd out(::open("/dev/null", O_WRONLY | O_CLOEXEC));
+    if (!in || !out) return failed(errno);
+    int ends[2];
+    if (::pipe2(ends, O_CLOEXEC) != 0) return failed(errno);
+    UniqueFd report_read(ends[0]);
+    UniqueFd report_write(ends[1]);
+    const pid_t parent = ::getpid();
+    // Our handlers must never run in the child before exec resets them.
+    sigset_t all;
+    sigset_t old;
+    sigfillset(&all);
+    pthread_sigmask(SIG_SETMASK, &all, &old);
+    const pid_t pid = ::fork();
+    if (pid == 0) BecomeBoundChild(parent, argv.data(), in.get(), out.get(), report_write.get());
+    const int fork_error = errno;
+    if (pid > 0) ::setpgid(pid, pid);  // also here, so that it holds before we ever signal the group
+    pthread_sigmask(SIG_SETMASK, &old, nullptr);
+    if (pid < 0) return failed(fork_error);
+    report_write.Reset();
+    int error = 0;
+    ssize_t got = 0;
+    do {
+        got = ::read(report_read.get(), &error, sizeof error);
+    } while (got < 0 && errno == EINTR);
+    if (got != static_cast<ssize_t>(sizeof error)) return static_cast<ProcessId>(pid);
+    while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+    }
+    return failed(error);
+}
 
 class SpawnSetup {
 public:
-    explicit SpawnSetup(Session session) {
+    // For a program started for the user: it lives on its own, apart from our terminal, and
+    // is looked up in PATH.
+    SpawnSetup() {
         posix_spawn_file_actions_init(&actions_);
         posix_spawnattr_init(&attributes_);
         // Output goes nowhere, as a hidden window shows nothing.
@@ -38,18 +118,9 @@ public:
         posix_spawnattr_setsigmask(&attributes_, &none);
         sigset_t defaults;
         sigemptyset(&defaults);
-        for (int signal : {SIGPIPE, SIGINT, SIGQUIT, SIGTERM, SIGHUP, SIGCHLD, SIGXFSZ}) sigaddset(&defaults, signal);
+        for (int signal : kResetSignals) sigaddset(&defaults, signal);
         posix_spawnattr_setsigdefault(&attributes_, &defaults);
-        short flags = POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF;
-        // A viewer started for the user lives on its own, apart from our terminal. A compiler
-        // gets a process group of its own, so that giving up on it reaches what it started.
-        if (session == Session::own) {
-            flags |= POSIX_SPAWN_SETSID;
-        } else {
-            flags |= POSIX_SPAWN_SETPGROUP;
-            posix_spawnattr_setpgroup(&attributes_, 0);
-        }
-        posix_spawnattr_setflags(&attributes_, flags);
+        posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSID);
     }
     ~SpawnSetup() {
         posix_spawn_file_actions_destroy(&actions_);
@@ -58,16 +129,11 @@ public:
     SpawnSetup(const SpawnSetup&) = delete;
     SpawnSetup& operator=(const SpawnSetup&) = delete;
 
-    Result<ProcessId> Spawn(const std::string& program, const std::vector<std::string>& arguments, Lookup lookup) {
+    Result<ProcessId> Spawn(const std::string& program, const std::vector<std::string>& arguments) {
         if (program.empty()) return Error{"No program was given to start."};
-        std::vector<char*> argv;
-        argv.push_back(const_cast<char*>(program.c_str()));
-        for (const auto& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-        argv.push_back(nullptr);
+        std::vector<char*> argv = ArgumentVector(program, arguments);
         pid_t pid = 0;
-        const int error = lookup == Lookup::exact_path
-                              ? posix_spawn(&pid, program.c_str(), &actions_, &attributes_, argv.data(), environ)
-                              : posix_spawnp(&pid, program.c_str(), &actions_, &attributes_, argv.data(), environ);
+        const int error = posix_spawnp(&pid, program.c_str(), &actions_, &attributes_, argv.data(), environ);
         if (error != 0) return Error{"Cannot start " + program + ": " + std::strerror(error)};
         return static_cast<ProcessId>(pid);
     }
@@ -85,8 +151,7 @@ PosixProcesses::~PosixProcesses() { ReapEnded(); }
 
 Result<ProcessId> PosixProcesses::StartHidden(const std::string& program, const std::vector<std::string>& arguments) {
     ReapEnded();
-    SpawnSetup setup(Session::ours);
-    Result<ProcessId> started = setup.Spawn(program, arguments, Lookup::exact_path);
+    Result<ProcessId> started = StartBoundChild(program, arguments);
     if (started) {
         children_.insert(*started);
         groups_.insert(*started);
@@ -115,8 +180,8 @@ void PosixProcesses::Stop(ProcessId id) {
 
 Status PosixProcesses::OpenDocument(const std::string& path) {
     ReapEnded();
-    SpawnSetup setup(Session::own);
-    Result<ProcessId> started = setup.Spawn(opener_, {path}, Lookup::search_path);
+    SpawnSetup setup;
+    Result<ProcessId> started = setup.Spawn(opener_, {path});
     if (!started) return started.error();
     children_.insert(*started);
     return {};
@@ -124,8 +189,8 @@ Status PosixProcesses::OpenDocument(const std::string& path) {
 
 Status PosixProcesses::StartCommandLine(const std::string& command_line) {
     ReapEnded();
-    SpawnSetup setup(Session::own);
-    Result<ProcessId> started = setup.Spawn(command_line, {}, Lookup::search_path);
+    SpawnSetup setup;
+    Result<ProcessId> started = setup.Spawn(command_line, {});
     if (!started) return started.error();
     children_.insert(*started);
     return {};

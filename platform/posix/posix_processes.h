@@ -1,4 +1,5 @@
-// Starting programs with posix_spawn (never through a shell) and documents with xdg-open.
+// Starting programs (never through a shell) and documents with xdg-open. A compiler started
+// hidden dies with us; a program started for the user lives on.
 #pragma once
 
 #include <set>

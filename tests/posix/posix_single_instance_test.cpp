@@ -11,6 +11,7 @@
 #include "child_process.h"
 #include "platform/posix/posix_processes.h"
 #include "project_file.h"
+#include "running_processes.h"
 #include "file_bytes.h"
 #include "temp_folder.h"
 
@@ -74,30 +75,22 @@ TEST(PosixSingleInstance, AProgramItStartedDoesNotKeepTheClaimAlive) {
     testing::WriteFileBytes(dir / "page.htm", "x");
     testing::WriteFileBytes(dir / "Dummy.hhp", testing::ProjectText(dir.path(), dir / "page.htm"));
     ::setenv("TEST_HHC_MODE", "hang", 1);
-    int pipe_fds[2];
-    ASSERT_EQ(::pipe(pipe_fds), 0);
     const pid_t first = ::fork();
     if (first == 0) {
+        // A viewer, which outlives us; a compiler dies with us.
         PosixSingleInstance instance(dir / "app.lock");
-        PosixProcesses processes;
-        ProcessId helper = -1;
-        if (!instance.AnotherInstanceRunning()) {
-            if (auto started = processes.StartHidden(TEST_HHC_PATH, {dir / "Dummy.hhp"})) helper = *started;
-        }
-        (void)!::write(pipe_fds[1], &helper, sizeof helper);
-        ::_exit(0);
+        PosixProcesses processes(TEST_HHC_PATH);
+        ::_exit(!instance.AnotherInstanceRunning() && processes.OpenDocument(dir / "Dummy.hhp") ? 0 : 1);
     }
     ::unsetenv("TEST_HHC_MODE");
-    ::close(pipe_fds[1]);
-    ProcessId helper = -1;
-    ASSERT_EQ(::read(pipe_fds[0], &helper, sizeof helper), static_cast<ssize_t>(sizeof helper));
-    ::close(pipe_fds[0]);
-    ::waitpid(first, nullptr, 0);
-    ASSERT_GT(helper, 0);
-    EXPECT_EQ(::kill(static_cast<pid_t>(helper), 0), 0) << "the started program outlives the first instance";
+    int status = -1;
+    ::waitpid(first, &status, 0);
+    ASSERT_EQ(status, 0);
+    const std::vector<pid_t> helper = testing::ProcessesWith(dir / "Dummy.hhp");
+    ASSERT_EQ(helper.size(), 1u) << "the started program outlives the first instance";
 
     EXPECT_FALSE(PosixSingleInstance(dir / "app.lock").AnotherInstanceRunning());
-    ::kill(static_cast<pid_t>(helper), SIGKILL);
+    ::kill(helper.front(), SIGKILL);
 }
 
 TEST(PosixSingleInstance, AMissingFolderIsCreated) {

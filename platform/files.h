@@ -1,6 +1,7 @@
 // File operations the conversion needs. Paths are UTF-8 text in the platform's own syntax.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,20 @@ struct CreateOutcome {
     CreateResult result = CreateResult::failed;
     std::string reason;
     bool operator==(CreateResult r) const { return result == r; }
+};
+
+// Whether a work folder's owner file is held by a living run.
+enum class FolderOwner { alive, gone, none, unknown };
+
+// A run's claim on its work folder, kept for as long as this lives.
+class FolderHold {
+public:
+    virtual ~FolderHold() = default;
+};
+
+struct SubFolder {
+    std::string path;      // ends in a separator
+    long long idle_s = 0;  // since the folder or anything directly in it last changed
 };
 
 class Files {
@@ -45,6 +60,15 @@ public:
     // The one true path of an existing file: absolute, every link and ".." resolved the way the
     // system resolves them when opening it.
     virtual Result<std::string> ResolvedPath(const std::string& path) = 0;
+
+    // Folders below (ending in a separator) end in one too.
+    // Makes the folder's owner file and holds it: another run sees `alive` until the hold ends.
+    virtual Result<std::unique_ptr<FolderHold>> HoldFolder(const std::string& folder) = 0;
+    virtual FolderOwner OwnerOf(const std::string& folder) = 0;
+    // The real folders directly in `parent` whose names start with `prefix`; links never count.
+    virtual std::vector<SubFolder> SubFolders(const std::string& parent, const std::string& prefix) = 0;
+    // Removes the folder and all in it; a link inside goes, never what it points to.
+    virtual Status RemoveTree(const std::string& folder) = 0;
 };
 
 }  // namespace tess

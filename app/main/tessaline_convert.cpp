@@ -11,6 +11,7 @@
 #include "app/batch_convert.h"
 #include "app/identity.h"
 #include "platform/path_names.h"
+#include "convert/left_work_folders.h"
 #include "convert/work_folder.h"
 #include "platform/entry.h"
 
@@ -36,7 +37,7 @@ constexpr long long kMaxTimeLimitS = std::numeric_limits<int>::max() / 1000;
 
 std::string UniqueName() {
     std::random_device random;
-    return "convert-" + std::to_string(random()) + std::to_string(random());
+    return tess::kRunFolderPrefix + std::to_string(random()) + std::to_string(random());
 }
 
 }  // namespace
@@ -78,16 +79,21 @@ int main(int argc, char** argv) {
         namespace fs = std::filesystem;
         std::error_code ec;
         for (auto& page : pages) page = TextOf(fs::absolute(PathOf(page), ec));
-        const fs::path work = PathOf(tess::UserSideWorkFolder(platform, app.identity.app_title)) / UniqueName();
+        const std::string parent = tess::UserSideWorkFolder(platform, app.identity.app_title);
+        const fs::path work = PathOf(parent) / UniqueName();
+        const std::string work_folder = tess::WithTrailingSeparator(TextOf(work));
         // Through the platform: its error text is UTF-8, where ec.message() is in the system's code page.
-        if (const tess::Status made = platform.files.MakeFolders(tess::WithTrailingSeparator(TextOf(work))); !made) {
+        if (const tess::Status made = platform.files.MakeFolders(work_folder); !made) {
             std::cerr << "作業フォルダを作成できません: " << TextOf(work) << ": " << made.error().message << '\n';
             return 2;
         }
         tess::RemoveOnStop(TextOf(work));
-        const auto outcome =
-            tess::ConvertPages(app, *compiler, pages, tess::WithTrailingSeparator(TextOf(work)), std::cout, std::cerr);
+        // Unheld, the folder is still safe from other runs for a day, as an older version's is.
+        auto hold = platform.files.HoldFolder(work_folder);
+        (void)tess::RemoveLeftWorkFolders(platform.files, parent, work_folder);
+        const auto outcome = tess::ConvertPages(app, *compiler, pages, work_folder, std::cout, std::cerr);
         tess::RemoveOnStop("");
+        if (hold) hold->reset();  // Windows keeps a folder whose file is still open
         fs::remove_all(work, ec);
         return outcome.failed == 0 ? 0 : 1;
     });

@@ -18,6 +18,11 @@ public:
     bool CanWriteIn(const std::string& folder) override;
     Status MakeFolders(const std::string& folder) override;
     Result<std::string> ResolvedPath(const std::string& path) override;
+    // An owner file under a flock.
+    Result<std::unique_ptr<FolderHold>> HoldFolder(const std::string& folder) override;
+    FolderOwner OwnerOf(const std::string& folder) override;
+    std::vector<SubFolder> SubFolders(const std::string& parent, const std::string& prefix) override;
+    Status RemoveTree(const std::string& folder) override;
 };
 
 }  // namespace tess

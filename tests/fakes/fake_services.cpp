@@ -80,6 +80,51 @@ Status FakeFiles::MakeFolders(const std::string& folder) {
     return {};
 }
 
+namespace {
+
+class FakeHold final : public FolderHold {
+public:
+    FakeHold(FakeFiles& files, std::string folder) : files_(files), folder_(std::move(folder)) {}
+    ~FakeHold() override { files_.owners[folder_] = FolderOwner::gone; }
+
+private:
+    FakeFiles& files_;
+    std::string folder_;
+};
+
+bool StartsWith(const std::string& text, const std::string& start) { return text.compare(0, start.size(), start) == 0; }
+
+}  // namespace
+
+Result<std::unique_ptr<FolderHold>> FakeFiles::HoldFolder(const std::string& folder) {
+    if (!folders.count(folder) || !Writable(folder + "owner.lock")) return Error{"cannot hold: " + folder};
+    owners[folder] = FolderOwner::alive;
+    return std::unique_ptr<FolderHold>(new FakeHold(*this, folder));
+}
+
+FolderOwner FakeFiles::OwnerOf(const std::string& folder) {
+    const auto it = owners.find(folder);
+    return it == owners.end() ? FolderOwner::none : it->second;
+}
+
+std::vector<SubFolder> FakeFiles::SubFolders(const std::string& parent, const std::string& prefix) {
+    std::vector<SubFolder> found;
+    for (const std::string& folder : folders) {
+        if (!StartsWith(folder, parent + prefix) || folder.find('/', parent.size()) != folder.size() - 1) continue;
+        found.push_back({folder, idle_s.count(folder) ? idle_s[folder] : 0});
+    }
+    return found;
+}
+
+Status FakeFiles::RemoveTree(const std::string& folder) {
+    operations.push_back("remove tree " + folder);
+    if (read_only_folders.count(folder) || !folders.count(folder)) return Error{"cannot remove: " + folder};
+    std::erase_if(folders, [&](const std::string& f) { return StartsWith(f, folder); });
+    std::erase_if(files, [&](const auto& entry) { return StartsWith(entry.first, folder); });
+    owners.erase(folder);
+    return {};
+}
+
 Result<ProcessId> FakeProcesses::StartHidden(const std::string& program, const std::vector<std::string>& arguments) {
     started.push_back({program, arguments});
     if (!on_start) return Error{"nothing to start"};

@@ -22,6 +22,8 @@ public:
     std::set<std::string> held;                    // open in another process
     std::set<std::string> read_only_folders;       // nothing can be created there
     std::vector<std::string> operations;           // "copy a -> b", "delete a", ...
+    std::map<std::string, FolderOwner> owners;     // folder -> its owner file's state (none when absent)
+    std::map<std::string, long long> idle_s;       // folder -> seconds since it last changed
 
     static std::string FolderOf(const std::string& path);
 
@@ -37,6 +39,12 @@ public:
     Status MakeFolders(const std::string& folder) override;
     // Paths here have no links to follow.
     Result<std::string> ResolvedPath(const std::string& path) override;
+    // The hold marks its folder's owner gone when it ends.
+    Result<std::unique_ptr<FolderHold>> HoldFolder(const std::string& folder) override;
+    FolderOwner OwnerOf(const std::string& folder) override;
+    std::vector<SubFolder> SubFolders(const std::string& parent, const std::string& prefix) override;
+    // Fails inside a read-only folder.
+    Status RemoveTree(const std::string& folder) override;
 
 private:
     bool Writable(const std::string& path) const { return !read_only_folders.count(FolderOf(path)); }

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -29,6 +30,14 @@ bool HasWorkFolder(ConvertWorld& world) {
     for (const auto& [name, bytes] : Snapshot(world.Path("cache")))
         if (Has(name, "convert-")) return true;
     return false;
+}
+
+std::set<std::string> WorkFolders(ConvertWorld& world) {
+    std::set<std::string> found;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(world.Path("cache"), ec))
+        if (entry.is_directory() && Has(entry.path().filename().string(), "convert-")) found.insert(entry.path());
+    return found;
 }
 
 TEST(WrongFileFaults, AFailedPageNeverReceivesTheEarlierPagesContent) {
@@ -87,6 +96,35 @@ TEST(StopFaults, AStopSignalEndsTheCompilerAndRemovesTheWorkFolder) {
         EXPECT_FALSE(HasWorkFolder(world)) << signal;
         EXPECT_FALSE(Exists(world.Path("pages/a.chm"))) << signal;
     }
+}
+
+TEST(StopFaults, AKilledRunTakesItsCompilerAlongAndTheNextRunRemovesWhatItLeft) {
+    ConvertWorld world;
+    const std::string page = world.Write("pages/a.htm", kPage);
+    const std::string compiler = world.Path("compiler/hhc");
+    world.env["TEST_HHC_MODE"] = "hang";
+    const int killed = world.Start(CONVERT_PATH, {page});
+    ASSERT_TRUE(WaitUntil([&] { return ProcessesWith(compiler).size() == 1; }, 3000));
+    const pid_t orphan = ProcessesWith(compiler).front();
+    const std::set<std::string> left = WorkFolders(world);
+    ASSERT_EQ(left.size(), 1u);
+    ::kill(killed, SIGKILL);
+    ::waitpid(killed, nullptr, 0);
+    EXPECT_TRUE(WaitUntil([&] { return ProcessGone(orphan); }, 3000)) << "the compiler outlived its run";
+
+    const int running = world.Start(CONVERT_PATH, {page});
+    ASSERT_TRUE(WaitUntil([&] { return ProcessesWith(compiler).size() == 1; }, 3000));
+    std::set<std::string> kept = WorkFolders(world);
+    for (const std::string& folder : left) kept.erase(folder);
+    ASSERT_EQ(kept.size(), 1u);
+
+    world.env["TEST_HHC_MODE"] = "ok";
+    const CommandResult r = world.Convert({page});
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(WorkFolders(world), kept) << "the killed run's folder goes, the running one's stays";
+    ::kill(running, SIGTERM);
+    ::waitpid(running, nullptr, 0);
+    EXPECT_TRUE(WorkFolders(world).empty());
 }
 
 TEST(StopFaults, AStopDuringTheFinalCopyLeavesNoPartOfAFile) {

@@ -7,60 +7,38 @@
 namespace tess::testing {
 namespace {
 
-constexpr const char* kCache = "/cache/Quillvane/";
-
 TEST(LeftWorkFolders, OnlyThoseNoLivingRunOwnsGo) {
-    struct Case {
+    const struct {
         const char* name;
         FolderOwner owner;
         long long idle_s;
         bool removed;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"convert-killed", FolderOwner::gone, 0, true},
         {"convert-running", FolderOwner::alive, 9 * kOwnerlessStaleS, false},
         {"convert-unreadable", FolderOwner::unknown, 9 * kOwnerlessStaleS, false},
         {"convert-older-version", FolderOwner::none, kOwnerlessStaleS, false},
         {"convert-older-version-stale", FolderOwner::none, kOwnerlessStaleS + 1, true},
+        {"convert-own", FolderOwner::gone, 0, false},    // as when its hold could not be had
+        {"convert-stuck", FolderOwner::gone, 0, false},  // left for a later run
         {"other-killed", FolderOwner::gone, 0, false},
+        {"convert-running/convert-inner", FolderOwner::gone, 0, false},
     };
+    const std::string cache = "/cache/Quillvane/";
     FakeFiles files;
+    files.files[cache + "convert-killed/Dummy.hhp"] = "x";
     std::vector<std::string> expected;
-    for (const Case& c : cases) {
-        const std::string folder = kCache + std::string(c.name) + "/";
+    for (const auto& c : cases) {
+        const std::string folder = cache + c.name + "/";
         files.folders.insert(folder);
-        files.files[folder + "Dummy.hhp"] = "x";
         files.owners[folder] = c.owner;
         files.idle_s[folder] = c.idle_s;
         if (c.removed) expected.push_back(folder);
     }
-    files.folders.insert(std::string(kCache) + "convert-running/convert-inner/");
-    files.owners[std::string(kCache) + "convert-running/convert-inner/"] = FolderOwner::gone;
-
-    EXPECT_EQ(RemoveLeftWorkFolders(files, kCache, ""), expected);
-    for (const Case& c : cases) {
-        const std::string folder = kCache + std::string(c.name) + "/";
-        EXPECT_EQ(files.folders.count(folder) == 0, c.removed) << c.name;
-        EXPECT_EQ(files.files.count(folder + "Dummy.hhp") == 0, c.removed) << c.name;
-    }
-}
-
-TEST(LeftWorkFolders, TheRunsOwnFolderStaysAndAFailedRemovalIsLeftForLater) {
-    FakeFiles files;
-    const std::string own = std::string(kCache) + "convert-own/";
-    const std::string stuck = std::string(kCache) + "convert-stuck/";
-    for (const std::string& folder : {own, stuck}) ASSERT_TRUE(files.MakeFolders(folder));
-    files.owners[own] = FolderOwner::gone;  // as when its hold could not be had
-    files.owners[stuck] = FolderOwner::gone;
-    files.read_only_folders.insert(stuck);
-    EXPECT_TRUE(RemoveLeftWorkFolders(files, kCache, own).empty());
-    EXPECT_TRUE(files.folders.count(own));
-
-    auto hold = files.HoldFolder(own);
-    ASSERT_TRUE(hold);
-    EXPECT_EQ(files.OwnerOf(own), FolderOwner::alive);
-    hold->reset();
-    EXPECT_EQ(files.OwnerOf(own), FolderOwner::gone);
+    files.read_only_folders.insert(cache + "convert-stuck/");
+    EXPECT_EQ(RemoveLeftWorkFolders(files, cache, cache + "convert-own/"), expected);
+    for (const auto& c : cases) EXPECT_EQ(files.folders.count(cache + c.name + "/") == 0, c.removed) << c.name;
+    EXPECT_TRUE(files.files.empty());
 }
 
 }  // namespace

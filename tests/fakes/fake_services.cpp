@@ -82,15 +82,7 @@ Status FakeFiles::MakeFolders(const std::string& folder) {
 
 namespace {
 
-class FakeHold final : public FolderHold {
-public:
-    FakeHold(FakeFiles& files, std::string folder) : files_(files), folder_(std::move(folder)) {}
-    ~FakeHold() override { files_.owners[folder_] = FolderOwner::gone; }
-
-private:
-    FakeFiles& files_;
-    std::string folder_;
-};
+class FakeHold final : public FolderHold {};
 
 bool StartsWith(const std::string& text, const std::string& start) { return text.compare(0, start.size(), start) == 0; }
 
@@ -99,7 +91,7 @@ bool StartsWith(const std::string& text, const std::string& start) { return text
 Result<std::unique_ptr<FolderHold>> FakeFiles::HoldFolder(const std::string& folder) {
     if (!folders.count(folder) || !Writable(folder + "owner.lock")) return Error{"cannot hold: " + folder};
     owners[folder] = FolderOwner::alive;
-    return std::unique_ptr<FolderHold>(new FakeHold(*this, folder));
+    return std::unique_ptr<FolderHold>(new FakeHold);
 }
 
 FolderOwner FakeFiles::OwnerOf(const std::string& folder) {
@@ -111,7 +103,7 @@ std::vector<SubFolder> FakeFiles::SubFolders(const std::string& parent, const st
     std::vector<SubFolder> found;
     for (const std::string& folder : folders) {
         if (!StartsWith(folder, parent + prefix) || folder.find('/', parent.size()) != folder.size() - 1) continue;
-        found.push_back({folder, idle_s.count(folder) ? idle_s[folder] : 0});
+        found.push_back({folder, idle_s[folder]});
     }
     return found;
 }

@@ -39,7 +39,6 @@ public:
     Status MakeFolders(const std::string& folder) override;
     // Paths here have no links to follow.
     Result<std::string> ResolvedPath(const std::string& path) override;
-    // The hold marks its folder's owner gone when it ends.
     Result<std::unique_ptr<FolderHold>> HoldFolder(const std::string& folder) override;
     FolderOwner OwnerOf(const std::string& folder) override;
     std::vector<SubFolder> SubFolders(const std::string& parent, const std::string& prefix) override;

@@ -273,8 +273,13 @@ private:
             return;
         }
         for (const auto& path : tries) {
+            // A header read once has nothing new the second time (C headers guard against
+            // it); reading it again at every #include grows as two to the depth.
+            const std::string key = (map ? "map:" : "alias:") + Lower(path);
+            if (read_once_.count(key)) return;
             auto text = read_(path);
             if (!text) continue;
+            read_once_.insert(key);
             open_.insert(Lower(path));
             if (map) ParseMap(*text, path, depth + 1);
             else ParseAlias(*text, path, depth + 1);
@@ -290,6 +295,7 @@ private:
     std::vector<ContextAlias> aliases_;
     std::map<std::string, size_t> alias_index_;
     std::set<std::string> open_;              // lower-case paths being read
+    std::set<std::string> read_once_;         // section and lower-case path of each header read
     std::vector<std::string> warnings_;
 };
 

@@ -130,9 +130,9 @@ std::string PageAsUtf8(std::string_view bytes) {
     // A page that says UTF-16 yet has no BOM is read as the bytes it has.
     if (cp == kUtf16Le || cp == kUtf16Be) cp = bytes.find('\0') == std::string_view::npos ? 0 : cp;
     if (cp == 0) cp = IsValidUtf8(bytes) ? kUtf8 : 932;
-    if (cp == kUtf8) return std::string(bytes);
+    if (cp == kUtf8) return RepairedUtf8(bytes);
     auto decoded = DecodeCodePage(bytes, cp);
-    return decoded ? *decoded : std::string(bytes);
+    return decoded ? *decoded : RepairedUtf8(bytes);
 }
 
 HtmlRefs ScanHtml(std::string_view bytes) {

@@ -95,18 +95,33 @@ void AppendInCodePage(std::string_view utf8, uint32_t code_page, std::string& ou
     AppendInCodePage(utf8.substr(mid), code_page, out);
 }
 
+// The length of the well-formed sequence at s[i], 0 when none starts there.
+size_t SequenceAt(std::string_view s, size_t i) {
+    auto c = static_cast<unsigned char>(s[i]);
+    size_t n = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 0;
+    if (n == 0 || i + n > s.size()) return 0;
+    for (size_t k = 1; k < n; ++k)
+        if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return 0;
+    return n;
+}
+
 }  // namespace
 
 bool IsValidUtf8(std::string_view s) {
-    for (size_t i = 0; i < s.size();) {
-        auto c = static_cast<unsigned char>(s[i]);
-        size_t n = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 0;
-        if (n == 0 || i + n > s.size()) return false;
-        for (size_t k = 1; k < n; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-        i += n;
-    }
+    for (size_t i = 0, n; i < s.size(); i += n)
+        if ((n = SequenceAt(s, i)) == 0) return false;
     return true;
+}
+
+std::string RepairedUtf8(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    for (size_t i = 0; i < s.size();) {
+        size_t n = SequenceAt(s, i);
+        out += n ? s.substr(i, n) : std::string_view("\xEF\xBF\xBD");
+        i += n ? n : 1;
+    }
+    return out;
 }
 
 uint32_t CodePageOfCharset(std::string_view charset) {

@@ -13,6 +13,10 @@ inline constexpr uint32_t kUtf16Be = 1201;
 
 bool IsValidUtf8(std::string_view bytes);
 
+// `bytes` with each byte that starts no well-formed UTF-8 sequence replaced by U+FFFD: text
+// that says it is UTF-8 and is not still reaches the compiled file as UTF-8.
+std::string RepairedUtf8(std::string_view bytes);
+
 // "Shift_JIS" -> 932, "utf-8" -> 65001 ...; 0 for a name not known here.
 uint32_t CodePageOfCharset(std::string_view charset);
 

@@ -21,9 +21,10 @@ uint32_t TakeByteOrderMark(std::string_view& bytes) {
 std::string TextFileAsUtf8(std::string_view bytes, uint32_t code_page) {
     uint32_t cp = TakeByteOrderMark(bytes);
     if (cp == 0) cp = IsValidUtf8(bytes) ? kUtf8 : code_page;
-    if (cp == kUtf8) return std::string(bytes);
+    // A file marked UTF-8 that is not (code page text saved behind a BOM) is told by its U+FFFD.
+    if (cp == kUtf8) return RepairedUtf8(bytes);
     auto decoded = DecodeCodePage(bytes, cp);
-    return decoded ? *decoded : std::string(bytes);
+    return decoded ? *decoded : RepairedUtf8(bytes);
 }
 
 }  // namespace hhc

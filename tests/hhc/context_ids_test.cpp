@@ -71,4 +71,22 @@ TEST(ContextIds, ParsesMapAndAliasLines) {
     }
 }
 
+// Found by the fuzz target: each header including the next one twice, 30 deep, was read 2^30 times.
+TEST(ContextIds, AHeaderIncludedOverAndOverIsReadOnce) {
+    std::map<std::string, int> reads;
+    auto read = [&](const std::string& path) -> std::optional<std::string> {
+        const int level = std::stoi(path.substr(1));
+        ++reads[path];
+        if (level == 30) return "#define IDH_A 1\n#define IDH_A 2\n";
+        const std::string next = "#include h" + std::to_string(level + 1) + ".h\n";
+        return next + next;
+    };
+    auto ids = hhc::ParseContextIds({"#include h0.h"}, {"IDH_A=a.htm"}, read);
+    for (const auto& [path, count] : reads) EXPECT_EQ(count, 1) << path;
+    EXPECT_EQ(reads.size(), 31u);
+    ASSERT_EQ(ids.aliases.size(), 1u);
+    EXPECT_EQ(ids.aliases[0].id, 1u);
+    EXPECT_EQ(ids.warnings.size(), 1u);  // the second number of IDH_A, told once
+}
+
 }  // namespace

@@ -122,6 +122,16 @@ INSTANTIATE_TEST_SUITE_P(
         Markup{"StrayLessThanSigns", "a < b <3 <<img src=x.png> </ > <img src=y.png>", {"x.png", "y.png"}, ""}),
     [](const auto& info) { return info.param.name; });
 
+// Found by the fuzz target: a page that says it is UTF-8 and is not gave titles and names that
+// were not UTF-8 either.
+TEST(HtmlRefs, PageMarkedUtf8ThatIsNotStillGivesUtf8) {
+    for (const std::string& head : {std::string("\xEF\xBB\xBF"), std::string("<meta charset=utf-8>")}) {
+        auto refs = hhc::ScanHtml(head + "<title>Caf\xE9</title><img src=\"\x95\x5C.png\">");
+        EXPECT_EQ(refs.title, "Caf\xEF\xBF\xBD");
+        EXPECT_EQ(refs.resources, std::vector<std::string>{"\xEF\xBF\xBD\\.png"});
+    }
+}
+
 TEST(HtmlRefs, KeepsTheFirstBase) {
     auto refs = hhc::ScanHtml("<base href=\"sub/\"><base href=\"other/\"><img src=a.png>");
     EXPECT_EQ(refs.base, "sub/");

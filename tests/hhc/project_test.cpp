@@ -221,6 +221,14 @@ TEST(Project, ReadsEveryEncodingItsAuthorsKeepItIn) {
     }
 }
 
+// Found by the fuzz target: bytes of code page 932 behind a UTF-8 BOM came through as they were.
+TEST(Project, CodePageTextBehindAUtf8BomStillGivesUtf8) {
+    auto project = hhc::ParseProject("\xEF\xBB\xBF[OPTIONS]\nCompiled file=\x83\x77.chm\n[FILES]\na\x95\x5C.html\n");
+    ASSERT_TRUE(project.ok()) << project.error().message;
+    EXPECT_EQ(project->compiled_file, "\xEF\xBF\xBDw.chm");
+    EXPECT_EQ(project->files, std::vector<std::string>{"a\xEF\xBF\xBD\\.html"});
+}
+
 }  // namespace
 
 struct Unhonoured {

@@ -43,6 +43,20 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 // Names are looked up: exact or left as they are, never a near form.
+// Each byte that starts no sequence is one U+FFFD; what is well formed is kept.
+TEST(RepairedUtf8, ReplacesEachStrayByte) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""}, {"a\xE6\x97\xA5", "a\xE6\x97\xA5"}, {"\xFF", "\xEF\xBF\xBD"},
+        {"\xE6\x97", "\xEF\xBF\xBD\xEF\xBF\xBD"},          // cut short at the end
+        {"\xE6" "a\x97", "\xEF\xBF\xBD" "a\xEF\xBF\xBD"},   // a lead byte without its trail
+        {"\xFC\xAD\xAD\xAD\xAD\xAD", Repeat("\xEF\xBF\xBD", 6)},  // the old six-byte form
+    };
+    for (const auto& [bytes, repaired] : cases) {
+        EXPECT_EQ(hhc::RepairedUtf8(bytes), repaired);
+        EXPECT_TRUE(hhc::IsValidUtf8(hhc::RepairedUtf8(bytes)));
+    }
+}
+
 TEST(NameInCodePage, IsExactOrStaysUtf8) {
     EXPECT_EQ(hhc::NameInCodePage("画像/写真 1.png", 932), "\x89\xE6\x91\x9C/\x8E\xCA\x90\x5E 1.png");
     EXPECT_EQ(hhc::NameInCodePage("a\xE2\x80\x94.htm", 932), "a\xE2\x80\x94.htm");  // no em dash in 932

@@ -161,6 +161,8 @@ tess::Result<StagedFile> Compile(const std::string& project_path, const Project&
     for (const auto& f : collection->files)
         if (f.page && !f.titled) untitled.insert("/" + f.name);
     chm::Options options = OptionsOf(project, *collection, compiled);
+    WarnOfLostCharacters(project.title.empty() ? collection->files.front().title : project.title, *collection,
+                         named.navigation, code_page, lines);
     ApplyContextHelp(context, project, *collection, code_page, options, lines);
     auto inputs = InputsOf(*collection, chm::CodePageOf(options.language));
     MakeTextsStorable(options, inputs, chm::CodePageOf(options.language), lines);
@@ -247,6 +249,8 @@ int CompileProject(const std::string& argument) {
     }
     Project partial;
     auto project = ParseProject(*bytes, &partial);
+    // One that names no compiled file (Doxygen's, by default) makes one of its own name beside it.
+    if (project && project->compiled_file.empty()) project->compiled_file = TextOf(PathOf(project_path).stem()) + ".chm";
     std::vector<std::string> lines;
     if (partial.log_file.empty()) {
         OutputGuard guard(project_path, "");

@@ -34,29 +34,6 @@ std::string CharsetIn(const std::string& content) {
     return content.substr(at, end - at);
 }
 
-// The charset a page declares near its start: an XML prolog or a <meta>.
-uint32_t DeclaredCodePage(std::string_view bytes) {
-    std::string_view head = bytes.substr(0, kDeclarationWindow);
-    if (head.starts_with("<?xml")) {
-        std::string prolog(head.substr(0, head.find("?>")));
-        size_t at = Lower(prolog).find("encoding");
-        if (at != std::string::npos) {
-            if (uint32_t cp = CodePageOfCharset(CharsetIn("charset" + prolog.substr(at + 8)))) return cp;
-        }
-    }
-    HtmlTokenizer tokens(head);
-    HtmlToken t;
-    while (tokens.Next(t)) {
-        if (t.kind != HtmlToken::Kind::start_tag) continue;
-        if (t.name == "body") break;
-        if (t.name != "meta") continue;
-        std::string charset = t.Has("charset") ? t.Attribute("charset") : CharsetIn(t.Attribute("content"));
-        while (!charset.empty() && std::isspace(static_cast<unsigned char>(charset.back()))) charset.pop_back();
-        if (uint32_t cp = CodePageOfCharset(charset)) return cp;
-    }
-    return 0;
-}
-
 std::string CollapseBlanks(std::string_view s) {
     std::string out;
     bool blank = false;
@@ -123,6 +100,28 @@ void TakeTag(const HtmlToken& t, HtmlRefs& refs) {
 }
 
 }  // namespace
+
+uint32_t DeclaredCodePage(std::string_view bytes) {
+    std::string_view head = bytes.substr(0, kDeclarationWindow);
+    if (head.starts_with("<?xml")) {
+        std::string prolog(head.substr(0, head.find("?>")));
+        size_t at = Lower(prolog).find("encoding");
+        if (at != std::string::npos) {
+            if (uint32_t cp = CodePageOfCharset(CharsetIn("charset" + prolog.substr(at + 8)))) return cp;
+        }
+    }
+    HtmlTokenizer tokens(head);
+    HtmlToken t;
+    while (tokens.Next(t)) {
+        if (t.kind != HtmlToken::Kind::start_tag) continue;
+        if (t.name == "body") break;
+        if (t.name != "meta") continue;
+        std::string charset = t.Has("charset") ? t.Attribute("charset") : CharsetIn(t.Attribute("content"));
+        while (!charset.empty() && std::isspace(static_cast<unsigned char>(charset.back()))) charset.pop_back();
+        if (uint32_t cp = CodePageOfCharset(charset)) return cp;
+    }
+    return 0;
+}
 
 std::string PageAsUtf8(std::string_view bytes) {
     uint32_t cp = TakeByteOrderMark(bytes);

@@ -1,6 +1,7 @@
 // What a page refers to, read with our tolerant HTML tokenizer.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,9 @@ struct HtmlRefs {
 // `bytes` is the page as stored; its encoding comes from a BOM or a charset declaration,
 // otherwise UTF-8 when it is valid UTF-8, else code page 932.
 HtmlRefs ScanHtml(std::string_view bytes);
+
+// The code page a page's XML prolog or <meta> names; 0 for none known.
+uint32_t DeclaredCodePage(std::string_view bytes);
 
 // The page as UTF-8, by the same rules.
 std::string PageAsUtf8(std::string_view bytes);

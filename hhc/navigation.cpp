@@ -6,6 +6,7 @@
 #include "hhc/codec.h"
 #include "hhc/project_windows.h"
 #include "hhc/sitemap.h"
+#include "hhc/sitemap_encoding.h"
 #include "hhc/text_encoding.h"
 
 namespace hhc {
@@ -115,6 +116,12 @@ void ApplyNavigation(const Navigation& navigation, const Collection& collection,
         for (std::string* text : {&w.jump1_text, &w.jump2_text})
             *text = ToCodePage(*text, code_page);
         options.window = std::move(w);
+    }
+    // Read in the code page by the viewer, whatever the author kept them in.
+    for (auto& f : inputs) {
+        std::string lower = AsciiLower(f.name);
+        if (!lower.ends_with(".hhc") && !lower.ends_with(".hhk")) continue;
+        if (auto stored = SitemapInCodePage(f.bytes, code_page)) f.bytes = std::move(*stored);
     }
     size_t pages = std::count_if(inputs.begin(), inputs.end(), [](const chm::InputFile& f) { return f.title.has_value(); });
     if (!options.contents_file.empty() || pages < 2) return;

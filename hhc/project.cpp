@@ -118,7 +118,6 @@ tess::Result<Project> ParseText(std::string_view bytes, Project* partial) {
     }
     if (partial) *partial = project;
     if (!any_section) return tess::Error{"The project file is not a help project (it has no sections)."};
-    if (project.compiled_file.empty()) return tess::Error{"The project names no compiled file."};
     if (project.default_topic.empty() && project.files.empty())
         return tess::Error{"The project names no page to compile."};
     if (project.default_topic.empty()) project.default_topic = project.files.front();

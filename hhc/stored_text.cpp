@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "hhc/log_text.h"
+#include "hhc/text_encoding.h"
 
 namespace hhc {
 namespace {
@@ -61,6 +62,21 @@ void MakeTextsStorable(chm::Options& options, std::vector<chm::InputFile>& input
                                       " is too long or holds zero bytes; it was stored cut to " +
                                       std::to_string(f.title->size()) + " bytes, without them."));
     }
+}
+
+void WarnOfLostCharacters(const std::string& title, const Collection& collection, const Navigation& navigation,
+                          uint32_t code_page, std::vector<std::string>& lines) {
+    auto check = [&](const std::string& text, const std::string& what) {
+        bool lost = false;
+        (void)ToCodePage(text, code_page, &lost);
+        if (lost)
+            lines.push_back(ToLogText("Warning: " + what + " holds characters code page " + std::to_string(code_page) +
+                                      " has no form for; they are shown as \"?\"."));
+    };
+    check(title, "the title");
+    for (const auto& f : collection.files)
+        if (f.page && f.titled) check(f.title, "the title of " + f.name);
+    if (navigation.window) check(navigation.window->caption, "the caption of the window " + navigation.window->name);
 }
 
 }  // namespace hhc

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "chm/writer.h"
+#include "hhc/collect.h"
+#include "hhc/navigation.h"
 
 namespace hhc {
 
@@ -21,5 +23,10 @@ std::string StoredText(std::string text, uint32_t code_page, bool& changed, size
 // one changed, naming its file.
 void MakeTextsStorable(chm::Options& options, std::vector<chm::InputFile>& inputs, uint32_t code_page,
                        std::vector<std::string>& lines);
+
+// A warning for the title, each topic title and the window's caption that holds a character
+// `code_page` has no form for, not even a close one: the viewer would show "?" there.
+void WarnOfLostCharacters(const std::string& title, const Collection& collection, const Navigation& navigation,
+                          uint32_t code_page, std::vector<std::string>& lines);
 
 }  // namespace hhc

@@ -72,7 +72,7 @@ std::vector<std::string> Substitutes(uint32_t cp) {
 
 // Halves the text until the parts convert whole, so that a long page with a few characters
 // the code page lacks costs a few conversions, not one for each character.
-void AppendInCodePage(std::string_view utf8, uint32_t code_page, std::string& out) {
+void AppendInCodePage(std::string_view utf8, uint32_t code_page, std::string& out, bool& lost) {
     if (utf8.empty()) return;
     if (auto whole = EncodeCodePage(utf8, code_page)) {
         out += *whole;
@@ -85,14 +85,15 @@ void AppendInCodePage(std::string_view utf8, uint32_t code_page, std::string& ou
         for (const auto& near : Substitutes(cp)) {
             if ((one = EncodeCodePage(near, code_page))) break;
         }
+        if (!one) lost = true;
         out += one ? *one : std::string("?");
         return;
     }
     size_t mid = utf8.size() / 2;
     while (mid > 0 && (static_cast<unsigned char>(utf8[mid]) & 0xC0) == 0x80) --mid;
     if (mid == 0) mid = n;
-    AppendInCodePage(utf8.substr(0, mid), code_page, out);
-    AppendInCodePage(utf8.substr(mid), code_page, out);
+    AppendInCodePage(utf8.substr(0, mid), code_page, out, lost);
+    AppendInCodePage(utf8.substr(mid), code_page, out, lost);
 }
 
 // The length of the well-formed sequence at s[i], 0 when none starts there.
@@ -138,10 +139,12 @@ std::string NameInCodePage(std::string_view utf8, uint32_t code_page) {
     return *encoded;
 }
 
-std::string ToCodePage(std::string_view utf8, uint32_t code_page) {
+std::string ToCodePage(std::string_view utf8, uint32_t code_page, bool* lost) {
     if (code_page == kUtf8) return std::string(utf8);
     std::string out;
-    AppendInCodePage(utf8, code_page, out);
+    bool any = false;
+    AppendInCodePage(utf8, code_page, out, any);
+    if (lost) *lost = any;
     return out;
 }
 

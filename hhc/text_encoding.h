@@ -22,8 +22,8 @@ uint32_t CodePageOfCharset(std::string_view charset);
 
 // UTF-8 text in `code_page`. A character without a form there takes a close one (U+2015
 // for an em dash, a plain letter for an accented one) or else "?": a title is shown, not
-// looked up, so a near form is better than none.
-std::string ToCodePage(std::string_view utf8, uint32_t code_page);
+// looked up, so a near form is better than none. `lost`, when given, is set if a "?" was.
+std::string ToCodePage(std::string_view utf8, uint32_t code_page, bool* lost = nullptr);
 
 // A name (a path inside the compiled file) in `code_page`, exactly: names are looked up, so
 // nothing is substituted. A name without an exact form, or whose form would read back as

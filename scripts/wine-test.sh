@@ -22,7 +22,7 @@ done
 
 # Packages, installed only when missing.
 need="cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64
-binutils-mingw-w64-i686 googletest wine64 xvfb xauth util-linux libchm-bin p7zip-full"
+binutils-mingw-w64-i686 googletest wine64 xvfb xauth util-linux libchm-bin p7zip-full doxygen libglib2.0-dev"
 missing=""
 for p in $need; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"

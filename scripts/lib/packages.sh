@@ -7,11 +7,12 @@ TESS_BUILD_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev
 # Packages the tests need on top (fp-utils: chmls, one of the readers that check our compiled
 # files, and chmcmd, which the benchmarks compare with; libxslt1-dev: its HTML manual; sphinx-doc
 # (Sphinx's documentation sources), python3-sphinx, its htmlhelp builder and doxygen: the real
-# help projects hhc compiles; clang and libclang-rt-14-dev: libFuzzer, for scripts/fuzz).
+# help projects hhc compiles; libglib2.0-dev: the headers Doxygen documents at its defaults; clang
+# and libclang-rt-14-dev: libFuzzer, for scripts/fuzz).
 TESS_TEST_PACKAGES=(qt6-base-private-dev libgtest-dev libgmock-dev libchm-bin libchm-dev libmspack-dev
   fp-utils libxslt1-dev p7zip-full xvfb xauth imagemagick
   python3-chm librsvg2-bin procps desktop-file-utils xdotool
-  python3-sphinx python3-sphinxcontrib.htmlhelp sphinx-doc doxygen clang libclang-rt-14-dev)
+  python3-sphinx python3-sphinxcontrib.htmlhelp sphinx-doc doxygen libglib2.0-dev clang libclang-rt-14-dev)
 # The Windows cross compilers: only the posix-thread ones are used (std::thread needs them), so
 # not the whole mingw-w64 set. The shipped program is the i686 build; the tests run the x86_64 one.
 TESS_MINGW_I686_PACKAGES=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686)

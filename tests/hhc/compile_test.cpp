@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 #include "hhc_fixture.h"
 #include "platform/posix/iconv_text_codec.h"
@@ -282,6 +283,48 @@ INSTANTIATE_TEST_SUITE_P(
         TitleCase{"ProjectsWins", "ページの題", "プロジェクトの題", "0x411 日本語",
                   "\x83\x76\x83\x8D\x83\x57\x83\x46\x83\x4E\x83\x67\x82\xCC\x91\xE8"},
         TitleCase{"EnglishProject", "Caf&eacute; &mdash; menu", "", "0x409", "Caf&eacute; \x97 menu"}),
+    [](const auto& info) { return info.param.name; });
+
+// Projects as their authors write them: each compiles, and the log says what it must.
+struct AsWrittenCase {
+    const char* name;
+    std::string options;  // [OPTIONS] lines; {pages} and {chm} stand for the folders' paths
+    std::string title;    // the page's, UTF-8
+    std::string warning;  // expected in the log; empty: no warning at all
+};
+
+class AsWritten : public HhcFixture, public ::testing::WithParamInterface<AsWrittenCase> {};
+
+TEST_P(AsWritten, CompilesAndSaysWhatItMust) {
+    const AsWrittenCase& c = GetParam();
+    std::string text = "[OPTIONS]\r\nError log file=" + Log() + "\r\n" + c.options + "\r\n";
+    for (auto [mark, path] : {std::pair{"{pages}", pages}, std::pair{"{chm}", Chm()}})
+        for (size_t at; (at = text.find(mark)) != std::string::npos;) text.replace(at, std::string(mark).size(), path);
+    std::string html = "<meta charset=utf-8><title>" + c.title + "</title><p>text</p>";
+    tree.Write("ページ 集/page 1.html", html);
+    ASSERT_EQ(RunHhc(ProjectOf(text, text.find("Language=0x409") != std::string::npos), options).code, kCreatedStatus)
+        << ReadLog(Log());
+    std::string log = ReadLog(Log());
+    if (c.warning.empty()) {
+        EXPECT_EQ(log.find("Warning"), std::string::npos) << log;
+    } else {
+        EXPECT_NE(log.find(c.warning), std::string::npos) << log;
+    }
+    EXPECT_EQ(ExtractChm(Chm(), tree.Path("x"))["page 1.html"], html);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Projects, AsWritten,
+    ::testing::Values(
+        AsWrittenCase{"EscapedDefaultTopic", "Compiled file={chm}\r\nDefault topic={pages}page%201.html", "T", ""},
+        // Doxygen's project names none by default: the project's own name is taken.
+        AsWrittenCase{"NoCompiledFile", "Default topic={pages}page 1.html", "T", ""},
+        AsWrittenCase{"TitleOutsideTheCodePage", "Compiled file={chm}\r\nDefault topic={pages}page 1.html\r\nLanguage=0x409",
+                      "日本語", "Warning: the title holds characters code page 1252 has no form for"},
+        AsWrittenCase{"CaptionOutsideTheCodePage",
+                      "Compiled file={chm}\r\nDefault topic={pages}page 1.html\r\nLanguage=0x409\r\nTitle=Help\r\n"
+                      "Default Window=w\r\n[WINDOWS]\r\nw=\"ヘルプ\",,,,,,,,,0x63520",
+                      "T", "Warning: the caption of the window w holds characters code page 1252"}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

@@ -72,8 +72,7 @@ TEST_P(FailureProject, ProjectMalformed) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Projects, FailureProject,
-                         ::testing::Values(BrokenProject{"NoCompiledFile", "Default topic=/x.htm", "no compiled file"},
-                                           BrokenProject{"NoPage", "Compiled file=/c.chm", "no page"}),
+                         ::testing::Values(BrokenProject{"NoPage", "Compiled file=/c.chm", "no page"}),
                          [](const auto& info) { return info.param.name; });
 
 TEST_F(Failure, CompiledFileFolderMissing) {

@@ -70,6 +70,31 @@ TEST_F(Navigation, ProjectContentsIndexAndWindow) {
         EXPECT_NE(stored["#STRINGS"].find(std::string(text) + '\0'), std::string::npos) << text;
 }
 
+// Contents and index kept in UTF-8 are stored in the language's code page, which the viewer
+// reads them in; what it lacks as a character reference. The pages stay as they are.
+TEST_F(Navigation, Utf8SitemapsAreStoredInTheLanguagesCodePage) {
+    const std::string page = "<meta charset=\"utf-8\"><title>目次</title><p>本文</p>";
+    tree.Write("doc/index.html", page);
+    tree.Write("doc/toc.hhc", "\xEF\xBB\xBF" + Sitemap({{"目次 caf\xC3\xA9", "index.html"}}));
+    tree.Write("doc/keys.hhk", "<meta charset=\"utf-8\">" + Sitemap({{"索引", "index.html"}}));
+    tree.Write("doc/help.hhp", "[OPTIONS]\r\nCompiled file=help.chm\r\nContents file=toc.hhc\r\nIndex file=keys.hhk\r\n"
+                               "Default topic=index.html\r\nLanguage=0x411\r\n[FILES]\r\nindex.html\r\n");
+    std::string out = tree.Path("hhc.out");
+    Exit exit = WaitProcess(StartProcess({HHC_PATH, tree.Path("doc/help.hhp")}, options, out));
+    ASSERT_EQ(exit.code, kCreatedStatus) << ReadFile(out);
+    chm_test::FileMap files = {
+        {"/index.html", page},
+        {"/toc.hhc", Sitemap({{"\x96\xDA\x8E\x9F caf&#233;", "index.html"}})},
+        {"/keys.hhk", "<meta charset=\"shift_jis\">" + Sitemap({{"\x8D\xF5\x88\xF8", "index.html"}})},
+    };
+    std::string chm = tree.Path("doc/help.chm");
+    for (const auto& d : chm_test::CompareWithReaders(chm, files, tree.Path("read"))) ADD_FAILURE() << d;
+    auto view = chm_test::ReadWithPychm(chm, tree.Path("read"));
+    ASSERT_EQ(view.error, "");
+    EXPECT_EQ(view.topics, files["/toc.hhc"]);
+    EXPECT_EQ(view.index, files["/keys.hhk"]);
+}
+
 struct Page {
     std::string name;
     std::string html;

@@ -82,8 +82,7 @@ TEST_P(ProjectBroken, FailsAndSaysWhetherTheLogIsKnown) {
 INSTANTIATE_TEST_SUITE_P(
     Texts, ProjectBroken,
     ::testing::Values(Broken{"", false}, Broken{"just some text\r\n", false},
-                      Broken{"[Options]\r\nTitle=t\r\n[Files]\r\n/q/a.htm\r\n", false},
-                      Broken{"[Options]\r\nError log file=/p/l.log\r\n[Files]\r\n/q/a.htm\r\n", true},
+                      Broken{"[Options]\r\nTitle=t\r\n[Files]\r\n", false},
                       Broken{"[Options]\r\nError log file=/p/l.log\r\nCompiled file=/p/D.chm\r\n", true},
                       Broken{"Error log file=/p/l.log\r\n", false}));
 

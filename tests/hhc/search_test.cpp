@@ -84,11 +84,14 @@ std::vector<SearchCase> Cases() {
         {"SearchTurnedOff", {{"page.html", kJapanese}}, "  FULL-TEXT SEARCH =  no ", "CP932", false, {}},
         {"SearchAskedFor", {{"page.html", kJapanese}}, "Full-text search=Yes", "CP932", true, {{"検", page}}},
         {"PagesWithoutTitleGoByTheirFileName",
-         {{"start.html", "<p>alpha <a href=\"sub/blank.htm\">next</a></p>"},
-          {"sub/blank.htm", "<html><head><title>  </title></head><body>alpha beta</body></html>"}},
+         {{"start.html", "<p>alpha <a href=\"sub/blank.htm\">next</a> <a href=\"empty.htm\">x</a></p>"},
+          {"sub/blank.htm", "<html><head><title>  </title></head><body>alpha beta</body></html>"},
+          {"empty.htm", "<title></title><p>gamma</p>"}},
          "", "CP932", true,
          {{"alpha", {{"start.html", "start.html"}, {"blank.htm", "sub/blank.htm"}}},
-          {"beta", {{"blank.htm", "sub/blank.htm"}}}}},
+          {"beta", {{"blank.htm", "sub/blank.htm"}}},
+          {"gamma", {{"empty.htm", "empty.htm"}}},
+          {"empty", {}}}},  // the file's name stands in as its title, yet is no word of it
         {"EmDashTitlesKeepAHorizontalBar",
          {{"dash.html", "<title>Intro \xE2\x80\x94 Guide</title><p>prose <a href=\"ent.html\">x</a></p>"},
           {"ent.html", "<title>Usage &mdash; Notes</title><p>prose</p>"}},
@@ -131,6 +134,23 @@ TEST_P(Search, PychmFindsEachWordOnItsPagesWithTheirTitles) {
     EXPECT_EQ(search.searchable, c.searchable);
     auto files = ExtractChm(Chm(), tree.Path("x"));
     EXPECT_EQ(files.count("$FIftiMain"), c.searchable ? 1u : 0u);
+    // With no window of the project's, the viewer is given one whose pane offers the search.
+    ASSERT_EQ(files.count("#WINDOWS"), c.searchable || c.pages.size() > 1 ? 1u : 0u);
+    if (c.searchable) {
+        const std::string& window = files["#WINDOWS"];
+        ASSERT_GE(window.size(), 8u + 196u);
+        auto u32 = [&](size_t at) {
+            return static_cast<uint32_t>(static_cast<unsigned char>(window[at])) |
+                   static_cast<uint32_t>(static_cast<unsigned char>(window[at + 1])) << 8 |
+                   static_cast<uint32_t>(static_cast<unsigned char>(window[at + 2])) << 16 |
+                   static_cast<uint32_t>(static_cast<unsigned char>(window[at + 3])) << 24;
+        };
+        EXPECT_NE(u32(8 + 16) & 0x400u, 0u);  // the search tab
+        // A single page has no contents to show: the pane opens on the search.
+        if (c.pages.size() == 1) {
+            EXPECT_EQ(u32(8 + 120), 2u);
+        }
+    }
     if (!c.searchable) return;
     ASSERT_EQ(search.found.size(), c.queries.size());
     for (size_t i = 0; i < c.queries.size(); ++i) {

@@ -1,6 +1,9 @@
 #include "hhc/sitemap.h"
+#include "hhc/sitemap_encoding.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace {
 
@@ -82,5 +85,47 @@ TEST(Sitemap, WrittenListReadsBack) {
         EXPECT_EQ(entries[i].locals, std::vector<std::string>{items[i].local});
     }
 }
+
+}  // namespace
+
+namespace {
+
+struct StoredSitemapCase {
+    const char* label;
+    std::string bytes;
+    uint32_t code_page;
+    std::optional<std::string> stored;  // nothing: kept as it came
+};
+
+class StoredSitemap : public ::testing::TestWithParam<StoredSitemapCase> {};
+
+TEST_P(StoredSitemap, IsInTheCodePageTheViewerReads) {
+    EXPECT_EQ(hhc::SitemapInCodePage(GetParam().bytes, GetParam().code_page), GetParam().stored);
+}
+
+const std::string kName = "<param name=\"Name\" value=\"";
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, StoredSitemap,
+    ::testing::Values(
+        StoredSitemapCase{"Utf8WithBom", "\xEF\xBB\xBF" + kName + "目次\">", 932, kName + "\x96\xDA\x8E\x9F\">"},
+        StoredSitemapCase{"Utf8DeclaredIsRedeclared",
+                          "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">" + kName + "索引\">",
+                          932, "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=shift_jis\">" + kName +
+                                   "\x8D\xF5\x88\xF8\">"},
+        StoredSitemapCase{"MetaCharsetAttribute", "<META charset='utf-8'><BODY>" + kName + "Caf\xC3\xA9\">", 1252,
+                          "<META charset='windows-1252'><BODY>" + kName + "Caf\xE9\">"},
+        // What the code page lacks becomes a reference, which the viewer's HTML reading decodes.
+        StoredSitemapCase{"Utf16WithBom", std::string("\xFF\xFE" "C\0a\0f\0\xE9\0 \0\xE5\x65", 14), 1252,
+                          "Caf\xE9 &#26085;"},
+        StoredSitemapCase{"Utf8OutsideTheCodePage", kName + "日本語 \xF0\x9F\x98\x80 caf\xC3\xA9\">", 932,
+                          kName + "\x93\xFA\x96\x7B\x8C\xEA &#128512; caf&#233;\">"},
+        StoredSitemapCase{"AlreadyInTheCodePage", kName + "\x96\xDA\x8E\x9F\">", 932, std::nullopt},
+        StoredSitemapCase{"DeclaredCodePageKept", "<meta charset=shift_jis>" + kName + "\x96\xDA\x8E\x9F\">", 932,
+                          std::nullopt},
+        StoredSitemapCase{"OtherCodePageConverted", "<meta charset=windows-1252>" + kName + "\xE9\">", 932,
+                          "<meta charset=shift_jis>" + kName + "&#233;\">"},
+        StoredSitemapCase{"AsciiKept", kName + "Start\">", 1252, std::nullopt}),
+    [](const auto& info) { return info.param.label; });
 
 }  // namespace

@@ -99,8 +99,13 @@ std::optional<std::string> SitemapInCodePage(std::string_view bytes, uint32_t co
     // UTF-16 declared by a file without a BOM is believed only when the bytes look the part.
     if ((from == kUtf16Le || from == kUtf16Be) && text.size() == bytes.size() && text.find('\0') == text.npos) from = 0;
     // Undeclared and not UTF-8: the bytes are in the code page the author wrote for.
-    if (from == 0) from = IsValidUtf8(text) ? kUtf8 : code_page;
-    std::string utf8 = from == kUtf8 ? std::string(text) : DecodeCodePage(text, from).value_or(std::string(text));
+    // A file that says UTF-8 and is not (a converted copy that kept its old <meta>) is taken as
+    // the code page's, as undeclared bytes are: reading it as UTF-8 would garble every name.
+    if (from == 0 || (from == kUtf8 && !IsValidUtf8(text))) from = IsValidUtf8(text) ? kUtf8 : code_page;
+    if (from == code_page) return std::nullopt;
+    auto decoded = from == kUtf8 ? std::optional<std::string>(std::string(text)) : DecodeCodePage(text, from);
+    if (!decoded) return std::nullopt;
+    std::string utf8 = RepairedUtf8(*decoded);
     std::string stored = HtmlInCodePage(WithCharset(std::move(utf8), code_page), code_page);
     if (stored == bytes) return std::nullopt;
     return stored;

@@ -125,7 +125,10 @@ INSTANTIATE_TEST_SUITE_P(
                           std::nullopt},
         StoredSitemapCase{"OtherCodePageConverted", "<meta charset=windows-1252>" + kName + "\xE9\">", 932,
                           "<meta charset=shift_jis>" + kName + "&#233;\">"},
-        StoredSitemapCase{"AsciiKept", kName + "Start\">", 1252, std::nullopt}),
+        StoredSitemapCase{"AsciiKept", kName + "Start\">", 1252, std::nullopt},
+        // Converted to the code page but still saying UTF-8, as the program's own help is built.
+        StoredSitemapCase{"WrongUtf8DeclarationKept", "<meta charset=utf-8>" + kName + "Tessaline \x82\xC9\">", 932,
+                          std::nullopt}),
     [](const auto& info) { return info.param.label; });
 
 }  // namespace

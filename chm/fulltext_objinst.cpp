@@ -2,6 +2,7 @@
 
 #include "chm/bytes.h"
 #include "chm/fulltext_words.h"
+#include "chm/layout.h"
 
 namespace chm {
 namespace {
@@ -61,37 +62,43 @@ CharEntry EntryFor(int c, const CodePageChars& chars) {
 std::string BreakerEntry(uint32_t language, uint32_t code_page) {
     CodePageChars chars(code_page);
     std::string out;
-    PutGuid(out, 0x4662DAAF, 0xD393, 0x11D0, kBreakerGuidTail);
-    PutU32(out, 0x04000000);
-    PutU32(out, 3);
-    PutU32(out, code_page);
-    PutU32(out, language);
-    PutU32(out, 0);
-    PutU32(out, 0);
-    PutU32(out, 0x00145555);
-    PutU32(out, 256 * 10);  // the table's size
-    PutU16(out, 256);       // its entries
-    PutU16(out, 0);         // no letters that expand into two
-    PutU16(out, 2);
-    out.append(26, '\0');
+    Layout(out)
+        .Guid("word breaker class", 0x4662DAAF, 0xD393, 0x11D0, kBreakerGuidTail)
+        .U32("version, always observed as 0x04000000", 0x04000000)
+        .U32("unknown, always observed to be 3", 3)
+        .U32("code page", code_page)
+        .U32("language", language)
+        .U32("unknown, 0", 0)
+        .U32("unknown, 0", 0)
+        .U32("unknown, always observed as 0x00145555", 0x00145555)
+        .U32("character table size", 256 * 10)
+        .U16("character table entries", 256)
+        .U16("letters that expand into two", 0)
+        .U16("unknown, always observed to be 2", 2)
+        .Zeros("unknown, zeros", 26);
     for (int c = 0; c < 256; ++c) {
         CharEntry e = EntryFor(c, chars);
-        PutU16(out, e.flags);
-        PutU16(out, e.sort_key);
-        for (uint8_t x : {e.lower, e.same, e.oem, e.same_again}) out.push_back(static_cast<char>(x));
-        PutU16(out, 0);
+        Layout(out)
+            .U16("character flags", e.flags)
+            .U16("sort key", e.sort_key)
+            .U8("lower case", e.lower)
+            .U8("the character", e.same)
+            .U8("OEM form", e.oem)
+            .U8("the character again", e.same_again)
+            .U16("unknown, 0", 0);
     }
     return out;
 }
 
 std::string StemmerEntry(uint32_t language, uint32_t code_page) {
     std::string out;
-    PutGuid(out, 0x4662DAB0, 0xD393, 0x11D0, kStemmerGuidTail);
-    PutU32(out, 666);
-    PutU32(out, code_page);
-    PutU32(out, language);
-    PutU32(out, 10031);
-    PutU32(out, 0);
+    Layout(out)
+        .Guid("stemmer class", 0x4662DAB0, 0xD393, 0x11D0, kStemmerGuidTail)
+        .U32("unknown, always observed as 666", 666)
+        .U32("code page", code_page)
+        .U32("language", language)
+        .U32("unknown, always observed as 10031", 10031)
+        .U32("unknown, 0", 0);
     return out;
 }
 
@@ -100,14 +107,15 @@ std::string StemmerEntry(uint32_t language, uint32_t code_page) {
 std::string BuildObjInst(uint32_t language, uint32_t code_page) {
     std::string breaker = BreakerEntry(language, code_page);
     std::string stemmer = StemmerEntry(language, code_page);
+    constexpr uint32_t kFirst = 24;  // the header's own size
     std::string out;
-    PutU32(out, 0x04000000);
-    PutU32(out, 2);
-    uint32_t first = 24;
-    PutU32(out, first);
-    PutU32(out, static_cast<uint32_t>(breaker.size()));
-    PutU32(out, first + static_cast<uint32_t>(breaker.size()));
-    PutU32(out, static_cast<uint32_t>(stemmer.size()));
+    Layout(out)
+        .U32("version, always observed as 0x04000000", 0x04000000)
+        .U32("object count", 2)
+        .U32("word breaker offset", kFirst)
+        .U32("word breaker size", static_cast<uint32_t>(breaker.size()))
+        .U32("stemmer offset", kFirst + static_cast<uint32_t>(breaker.size()))
+        .U32("stemmer size", static_cast<uint32_t>(stemmer.size()));
     return out + breaker + stemmer;
 }
 

@@ -1,6 +1,7 @@
 #include "chm/system_files.h"
 
 #include "chm/bytes.h"
+#include "chm/layout.h"
 #include "chm/names.h"
 
 namespace chm {
@@ -100,8 +101,7 @@ std::optional<Window> WindowToStore(const Options& options) {
 
 std::string BuildWindows(const Window& w, StringTable& strings) {
     std::string out;
-    PutU32(out, 1);
-    PutU32(out, kWindowEntrySize);
+    Layout(out).U32("entry count", 1).U32("entry size", kWindowEntrySize);
     size_t start = out.size();
     uint32_t valid = kParamProperties | kParamRect | kParamNavWidth | kParamButtons;
     if (w.show_state) valid |= kParamShowState;
@@ -110,57 +110,68 @@ std::string BuildWindows(const Window& w, StringTable& strings) {
     if (w.navigation_closed) valid |= kParamExpansion;
     if (w.tab_position) valid |= kParamTabPosition;
     if (w.default_tab) valid |= kParamCurrentTab;
-    PutU32(out, kWindowEntrySize);
-    PutU32(out, 0);  // texts are not UTF-16
-    PutU32(out, strings.Add(w.name));
-    PutU32(out, valid);
-    PutU32(out, w.properties);
-    PutU32(out, strings.Add(w.caption));
-    PutU32(out, w.styles);
-    PutU32(out, w.extended_styles);
-    PutU32(out, static_cast<uint32_t>(w.left));
-    PutU32(out, static_cast<uint32_t>(w.top));
-    PutU32(out, static_cast<uint32_t>(w.right));
-    PutU32(out, static_cast<uint32_t>(w.bottom));
-    PutU32(out, w.show_state);
-    for (int i = 0; i < 6; ++i) PutU32(out, 0);  // handles filled in at run time
-    PutU32(out, w.navigation_width);
-    for (int i = 0; i < 4; ++i) PutU32(out, 0);  // topic pane rectangle, run time
-    PutU32(out, strings.Add(w.contents_file));
-    PutU32(out, strings.Add(w.index_file));
-    PutU32(out, strings.Add(w.default_topic));
-    PutU32(out, strings.Add(w.home_topic));
-    PutU32(out, w.buttons);
-    PutU32(out, w.navigation_closed ? 1 : 0);
-    PutU32(out, w.default_tab.value_or(0));
-    PutU32(out, w.tab_position.value_or(0));
-    PutU32(out, w.notify_id);
-    out.append(20, '\0');  // tab order
-    PutU32(out, 0);         // history count
-    PutU32(out, strings.Add(w.jump1_text));
-    PutU32(out, strings.Add(w.jump2_text));
-    PutU32(out, strings.Add(w.jump1_url));
-    PutU32(out, strings.Add(w.jump2_url));
-    out.resize(start + kWindowEntrySize, '\0');  // the rest: minimum size, custom tabs, unset
+    Layout(out)
+        .U32("entry size", kWindowEntrySize)
+        .U32("texts are UTF-16", 0)
+        .U32("window type name", strings.Add(w.name))
+        .U32("valid members", valid)
+        .U32("navigation pane properties", w.properties)
+        .U32("caption", strings.Add(w.caption))
+        .U32("window styles", w.styles)
+        .U32("extended window styles", w.extended_styles)
+        .U32("left", static_cast<uint32_t>(w.left))
+        .U32("top", static_cast<uint32_t>(w.top))
+        .U32("right", static_cast<uint32_t>(w.right))
+        .U32("bottom", static_cast<uint32_t>(w.bottom))
+        .U32("show state", w.show_state)
+        .Zeros("window, pane and tool bar handles (run time)", 6 * 4)
+        .U32("navigation pane width", w.navigation_width)
+        .Zeros("topic pane rectangle (run time)", 4 * 4)
+        .U32("contents file", strings.Add(w.contents_file))
+        .U32("index file", strings.Add(w.index_file))
+        .U32("default topic", strings.Add(w.default_topic))
+        .U32("home topic", strings.Add(w.home_topic))
+        .U32("tool bar buttons", w.buttons)
+        .U32("navigation pane closed", w.navigation_closed ? 1 : 0)
+        .U32("current tab", w.default_tab.value_or(0))
+        .U32("tab position", w.tab_position.value_or(0))
+        .U32("notification id", w.notify_id)
+        .Zeros("tab order", 20)
+        .U32("history count", 0)
+        .U32("jump 1 text", strings.Add(w.jump1_text))
+        .U32("jump 2 text", strings.Add(w.jump2_text))
+        .U32("jump 1 address", strings.Add(w.jump1_url))
+        .U32("jump 2 address", strings.Add(w.jump2_url))
+        // The rest (minimum size, custom tabs) stays unset.
+        .Zeros("minimum rectangle and custom tabs", start + kWindowEntrySize - out.size());
     return out;
 }
 
 std::string BuildIdxHdr(uint32_t topic_count, const std::vector<uint32_t>& merged) {
-    std::string out = "T#SM";
-    PutU32(out, 0);
-    PutU32(out, 1);
-    PutU32(out, topic_count);
-    PutU32(out, 0);
-    PutU32(out, 0xFFFFFFFFu);  // no image list
-    PutU32(out, 0);
-    PutU32(out, 1);            // folder images
-    for (int i = 0; i < 8; ++i) PutU32(out, 0xFFFFFFFFu);  // colours, font, styles, frame, window: unset
-    PutU32(out, 0);            // information types
-    PutU32(out, 1);
-    PutU32(out, static_cast<uint32_t>(merged.size()));
-    PutU32(out, merged.empty() ? 0 : 1);  // set whenever files are merged
-    for (uint32_t offset : merged) PutU32(out, offset);
-    out.resize(kIdxHdrSize, '\0');
+    std::string out;
+    Layout idxhdr(out);
+    idxhdr.Bytes("signature", "T#SM")
+        .U32("timestamp", 0)
+        .U32("unknown, always observed to be 1", 1)
+        .U32("topic count", topic_count)
+        .U32("unknown, 0", 0)
+        .U32("image list", 0xFFFFFFFFu)  // none
+        .U32("unknown, 0", 0)
+        .U32("folder images", 1)
+        .U32("background colour", 0xFFFFFFFFu)
+        .U32("foreground colour", 0xFFFFFFFFu)
+        .U32("font", 0xFFFFFFFFu)
+        .U32("window styles", 0xFFFFFFFFu)
+        .U32("extended window styles", 0xFFFFFFFFu)
+        .U32("unknown, unset", 0xFFFFFFFFu)
+        .U32("frame name", 0xFFFFFFFFu)
+        .U32("window name", 0xFFFFFFFFu)
+        .U32("information types", 0)
+        .U32("unknown, always observed to be 1", 1)
+        .U32("merged file count", static_cast<uint32_t>(merged.size()))
+        .U32("files are merged", merged.empty() ? 0 : 1);
+    for (uint32_t offset : merged) idxhdr.U32("merged file name", offset);
+    idxhdr.Zeros("unused", kIdxHdrSize - out.size());
     return out;
 }
 

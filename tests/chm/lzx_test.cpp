@@ -134,7 +134,8 @@ TEST(Lzx, RealManualDecodesInEveryReader) {
     const std::string html = RealHtml();
     ASSERT_GT(html.size(), 1000000u) << "libxslt's HTML manual is missing: install libxslt1-dev "
                                         "(scripts/lib/packages.sh lists it)";
-    ExpectEveryReaderDecodes("libxslt manual", html);
+    for (int level = chm::lzx_tunables::kMinLevel; level <= chm::lzx_tunables::kMaxLevel; ++level)
+        ExpectEveryReaderDecodes("libxslt manual", html, level);
 }
 
 // The type of the block that starts frame `frame` (each frame here starts a block).
@@ -153,7 +154,8 @@ TEST(Lzx, EachKindOfBlockWhereItPays) {
     EXPECT_LE(words.bytes.size(), chm::CompressLzx(text, 0, {}, 1).bytes.size());
     EXPECT_EQ(BlockType(words, 0), 1);
     EXPECT_LT(words.bytes.size(), text.size() / 4);
-    EXPECT_EQ(BlockType(chm::CompressLzx(RandomBytes(kFrame, 1)), 0), 3);
+    for (int level = chm::lzx_tunables::kMinLevel; level <= chm::lzx_tunables::kMaxLevel; ++level)
+        EXPECT_EQ(BlockType(chm::CompressLzx(RandomBytes(kFrame, 1), 0, {}, level), 0), 3) << level;
     // Records of 16 bytes: every new distance ends in the same three bits.
     std::string records;
     std::mt19937 pick(16);
@@ -162,15 +164,27 @@ TEST(Lzx, EachKindOfBlockWhereItPays) {
     EXPECT_LT(chm::CompressLzx(std::string(kFrame, 'a')).bytes.size(), 300u);
 }
 
-// Whatever the thread count, more threads than intervals included.
+// Whatever the thread count, more threads than intervals included, at every level.
 TEST(Lzx, SameInputGivesSameBytes) {
     const std::string text = Words(200000, 1) + RandomBytes(50000, 2);
-    const chm::LzxSection a = chm::CompressLzx(text, 1);
-    for (unsigned threads : {0u, 1u, 2u, 3u, 64u}) {
-        const chm::LzxSection b = chm::CompressLzx(text, threads);
-        EXPECT_TRUE(a.bytes == b.bytes) << threads;
-        EXPECT_EQ(a.frame_offsets, b.frame_offsets) << threads;
+    for (int level = chm::lzx_tunables::kMinLevel; level <= chm::lzx_tunables::kMaxLevel; ++level) {
+        const chm::LzxSection a = chm::CompressLzx(text, 1, {}, level);
+        for (unsigned threads : {0u, 1u, 2u, 3u, 64u}) {
+            const chm::LzxSection b = chm::CompressLzx(text, threads, {}, level);
+            EXPECT_TRUE(a.bytes == b.bytes) << "level " << level << ", " << threads << " threads";
+            EXPECT_EQ(a.frame_offsets, b.frame_offsets) << "level " << level << ", " << threads << " threads";
+        }
     }
+}
+
+// A level past either end is the nearest one; each level in range gives its own bytes.
+TEST(Lzx, LevelsOutsideTheRangeAreTheNearest) {
+    const std::string text = Words(3 * kFrame, 8);
+    auto at = [&](int level) { return chm::CompressLzx(text, 1, {}, level).bytes; };
+    EXPECT_TRUE(at(chm::lzx_tunables::kMinLevel - 1) == at(chm::lzx_tunables::kMinLevel));
+    EXPECT_TRUE(at(99) == at(chm::lzx_tunables::kMaxLevel));
+    EXPECT_FALSE(at(chm::lzx_tunables::kMinLevel) == at(chm::lzx_tunables::kDefaultLevel));
+    EXPECT_TRUE(chm::CompressLzx(text).bytes == at(chm::lzx_tunables::kDefaultLevel));
 }
 
 }  // namespace

@@ -94,6 +94,7 @@ struct CodedInterval {
 
 class IntervalCoder {
 public:
+    explicit IntervalCoder(int level) : finder_(lzx_tunables::Level(level)) {}
     CodedInterval Code(std::string_view data, size_t start, size_t length) {
         CodedInterval out;
         // Only the last interval reaches past the input; it alone is padded, in a copy.
@@ -122,7 +123,7 @@ private:
 
 }  // namespace
 
-LzxSection CompressLzx(std::string_view data, unsigned threads, const std::function<bool()>& stopped) {
+LzxSection CompressLzx(std::string_view data, unsigned threads, const std::function<bool()>& stopped, int level) {
     LzxSection section;
     section.uncompressed_size = data.size();
     const size_t stream_size = FrameCount(data.size()) * kFrameSize;
@@ -135,7 +136,7 @@ LzxSection CompressLzx(std::string_view data, unsigned threads, const std::funct
     threads = static_cast<unsigned>(std::min<size_t>(threads, count));
     std::atomic<size_t> next{0};
     auto work = [&] {
-        IntervalCoder coder;
+        IntervalCoder coder(level);
         for (size_t i; (i = next.fetch_add(1)) < count;) {
             if (stopped && stopped()) return;  // the section is then unfinished and not stored
             coded[i] = coder.Code(data, i * interval, length_of(i));

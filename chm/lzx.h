@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "chm/lzx_tunables.h"
 namespace chm {
 struct LzxSection {
     std::string bytes;                    // the compressed stream
@@ -14,7 +16,10 @@ struct LzxSection {
 // Window 64 KB, the state reset every 64 KB (two frames), 32 KB frames, E8 translation off.
 // The reset intervals are independent, so they are compressed on `threads` threads (0: one
 // per core). Deterministic: the same input gives the same bytes, whatever the thread count.
+// `level` (lzx_tunables.h lists what each trades) picks speed or size, one past either end
+// being the nearest; every level is read alike.
 // `stopped`, when given, is asked between reset intervals; once it says yes the section ends
 // unfinished, and is not to be stored.
-LzxSection CompressLzx(std::string_view data, unsigned threads = 0, const std::function<bool()>& stopped = {});
+LzxSection CompressLzx(std::string_view data, unsigned threads = 0, const std::function<bool()>& stopped = {},
+                       int level = lzx_tunables::kDefaultLevel);
 }

@@ -27,7 +27,7 @@ uint32_t Hash3(const unsigned char* p) {
 
 }  // namespace
 
-LzxMatchFinder::LzxMatchFinder() : head_(size_t{1} << kHashBits, -1), prev_(65536, -1) {}
+LzxMatchFinder::LzxMatchFinder(const LzxLevelParams& level) : level_(level), head_(size_t{1} << kHashBits, -1), prev_(65536, -1) {}
 
 void LzxMatchFinder::Reset(std::string_view interval, size_t data_end) {
     data_ = interval;
@@ -68,7 +68,7 @@ LzxMatchFinder::Match LzxMatchFinder::Longest(size_t pos, uint32_t max_len) cons
     if (max_len < 3 || pos + 3 > data_.size()) return best;
     const uint32_t h = Hash3(reinterpret_cast<const unsigned char*>(data_.data()) + pos);
     int32_t cand = head_[h];
-    for (int chain = 0; cand >= 0 && chain < kMaxChain; ++chain, cand = prev_[static_cast<size_t>(cand)]) {
+    for (int chain = 0; cand >= 0 && chain < level_.max_chain; ++chain, cand = prev_[static_cast<size_t>(cand)]) {
         const size_t distance = pos - static_cast<size_t>(cand);
         if (distance > kLzxMaxDistance) break;
         const size_t c = static_cast<size_t>(cand);
@@ -77,7 +77,7 @@ LzxMatchFinder::Match LzxMatchFinder::Longest(size_t pos, uint32_t max_len) cons
         if (len > best.length &&
             (best.length == 0 || Score(len, static_cast<uint32_t>(distance), false) > Score(best.length, best.distance, false))) {
             best = {len, static_cast<uint32_t>(distance)};
-            if (len >= max_len || len >= kNiceLength) break;
+            if (len >= max_len || len >= level_.nice_length) break;
         }
     }
     if (best.length == 3 && best.distance > kFarForThree) best = {};
@@ -100,7 +100,7 @@ void LzxMatchFinder::Parse(size_t begin, size_t end, LzxRepeats& reps, std::vect
             const uint32_t len = MatchLength(pos - d, pos, max_len);
             if (len > rep.length) rep = {len, d};
         }
-        if (rep.length >= max_len || rep.length >= kNiceLength) {
+        if (rep.length >= max_len || rep.length >= level_.nice_length) {
             is_rep = true;
             return rep;
         }
@@ -125,7 +125,7 @@ void LzxMatchFinder::Parse(size_t begin, size_t end, LzxRepeats& reps, std::vect
             continue;
         }
         // One step of lazy evaluation: a better match one byte on wins over this one.
-        if (m.length < kNiceLength && pos + 1 < end) {
+        if (level_.lazy && m.length < level_.nice_length && pos + 1 < end) {
             catch_up(pos + 1);
             ahead_pos = pos + 1;
             ahead = best_at(pos + 1, reps, ahead_rep);

@@ -6,12 +6,13 @@
 #include <vector>
 
 #include "chm/lzx_format.h"
+#include "chm/lzx_tunables.h"
 
 namespace chm {
 
 class LzxMatchFinder {
 public:
-    LzxMatchFinder();
+    explicit LzxMatchFinder(const lzx_tunables::LzxLevelParams& level);
 
     // Starts a new interval: nothing before it may be referred to. No match runs past `data_end`
     // (the true end of the input, when it falls inside this interval).
@@ -29,6 +30,7 @@ private:
     uint32_t MatchLength(size_t a, size_t b, uint32_t max_len) const;
     void Insert(size_t pos);
 
+    lzx_tunables::LzxLevelParams level_;
     std::string_view data_;
     size_t data_end_ = 0;
     size_t inserted_ = 0;

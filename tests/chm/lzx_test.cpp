@@ -5,6 +5,7 @@
 #include <random>
 
 #include "chm/lzx.h"
+#include "chm/lzx_tunables.h"
 #include "tests/chm/lzx_readers.h"
 #include "tests/chm/sample_inputs.h"
 
@@ -69,6 +70,11 @@ std::vector<Case> Cases() {
     cases.push_back({"repeated pattern", repeated});
     cases.push_back({"random then text", RandomBytes(40000, 9) + Words(60000, 9)});
     cases.push_back({"code page 932", Cp932Text(3 * kFrame)});
+    // Copies from near and far, up to the whole window back, over and over.
+    std::string copies = RandomBytes(300, 11);
+    for (size_t d = 1; copies.size() < 3 * kFrame; d = d > copies.size() ? 1 : d + 1 + d / 64)
+        copies += copies.substr(copies.size() - std::min(d, copies.size()), 24);
+    cases.push_back({"repeats at many distances", copies});
     std::string records;
     std::mt19937 pick(16);  // as below, where these come out as aligned-offset blocks
     while (records.size() < 3 * kFrame) records += RandomBytes(16, pick() % 1000);
@@ -76,9 +82,10 @@ std::vector<Case> Cases() {
     return cases;
 }
 
-void ExpectEveryReaderDecodes(const std::string& name, const std::string& data) {
-    SCOPED_TRACE(name);
-    const chm::LzxSection s = chm::CompressLzx(data);
+void ExpectEveryReaderDecodes(const std::string& name, const std::string& data,
+                               int level = chm::lzx_tunables::kDefaultLevel) {
+    SCOPED_TRACE(name + " at level " + std::to_string(level));
+    const chm::LzxSection s = chm::CompressLzx(data, 0, {}, level);
     EXPECT_EQ(s.uncompressed_size, data.size());
     const size_t frames = s.frame_offsets.size();
     ASSERT_EQ(frames, (data.size() + kFrame + 1) / kFrame);
@@ -118,15 +125,17 @@ void ExpectEveryReaderDecodes(const std::string& name, const std::string& data) 
     }
 }
 
-TEST(Lzx, EveryReaderDecodesEveryKindAndSize) {
-    for (const Case& c : Cases()) ExpectEveryReaderDecodes(c.name, c.data);
+TEST(Lzx, EveryReaderDecodesEveryKindAndSizeAtEveryLevel) {
+    for (int level = chm::lzx_tunables::kMinLevel; level <= chm::lzx_tunables::kMaxLevel; ++level)
+        for (const Case& c : Cases()) ExpectEveryReaderDecodes(c.name, c.data, level);
 }
 
 TEST(Lzx, RealManualDecodesInEveryReader) {
     const std::string html = RealHtml();
     ASSERT_GT(html.size(), 1000000u) << "libxslt's HTML manual is missing: install libxslt1-dev "
                                         "(scripts/lib/packages.sh lists it)";
-    ExpectEveryReaderDecodes("libxslt manual", html);
+    for (int level = chm::lzx_tunables::kMinLevel; level <= chm::lzx_tunables::kMaxLevel; ++level)
+        ExpectEveryReaderDecodes("libxslt manual", html, level);
 }
 
 // The type of the block that starts frame `frame` (each frame here starts a block).
@@ -140,9 +149,13 @@ int BlockType(const chm::LzxSection& s, size_t frame) {
 TEST(Lzx, EachKindOfBlockWhereItPays) {
     const std::string text = Words(3 * kFrame, 5);
     const chm::LzxSection words = chm::CompressLzx(text);
+    // The levels trade time for size, never the other way round.
+    EXPECT_LE(chm::CompressLzx(text, 0, {}, 3).bytes.size(), words.bytes.size());
+    EXPECT_LE(words.bytes.size(), chm::CompressLzx(text, 0, {}, 1).bytes.size());
     EXPECT_EQ(BlockType(words, 0), 1);
     EXPECT_LT(words.bytes.size(), text.size() / 4);
-    EXPECT_EQ(BlockType(chm::CompressLzx(RandomBytes(kFrame, 1)), 0), 3);
+    for (int level = chm::lzx_tunables::kMinLevel; level <= chm::lzx_tunables::kMaxLevel; ++level)
+        EXPECT_EQ(BlockType(chm::CompressLzx(RandomBytes(kFrame, 1), 0, {}, level), 0), 3) << level;
     // Records of 16 bytes: every new distance ends in the same three bits.
     std::string records;
     std::mt19937 pick(16);
@@ -151,15 +164,27 @@ TEST(Lzx, EachKindOfBlockWhereItPays) {
     EXPECT_LT(chm::CompressLzx(std::string(kFrame, 'a')).bytes.size(), 300u);
 }
 
-// Whatever the thread count, more threads than intervals included.
+// Whatever the thread count, more threads than intervals included, at every level.
 TEST(Lzx, SameInputGivesSameBytes) {
     const std::string text = Words(200000, 1) + RandomBytes(50000, 2);
-    const chm::LzxSection a = chm::CompressLzx(text, 1);
-    for (unsigned threads : {0u, 1u, 2u, 3u, 64u}) {
-        const chm::LzxSection b = chm::CompressLzx(text, threads);
-        EXPECT_TRUE(a.bytes == b.bytes) << threads;
-        EXPECT_EQ(a.frame_offsets, b.frame_offsets) << threads;
+    for (int level = chm::lzx_tunables::kMinLevel; level <= chm::lzx_tunables::kMaxLevel; ++level) {
+        const chm::LzxSection a = chm::CompressLzx(text, 1, {}, level);
+        for (unsigned threads : {0u, 1u, 2u, 3u, 64u}) {
+            const chm::LzxSection b = chm::CompressLzx(text, threads, {}, level);
+            EXPECT_TRUE(a.bytes == b.bytes) << "level " << level << ", " << threads << " threads";
+            EXPECT_EQ(a.frame_offsets, b.frame_offsets) << "level " << level << ", " << threads << " threads";
+        }
     }
+}
+
+// A level past either end is the nearest one; each level in range gives its own bytes.
+TEST(Lzx, LevelsOutsideTheRangeAreTheNearest) {
+    const std::string text = Words(3 * kFrame, 8);
+    auto at = [&](int level) { return chm::CompressLzx(text, 1, {}, level).bytes; };
+    EXPECT_TRUE(at(chm::lzx_tunables::kMinLevel - 1) == at(chm::lzx_tunables::kMinLevel));
+    EXPECT_TRUE(at(99) == at(chm::lzx_tunables::kMaxLevel));
+    EXPECT_FALSE(at(chm::lzx_tunables::kMinLevel) == at(chm::lzx_tunables::kDefaultLevel));
+    EXPECT_TRUE(chm::CompressLzx(text).bytes == at(chm::lzx_tunables::kDefaultLevel));
 }
 
 }  // namespace

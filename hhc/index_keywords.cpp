@@ -82,8 +82,10 @@ std::vector<chm::Keyword> IndexKeywords(const std::vector<chm::InputFile>& input
                 topics.push_back(topic);
         }
     };
+    // The options name it as the viewer does, without the leading "/".
+    std::string wanted = index_file.empty() || index_file.starts_with('/') ? index_file : "/" + index_file;
     for (const auto& f : inputs) {
-        if (index_file.empty() || f.name != index_file) continue;
+        if (wanted.empty() || f.name != wanted) continue;
         std::vector<std::string> levels;
         for (const auto& entry : ParseSitemap(f.bytes)) {
             levels.resize(static_cast<size_t>(std::clamp(entry.depth - 1, 0, static_cast<int>(levels.size()))));

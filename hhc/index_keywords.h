@@ -9,7 +9,7 @@
 
 namespace hhc {
 
-// `index_file`: the stored name of the index sitemap ("/keys.hhk"); empty for none. Keywords
+// `index_file`: the stored name of the index sitemap ("keys.hhk" or "/keys.hhk"); empty for none. Keywords
 // of the same levels are one keyword with the topics of all; a sub-keyword from a page whose
 // parent nothing else names gets that parent too.
 std::vector<chm::Keyword> IndexKeywords(const std::vector<chm::InputFile>& inputs, const std::string& index_file,

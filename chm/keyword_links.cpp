@@ -104,9 +104,15 @@ tess::Result<KeywordLinks> BuildKeywordLinks(const std::vector<Keyword>& keyword
             if (auto n = topic_of(t.starts_with('/') ? t : "/" + t)) topics.push_back(*n);
         Layout l(e.head);
         PutText(l, e.text);
-        l.U16("SeeAlso", 0).U16("Depth", static_cast<uint32_t>(k.levels.size() - 1)).U32("CharIndex", last_level);
-        l.U32("Zero", 0).U32("TopicCount", static_cast<uint32_t>(topics.size()));
-        for (uint32_t t : topics) l.U32("Topic", t);
+        l.U16("SeeAlso", k.see_also.empty() ? 0 : 2).U16("Depth", static_cast<uint32_t>(k.levels.size() - 1));
+        l.U32("CharIndex", last_level).U32("Zero", 0);
+        if (!k.see_also.empty()) {
+            l.U32("One", 1);
+            PutText(l, Utf16Of(k.see_also));
+        } else {
+            l.U32("TopicCount", static_cast<uint32_t>(topics.size()));
+            for (uint32_t t : topics) l.U32("Topic", t);
+        }
         if (e.head.size() + 8 + kListingHead > kBlock)
             return tess::Error{"The index keyword \"" + k.levels.back() + "\" leads to too many topics to store."};
         entries.push_back(std::move(e));

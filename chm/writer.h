@@ -73,6 +73,7 @@ struct FullTextIndex {
 struct Keyword {
     std::vector<std::string> levels;
     std::vector<std::string> topics;  // stored names, with or without the leading "/"
+    std::string see_also;             // UTF-8; when set, the keyword sends to this one instead of topics
 };
 
 struct Options {

@@ -91,6 +91,10 @@ std::vector<chm::Keyword> IndexKeywords(const std::vector<chm::InputFile>& input
             levels.resize(static_cast<size_t>(std::clamp(entry.depth - 1, 0, static_cast<int>(levels.size()))));
             if (entry.name.empty()) continue;
             levels.push_back(entry.name);
+            if (!entry.see_also.empty()) {
+                add(levels, "");
+                keywords[seen[levels]].see_also = entry.see_also;
+            }
             if (entry.locals.empty()) add(levels, "");
             for (const auto& local : entry.locals)
                 if (auto ref = ResolveRef(local, FolderOf(f.name)); ref.kind == LocalRef::Kind::inside)

@@ -5,50 +5,41 @@
 
 namespace {
 
-using Levels = std::vector<std::vector<std::string>>;
-
-struct PageCase {
-    std::string page;
-    Levels keywords;
-};
-
-class PageKeywordsCase : public ::testing::TestWithParam<PageCase> {};
-
-TEST_P(PageKeywordsCase, Found) { EXPECT_EQ(hhc::PageKeywords(GetParam().page), GetParam().keywords); }
-
 constexpr const char* kObject = "<OBJECT type=\"application/x-oleobject\" classid=\"CLSID:1E2A7BD0-DAB9-11D0-B93A-00C04FC99F9E\">";
 
-INSTANTIATE_TEST_SUITE_P(
-    Pages, PageKeywordsCase,
-    ::testing::Values(PageCase{std::string(kObject) + "<param name=\"Keyword\" value=\"one; Two , sub ;;\"></OBJECT>",
-                               {{"one"}, {"Two", "sub"}}},
-                      PageCase{"<meta name=\"MS-HKWD\" content=\"&#x8272;, &#x8D64;\">", {{"\xE8\x89\xB2", "\xE8\xB5\xA4"}}},
-                      // Another object's parameters and a keyword parameter outside any object are not keywords.
-                      PageCase{"<object classid=\"clsid:other\"><param name=\"Keyword\" value=\"no\"></object>"
-                               "<param name=\"Keyword\" value=\"no\">",
-                               {}}));
+TEST(IndexKeywords, PagesCarryThemInKeywordObjectsAndMetaTags) {
+    using Levels = std::vector<std::vector<std::string>>;
+    EXPECT_EQ(hhc::PageKeywords(std::string(kObject) + "<param name=\"Keyword\" value=\"one; Two , sub ;;\"></OBJECT>"),
+              (Levels{{"one"}, {"Two", "sub"}}));
+    EXPECT_EQ(hhc::PageKeywords("<meta name=\"MS-HKWD\" content=\"&#x8272;, &#x8D64;\">"),
+              (Levels{{"\xE8\x89\xB2", "\xE8\xB5\xA4"}}));
+    // Another object's parameters and a parameter outside any object are not keywords.
+    EXPECT_EQ(hhc::PageKeywords("<object classid=\"x\"><param name=\"Keyword\" value=\"no\"></object><param name=\"Keyword\" value=\"no\">"),
+              Levels{});
+}
 
 TEST(IndexKeywords, IndexFileTreeAndPagesMergeByLevels) {
-    std::string hhk =
-        "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Colours\"><param name=\"Local\" "
-        "value=\"a.htm\"></OBJECT><UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"red\">"
-        "<param name=\"Local\" value=\"b.htm#x\"><param name=\"Local\" value=\"http://example.com/\"></OBJECT></UL>"
-        "<LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"Alone\"></OBJECT></UL>";
+    auto item = [](std::string params) { return "<LI><OBJECT type=\"text/sitemap\">" + params + "</OBJECT>"; };
+    std::string hhk = "<UL>" + item("<param name=\"Name\" value=\"Colours\"><param name=\"Local\" value=\"a.htm\">") +
+                      "<UL>" + item("<param name=\"Name\" value=\"red\"><param name=\"Local\" value=\"b.htm#x\">"
+                                    "<param name=\"Local\" value=\"http://example.com/\">") +
+                      "</UL>" + item("<param name=\"Name\" value=\"Colour\"><param name=\"See Also\" value=\"Colours\">") +
+                      "</UL>";
     std::vector<chm::InputFile> inputs = {
         {"/sub/keys.hhk", hhk, std::nullopt},
         {"/sub/a.htm", std::string(kObject) + "<param name=\"Keyword\" value=\"Colours, red; New, child\"></OBJECT>", "A"},
         {"/sub/b.htm", "<meta name=\"MS-HKWD\" content=\"Colours, red\">", "B"},
-        {"/untitled.css", "<meta name=\"MS-HKWD\" content=\"css\">", std::nullopt},
+        {"/style.css", "<meta name=\"MS-HKWD\" content=\"css\">", std::nullopt},
     };
-    auto keywords = hhc::IndexKeywords(inputs, "sub/keys.hhk", true);
-    std::vector<std::pair<std::vector<std::string>, std::vector<std::string>>> got;
-    for (const auto& k : keywords) got.push_back({k.levels, k.topics});
-    decltype(got) want = {{{"Colours"}, {"/sub/a.htm"}},
-                          {{"Colours", "red"}, {"/sub/b.htm", "/sub/a.htm"}},
-                          {{"Alone"}, {}},
-                          {{"New"}, {}},
-                          {{"New", "child"}, {"/sub/a.htm"}}};
-    EXPECT_EQ(got, want);
+    std::vector<std::string> got;
+    for (const auto& k : hhc::IndexKeywords(inputs, "sub/keys.hhk", true)) {
+        std::string line = k.see_also.empty() ? "" : "see " + k.see_also;
+        for (const auto& l : k.levels) line = l + "|" + line;
+        for (const auto& t : k.topics) line += " " + t;
+        got.push_back(line);
+    }
+    EXPECT_EQ(got, (std::vector<std::string>{"Colours| /sub/a.htm", "red|Colours| /sub/b.htm /sub/a.htm",
+                                             "Colour|see Colours", "New|", "child|New| /sub/a.htm"}));
     EXPECT_EQ(hhc::IndexKeywords(inputs, "sub/keys.hhk", false).size(), 3u);
 }
 

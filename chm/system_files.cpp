@@ -186,7 +186,7 @@ std::string BuildSystem(const Options& o, const std::optional<Window>& window, c
     PutU32(out, o.language);
     PutU32(out, 0);
     PutU32(out, o.full_text ? 1 : 0);
-    PutU32(out, 0);  // no keyword links
+    PutU32(out, o.keywords.empty() ? 0 : 1);  // a binary index
     PutU32(out, 0);  // no associative links
     // FILETIME counts 100 ns steps from 1601.
     PutU64(out, o.timestamp ? (uint64_t{o.timestamp} + 11644473600ull) * 10000000ull : 0);

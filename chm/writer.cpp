@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <numeric>
 #include <string_view>
+#include <unordered_map>
 
 #include "chm/container.h"
 #include "chm/context_table.h"
+#include "chm/keyword_links.h"
 #include "chm/names.h"
 #include "chm/system_files.h"
 
@@ -86,7 +88,25 @@ tess::Result<std::string> BuildChm(const Options& options, const std::vector<Inp
     if (!context_table.empty()) box.AddCompressed("/#IVB", context_table);
     box.AddCompressed("/#STRINGS", strings.bytes());
     box.AddFolder("/$WWKeywordLinks/");
-    box.AddCompressed("/$WWKeywordLinks/Property", std::string(4, '\0'));
+    if (options.keywords.empty()) {
+        box.AddCompressed("/$WWKeywordLinks/Property", std::string(4, '\0'));
+    } else {
+        std::unordered_map<std::string, uint32_t> topic_numbers;
+        uint32_t n = 0;
+        for (const auto& f : files)
+            if (f.title) topic_numbers.try_emplace(f.name, n++);
+        auto links = BuildKeywordLinks(options.keywords, CodePageOf(options.language), options.language,
+                                       [&](const std::string& name) -> std::optional<uint32_t> {
+                                           auto it = topic_numbers.find(name);
+                                           if (it == topic_numbers.end()) return std::nullopt;
+                                           return it->second;
+                                       });
+        if (!links) return links.error();
+        box.AddCompressed("/$WWKeywordLinks/BTree", links->btree);
+        box.AddCompressed("/$WWKeywordLinks/Data", links->data);
+        box.AddCompressed("/$WWKeywordLinks/Map", links->map);
+        box.AddCompressed("/$WWKeywordLinks/Property", links->property);
+    }
     box.AddFolder("/$WWAssociativeLinks/");
     box.AddCompressed("/$WWAssociativeLinks/Property", std::string(4, '\0'));
     if (options.full_text) {

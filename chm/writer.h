@@ -68,6 +68,14 @@ struct FullTextIndex {
     std::string obj_inst;    // stored as "/$OBJINST"
 };
 
+// A keyword of the binary index: its levels from the top ("Colours", "red" for "Colours, red"),
+// UTF-8, and the stored files it leads to.
+struct Keyword {
+    std::vector<std::string> levels;
+    std::vector<std::string> topics;  // stored names, with or without the leading "/"
+    std::string see_also;             // UTF-8; when set, the keyword sends to this one instead of topics
+};
+
 struct Options {
     std::string title;             // code page bytes; shown as the viewer's caption
     std::string default_topic;     // name of a stored file, with or without the leading "/"
@@ -80,6 +88,8 @@ struct Options {
     // full-text search, a default window is written so that viewers open the navigation pane.
     std::optional<Window> window;
     std::optional<FullTextIndex> full_text;
+    // The binary index; empty for none (a viewer then reads the index file alone).
+    std::vector<Keyword> keywords;
     // Context ids ("#IVB"), in the project's order; a viewer takes the first of an id.
     std::vector<ContextId> context_ids;
     // Compiled files whose contents and index a viewer merges in at run time, as the project

@@ -47,7 +47,7 @@ std::vector<SitemapEntry> ParseSitemap(std::string_view bytes) {
             // An object left open is ended by the next one.
             if (in_entry) entries.push_back(std::move(entry));
             in_entry = Lower(t.Attribute("type")) == "text/sitemap";
-            entry = SitemapEntry{depth, {}, {}};
+            entry = SitemapEntry{depth, {}, {}, {}};
         } else if (t.kind == HtmlToken::Kind::end_tag && t.name == "object") {
             if (in_entry) entries.push_back(std::move(entry));
             in_entry = false;
@@ -56,6 +56,7 @@ std::vector<SitemapEntry> ParseSitemap(std::string_view bytes) {
             const std::string& value = t.Attribute("value");
             if ((param == "name" || param == "keyword") && entry.name.empty()) entry.name = value;
             else if (param == "local" && !value.empty()) entry.locals.push_back(value);
+            else if (param == "see also" && entry.see_also.empty()) entry.see_also = value;
         }
     }
     if (in_entry) entries.push_back(std::move(entry));

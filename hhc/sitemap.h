@@ -11,6 +11,7 @@ struct SitemapEntry {
     int depth = 0;                    // how many lists hold it; 1 for the top level
     std::string name;                 // the first "Name" (or an index's "Keyword"), UTF-8
     std::vector<std::string> locals;  // the "Local" parameters as written (files of the tree)
+    std::string see_also;             // an index entry that sends the reader to another keyword
 };
 
 // `bytes` as stored; decoded like a page (BOM, charset, else UTF-8 or code page 932).

@@ -1,0 +1,208 @@
+#include "chm/keyword_links.h"
+
+#include <algorithm>
+
+#include "chm/layout.h"
+
+namespace chm {
+namespace {
+
+constexpr size_t kBlock = 2048;
+constexpr size_t kListingHead = 12, kIndexHead = 8;
+constexpr uint32_t kNone = 0xFFFFFFFFu;
+constexpr size_t kDataEntry = 13;
+
+int ClassOf(char16_t c) {
+    if (c >= u'0' && c <= u'9') return 1;
+    if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c >= 0x80) return 2;
+    return 0;
+}
+
+char16_t Folded(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; }
+
+struct Entry {
+    std::u16string text;
+    std::string head;  // the entry up to its topics, as both block kinds hold it
+    uint32_t data_offset = 0;
+};
+
+void PutText(Layout& l, const std::u16string& text) {
+    std::string bytes;
+    for (char16_t c : text) PutU16(bytes, c);
+    PutU16(bytes, 0);
+    l.Bytes("Keyword", bytes);
+}
+
+// Blocks of `items`, each holding as many as fit after its header; returns each block's items.
+std::vector<std::vector<size_t>> Pack(const std::vector<size_t>& sizes, size_t head) {
+    std::vector<std::vector<size_t>> blocks(1);
+    size_t used = head;
+    for (size_t i = 0; i < sizes.size(); ++i) {
+        if (used + sizes[i] > kBlock && !blocks.back().empty()) {
+            blocks.emplace_back();
+            used = head;
+        }
+        blocks.back().push_back(i);
+        used += sizes[i];
+    }
+    return blocks;
+}
+
+}  // namespace
+
+std::u16string Utf16Of(std::string_view s) {
+    std::u16string out;
+    for (size_t i = 0; i < s.size();) {
+        auto c = static_cast<unsigned char>(s[i]);
+        int more = c < 0x80 ? 0 : c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : -1;
+        uint32_t cp = more == 0 ? c : more == 1 ? c & 0x1F : more == 2 ? c & 0x0F : c & 0x07;
+        bool ok = more >= 0 && i + more < s.size();
+        for (int k = 1; ok && k <= more; ++k) {
+            auto n = static_cast<unsigned char>(s[i + k]);
+            ok = (n & 0xC0) == 0x80;
+            cp = cp << 6 | (n & 0x3F);
+        }
+        if (!ok) {
+            out.push_back(u'\uFFFD');
+            ++i;
+            continue;
+        }
+        i += more + 1;
+        if (cp >= 0x10000) {
+            cp -= 0x10000;
+            out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+            out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+        } else {
+            out.push_back(static_cast<char16_t>(cp));
+        }
+    }
+    return out;
+}
+
+bool KeywordLess(const std::u16string& a, const std::u16string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char16_t x, char16_t y) {
+        int cx = ClassOf(x), cy = ClassOf(y);
+        return cx != cy ? cx < cy : Folded(x) < Folded(y);
+    });
+}
+
+tess::Result<KeywordLinks> BuildKeywordLinks(const std::vector<Keyword>& keywords, uint32_t code_page,
+                                             uint32_t language,
+                                             const std::function<std::optional<uint32_t>(const std::string&)>& topic_of) {
+    std::vector<Entry> entries;
+    for (const auto& k : keywords) {
+        if (k.levels.empty()) continue;
+        Entry e;
+        uint32_t last_level = 0;
+        for (size_t i = 0; i < k.levels.size(); ++i) {
+            if (i) e.text += u", ";
+            last_level = static_cast<uint32_t>(e.text.size());
+            e.text += Utf16Of(k.levels[i]);
+        }
+        std::vector<uint32_t> topics;
+        for (const auto& t : k.topics)
+            if (auto n = topic_of(t.starts_with('/') ? t : "/" + t)) topics.push_back(*n);
+        Layout l(e.head);
+        PutText(l, e.text);
+        l.U16("SeeAlso", k.see_also.empty() ? 0 : 2).U16("Depth", static_cast<uint32_t>(k.levels.size() - 1));
+        l.U32("CharIndex", last_level).U32("Zero", 0);
+        if (!k.see_also.empty()) {
+            l.U32("One", 1);
+            PutText(l, Utf16Of(k.see_also));
+        } else {
+            l.U32("TopicCount", static_cast<uint32_t>(topics.size()));
+            for (uint32_t t : topics) l.U32("Topic", t);
+        }
+        if (e.head.size() + 8 + kListingHead > kBlock)
+            return tess::Error{"The index keyword \"" + k.levels.back() + "\" leads to too many topics to store."};
+        entries.push_back(std::move(e));
+    }
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const Entry& a, const Entry& b) { return KeywordLess(a.text, b.text); });
+
+    KeywordLinks out;
+    std::vector<size_t> sizes;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        entries[i].data_offset = static_cast<uint32_t>(i * kDataEntry);
+        sizes.push_back(entries[i].head.size() + 8);
+        Layout(out.data).U32("Zero", 0).U32("Five", 5).U32("Flags", 0x80).U8("End", 0);
+    }
+    auto listing = Pack(sizes, kListingHead);
+    std::string blocks;
+    // Per block: its first entry and the number of keywords before it.
+    std::vector<std::pair<size_t, size_t>> firsts;
+    size_t before = 0;
+    for (size_t b = 0; b < listing.size(); ++b) {
+        std::string block;
+        Layout l(block);
+        size_t used = kListingHead;
+        for (size_t i : listing[b]) used += sizes[i];
+        l.U16("FreeBytes", static_cast<uint32_t>(kBlock - used)).U16("EntryCount", static_cast<uint32_t>(listing[b].size()));
+        l.U32("PreviousBlock", b ? static_cast<uint32_t>(b - 1) : kNone);
+        l.U32("NextBlock", b + 1 < listing.size() ? static_cast<uint32_t>(b + 1) : kNone);
+        for (size_t i : listing[b]) l.Bytes("Entry", entries[i].head).U32("One", 1).U32("DataOffset", entries[i].data_offset);
+        block.resize(kBlock, '\0');
+        blocks += block;
+        firsts.push_back({listing[b].empty() ? 0 : listing[b].front(), before});
+        before += listing[b].size();
+    }
+    Layout map(out.map);
+    map.U16("BlockCount", static_cast<uint32_t>(listing.size()));
+    for (size_t b = 0; b < listing.size(); ++b)
+        map.U32("KeywordsBefore", static_cast<uint32_t>(firsts[b].second)).U32("Block", static_cast<uint32_t>(b));
+
+    // Index levels until one block covers every block below it: (block number, its first entry).
+    std::vector<std::pair<uint32_t, size_t>> level;
+    for (size_t b = 0; b < listing.size(); ++b) level.push_back({static_cast<uint32_t>(b), firsts[b].first});
+    uint32_t next_block = static_cast<uint32_t>(listing.size());
+    uint32_t depth = 1;
+    while (level.size() > 1 && !entries.empty()) {
+        std::vector<size_t> child_sizes;
+        for (size_t i = 1; i < level.size(); ++i) child_sizes.push_back(entries[level[i].second].head.size() + 4);
+        // The first child of each block is its leftmost, named in its header and not as an entry.
+        std::vector<std::vector<size_t>> packed;
+        size_t used = kIndexHead;
+        packed.push_back({0});
+        for (size_t i = 1; i < level.size(); ++i) {
+            size_t s = child_sizes[i - 1];
+            if (used + s > kBlock) {
+                packed.push_back({i});
+                used = kIndexHead;
+                continue;
+            }
+            packed.back().push_back(i);
+            used += s;
+        }
+        std::vector<std::pair<uint32_t, size_t>> upper;
+        for (const auto& children : packed) {
+            std::string block;
+            Layout l(block);
+            size_t bytes = kIndexHead;
+            for (size_t j = 1; j < children.size(); ++j) bytes += child_sizes[children[j] - 1];
+            l.U16("FreeBytes", static_cast<uint32_t>(kBlock - bytes)).U16("EntryCount", static_cast<uint32_t>(children.size() - 1));
+            l.U32("LeftmostBlock", level[children[0]].first);
+            for (size_t j = 1; j < children.size(); ++j)
+                l.Bytes("Entry", entries[level[children[j]].second].head).U32("Block", level[children[j]].first);
+            block.resize(kBlock, '\0');
+            blocks += block;
+            upper.push_back({next_block++, level[children[0]].second});
+        }
+        level = std::move(upper);
+        ++depth;
+    }
+
+    Layout h(out.btree);
+    std::string format("X44");
+    format.resize(16, '\0');
+    h.U16("Signature", 0x293B).U16("Flags", 0x0104).U16("BlockSize", kBlock).Bytes("DataFormat", format);
+    h.U32("Unknown", 0).U32("LastListingBlock", static_cast<uint32_t>(listing.size() - 1));
+    h.U32("RootIndexBlock", depth > 1 ? level.front().first : kNone).U32("Unused", kNone);
+    h.U32("BlockCount", next_block).U16("Depth", depth).U32("KeywordCount", static_cast<uint32_t>(entries.size()));
+    h.U32("CodePage", code_page).U32("Language", language).U32("One", 1).U32("Version", 10031);
+    h.Zeros("Reserved", 12);
+    out.btree += blocks;
+    Layout(out.property).U32("A", 0).U32("B", 0).U32("C", 0).U32("EntrySize", 0x0C).U32("D", 1).U32("E", 1).U32("F", 0).U32("G", 0);
+    return out;
+}
+
+}  // namespace chm

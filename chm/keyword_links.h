@@ -1,0 +1,32 @@
+// "$WWKeywordLinks": the binary index a viewer lists on its index tab, a B-tree of keywords in
+// 2048-byte blocks, with the files that go with it (Data, Map, Property).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "chm/writer.h"
+#include "platform/result.h"
+
+namespace chm {
+
+struct KeywordLinks {
+    std::string btree, data, map, property;
+};
+
+// `topic_of` turns a stored name into its #TOPICS number; names without one are left out.
+tess::Result<KeywordLinks> BuildKeywordLinks(const std::vector<Keyword>& keywords, uint32_t code_page,
+                                             uint32_t language,
+                                             const std::function<std::optional<uint32_t>(const std::string&)>& topic_of);
+
+// The order the viewer looks keywords up in: ASCII case ignored, punctuation before digits
+// before letters.
+bool KeywordLess(const std::u16string& a, const std::u16string& b);
+
+std::u16string Utf16Of(std::string_view utf8);
+
+}  // namespace chm

@@ -1,0 +1,111 @@
+#include "hhc/index_keywords.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+
+#include "hhc/html_refs.h"
+#include "hhc/html_tokens.h"
+#include "hhc/local_ref.h"
+#include "hhc/sitemap.h"
+
+namespace hhc {
+namespace {
+
+constexpr std::string_view kKeywordObject = "clsid:1e2a7bd0-dab9-11d0-b93a-00c04fc99f9e";
+
+std::string Lower(std::string_view s) {
+    std::string out(s);
+    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return out;
+}
+
+std::string_view Trimmed(std::string_view s) {
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
+    return s;
+}
+
+std::vector<std::string> Split(std::string_view s, char by) {
+    std::vector<std::string> parts;
+    for (size_t from = 0; from <= s.size();) {
+        size_t at = std::min(s.find(by, from), s.size());
+        if (auto part = Trimmed(s.substr(from, at - from)); !part.empty()) parts.emplace_back(part);
+        from = at + 1;
+    }
+    return parts;
+}
+
+void AddKeywords(std::string_view list, char between, std::vector<std::vector<std::string>>& out) {
+    for (const auto& keyword : Split(list, between))
+        if (auto levels = Split(keyword, ','); !levels.empty()) out.push_back(std::move(levels));
+}
+
+std::string FolderOf(const std::string& name) {
+    size_t slash = name.rfind('/');
+    return slash == std::string::npos || slash == 0 ? std::string() : name.substr(1, slash - 1);
+}
+
+}  // namespace
+
+std::vector<std::vector<std::string>> PageKeywords(std::string_view page) {
+    std::string text = PageAsUtf8(page);
+    HtmlTokenizer tokens(text);
+    std::vector<std::vector<std::string>> out;
+    bool in_object = false;
+    for (HtmlToken t; tokens.Next(t);) {
+        if (t.kind == HtmlToken::Kind::start_tag && t.name == "object") {
+            in_object = Lower(t.Attribute("classid")) == kKeywordObject;
+        } else if (t.kind == HtmlToken::Kind::end_tag && t.name == "object") {
+            in_object = false;
+        } else if (in_object && t.kind == HtmlToken::Kind::start_tag && t.name == "param" &&
+                   Lower(t.Attribute("name")) == "keyword") {
+            AddKeywords(t.Attribute("value"), ';', out);
+        } else if (t.kind == HtmlToken::Kind::start_tag && t.name == "meta" && Lower(t.Attribute("name")) == "ms-hkwd") {
+            AddKeywords(t.Attribute("content"), ';', out);
+        }
+    }
+    return out;
+}
+
+std::vector<chm::Keyword> IndexKeywords(const std::vector<chm::InputFile>& inputs, const std::string& index_file,
+                                        bool from_pages) {
+    std::vector<chm::Keyword> keywords;
+    std::map<std::vector<std::string>, size_t> seen;
+    auto add = [&](const std::vector<std::string>& levels, const std::string& topic) {
+        for (size_t depth = 1; depth <= levels.size(); ++depth) {
+            std::vector<std::string> head(levels.begin(), levels.begin() + static_cast<std::ptrdiff_t>(depth));
+            auto [it, added] = seen.try_emplace(head, keywords.size());
+            if (added) keywords.push_back({head, {}});
+            auto& topics = keywords[it->second].topics;
+            if (depth == levels.size() && !topic.empty() && std::find(topics.begin(), topics.end(), topic) == topics.end())
+                topics.push_back(topic);
+        }
+    };
+    // The options name it as the viewer does, without the leading "/".
+    std::string wanted = index_file.empty() || index_file.starts_with('/') ? index_file : "/" + index_file;
+    for (const auto& f : inputs) {
+        if (wanted.empty() || f.name != wanted) continue;
+        std::vector<std::string> levels;
+        for (const auto& entry : ParseSitemap(f.bytes)) {
+            levels.resize(static_cast<size_t>(std::clamp(entry.depth - 1, 0, static_cast<int>(levels.size()))));
+            if (entry.name.empty()) continue;
+            levels.push_back(entry.name);
+            if (!entry.see_also.empty()) {
+                add(levels, "");
+                keywords[seen[levels]].see_also = entry.see_also;
+            }
+            if (entry.locals.empty()) add(levels, "");
+            for (const auto& local : entry.locals)
+                if (auto ref = ResolveRef(local, FolderOf(f.name)); ref.kind == LocalRef::Kind::inside)
+                    add(levels, "/" + ref.path);
+        }
+    }
+    if (from_pages)
+        for (const auto& f : inputs)
+            if (f.title)
+                for (const auto& levels : PageKeywords(f.bytes)) add(levels, f.name);
+    return keywords;
+}
+
+}  // namespace hhc

@@ -1,0 +1,46 @@
+// Keywords of the binary index: an index file's tree and those pages carry.
+#include <gtest/gtest.h>
+
+#include "hhc/index_keywords.h"
+
+namespace {
+
+constexpr const char* kObject = "<OBJECT type=\"application/x-oleobject\" classid=\"CLSID:1E2A7BD0-DAB9-11D0-B93A-00C04FC99F9E\">";
+
+TEST(IndexKeywords, PagesCarryThemInKeywordObjectsAndMetaTags) {
+    using Levels = std::vector<std::vector<std::string>>;
+    EXPECT_EQ(hhc::PageKeywords(std::string(kObject) + "<param name=\"Keyword\" value=\"one; Two , sub ;;\"></OBJECT>"),
+              (Levels{{"one"}, {"Two", "sub"}}));
+    EXPECT_EQ(hhc::PageKeywords("<meta name=\"MS-HKWD\" content=\"&#x8272;, &#x8D64;\">"),
+              (Levels{{"\xE8\x89\xB2", "\xE8\xB5\xA4"}}));
+    // Another object's parameters and a parameter outside any object are not keywords.
+    EXPECT_EQ(hhc::PageKeywords("<object classid=\"x\"><param name=\"Keyword\" value=\"no\"></object><param name=\"Keyword\" value=\"no\">"),
+              Levels{});
+}
+
+TEST(IndexKeywords, IndexFileTreeAndPagesMergeByLevels) {
+    auto item = [](std::string params) { return "<LI><OBJECT type=\"text/sitemap\">" + params + "</OBJECT>"; };
+    std::string hhk = "<UL>" + item("<param name=\"Name\" value=\"Colours\"><param name=\"Local\" value=\"a.htm\">") +
+                      "<UL>" + item("<param name=\"Name\" value=\"red\"><param name=\"Local\" value=\"b.htm#x\">"
+                                    "<param name=\"Local\" value=\"http://example.com/\">") +
+                      "</UL>" + item("<param name=\"Name\" value=\"Colour\"><param name=\"See Also\" value=\"Colours\">") +
+                      "</UL>";
+    std::vector<chm::InputFile> inputs = {
+        {"/sub/keys.hhk", hhk, std::nullopt},
+        {"/sub/a.htm", std::string(kObject) + "<param name=\"Keyword\" value=\"Colours, red; New, child\"></OBJECT>", "A"},
+        {"/sub/b.htm", "<meta name=\"MS-HKWD\" content=\"Colours, red\">", "B"},
+        {"/style.css", "<meta name=\"MS-HKWD\" content=\"css\">", std::nullopt},
+    };
+    std::vector<std::string> got;
+    for (const auto& k : hhc::IndexKeywords(inputs, "sub/keys.hhk", true)) {
+        std::string line = k.see_also.empty() ? "" : "see " + k.see_also;
+        for (const auto& l : k.levels) line = l + "|" + line;
+        for (const auto& t : k.topics) line += " " + t;
+        got.push_back(line);
+    }
+    EXPECT_EQ(got, (std::vector<std::string>{"Colours| /sub/a.htm", "red|Colours| /sub/b.htm /sub/a.htm",
+                                             "Colour|see Colours", "New|", "child|New| /sub/a.htm"}));
+    EXPECT_EQ(hhc::IndexKeywords(inputs, "sub/keys.hhk", false).size(), 3u);
+}
+
+}  // namespace

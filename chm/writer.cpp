@@ -70,14 +70,14 @@ std::string ContentsOf(const Options& options, const std::vector<InputFile>& fil
     uint32_t n = 0;
     for (const auto& f : files)
         if (f.title) by_name.try_emplace(f.name, n++, *f.title);
-    auto index = BuildContentsIndex(options.contents, strings,
-                                    [&](const std::string& name, const std::string& entry) -> std::optional<uint32_t> {
-                                        auto it = by_name.find(WithSlash(name));
-                                        if (it == by_name.end()) return std::nullopt;
-                                        auto [topic, title] = it->second;
-                                        // Viewers name the entry by its topic's title.
-                                        return title == entry ? topic : AddTopicAlias(topics, strings, topic, entry);
-                                    });
+    auto topic_of = [&](const std::string& name, const std::string& entry) -> std::optional<uint32_t> {
+        auto it = by_name.find(WithSlash(name));
+        if (it == by_name.end()) return std::nullopt;
+        auto [topic, title] = it->second;
+        // Viewers name the entry by its topic's title.
+        return title == entry ? topic : AddTopicAlias(topics, strings, topic, entry);
+    };
+    auto index = BuildContentsIndex(options.contents, strings, topic_of);
     for (auto [topic, offset] : index.topic_entries) {
         std::string field;
         PutU32(field, offset);

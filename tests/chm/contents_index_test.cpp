@@ -6,6 +6,7 @@
 #include <chm_lib.h>
 
 #include <fstream>
+#include <map>
 
 #include "chm/writer.h"
 
@@ -15,34 +16,22 @@ uint32_t U32At(const std::string& s, size_t at) {
     return uint8_t(s[at]) | uint8_t(s[at + 1]) << 8 | uint8_t(s[at + 2]) << 16 | uint32_t(uint8_t(s[at + 3])) << 24;
 }
 
-std::string Object(chmFile* file, const char* name) {
-    chmUnitInfo ui;
-    if (chm_resolve_object(file, name, &ui) != CHM_RESOLVE_SUCCESS) return {};
-    std::string bytes(ui.length, '\0');
-    chm_retrieve_object(file, &ui, reinterpret_cast<unsigned char*>(bytes.data()), 0, ui.length);
-    return bytes;
-}
-
-struct Read {
-    std::string tocidx, topics, strings, url_tbl, url_str;
-    // One line an entry: indent for depth, name, " -> address" when it opens one.
-    void Walk(uint32_t at, uint32_t parent, int depth, std::string& out) const {
-        for (; at; at = U32At(tocidx, at + 0x10)) {
-            uint32_t flags = U32At(tocidx, at + 4), index = U32At(tocidx, at + 8);
-            EXPECT_EQ(U32At(tocidx, at + 0x0C), parent);
-            out += std::string(2 * depth, ' ');
-            if (flags & 8) {
-                EXPECT_EQ(U32At(topics, index * 16), at) << "the topic names its entry";
-                out += strings.c_str() + U32At(topics, index * 16 + 4);
-                out += " -> " + std::string(url_str.c_str() + U32At(url_tbl, U32At(topics, index * 16 + 8) + 8) + 8);
-            } else {
-                out += strings.c_str() + index;
-            }
-            out += "\n";
-            if (flags & 4) Walk(U32At(tocidx, at + 0x14), at, depth + 1, out);
+// One line an entry: indented by depth, its name, " -> address" when it opens one.
+void Walk(std::map<std::string, std::string>& f, uint32_t at, uint32_t parent, int depth, std::string& out) {
+    for (; at; at = U32At(f["#TOCIDX"], at + 0x10)) {
+        uint32_t flags = U32At(f["#TOCIDX"], at + 4), index = U32At(f["#TOCIDX"], at + 8), topic = index * 16;
+        EXPECT_EQ(U32At(f["#TOCIDX"], at + 0x0C), parent);
+        uint32_t name = flags & 8 ? U32At(f["#TOPICS"], topic + 4) : index;
+        out += std::string(2 * depth, ' ') + (f["#STRINGS"].c_str() + name);
+        if (flags & 8) {
+            EXPECT_EQ(U32At(f["#TOPICS"], topic), at) << "the topic names its entry";
+            uint32_t url = U32At(f["#URLTBL"], U32At(f["#TOPICS"], topic + 8) + 8);
+            out += " -> " + std::string(f["#URLSTR"].c_str() + url + 8);
         }
+        out += "\n";
+        if (flags & 4) Walk(f, U32At(f["#TOCIDX"], at + 0x14), at, depth + 1, out);
     }
-};
+}
 
 TEST(ContentsIndex, NestedContentsWalkedAsXchmDoes) {
     chm::Options options;
@@ -60,24 +49,21 @@ TEST(ContentsIndex, NestedContentsWalkedAsXchmDoes) {
     std::ofstream(path, std::ios::binary) << *bytes;
     chmFile* file = chm_open(path.c_str());
     ASSERT_NE(file, nullptr);
-    Read r{Object(file, "/#TOCIDX"), Object(file, "/#TOPICS"), Object(file, "/#STRINGS"), Object(file, "/#URLTBL"),
-           Object(file, "/#URLSTR")};
+    std::map<std::string, std::string> f;
+    for (const char* name : {"#TOCIDX", "#TOPICS", "#STRINGS", "#URLTBL", "#URLSTR"}) {
+        chmUnitInfo ui;
+        ASSERT_EQ(chm_resolve_object(file, ("/" + std::string(name)).c_str(), &ui), CHM_RESOLVE_SUCCESS) << name;
+        f[name].resize(ui.length);
+        chm_retrieve_object(file, &ui, reinterpret_cast<unsigned char*>(f[name].data()), 0, ui.length);
+    }
     chm_close(file);
-    ASSERT_GE(r.tocidx.size(), 0x1000u);
-    EXPECT_EQ(U32At(r.tocidx, 8), 8u) << "entry count";
+    EXPECT_EQ(U32At(f["#TOCIDX"], 8), 8u) << "entry count";
     std::string walked;
-    r.Walk(U32At(r.tocidx, 0), 0, 0, walked);
+    Walk(f, U32At(f["#TOCIDX"], 0), 0, 0, walked);
     // An entry named otherwise than its page gets a topic of its own name, opening the same page.
-    EXPECT_EQ(walked,
-              "Title A -> a.htm\n"
-              "  \x83\x65\x83\x58\x83\x67 -> b/c.htm\n"
-              "  Renamed D -> d.htm\n"
-              "Heading\n"
-              "  Deeper\n"
-              "    Picture\n"
-              "  Again A -> a.htm\n"
-              "Last -> d.htm\n");
-    EXPECT_EQ(r.topics.size(), 6u * 16) << "three pages and three renamed entries";
+    EXPECT_EQ(walked, "Title A -> a.htm\n  \x83\x65\x83\x58\x83\x67 -> b/c.htm\n  Renamed D -> d.htm\n"
+                      "Heading\n  Deeper\n    Picture\n  Again A -> a.htm\nLast -> d.htm\n");
+    EXPECT_EQ(f["#TOPICS"].size(), 6u * 16) << "three pages and three renamed entries";
 }
 
 }  // namespace

@@ -83,6 +83,16 @@ TopicTables BuildTopicTables(const Options& options, const std::vector<InputFile
     return t;
 }
 
+uint32_t AddTopicAlias(TopicTables& t, StringTable& strings, uint32_t of, std::string_view title) {
+    Layout(t.topics)
+        .U32("TocIdxEntry", 0)
+        .U32("Title", strings.Add(title))
+        .U32("UrlTbl", of * 12)
+        .U16("Flags", 4)  // titled, but not a page of its own for the search
+        .U16("Zero", 0);
+    return t.count++;
+}
+
 std::optional<Window> WindowToStore(const Options& options) {
     if (options.window) return options.window;
     // A search needs the navigation pane as much as a contents or index does.
@@ -199,6 +209,7 @@ std::string BuildSystem(const Options& o, const std::optional<Window>& window, c
     if (!o.contents_file.empty()) PutEntry(out, 0, NameText(o, WithoutSlash(o.contents_file)));
     if (!o.index_file.empty()) PutEntry(out, 1, NameText(o, WithoutSlash(o.index_file)));
     if (window) PutEntry(out, 5, window->name);
+    if (!o.contents.empty()) PutEntry32(out, 11, 0);  // a binary contents; its #URLTBL key, 0 as all of ours
     PutEntry32(out, 12, 0);  // information types
     PutU16(out, 13);
     PutU16(out, static_cast<uint32_t>(idxhdr.size()));

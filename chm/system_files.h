@@ -35,6 +35,10 @@ struct TopicTables {
 // One topic for each file that has a title, in the order given.
 TopicTables BuildTopicTables(const Options& options, const std::vector<InputFile>& files, StringTable& strings);
 
+// A further topic named `title` that opens what topic `of` does, for a contents entry named
+// otherwise than its page; returns its number.
+uint32_t AddTopicAlias(TopicTables& tables, StringTable& strings, uint32_t of, std::string_view title);
+
 // The window to store: the project's own, or a default one when there is a contents or
 // index file; none otherwise.
 std::optional<Window> WindowToStore(const Options& options);

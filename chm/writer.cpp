@@ -5,7 +5,9 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "chm/bytes.h"
 #include "chm/container.h"
+#include "chm/contents_index.h"
 #include "chm/context_table.h"
 #include "chm/keyword_links.h"
 #include "chm/names.h"
@@ -60,6 +62,30 @@ tess::Status CheckInput(const Options& options, const std::vector<InputFile>& fi
     return CheckContextHelp(options, sorted);
 }
 
+// The binary contents; each entry's topic then names it in #TOPICS.
+std::string ContentsOf(const Options& options, const std::vector<InputFile>& files, TopicTables& topics,
+                       StringTable& strings) {
+    if (options.contents.empty()) return {};
+    std::unordered_map<std::string, std::pair<uint32_t, std::string>> by_name;
+    uint32_t n = 0;
+    for (const auto& f : files)
+        if (f.title) by_name.try_emplace(f.name, n++, *f.title);
+    auto topic_of = [&](const std::string& name, const std::string& entry) -> std::optional<uint32_t> {
+        auto it = by_name.find(WithSlash(name));
+        if (it == by_name.end()) return std::nullopt;
+        auto [topic, title] = it->second;
+        // Viewers name the entry by its topic's title.
+        return title == entry ? topic : AddTopicAlias(topics, strings, topic, entry);
+    };
+    auto index = BuildContentsIndex(options.contents, strings, topic_of);
+    for (auto [topic, offset] : index.topic_entries) {
+        std::string field;
+        PutU32(field, offset);
+        topics.topics.replace(size_t{topic} * 16, 4, field);
+    }
+    return index.tocidx;
+}
+
 }  // namespace
 
 tess::Result<std::string> BuildChm(const Options& options, const std::vector<InputFile>& files) {
@@ -73,6 +99,7 @@ tess::Result<std::string> BuildChm(const Options& options, const std::vector<Inp
 
     StringTable strings;
     TopicTables topics = BuildTopicTables(options, files, strings);
+    std::string tocidx = ContentsOf(options, files, topics, strings);
     auto window = WindowToStore(options);
     std::string windows = window ? BuildWindows(*window, strings) : std::string();
     std::string context_table = BuildContextTable(options, strings);
@@ -81,6 +108,7 @@ tess::Result<std::string> BuildChm(const Options& options, const std::vector<Inp
     box.AddUncompressed("/#SYSTEM", BuildSystem(options, window, idxhdr));
     box.AddUncompressed("/#ITBITS", "");
     box.AddCompressed("/#IDXHDR", idxhdr);
+    if (!tocidx.empty()) box.AddCompressed("/#TOCIDX", tocidx);
     box.AddCompressed("/#TOPICS", topics.topics);
     box.AddCompressed("/#URLTBL", topics.url_tbl);
     box.AddCompressed("/#URLSTR", topics.url_str);

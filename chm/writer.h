@@ -76,6 +76,14 @@ struct Keyword {
     std::string see_also;             // UTF-8; when set, the keyword sends to this one instead of topics
 };
 
+// An entry of the binary contents, from the top: its name in the project's code page, the
+// stored file it opens (empty for a heading) and the entries under it.
+struct ContentsEntry {
+    std::string name;
+    std::string topic;  // a stored name, with or without the leading "/"
+    std::vector<ContentsEntry> children;
+};
+
 struct Options {
     std::string title;             // code page bytes; shown as the viewer's caption
     std::string default_topic;     // name of a stored file, with or without the leading "/"
@@ -90,6 +98,8 @@ struct Options {
     std::optional<FullTextIndex> full_text;
     // The binary index; empty for none (a viewer then reads the index file alone).
     std::vector<Keyword> keywords;
+    // The binary contents ("#TOCIDX"); empty for none (a viewer then reads the contents file).
+    std::vector<ContentsEntry> contents;
     // Context ids ("#IVB"), in the project's order; a viewer takes the first of an id.
     std::vector<ContextId> context_ids;
     // Compiled files whose contents and index a viewer merges in at run time, as the project

@@ -21,6 +21,7 @@
 #include "hhc/output_guard.h"
 #include "hhc/process.h"
 #include "hhc/project.h"
+#include "hhc/contents_entries.h"
 #include "hhc/index_keywords.h"
 #include "hhc/search_index.h"
 #include "hhc/staged_file.h"
@@ -168,6 +169,8 @@ tess::Result<StagedFile> Compile(const std::string& project_path, const Project&
     auto inputs = InputsOf(*collection, chm::CodePageOf(options.language));
     MakeTextsStorable(options, inputs, chm::CodePageOf(options.language), lines);
     ApplyNavigation(named.navigation, *collection, chm::CodePageOf(options.language), options, inputs);
+    if (project.binary_toc)
+        options.contents = ContentsEntries(inputs, options.contents_file, chm::CodePageOf(options.language));
     if (project.binary_index) options.keywords = IndexKeywords(inputs, options.index_file, project.auto_index);
     // After the navigation, which may add files: topics are counted in the file's own order.
     auto search = BuildSearchIndex(project.full_text_search, options.language, inputs, untitled);

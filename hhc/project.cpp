@@ -57,8 +57,7 @@ bool TakeOption(const std::string& key, std::string_view value, Project& project
     else if (key == "default font") project.default_font = Trim(value);
     else if (key == "language") project.language = ParseLanguage(value);
     else if (key == "full-text search") project.full_text_search = !IsNo(value);
-    // The binary contents are not written yet, so asking for them is told.
-    else if (key == "binary toc") return !(project.binary_toc = !IsNo(value));
+    else if (key == "binary toc") project.binary_toc = !IsNo(value);
     else if (key == "binary index") project.binary_index = !IsNo(value);
     else if (key == "auto index") project.auto_index = !IsNo(value);
     // Every file this compiler writes reads in viewers of version 1.1 and later.

@@ -12,7 +12,6 @@ struct Lack {
 };
 
 constexpr Lack kLacks[] = {
-    {"binary toc", "the contents are stored as their sitemap file only, which every viewer reads"},
     {"compatibility", "the compiled file is made for viewers of version 1.1 and later"},
     {"create chi file", "no separate .chi file is written; the index stays inside the compiled file"},
     {"display compile notes", "no notes are shown while compiling; the log still names every file left out"},

@@ -161,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
         OptionCase{"Compatibility=1.1 or later", nullptr, nullptr}, OptionCase{"Compatibility=1.1", nullptr, nullptr},
         OptionCase{"Binary TOC=No", nullptr, [](const hhc::Project& p) { EXPECT_FALSE(p.binary_toc); }},
         OptionCase{"Binary Index=NO", nullptr, [](const hhc::Project& p) { EXPECT_FALSE(p.binary_index); }},
-        OptionCase{"Binary TOC=Yes", "option Binary TOC=Yes", [](const hhc::Project& p) { EXPECT_TRUE(p.binary_toc); }},
+        OptionCase{"Binary TOC=Yes", nullptr, [](const hhc::Project& p) { EXPECT_TRUE(p.binary_toc); }},
         OptionCase{"Binary Index=Yes", nullptr, nullptr},
         OptionCase{"Auto Index = Yes ", nullptr, [](const hhc::Project& p) { EXPECT_TRUE(p.auto_index); }},
         OptionCase{"Language=0x411", nullptr,

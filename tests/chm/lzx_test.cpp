@@ -94,6 +94,10 @@ std::vector<Case> Cases() {
     while (records.size() < 3 * kFrame) records += RandomBytes(16, pick() % 1000);
     cases.push_back({"records of 16 bytes", records});
     cases.push_back({"near copies", NearCopies(3 * kFrame + 9, 40)});
+    // The interval's first bytes again at the largest distance the window codes, and one past.
+    const std::string first = RandomBytes(65536 - 3, 13);
+    cases.push_back({"copy from the farthest distance", first + first.substr(0, 3)});
+    cases.push_back({"copy from too far", first + first.substr(1, 2) + first.substr(0, 8)});
     // A run reaching the true end mid-frame: no match may run on into the padding.
     cases.push_back({"run to the end", Words(kFrame + 500, 4) + std::string(700, 'z')});
     return cases;

@@ -36,6 +36,10 @@ void LzxMatchFinder::Reset(std::string_view interval, size_t data_end) {
     std::fill(head_.begin(), head_.end(), -1);
 }
 
+uint32_t LzxMatchFinder::HashAt(size_t pos) const {
+    return Hash3(reinterpret_cast<const unsigned char*>(data_.data()) + pos);
+}
+
 void LzxMatchFinder::Insert(size_t pos) {
     if (pos + 3 > data_.size()) return;
     const uint32_t h = Hash3(reinterpret_cast<const unsigned char*>(data_.data()) + pos);
@@ -85,6 +89,11 @@ LzxMatchFinder::Match LzxMatchFinder::Longest(size_t pos, uint32_t max_len) cons
 }
 
 void LzxMatchFinder::Parse(size_t begin, size_t end, LzxRepeats& reps, std::vector<LzxToken>& out) {
+    if (level_.optimal) ParseOptimal(begin, end, reps, out);
+    else ParseGreedy(begin, end, reps, out);
+}
+
+void LzxMatchFinder::ParseGreedy(size_t begin, size_t end, LzxRepeats& reps, std::vector<LzxToken>& out) {
     // Hashes every position before `pos`, those of earlier frames of this interval included.
     auto catch_up = [&](size_t pos) {
         while (inserted_ < pos) Insert(inserted_++);

@@ -58,6 +58,20 @@ std::string RealHtml() {
     return all;
 }
 
+// Copies of one random block, each with a byte changed every `every` bytes: a match, a literal,
+// then the same distance again, which only the recent distances code cheaply.
+std::string NearCopies(size_t n, size_t every) {
+    const std::string block = RandomBytes(3000, 21);
+    std::string s;
+    for (uint32_t copy = 0; s.size() < n; ++copy) {
+        std::string c = block;
+        for (size_t i = copy % every; i < c.size(); i += every) c[i] = static_cast<char>(c[i] ^ (copy + 1));
+        s += c;
+    }
+    s.resize(n);
+    return s;
+}
+
 std::vector<Case> Cases() {
     std::vector<Case> cases = {{"empty", ""}, {"one byte", "x"}};
     for (size_t n : {kFrame - 1, kFrame, kFrame + 1, 2 * kFrame - 1, 2 * kFrame, 2 * kFrame + 1})
@@ -79,6 +93,13 @@ std::vector<Case> Cases() {
     std::mt19937 pick(16);  // as below, where these come out as aligned-offset blocks
     while (records.size() < 3 * kFrame) records += RandomBytes(16, pick() % 1000);
     cases.push_back({"records of 16 bytes", records});
+    cases.push_back({"near copies", NearCopies(3 * kFrame + 9, 40)});
+    // The interval's first bytes again at the largest distance the window codes, and one past.
+    const std::string first = RandomBytes(65536 - 3, 13);
+    cases.push_back({"copy from the farthest distance", first + first.substr(0, 3)});
+    cases.push_back({"copy from too far", first + first.substr(1, 2) + first.substr(0, 8)});
+    // A run reaching the true end mid-frame: no match may run on into the padding.
+    cases.push_back({"run to the end", Words(kFrame + 500, 4) + std::string(700, 'z')});
     return cases;
 }
 
@@ -150,6 +171,7 @@ TEST(Lzx, EachKindOfBlockWhereItPays) {
     const std::string text = Words(3 * kFrame, 5);
     const chm::LzxSection words = chm::CompressLzx(text);
     // The levels trade time for size, never the other way round.
+    EXPECT_LE(chm::CompressLzx(text, 0, {}, 4).bytes.size(), chm::CompressLzx(text, 0, {}, 3).bytes.size());
     EXPECT_LE(chm::CompressLzx(text, 0, {}, 3).bytes.size(), words.bytes.size());
     EXPECT_LE(words.bytes.size(), chm::CompressLzx(text, 0, {}, 1).bytes.size());
     EXPECT_EQ(BlockType(words, 0), 1);
@@ -161,7 +183,31 @@ TEST(Lzx, EachKindOfBlockWhereItPays) {
     std::mt19937 pick(16);
     while (records.size() < 2 * kFrame) records += RandomBytes(16, pick() % 1000);
     EXPECT_EQ(BlockType(chm::CompressLzx(records), 0), 2);
-    EXPECT_LT(chm::CompressLzx(std::string(kFrame, 'a')).bytes.size(), 300u);
+    // A run is a few long matches at every level, the cheapest parse's whole-match skip included.
+    for (int level = chm::lzx_tunables::kMinLevel; level <= chm::lzx_tunables::kMaxLevel; ++level)
+        EXPECT_LT(chm::CompressLzx(std::string(kFrame, 'a'), 0, {}, level).bytes.size(), 300u) << level;
+}
+
+// The minimum-cost parse is worth its time on text, where the lazy one takes a long match that
+// spoils the next, or a far one where a recent distance would do.
+TEST(Lzx, TheCheapestParseBeatsTheLazyOne) {
+    const std::vector<std::pair<std::string, std::string>> inputs = {
+        {"words", Words(4 * kFrame, 6)}, {"real html", RealHtml().substr(0, 8 * kFrame)}};
+    for (const auto& [name, data] : inputs) {
+        const double lazy = static_cast<double>(chm::CompressLzx(data, 0, {}, 3).bytes.size());
+        const double cheapest = static_cast<double>(chm::CompressLzx(data, 0, {}, 4).bytes.size());
+        EXPECT_LT(cheapest, lazy * 0.99) << name;
+    }
+}
+
+// Nor does it lose to the lazy one on any kind of input (raw frames stay raw; runs, far copies
+// and aligned records are priced as well as found) by more than the trees it does not price,
+// which on an output of a kilobyte come to a few bytes.
+TEST(Lzx, TheCheapestParseIsNeverLargerOnAnyKind) {
+    for (const Case& c : Cases()) {
+        const size_t lazy = chm::CompressLzx(c.data, 0, {}, 3).bytes.size();
+        EXPECT_LE(chm::CompressLzx(c.data, 0, {}, 4).bytes.size(), lazy + lazy / 100) << c.name;
+    }
 }
 
 // Whatever the thread count, more threads than intervals included, at every level.

@@ -55,8 +55,9 @@ void Container::AddUncompressed(std::string_view name, std::string_view bytes) {
 
 void Container::AddFolder(std::string_view name) { entries_.push_back({std::string(name), 0, 0, 0}); }
 
-std::string Container::Finish(uint32_t language, uint32_t timestamp, const std::function<bool()>& stopped) {
-    LzxSection lzx = CompressLzx(section1_, 0, stopped);
+std::string Container::Finish(uint32_t language, uint32_t timestamp, const std::function<bool()>& stopped,
+                              unsigned threads) {
+    LzxSection lzx = CompressLzx(section1_, threads, stopped);
 
     // Section 0: the data space files, the uncompressed files, then the compressed stream.
     std::string section0;

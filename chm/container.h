@@ -22,7 +22,8 @@ public:
 
     // Compresses section 1 and lays out the whole file; the file is unfinished once `stopped`
     // said yes.
-    std::string Finish(uint32_t language, uint32_t timestamp, const std::function<bool()>& stopped = {});
+    std::string Finish(uint32_t language, uint32_t timestamp, const std::function<bool()>& stopped = {},
+                       unsigned threads = 0);
 
 private:
     std::vector<DirectoryEntry> entries_;

@@ -141,7 +141,7 @@ tess::Result<std::string> BuildChm(const Options& options, const std::vector<Inp
         box.AddCompressed("/$FIftiMain", options.full_text->fifti_main);
         box.AddCompressed("/$OBJINST", options.full_text->obj_inst);
     }
-    std::string bytes = box.Finish(options.language, options.timestamp, options.stopped);
+    std::string bytes = box.Finish(options.language, options.timestamp, options.stopped, options.threads);
     if (options.stopped && options.stopped()) return tess::Error{"The compilation was stopped."};
     return bytes;
 }

@@ -114,6 +114,8 @@ struct Options {
     uint32_t timestamp = 0;
     // Asked now and then while compressing; once it says yes, building ends with an error.
     std::function<bool()> stopped;
+    // Threads that compress; 0 takes one per core. The bytes written do not depend on it.
+    unsigned threads = 0;
 };
 
 // The code page Windows uses for texts of this language (932 for 0x411, 1252 for 0x409).

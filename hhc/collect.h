@@ -32,7 +32,8 @@ struct Collection {
     std::int64_t newest_time = 0;     // the newest file's modification time, seconds since 1970
 };
 
-inline constexpr size_t kMaxFiles = 20000;
+// No limit unless a caller sets one: a project takes every file its pages refer to.
+inline constexpr size_t kMaxFiles = SIZE_MAX;
 
 // Follows linked pages of the tree and the style sheets' own references. Fails only when
 // the page itself cannot be taken.

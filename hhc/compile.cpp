@@ -104,8 +104,10 @@ std::vector<chm::InputFile> InputsOf(Collection& collection, uint32_t code_page)
     return inputs;
 }
 
-chm::Options OptionsOf(const Project& project, const Collection& collection, const std::string& compiled) {
+chm::Options OptionsOf(const Project& project, const Collection& collection, const std::string& compiled,
+                       unsigned threads) {
     chm::Options options;
+    options.threads = threads;
     options.language = project.language ? project.language : kDefaultLanguage;
     uint32_t code_page = chm::CodePageOf(options.language);
     // The project's own title wins over the page's.
@@ -142,7 +144,7 @@ void Warn(const Project& p, const Named& named, const Collection& c, std::vector
 // Everything but the log: the log appears only once the outcome is known, so the program's
 // probe meets a held log for no longer than it takes to put the compiled file in place.
 tess::Result<StagedFile> Compile(const std::string& project_path, const Project& project,
-                                 std::vector<std::string>& lines, OutputGuard& guard) {
+                                 std::vector<std::string>& lines, OutputGuard& guard, unsigned threads) {
     Named named = NamedFiles(project_path, project);
     uint32_t code_page = chm::CodePageOf(project.language ? project.language : kDefaultLanguage);
     auto context = ContextHelpOf(project, [&](const std::string& path) { return Resolve(project_path, path); }, code_page);
@@ -162,7 +164,7 @@ tess::Result<StagedFile> Compile(const std::string& project_path, const Project&
     std::set<std::string> untitled;
     for (const auto& f : collection->files)
         if (f.page && !f.titled) untitled.insert("/" + f.name);
-    chm::Options options = OptionsOf(project, *collection, compiled);
+    chm::Options options = OptionsOf(project, *collection, compiled, threads);
     WarnOfLostCharacters(project.title.empty() ? collection->files.front().title : project.title, *collection,
                          named.navigation, code_page, lines);
     ApplyContextHelp(context, project, *collection, code_page, options, lines);
@@ -242,7 +244,7 @@ std::string ProjectArgument(const std::string& argument) {
     return argument;
 }
 
-int CompileProject(const std::string& argument) {
+int CompileProject(const std::string& argument, unsigned threads) {
     // "hhc t.hhp" in the project's own folder: every path is taken from there.
     std::error_code ec;
     fs::path absolute = fs::absolute(PathOf(argument), ec);
@@ -259,14 +261,14 @@ int CompileProject(const std::string& argument) {
     std::vector<std::string> lines;
     if (partial.log_file.empty()) {
         OutputGuard guard(project_path, "");
-        if (project) return ReportToConsole(lines, Compile(project_path, *project, lines, guard));
+        if (project) return ReportToConsole(lines, Compile(project_path, *project, lines, guard, threads));
         std::fprintf(stderr, "hhc: %s\n", project.error().message.c_str());
         return kNoLog;
     }
     std::string log_path = Resolve(project_path, partial.log_file);
     OutputGuard guard(project_path, log_path);
     if (!project) return Report(log_path, lines, project.error(), guard);
-    auto staged = Compile(project_path, *project, lines, guard);
+    auto staged = Compile(project_path, *project, lines, guard, threads);
     return Report(log_path, lines, std::move(staged), guard);
 }
 

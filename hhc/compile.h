@@ -15,7 +15,8 @@ constexpr int kNoLog = 2;        // no log could be named or made; the reason we
 // CI scripts that take 0 as success. A failure is then 1 (kNoLog stays 2).
 int ExitStatus(int status);
 
-int CompileProject(const std::string& project_path);
+// `threads` compress (0: one per core); the compiled file is the same for any count.
+int CompileProject(const std::string& project_path, unsigned threads = 0);
 
 // A path in double quotes, as a Windows command line gives it, is taken without them
 // unless a file has the quoted name.

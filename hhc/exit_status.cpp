@@ -6,8 +6,9 @@
 namespace hhc {
 
 const char* const kUsage =
-    "usage: hhc <project file>\n"
+    "usage: hhc [-j N | --threads N] <project file>\n"
     "Compiles the help project (.hhp) into the compiled file it names (.chm).\n"
+    "-j N, --threads N: compress on N threads (default: one per core); the file is the same.\n"
     "Exit status, as Microsoft's compiler: 1 when the compiled file was created, 0 when not\n"
     "(the project's log or standard error says why), 2 when no log could be written.\n"
     "With HHC_SUCCESS_STATUS=0 in the environment: 0 when created, 1 when not.\n";

@@ -3,10 +3,12 @@
 
 #include <fstream>
 #include <functional>
+#include <optional>
 
 #include "../hhc/temp_tree.h"
 #include "chm/writer.h"
 #include "chm_readers.h"
+#include "sample_inputs.h"
 
 namespace {
 
@@ -130,6 +132,16 @@ TEST(Writer, TheSameInputGivesTheSameBytes) {
     auto second = chm::BuildChm(options, files);
     ASSERT_TRUE(first && second);
     EXPECT_EQ(*first, *second);
+    // Several reset intervals, so that two threads share the work; one, two or every core.
+    files.push_back({"/noise.bin", chm_test::RandomBytes(600000, 7)});
+    std::optional<std::string> one;
+    for (unsigned threads : {1u, 2u, 0u}) {
+        options.threads = threads;
+        auto bytes = chm::BuildChm(options, files);
+        ASSERT_TRUE(bytes);
+        if (!one) one = *bytes;
+        EXPECT_EQ(*bytes, *one) << threads << " threads";
+    }
 }
 
 TEST(Writer, RefusesNamesItCannotStoreWithTheReason) {

@@ -248,6 +248,7 @@ TEST(CollectTree, LeavesOutAMissingNamedFileButNotAMissingDefaultTopic) {
 }
 
 struct Common {
+    const char* name;
     std::vector<std::string> paths;
     std::string folder;
 };
@@ -258,10 +259,11 @@ TEST_P(CommonFolderOf, IsTheDeepestSharedFolder) { EXPECT_EQ(hhc::CommonFolder(G
 
 INSTANTIATE_TEST_SUITE_P(
     Paths, CommonFolderOf,
-    ::testing::Values(Common{{"/a/b/p.html"}, "/a/b"}, Common{{"/a/b/p.html", "/a/b/c/q.html"}, "/a/b"},
-                      Common{{"/a/b/p.html", "/a/x/q.html", "/a/b/r.css"}, "/a"},
-                      Common{{"/a/./b/p.html", "/a/b/../b/q.html"}, "/a/b"}, Common{{"/a/p.html", "/z/q.html"}, "/"},
-                      Common{{"/a/bc/p.html", "/a/b/q.html"}, "/a"}));
+    ::testing::Values(Common{"OnePage", {"/a/b/p.html"}, "/a/b"}, Common{"Subfolder", {"/a/b/p.html", "/a/b/c/q.html"}, "/a/b"},
+                      Common{"SiblingFolders", {"/a/b/p.html", "/a/x/q.html", "/a/b/r.css"}, "/a"},
+                      Common{"DotsInPaths", {"/a/./b/p.html", "/a/b/../b/q.html"}, "/a/b"}, Common{"OnlyTheRoot", {"/a/p.html", "/z/q.html"}, "/"},
+                      Common{"PrefixIsNotAFolder", {"/a/bc/p.html", "/a/b/q.html"}, "/a"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 

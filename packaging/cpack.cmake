@@ -5,9 +5,10 @@ set(CPACK_PACKAGE_VENDOR "Tessaline developers")
 set(CPACK_PACKAGE_CONTACT "Tessaline developers <tessaline@example.org>")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Turns HTML pages into compiled HTML Help (.chm) files")
-set(CPACK_PACKAGE_DESCRIPTION "Drop HTML pages on the window (Japanese interface) and a .chm file appears
-beside each page. Brings its own help compiler, which writes the compiled file itself, and a
-batch command, tessaline-convert.")
+set(CPACK_PACKAGE_DESCRIPTION "Drop HTML pages on the window (Japanese interface) and a .chm file
+appears beside each page. Brings a batch command, tessaline-convert, and its
+own help compiler, hhc, which writes the compiled file itself and also takes
+the HTML Help projects of documentation tools such as Sphinx and Doxygen.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -268,7 +268,7 @@ INSTANTIATE_TEST_SUITE_P(
 }  // namespace
 
 struct RootCase {
-    std::string project, default_topic, root;
+    std::string name, project, default_topic, root;
 };
 
 class ProjectRootOf : public ::testing::TestWithParam<RootCase> {};
@@ -280,10 +280,11 @@ TEST_P(ProjectRootOf, IsTheProjectsFolderUnlessTheDefaultTopicLiesOutside) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ProjectRootOf,
-                         ::testing::Values(RootCase{"/p/help.hhp", "/p/index.html", "/p"},
-                                           RootCase{"/p/help.hhp", "/p/html/sub/index.html", "/p"},
-                                           RootCase{"/work/t.hhp", "/home/u/site/page.htm", "/home/u/site"},
-                                           RootCase{"/p/a/help.hhp", "/p/index.html", "/p"}));
+                         ::testing::Values(RootCase{"TopicBeside", "/p/help.hhp", "/p/index.html", "/p"},
+                                           RootCase{"TopicInASubfolder", "/p/help.hhp", "/p/html/sub/index.html", "/p"},
+                                           RootCase{"TopicElsewhere", "/work/t.hhp", "/home/u/site/page.htm", "/home/u/site"},
+                                           RootCase{"TopicInTheParent", "/p/a/help.hhp", "/p/index.html", "/p"}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST(CollectTree, AListedFileOutsideTheRootIsLeftOutAndNamed) {
     TempTree t;

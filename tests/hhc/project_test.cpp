@@ -5,6 +5,8 @@
 
 #include <functional>
 
+#include "tests/support/case_name.h"
+
 namespace {
 
 // The project exactly as the program writes it (code page 932, CR LF).
@@ -260,4 +262,5 @@ INSTANTIATE_TEST_SUITE_P(
         Unhonoured{"section [Odd]", "Warning: the section [Odd] is not supported and was ignored: nothing in the "
                                     "compiled file comes from it."},
         Unhonoured{"option Whatever=1", "Warning: the option Whatever=1 is not supported and was ignored: the compiler "
-                                        "does not know this option; nothing was done with it."}));
+                                        "does not know this option; nothing was done with it."}),
+    [](const auto& info) { return tess_test::CaseName(info.param.ignored); });

@@ -61,7 +61,9 @@ for f in "${help_files[@]}"; do
   if [ ! -f "$extracted/$f" ]; then
     fail "Help.chm lacks $f"
   elif [ "$f" = contents.hhc ]; then
-    iconv -f UTF-8 -t CP932 "$source/resources/help/$f" | cmp -s - "$extracted/$f" || fail "contents.hhc differs"
+    # Stored in the language's code page, and saying so.
+    iconv -f UTF-8 -t CP932 "$source/resources/help/$f" | sed 's/charset=utf-8/charset=shift_jis/' |
+      cmp -s - "$extracted/$f" || fail "contents.hhc differs"
   else
     cmp -s "$source/resources/help/$f" "$extracted/$f" || fail "$f in Help.chm differs from its source"
   fi

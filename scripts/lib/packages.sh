@@ -14,15 +14,15 @@ TESS_TEST_PACKAGES=(qt6-base-private-dev libgtest-dev libgmock-dev libchm-bin li
   python3-chm librsvg2-bin procps desktop-file-utils xdotool
   python3-sphinx python3-sphinxcontrib.htmlhelp sphinx-doc doxygen libglib2.0-dev clang libclang-rt-14-dev)
 # The Windows cross compilers: only the posix-thread ones are used (std::thread needs them), so
-# not the whole mingw-w64 set. The shipped program is the i686 build; the tests run the x86_64 one.
+# not the whole mingw-w64 set. Both builds are shipped; the tests run the x86_64 one.
 TESS_MINGW_I686_PACKAGES=(g++-mingw-w64-i686-posix binutils-mingw-w64-i686)
 TESS_MINGW_X86_64_PACKAGES=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
 # Packages of the Windows cross build and its tests.
 TESS_WINDOWS_PACKAGES=("${TESS_MINGW_I686_PACKAGES[@]}" "${TESS_MINGW_X86_64_PACKAGES[@]}" wine64 xvfb xauth zip)
 # Packages the check of the built Debian package needs (tests/install/deb_check.sh).
 TESS_PACKAGE_CHECK_PACKAGES=(lintian)
-# Packages to remake the pictures of the help viewer (docs/help-viewer.sh).
-TESS_DOCS_PACKAGES=(xchm xdotool xvfb xauth imagemagick)
+# Packages to remake the pictures of the help viewers (docs/help-viewer.sh, docs/viewer-compare.sh).
+TESS_DOCS_PACKAGES=(xchm kchmviewer okular okular-extra-backends fonts-noto-cjk xdotool xvfb xauth imagemagick)
 
 tess_missing_packages() {
   local p missing=()

@@ -21,7 +21,8 @@ private:
 };
 
 INSTANTIATE_TEST_SUITE_P(Fake, WindowContract,
-                         ::testing::Values(WindowDriverFactory([] { return std::make_unique<FakeDriver>(); })));
+                         ::testing::Values(WindowDriverFactory([] { return std::make_unique<FakeDriver>(); })),
+                         [](const auto&) { return std::string("FakeDriver"); });
 
 }  // namespace
 }  // namespace tess::testing

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "hhc_fixture.h"
+#include "tests/support/case_name.h"
 
 namespace {
 
@@ -139,7 +140,8 @@ INSTANTIATE_TEST_SUITE_P(Titles, UnstorableTitle,
                          ::testing::Values(TitleCase{"a zero byte", std::string("ab\0cd", 5), 4},
                                            TitleCase{"70 KB", std::string(70000, 'x'), 0xFFFE},
                                            // 日 is 93 FA in code page 932: pairs are never split.
-                                           TitleCase{"70 KB of double-byte characters", Repeat("日", 35000), 0xFFFE}));
+                                           TitleCase{"70 KB of double-byte characters", Repeat("日", 35000), 0xFFFE}),
+                         [](const auto& info) { return tess_test::CaseName(info.param.what); });
 
 // Every file left out is named: a listed file whose name differs only in case from another,
 // and each relative reference a <base href> outside the folder takes away.

@@ -248,6 +248,7 @@ TEST(CollectTree, LeavesOutAMissingNamedFileButNotAMissingDefaultTopic) {
 }
 
 struct Common {
+    const char* name;
     std::vector<std::string> paths;
     std::string folder;
 };
@@ -258,15 +259,16 @@ TEST_P(CommonFolderOf, IsTheDeepestSharedFolder) { EXPECT_EQ(hhc::CommonFolder(G
 
 INSTANTIATE_TEST_SUITE_P(
     Paths, CommonFolderOf,
-    ::testing::Values(Common{{"/a/b/p.html"}, "/a/b"}, Common{{"/a/b/p.html", "/a/b/c/q.html"}, "/a/b"},
-                      Common{{"/a/b/p.html", "/a/x/q.html", "/a/b/r.css"}, "/a"},
-                      Common{{"/a/./b/p.html", "/a/b/../b/q.html"}, "/a/b"}, Common{{"/a/p.html", "/z/q.html"}, "/"},
-                      Common{{"/a/bc/p.html", "/a/b/q.html"}, "/a"}));
+    ::testing::Values(Common{"OnePage", {"/a/b/p.html"}, "/a/b"}, Common{"Subfolder", {"/a/b/p.html", "/a/b/c/q.html"}, "/a/b"},
+                      Common{"SiblingFolders", {"/a/b/p.html", "/a/x/q.html", "/a/b/r.css"}, "/a"},
+                      Common{"DotsInPaths", {"/a/./b/p.html", "/a/b/../b/q.html"}, "/a/b"}, Common{"OnlyTheRoot", {"/a/p.html", "/z/q.html"}, "/"},
+                      Common{"PrefixIsNotAFolder", {"/a/bc/p.html", "/a/b/q.html"}, "/a"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 
 struct RootCase {
-    std::string project, default_topic, root;
+    std::string name, project, default_topic, root;
 };
 
 class ProjectRootOf : public ::testing::TestWithParam<RootCase> {};
@@ -278,10 +280,11 @@ TEST_P(ProjectRootOf, IsTheProjectsFolderUnlessTheDefaultTopicLiesOutside) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ProjectRootOf,
-                         ::testing::Values(RootCase{"/p/help.hhp", "/p/index.html", "/p"},
-                                           RootCase{"/p/help.hhp", "/p/html/sub/index.html", "/p"},
-                                           RootCase{"/work/t.hhp", "/home/u/site/page.htm", "/home/u/site"},
-                                           RootCase{"/p/a/help.hhp", "/p/index.html", "/p"}));
+                         ::testing::Values(RootCase{"TopicBeside", "/p/help.hhp", "/p/index.html", "/p"},
+                                           RootCase{"TopicInASubfolder", "/p/help.hhp", "/p/html/sub/index.html", "/p"},
+                                           RootCase{"TopicElsewhere", "/work/t.hhp", "/home/u/site/page.htm", "/home/u/site"},
+                                           RootCase{"TopicInTheParent", "/p/a/help.hhp", "/p/index.html", "/p"}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST(CollectTree, AListedFileOutsideTheRootIsLeftOutAndNamed) {
     TempTree t;

@@ -5,6 +5,7 @@
 namespace {
 
 struct Case {
+    const char* name;
     const char* ref;
     const char* from;
     const char* target;  // nullptr: not a local file at all
@@ -28,20 +29,21 @@ TEST_P(LocalRef, ResolvesWithinTheTree) {
 
 INSTANTIATE_TEST_SUITE_P(
     Refs, LocalRef,
-    ::testing::Values(Case{"img/a.png", "", "img/a.png"}, Case{"./a.png", "", "a.png"},
-                      Case{"../a.png", "sub", "a.png"}, Case{"../a.png", "", "../a.png", true},
-                      Case{"sub/../../a.png", "", "", true}, Case{"x/../y/./z.css", "s", "s/y/z.css"},
-                      Case{"page.html#part", "", "page.html"}, Case{"page.html?x=1#y", "", "page.html"},
-                      Case{"#top", "", nullptr}, Case{"", "", nullptr}, Case{"  img/b.png \n", "", "img/b.png"},
-                      Case{"http://example.com/a.png", "", nullptr}, Case{"HTTPS://x/y", "", nullptr},
-                      Case{"mailto:a@b", "", nullptr}, Case{"javascript:void(0)", "", nullptr},
-                      Case{"data:image/png;base64,AAAA", "", nullptr}, Case{"//cdn.example/x.js", "", nullptr},
-                      Case{"/etc/passwd", "", "", true}, Case{"C:/Windows/x.png", "", "", true}, Case{"c:\\\\a.png", "", "", true},
-                      Case{"file:///tmp/a.png", "", "", true}, Case{"img\\c.png", "", "img/c.png"},
-                      Case{"my%20image.png", "", "my image.png"},
-                      Case{"%E5%86%99%E7%9C%9F.png", "", "\xE5\x86\x99\xE7\x9C\x9F.png"},
-                      Case{"%2e%2e/x.png", "", "", true}, Case{"\\\\server\\x.png", "", nullptr}, Case{"bad%zz.png", "", "bad%zz.png"},
-                      Case{"a%00.png", "", nullptr}, Case{"img/", "", nullptr}, Case{"写真.png", "画像", "画像/写真.png"}));
+    ::testing::Values(Case{"Relative", "img/a.png", "", "img/a.png"}, Case{"DotSlash", "./a.png", "", "a.png"},
+                      Case{"UpFromASubfolder", "../a.png", "sub", "a.png"}, Case{"UpOutOfTheTree", "../a.png", "", "../a.png", true},
+                      Case{"UpPastTheRoot", "sub/../../a.png", "", "", true}, Case{"DotsInsideThePath", "x/../y/./z.css", "s", "s/y/z.css"},
+                      Case{"Fragment", "page.html#part", "", "page.html"}, Case{"QueryAndFragment", "page.html?x=1#y", "", "page.html"},
+                      Case{"FragmentOnly", "#top", "", nullptr}, Case{"Empty", "", "", nullptr}, Case{"SurroundingBlanks", "  img/b.png \n", "", "img/b.png"},
+                      Case{"Http", "http://example.com/a.png", "", nullptr}, Case{"UpperCaseHttps", "HTTPS://x/y", "", nullptr},
+                      Case{"Mailto", "mailto:a@b", "", nullptr}, Case{"Javascript", "javascript:void(0)", "", nullptr},
+                      Case{"DataUrl", "data:image/png;base64,AAAA", "", nullptr}, Case{"SchemeRelative", "//cdn.example/x.js", "", nullptr},
+                      Case{"AbsolutePath", "/etc/passwd", "", "", true}, Case{"DriveLetter", "C:/Windows/x.png", "", "", true}, Case{"DriveLetterBackslash", "c:\\\\a.png", "", "", true},
+                      Case{"FileUrl", "file:///tmp/a.png", "", "", true}, Case{"Backslash", "img\\c.png", "", "img/c.png"},
+                      Case{"PercentSpace", "my%20image.png", "", "my image.png"},
+                      Case{"PercentUtf8", "%E5%86%99%E7%9C%9F.png", "", "\xE5\x86\x99\xE7\x9C\x9F.png"},
+                      Case{"PercentDotsOutOfTheTree", "%2e%2e/x.png", "", "", true}, Case{"UncPath", "\\\\server\\x.png", "", nullptr}, Case{"BadPercentKept", "bad%zz.png", "", "bad%zz.png"},
+                      Case{"PercentNul", "a%00.png", "", nullptr}, Case{"Folder", "img/", "", nullptr}, Case{"JapaneseNames", "写真.png", "画像", "画像/写真.png"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LocalRef, KnowsPageNames) {
     EXPECT_TRUE(hhc::IsPageName("a.htm"));

@@ -13,6 +13,7 @@ TEST(LogText, KeepsTheLineWhenACharacterHasNoForm) {
 }
 
 struct HarmlessCase {
+    const char* name;
     const char* in;
     const char* out;
 };
@@ -22,15 +23,16 @@ class LogHarmless : public ::testing::TestWithParam<HarmlessCase> {};
 TEST_P(LogHarmless, NeverCarriesTheSuccessWord) { EXPECT_EQ(hhc::Harmless(GetParam().in), GetParam().out); }
 
 INSTANTIATE_TEST_SUITE_P(Lines, LogHarmless,
-                         ::testing::Values(HarmlessCase{"Error: /Created/a.htm does not exist.",
+                         ::testing::Values(HarmlessCase{"InAPath", "Error: /Created/a.htm does not exist.",
                                                         "Error: /created/a.htm does not exist."},
-                                           HarmlessCase{"CreatedCreated", "createdcreated"},
-                                           HarmlessCase{"two\r\nlines", "two  lines"},
-                                           HarmlessCase{"created stays", "created stays"},
+                                           HarmlessCase{"Repeated", "CreatedCreated", "createdcreated"},
+                                           HarmlessCase{"LineBreak", "two\r\nlines", "two  lines"},
+                                           HarmlessCase{"LowerCaseStays", "created stays", "created stays"},
                                            // イ is 83 43: its trail byte and "reated" spell the word.
-                                           HarmlessCase{"Warning: \x83\x43reated.png", "Warning: ?reated.png"},
-                                           HarmlessCase{"\x82\xA0" "Created", "\x82\xA0" "created"},
-                                           HarmlessCase{"\x83\x43reated\x83\x43reated", "?reated?reated"}));
+                                           HarmlessCase{"TrailByteSpellsIt", "Warning: \x83\x43reated.png", "Warning: ?reated.png"},
+                                           HarmlessCase{"AfterADoubleByteCharacter", "\x82\xA0" "Created", "\x82\xA0" "created"},
+                                           HarmlessCase{"TrailBytesTwice", "\x83\x43reated\x83\x43reated", "?reated?reated"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LogText, GroupsThousands) {
     EXPECT_EQ(hhc::WithThousands(0), "0");

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "hhc_fixture.h"
+#include "tests/support/case_name.h"
 
 namespace {
 
@@ -62,6 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
                       OwnSourceCase{"the project as log", "t.chm", "t.hhp", 2, "t.hhp"},
                       OwnSourceCase{"a page as log", "t.chm", "sub/../p.htm", 2, "p.htm"},
                       OwnSourceCase{"a referred page as log", "t.chm", "q.htm", 2, "q.htm"},
-                      OwnSourceCase{"the log as compiled file", "t.log", "t.log", 2, "t.log"}));
+                      OwnSourceCase{"the log as compiled file", "t.log", "t.log", 2, "t.log"}),
+    [](const auto& info) { return tess_test::CaseName(info.param.what); });
 
 }  // namespace

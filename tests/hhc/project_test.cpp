@@ -5,6 +5,8 @@
 
 #include <functional>
 
+#include "tests/support/case_name.h"
+
 namespace {
 
 // The project exactly as the program writes it (code page 932, CR LF).
@@ -65,6 +67,7 @@ TEST(Project, KeepsTrailingBlanksOfAPath) {
 }
 
 struct Broken {
+    const char* name;
     const char* text;
     bool log_named;
 };
@@ -81,12 +84,14 @@ TEST_P(ProjectBroken, FailsAndSaysWhetherTheLogIsKnown) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, ProjectBroken,
-    ::testing::Values(Broken{"", false}, Broken{"just some text\r\n", false},
-                      Broken{"[Options]\r\nTitle=t\r\n[Files]\r\n", false},
-                      Broken{"[Options]\r\nError log file=/p/l.log\r\nCompiled file=/p/D.chm\r\n", true},
-                      Broken{"Error log file=/p/l.log\r\n", false}));
+    ::testing::Values(Broken{"Empty", "", false}, Broken{"NoSection", "just some text\r\n", false},
+                      Broken{"NoPage", "[Options]\r\nTitle=t\r\n[Files]\r\n", false},
+                      Broken{"NoPageWithLog", "[Options]\r\nError log file=/p/l.log\r\nCompiled file=/p/D.chm\r\n", true},
+                      Broken{"NoSectionWithLogLine", "Error log file=/p/l.log\r\n", false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct Language {
+    const char* name;
     const char* line;
     unsigned id;
 };
@@ -102,10 +107,11 @@ TEST_P(ProjectLanguage, ReadsTheLeadingNumber) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, ProjectLanguage,
-                         ::testing::Values(Language{"Language=0x411 \x93\xFA\x96\x7B\x8C\xEA", 0x411},
-                                           Language{"Language=0x409", 0x409}, Language{"Language=1041", 0x411},
-                                           Language{"LANGUAGE = 0x0411", 0x411}, Language{"Language=Japanese", 0},
-                                           Language{"Language=", 0}));
+                         ::testing::Values(Language{"HexWithName", "Language=0x411 \x93\xFA\x96\x7B\x8C\xEA", 0x411},
+                                           Language{"Hex", "Language=0x409", 0x409}, Language{"Decimal", "Language=1041", 0x411},
+                                           Language{"UpperCaseKeyAndLeadingZero", "LANGUAGE = 0x0411", 0x411}, Language{"NameOnly", "Language=Japanese", 0},
+                                           Language{"Empty", "Language=", 0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 
@@ -132,6 +138,7 @@ TEST(Project, FullTextSearchIsOnUnlessTheProjectSaysNo) {
 // Each option line alone in a project; what it sets, and whether the compiler must say it
 // does not honour it.
 struct OptionCase {
+    const char* name;
     const char* line;
     const char* ignored;  // the log's name for it; nullptr when honoured
     std::function<void(const hhc::Project&)> check;
@@ -151,27 +158,28 @@ TEST_P(ProjectOption, IsTakenOrNamedAsIgnored) {
 INSTANTIATE_TEST_SUITE_P(
     Lines, ProjectOption,
     ::testing::Values(
-        OptionCase{"Index file=sub\\keys.hhk", nullptr, [](const hhc::Project& p) { EXPECT_EQ(p.index_file, "sub\\keys.hhk"); }},
-        OptionCase{"Default Window = main ", nullptr, [](const hhc::Project& p) { EXPECT_EQ(p.default_window, "main"); }},
-        OptionCase{"Default Font=MS Sans Serif,8,0", nullptr,
+        OptionCase{"IndexFile", "Index file=sub\\keys.hhk", nullptr, [](const hhc::Project& p) { EXPECT_EQ(p.index_file, "sub\\keys.hhk"); }},
+        OptionCase{"DefaultWindow", "Default Window = main ", nullptr, [](const hhc::Project& p) { EXPECT_EQ(p.default_window, "main"); }},
+        OptionCase{"DefaultFont", "Default Font=MS Sans Serif,8,0", nullptr,
                    [](const hhc::Project& p) { EXPECT_EQ(p.default_font, "MS Sans Serif,8,0"); }},
-        OptionCase{"Full-text search=No", nullptr, [](const hhc::Project& p) { EXPECT_FALSE(p.full_text_search); }},
-        OptionCase{"FULL-TEXT SEARCH=Yes", nullptr, [](const hhc::Project& p) { EXPECT_TRUE(p.full_text_search); }},
-        OptionCase{"Title=x", nullptr, [](const hhc::Project& p) { EXPECT_TRUE(p.full_text_search); }},
-        OptionCase{"Compatibility=1.1 or later", nullptr, nullptr}, OptionCase{"Compatibility=1.1", nullptr, nullptr},
-        OptionCase{"Binary TOC=No", nullptr, [](const hhc::Project& p) { EXPECT_FALSE(p.binary_toc); }},
-        OptionCase{"Binary Index=NO", nullptr, [](const hhc::Project& p) { EXPECT_FALSE(p.binary_index); }},
-        OptionCase{"Binary TOC=Yes", nullptr, [](const hhc::Project& p) { EXPECT_TRUE(p.binary_toc); }},
-        OptionCase{"Binary Index=Yes", nullptr, nullptr},
-        OptionCase{"Auto Index = Yes ", nullptr, [](const hhc::Project& p) { EXPECT_TRUE(p.auto_index); }},
-        OptionCase{"Language=0x411", nullptr,
+        OptionCase{"SearchOff", "Full-text search=No", nullptr, [](const hhc::Project& p) { EXPECT_FALSE(p.full_text_search); }},
+        OptionCase{"SearchOnInUpperCase", "FULL-TEXT SEARCH=Yes", nullptr, [](const hhc::Project& p) { EXPECT_TRUE(p.full_text_search); }},
+        OptionCase{"SearchOnWhenAbsent", "Title=x", nullptr, [](const hhc::Project& p) { EXPECT_TRUE(p.full_text_search); }},
+        OptionCase{"Compatibility11OrLater", "Compatibility=1.1 or later", nullptr, nullptr}, OptionCase{"Compatibility11", "Compatibility=1.1", nullptr, nullptr},
+        OptionCase{"BinaryTocOff", "Binary TOC=No", nullptr, [](const hhc::Project& p) { EXPECT_FALSE(p.binary_toc); }},
+        OptionCase{"BinaryIndexOff", "Binary Index=NO", nullptr, [](const hhc::Project& p) { EXPECT_FALSE(p.binary_index); }},
+        OptionCase{"BinaryTocOn", "Binary TOC=Yes", nullptr, [](const hhc::Project& p) { EXPECT_TRUE(p.binary_toc); }},
+        OptionCase{"BinaryIndexOn", "Binary Index=Yes", nullptr, nullptr},
+        OptionCase{"AutoIndexOn", "Auto Index = Yes ", nullptr, [](const hhc::Project& p) { EXPECT_TRUE(p.auto_index); }},
+        OptionCase{"ChoicesWhenAbsent", "Language=0x411", nullptr,
                    [](const hhc::Project& p) { EXPECT_TRUE(p.binary_index && !p.binary_toc && !p.auto_index); }},
-        OptionCase{"Display compile progress=No", nullptr, nullptr}, OptionCase{"Create CHI file=No", nullptr, nullptr},
-        OptionCase{"Compatibility=1.0", "option Compatibility=1.0", nullptr},
-        OptionCase{"Create CHI file=Yes", "option Create CHI file=Yes", nullptr},
-        OptionCase{"Display compile progress=Yes", "option Display compile progress=Yes", nullptr},
-        OptionCase{"Full text search stop list file=doc.stp", "option Full text search stop list file=doc.stp", nullptr},
-        OptionCase{"Sample list file=s.txt", "option Sample list file=s.txt", nullptr}));
+        OptionCase{"CompileProgressOff", "Display compile progress=No", nullptr, nullptr}, OptionCase{"ChiFileOff", "Create CHI file=No", nullptr, nullptr},
+        OptionCase{"Compatibility10Ignored", "Compatibility=1.0", "option Compatibility=1.0", nullptr},
+        OptionCase{"ChiFileIgnored", "Create CHI file=Yes", "option Create CHI file=Yes", nullptr},
+        OptionCase{"CompileProgressIgnored", "Display compile progress=Yes", "option Display compile progress=Yes", nullptr},
+        OptionCase{"StopListIgnored", "Full text search stop list file=doc.stp", "option Full text search stop list file=doc.stp", nullptr},
+        OptionCase{"SampleListIgnored", "Sample list file=s.txt", "option Sample list file=s.txt", nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Project, KeepsItsSectionsAndNamesThoseItDoesNotCompile) {
     auto project = hhc::ParseProject(
@@ -254,4 +262,5 @@ INSTANTIATE_TEST_SUITE_P(
         Unhonoured{"section [Odd]", "Warning: the section [Odd] is not supported and was ignored: nothing in the "
                                     "compiled file comes from it."},
         Unhonoured{"option Whatever=1", "Warning: the option Whatever=1 is not supported and was ignored: the compiler "
-                                        "does not know this option; nothing was done with it."}));
+                                        "does not know this option; nothing was done with it."}),
+    [](const auto& info) { return tess_test::CaseName(info.param.ignored); });

@@ -88,6 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.label; });
 
 struct BadWindow {
+    const char* name;
     const char* line;
     const char* says;  // part of the reason
 };
@@ -102,15 +103,16 @@ TEST_P(BadWindowLine, IsRefusedWithItsReason) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, BadWindowLine,
-    ::testing::Values(BadWindow{"main \"caption\"", "="}, BadWindow{"=\"caption\"", "no name"},
-                      BadWindow{"main=\"open caption,\"t.hhc\"", "not closed"},
-                      BadWindow{"main=\"c\",,,,,,,,,0x2352G", "navigation style"},
-                      BadWindow{"main=\"c\",,,,,,,,,,-5", "navigation width"},
-                      BadWindow{"main=\"c\",,,,,,,,,,,0x1FFFFFFFF", "buttons"},
-                      BadWindow{"main=\"c\",,,,,,,,,,,,[0,0,10]", "position"},
-                      BadWindow{"main=\"c\",,,,,,,,,,,,[0,0,10,x]", "position"},
-                      BadWindow{"main=\"c\",,,,,,,,,,,,[0,0,10,10", "not closed"},
-                      BadWindow{"main=\"c\",,,,,,,,,,\"250\"", "quoted"},
-                      BadWindow{"main=\"c\",,,,,,,,,,,,,,,,,,,,,", "more than 20"}));
+    ::testing::Values(BadWindow{"NoEquals", "main \"caption\"", "="}, BadWindow{"NoName", "=\"caption\"", "no name"},
+                      BadWindow{"CaptionNotClosed", "main=\"open caption,\"t.hhc\"", "not closed"},
+                      BadWindow{"BadNavigationStyle", "main=\"c\",,,,,,,,,0x2352G", "navigation style"},
+                      BadWindow{"NegativeNavigationWidth", "main=\"c\",,,,,,,,,,-5", "navigation width"},
+                      BadWindow{"ButtonsTooLarge", "main=\"c\",,,,,,,,,,,0x1FFFFFFFF", "buttons"},
+                      BadWindow{"PositionOfThree", "main=\"c\",,,,,,,,,,,,[0,0,10]", "position"},
+                      BadWindow{"PositionNotANumber", "main=\"c\",,,,,,,,,,,,[0,0,10,x]", "position"},
+                      BadWindow{"PositionNotClosed", "main=\"c\",,,,,,,,,,,,[0,0,10,10", "not closed"},
+                      BadWindow{"QuotedNumber", "main=\"c\",,,,,,,,,,\"250\"", "quoted"},
+                      BadWindow{"MoreThan20Fields", "main=\"c\",,,,,,,,,,,,,,,,,,,,,", "more than 20"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <random>
 
 #include "hhc_fixture.h"
+#include "tests/support/case_name.h"
 
 namespace {
 
@@ -62,6 +63,7 @@ TEST_P(Stop, EndsLongBeforeTheWholeRunWould) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Phases, Stop,
-                         ::testing::Values(StopCase{"gathering", 0.02}, StopCase{"indexing and compressing", 1.0}));
+                         ::testing::Values(StopCase{"gathering", 0.02}, StopCase{"indexing and compressing", 1.0}),
+                         [](const auto& info) { return tess_test::CaseName(info.param.phase); });
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/case_name.h"
+
 namespace {
 
 struct StoredCase {
@@ -34,7 +36,8 @@ INSTANTIATE_TEST_SUITE_P(
                       StoredCase{"cp932 half-width kana", "\xB1\xB2\xB3", 932, 2, "\xB1\xB2", true},
                       StoredCase{"cp936 pair", "a\xC4\xE3", 936, 2, "a", true},
                       StoredCase{"UTF-8 sequence", "a\xE3\x81\x82", 65001, 3, "a", true},
-                      StoredCase{"zero inside a pair's place", std::string("\x83\0\x41", 3), 932, 8, "\x83\x41", true}));
+                      StoredCase{"zero inside a pair's place", std::string("\x83\0\x41", 3), 932, 8, "\x83\x41", true}),
+    [](const auto& info) { return tess_test::CaseName(info.param.what); });
 
 TEST(StoredTexts, TitlesOfAnySizeFitTheSystemFile) {
     chm::Options options;

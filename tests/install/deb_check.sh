@@ -2,8 +2,9 @@
 # One-off check of the Debian package on this machine (root, changes the system): installs
 # it with apt-get, converts a page as an unprivileged user with a fresh home (no set-up, work
 # files in ~/.cache/Quillvane since the program folder is not writable), checks that the
-# About box hands the installed Help.chm to xdg-open, and removes the package again. First
-# lintian must find no error in the package (its warnings are listed, not failed).
+# About box hands the installed Help.chm to xdg-open, that hhc is on the PATH with its manual
+# pages in English and Japanese, and removes the package again. First lintian must find
+# neither an error nor a warning in the package.
 # Usage: tests/install/deb_check.sh [tessaline_*.deb]   (default: build it with scripts/package)
 # Needs xvfb, xdotool and imagemagick for the About box step.
 set -euo pipefail
@@ -24,11 +25,21 @@ failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 # lintian refuses to run as root unless told; it only reads the package.
-lintian --allow-root --fail-on error --display-info "$deb" || fail "lintian reports errors in the package"
+lintian --allow-root --fail-on error,warning --display-info "$deb" || fail "lintian reports errors or warnings in the package"
 
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
 folder=/usr/lib/tessaline
 for f in tessaline tessaline-convert hhc Help.chm; do [ -f "$folder/$f" ] || fail "$folder/$f is missing"; done
+# man looks in share/man/ja only for a Japanese locale that exists.
+locale -a | grep -qix 'ja_JP.utf8' || localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
+[ "$(command -v hhc)" = /usr/bin/hhc ] || fail "hhc is not /usr/bin/hhc on the PATH"
+for page in tessaline tessaline-convert hhc; do
+  [ "$(man -w "$page")" = "/usr/share/man/man1/$page.1.gz" ] || fail "man -w $page: $(man -w "$page" 2>&1)"
+  [ "$(LANG=ja_JP.UTF-8 man -w "$page")" = "/usr/share/man/ja/man1/$page.1.gz" ] || fail "no Japanese page for $page"
+done
+MANWIDTH=80 man hhc 2>/dev/null | grep -q '^NAME' || fail "man hhc shows no page"
+MANWIDTH=80 LANG=ja_JP.UTF-8 man hhc 2>/dev/null | grep -q 'HHC_SUCCESS_STATUS' || fail "the Japanese hhc page does not show"
+MANWIDTH=80 man hhc | head -8
 
 # An ordinary user, a home of its own, and an xdg-open that only records what it is given.
 mkdir -p "$home/pages" "$home/fakebin"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a staging folder and checks what a user gets: one program folder
-# with the program, the batch command, the compiler and Help.chm; links in bin/; a valid
-# menu entry and icons; a Help.chm that holds every help page and the contents file; and a
+# with the program, the batch command, the compiler and Help.chm; links in bin/; the manual
+# pages; a valid menu entry and icons; a Help.chm that holds every help page and the contents file; and a
 # batch conversion from the staged install.
 # Usage: staged_install_test.sh BUILD SOURCE PROGRAM_DIR HELP_FILE...
 set -euo pipefail
@@ -26,13 +26,16 @@ for exe in tessaline tessaline-convert hhc; do
   [ -f "$folder/$exe" ] && [ -x "$folder/$exe" ] || fail "$program_dir/$exe is missing or not executable"
 done
 [ -f "$folder/Help.chm" ] || fail "$program_dir/Help.chm is missing"
-for exe in tessaline tessaline-convert; do
+for exe in tessaline tessaline-convert hhc; do
   link=$root/bin/$exe
   [ -L "$link" ] || { fail "bin/$exe is not a link"; continue; }
   case $(readlink "$link") in /*) fail "bin/$exe points to an absolute path: $(readlink "$link")" ;; esac
   [ "$(readlink -f "$link")" = "$(readlink -f "$folder/$exe")" ] || fail "bin/$exe does not lead to $program_dir/$exe"
 done
-[ ! -e "$root/bin/hhc" ] || fail "hhc must not be on the PATH: it is the program's own compiler"
+for page in man1/tessaline.1.gz man1/tessaline-convert.1.gz man1/hhc.1.gz ja/man1/tessaline.1.gz \
+  ja/man1/tessaline-convert.1.gz ja/man1/hhc.1.gz; do
+  zcat "$root/share/man/$page" 2>/dev/null | grep -q '^\.TH ' || fail "manual page share/man/$page is missing"
+done
 
 copyright=$root/share/doc/tessaline/copyright
 [ -f "$copyright" ] || fail "no share/doc/tessaline/copyright"
@@ -58,7 +61,9 @@ for f in "${help_files[@]}"; do
   if [ ! -f "$extracted/$f" ]; then
     fail "Help.chm lacks $f"
   elif [ "$f" = contents.hhc ]; then
-    iconv -f UTF-8 -t CP932 "$source/resources/help/$f" | cmp -s - "$extracted/$f" || fail "contents.hhc differs"
+    # Stored in the language's code page, and saying so.
+    iconv -f UTF-8 -t CP932 "$source/resources/help/$f" | sed 's/charset=utf-8/charset=shift_jis/' |
+      cmp -s - "$extracted/$f" || fail "contents.hhc differs"
   else
     cmp -s "$source/resources/help/$f" "$extracted/$f" || fail "$f in Help.chm differs from its source"
   fi

@@ -116,12 +116,17 @@ TEST(PosixSettingsBackend, AcceptsAHandEditedFileWithCrLfAndComments) {
     EXPECT_EQ(settings.Get("Quillvane", "info", "Message"), " ON");
 }
 
-class CorruptFile : public ::testing::TestWithParam<const char*> {};
+struct Damaged {
+    const char* name;
+    const char* bytes;
+};
+
+class CorruptFile : public ::testing::TestWithParam<Damaged> {};
 
 TEST_P(CorruptFile, ReadsEmptyAndIsKeptAsideOnTheNextWrite) {
     TempFolder config;
     std::filesystem::create_directories(config / "Quillvane");
-    const std::string damaged = GetParam();
+    const std::string damaged = GetParam().bytes;
     WriteFileBytes(config / "Quillvane/settings.ini", damaged);
     PosixSettingsBackend settings(config.path());
     EXPECT_EQ(settings.Get("Quillvane", "info", "Message"), "");
@@ -137,9 +142,13 @@ TEST_P(CorruptFile, ReadsEmptyAndIsKeptAsideOnTheNextWrite) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Posix, CorruptFile,
-                         ::testing::Values("[info]\nMessage=OFF\ngarbage without equals\n",
-                                           "Message=OFF\n", "[info\nMessage=OFF\n", "[info]\nMessage=\\q\n",
-                                           "[info]\nMessage=\\x4\n", "\x89PNG\r\n\x1a\n\0\0\0"));
+                         ::testing::Values(Damaged{"line_without_equals", "[info]\nMessage=OFF\ngarbage without equals\n"},
+                                           Damaged{"no_section", "Message=OFF\n"},
+                                           Damaged{"section_not_closed", "[info\nMessage=OFF\n"},
+                                           Damaged{"unknown_escape", "[info]\nMessage=\\q\n"},
+                                           Damaged{"short_hex_escape", "[info]\nMessage=\\x4\n"},
+                                           Damaged{"binary", "\x89PNG\r\n\x1a\n\0\0\0"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PosixSettingsBackend, TwoDamagedFilesAreBothKept) {
     TempFolder config;

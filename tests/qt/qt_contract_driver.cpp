@@ -41,7 +41,8 @@ private:
 };
 
 INSTANTIATE_TEST_SUITE_P(Qt, WindowContract,
-                         ::testing::Values(WindowDriverFactory([] { return std::make_unique<QtDriver>(); })));
+                         ::testing::Values(WindowDriverFactory([] { return std::make_unique<QtDriver>(); })),
+                         [](const auto&) { return std::string("QtDriver"); });
 
 }  // namespace
 }  // namespace tess::testing

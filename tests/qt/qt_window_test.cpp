@@ -132,6 +132,7 @@ TEST_F(QtWindowTest, TheFormCaptionIsTheWindowTitle) {
 }
 
 struct CaptionCase {
+    const char* name;
     const char* control;
     const char* caption;  // as code sets it
     const char* shown;    // what the widget holds for Qt
@@ -159,14 +160,15 @@ INSTANTIATE_TEST_SUITE_P(
     Controls, CaptionTest,
     ::testing::Values(
         // A label has no access key of its own here: Qt gets the shown text.
-        CaptionCase{"Label2", "変換中", "変換中"}, CaptionCase{"Label2", "ドラッグ&&ドロップ", "ドラッグ&ドロップ"},
-        CaptionCase{"Label2", "", ""},
+        CaptionCase{"LabelText", "Label2", "変換中", "変換中"}, CaptionCase{"LabelDoubleAmpersand", "Label2", "ドラッグ&&ドロップ", "ドラッグ&ドロップ"},
+        CaptionCase{"LabelEmpty", "Label2", "", ""},
         // A label with an access key keeps Qt's mnemonic form; its buddy shows it.
-        CaptionCase{"lblName", "氏名(&M)", "氏名(&M)"},
+        CaptionCase{"LabelWithAccessKey", "lblName", "氏名(&M)", "氏名(&M)"},
         // Buttons, check boxes and frames read "&&" themselves.
-        CaptionCase{"Frame1", "ドラッグ&&ドロップ", "ドラッグ&&ドロップ"},
-        CaptionCase{"Check1", "A&&B", "A&&B"}, CaptionCase{"cmdOK", "&OK", "&OK"},
-        CaptionCase{"Text1", "C:\\Program Files\\HTML Help Workshop", "C:\\Program Files\\HTML Help Workshop"}));
+        CaptionCase{"FrameDoubleAmpersand", "Frame1", "ドラッグ&&ドロップ", "ドラッグ&&ドロップ"},
+        CaptionCase{"CheckBoxDoubleAmpersand", "Check1", "A&&B", "A&&B"}, CaptionCase{"ButtonAccessKey", "cmdOK", "&OK", "&OK"},
+        CaptionCase{"TextBoxPath", "Text1", "C:\\Program Files\\HTML Help Workshop", "C:\\Program Files\\HTML Help Workshop"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(QtWindowTest, DesignCaptionsShowAsTheUserShouldSeeThem) {
     EXPECT_EQ(ws.Caption(id, "Label1(0)"),

@@ -46,7 +46,8 @@ private:
 };
 
 INSTANTIATE_TEST_SUITE_P(Win32Window, WindowContract,
-                         ::testing::Values(WindowDriverFactory([] { return std::make_unique<Win32Driver>(); })));
+                         ::testing::Values(WindowDriverFactory([] { return std::make_unique<Win32Driver>(); })),
+                         [](const auto&) { return std::string("Win32Driver"); });
 
 }  // namespace
 }  // namespace tess::testing

@@ -78,6 +78,23 @@ wine_stop() {
     screen_stop
 }
 
+# hh_shot_start NAME: for a picture of Wine's hh.exe in a Japanese Windows. Needs $top and $build
+# (with hhc.exe); sets $wine, $work (removed on exit) and a fresh prefix. Wine takes its ANSI code
+# page from the locale: a Japanese one (932), where hh.exe reads titles and its command line.
+hh_shot_start() {
+  [ -f "$build/hhc.exe" ] || { echo "no hhc.exe in $build; build the hhc target first" >&2; exit 1; }
+  wine=/usr/lib/wine/wine64
+  screenshot_packages wine64 xvfb xdotool imagemagick fonts-noto-cjk locales
+  if ! locale -a | grep -qx 'ja_JP.utf8'; then
+    localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
+  fi
+  export LC_ALL=ja_JP.UTF-8
+  work=$(mktemp -d "$build/$1-XXXXXX")
+  trap 'wine_stop; rm -rf "$work"' EXIT
+  wine_start "$1" "$work/prefix"
+  "$top/scripts/wine-prefix.sh" "$WINEPREFIX"
+}
+
 screenshot_command() {
     out=$1
     shift

@@ -7,22 +7,9 @@
 set -eu
 top=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "${1:-$top/build-win64}" && pwd)
-[ -f "$build/hhc.exe" ] || { echo "no hhc.exe in $build; build the hhc target first" >&2; exit 1; }
-wine=/usr/lib/wine/wine64
 out="$top/docs/windows/hh-search-tab.png"
 . "$top/scripts/screenshot-lib.sh"
-screenshot_packages wine64 xvfb xdotool imagemagick fonts-noto-cjk locales
-
-# A Japanese ANSI code page (932), as on the Windows the program's project is written for.
-if ! locale -a | grep -qx 'ja_JP.utf8'; then
-  localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
-fi
-export LC_ALL=ja_JP.UTF-8
-
-work=$(mktemp -d "$build/hh-search-XXXXXX")
-trap 'wine_stop; rm -rf "$work"' EXIT
-wine_start hh-search-tab "$work/prefix"
-"$top/scripts/wine-prefix.sh" "$WINEPREFIX"
+hh_shot_start hh-search-tab
 
 program="$work/program"
 mkdir -p "$program" "$work/pages"

@@ -7,23 +7,9 @@
 set -eu
 top=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "${1:-$top/build-win64}" && pwd)
-[ -f "$build/hhc.exe" ] || { echo "no hhc.exe in $build; build the hhc target first" >&2; exit 1; }
-wine=/usr/lib/wine/wine64
 out="$top/docs/windows/hh-japanese-page.png"
 . "$top/scripts/screenshot-lib.sh"
-screenshot_packages wine64 xvfb xdotool imagemagick fonts-noto-cjk locales
-
-# Wine takes its ANSI code page from the locale: a Japanese one (932) as on a Japanese Windows,
-# where hh.exe reads the file's title and its command line in that code page.
-if ! locale -a | grep -qx 'ja_JP.utf8'; then
-  localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
-fi
-export LC_ALL=ja_JP.UTF-8
-
-work=$(mktemp -d "$build/hh-shot-XXXXXX")
-trap 'wine_stop; rm -rf "$work"' EXIT
-wine_start hh-viewer "$work/prefix"
-"$top/scripts/wine-prefix.sh" "$WINEPREFIX"
+hh_shot_start hh-viewer
 
 pages="$work/ヘルプ 見本"
 mkdir -p "$pages"

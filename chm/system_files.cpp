@@ -18,17 +18,13 @@ constexpr uint32_t kParamProperties = 0x2, kParamStyles = 0x4, kParamExStyles = 
 constexpr uint32_t kPropertySearchTab = 0x400;
 constexpr uint32_t kNavigationSearch = 2;
 
-void PutEntry(std::string& out, uint16_t code, std::string_view text) {
-    PutU16(out, code);
-    PutU16(out, static_cast<uint32_t>(text.size() + 1));
-    out += text;
-    out.push_back('\0');
+// A #SYSTEM entry: its code, its size, then the value.
+void PutEntry(Layout& system, uint16_t code, std::string_view text) {
+    system.U16("entry code", code).U16("entry size", static_cast<uint32_t>(text.size() + 1)).Bytes("text", text).U8("end", 0);
 }
 
-void PutEntry32(std::string& out, uint16_t code, uint32_t value) {
-    PutU16(out, code);
-    PutU16(out, 4);
-    PutU32(out, value);
+void PutEntry32(Layout& system, uint16_t code, uint32_t value) {
+    system.U16("entry code", code).U16("entry size", 4).U32("value", value);
 }
 
 std::string WithoutSlash(std::string_view name) {
@@ -63,21 +59,21 @@ TopicTables BuildTopicTables(const Options& options, const std::vector<InputFile
     for (const auto& f : files) {
         if (!f.title) continue;
         uint32_t url_offset = static_cast<uint32_t>(t.url_str.size());
-        PutU32(t.url_str, 0);  // no outside URL
-        PutU32(t.url_str, 0);  // no frame name
-        t.url_str += NameText(options, UrlOf(f.name));
-        t.url_str.push_back('\0');
+        Layout(t.url_str)
+            .U32("outside address", 0)  // none
+            .U32("frame name", 0)       // none
+            .Bytes("address", NameText(options, UrlOf(f.name)))
+            .U8("end", 0);
 
         uint32_t tbl_offset = static_cast<uint32_t>(t.url_tbl.size());
-        PutU32(t.url_tbl, 0);
-        PutU32(t.url_tbl, t.count);
-        PutU32(t.url_tbl, url_offset);
+        Layout(t.url_tbl).U32("address hash", 0).U32("topic", t.count).U32("#URLSTR offset", url_offset);
 
-        PutU32(t.topics, 0);  // no binary contents entry
-        PutU32(t.topics, f.title->empty() ? 0xFFFFFFFFu : strings.Add(*f.title));
-        PutU32(t.topics, tbl_offset);
-        PutU16(t.topics, f.title->empty() ? 2 : 6);
-        PutU16(t.topics, 0);
+        Layout(t.topics)
+            .U32("TocIdxEntry", 0)  // no binary contents entry
+            .U32("Title", f.title->empty() ? 0xFFFFFFFFu : strings.Add(*f.title))
+            .U32("UrlTbl", tbl_offset)
+            .U16("Flags", f.title->empty() ? 2 : 6)
+            .U16("Zero", 0);
         ++t.count;
     }
     return t;
@@ -187,34 +183,33 @@ std::string BuildIdxHdr(uint32_t topic_count, const std::vector<uint32_t>& merge
 
 std::string BuildSystem(const Options& o, const std::optional<Window>& window, const std::string& idxhdr) {
     std::string out;
-    PutU32(out, 3);
-    PutEntry32(out, 10, o.timestamp);
+    Layout system(out);
+    system.U32("version", 3);
+    PutEntry32(system, 10, o.timestamp);
     // Viewers read the compiler version from this entry.
-    PutEntry(out, 9, "HHA Version 4.74.8702");
-    PutU16(out, 4);
-    PutU16(out, 36);
-    PutU32(out, o.language);
-    PutU32(out, 0);
-    PutU32(out, o.full_text ? 1 : 0);
-    PutU32(out, o.keywords.empty() ? 0 : 1);  // a binary index
-    PutU32(out, 0);  // no associative links
-    // FILETIME counts 100 ns steps from 1601.
-    PutU64(out, o.timestamp ? (uint64_t{o.timestamp} + 11644473600ull) * 10000000ull : 0);
-    PutU32(out, 0);
-    PutU32(out, 0);
-    if (!o.default_topic.empty()) PutEntry(out, 2, NameText(o, UrlOf(o.default_topic)));
-    if (!o.title.empty()) PutEntry(out, 3, o.title);
-    if (!o.default_font.empty()) PutEntry(out, 16, o.default_font);
-    if (!o.compiled_name.empty()) PutEntry(out, 6, o.compiled_name);
-    if (!o.contents_file.empty()) PutEntry(out, 0, NameText(o, WithoutSlash(o.contents_file)));
-    if (!o.index_file.empty()) PutEntry(out, 1, NameText(o, WithoutSlash(o.index_file)));
-    if (window) PutEntry(out, 5, window->name);
-    if (!o.contents.empty()) PutEntry32(out, 11, 0);  // a binary contents; its #URLTBL key, 0 as all of ours
-    PutEntry32(out, 12, 0);  // information types
-    PutU16(out, 13);
-    PutU16(out, static_cast<uint32_t>(idxhdr.size()));
-    out += idxhdr;
-    PutEntry32(out, 15, 0);  // information type checksum
+    PutEntry(system, 9, "HHA Version 4.74.8702");
+    system.U16("entry code", 4)
+        .U16("entry size", 36)
+        .U32("language", o.language)
+        .U32("DBCS", 0)
+        .U32("full-text search", o.full_text ? 1 : 0)
+        .U32("keyword links (binary index)", o.keywords.empty() ? 0 : 1)
+        .U32("associative links", 0)
+        // FILETIME counts 100 ns steps from 1601.
+        .U64("time", o.timestamp ? (uint64_t{o.timestamp} + 11644473600ull) * 10000000ull : 0)
+        .U32("unknown, 0", 0)
+        .U32("unknown, 0", 0);
+    if (!o.default_topic.empty()) PutEntry(system, 2, NameText(o, UrlOf(o.default_topic)));
+    if (!o.title.empty()) PutEntry(system, 3, o.title);
+    if (!o.default_font.empty()) PutEntry(system, 16, o.default_font);
+    if (!o.compiled_name.empty()) PutEntry(system, 6, o.compiled_name);
+    if (!o.contents_file.empty()) PutEntry(system, 0, NameText(o, WithoutSlash(o.contents_file)));
+    if (!o.index_file.empty()) PutEntry(system, 1, NameText(o, WithoutSlash(o.index_file)));
+    if (window) PutEntry(system, 5, window->name);
+    if (!o.contents.empty()) PutEntry32(system, 11, 0);  // a binary contents; its #URLTBL key, 0 as all of ours
+    PutEntry32(system, 12, 0);                           // information types
+    system.U16("entry code", 13).U16("entry size", static_cast<uint32_t>(idxhdr.size())).Bytes("#IDXHDR", idxhdr);
+    PutEntry32(system, 15, 0);  // information type checksum
     return out;
 }
 

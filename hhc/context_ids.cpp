@@ -7,17 +7,12 @@
 #include <set>
 #include <string_view>
 
+#include "platform/text.h"
+
 namespace hhc {
 namespace {
 
 constexpr int kMaxIncludeDepth = 32;
-
-std::string Lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
-    return out;
-}
 
 std::string_view Trim(std::string_view s) {
     while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
@@ -94,7 +89,7 @@ std::string Directive(std::string_view line, std::string_view& rest) {
     rest = Trim(line.substr(1));
     size_t end = 0;
     while (end < rest.size() && std::isalpha(static_cast<unsigned char>(rest[end]))) ++end;
-    std::string name = Lower(rest.substr(0, end));
+    std::string name = tess::AsciiLowered(rest.substr(0, end));
     rest = Trim(rest.substr(end));
     return name;
 }
@@ -184,10 +179,10 @@ public:
                 alias.file = target.substr(0, hash);
                 alias.anchor = target.substr(hash);
             }
-            auto [it, added] = alias_index_.try_emplace(Lower(name), aliases_.size());
+            auto [it, added] = alias_index_.try_emplace(tess::AsciiLowered(name), aliases_.size());
             if (!added) {
                 const ContextAlias& first = aliases_[it->second];
-                if (Lower(first.file + first.anchor) != Lower(alias.file + alias.anchor))
+                if (tess::AsciiLowered(first.file + first.anchor) != tess::AsciiLowered(alias.file + alias.anchor))
                     Warn("the alias " + alias.name + " is given twice (" + where + "); its first topic " + first.file +
                          first.anchor + " is kept.");
                 continue;
@@ -201,7 +196,7 @@ public:
         std::set<std::string> used;
         std::map<uint32_t, std::string> taken;  // id -> the alias that has it
         for (auto& alias : aliases_) {
-            std::string key = Lower(alias.name);
+            std::string key = tess::AsciiLowered(alias.name);
             auto d = defined_.find(key);
             if (d == defined_.end()) {
                 Warn("the alias " + alias.name + " has no number in [MAP]; HH_HELP_CONTEXT cannot open " + alias.file +
@@ -219,8 +214,8 @@ public:
             out.aliases.push_back(alias);
         }
         for (const auto& name : order_) {
-            if (used.count(Lower(name))) continue;
-            const Defined& d = defined_.at(Lower(name));
+            if (used.count(tess::AsciiLowered(name))) continue;
+            const Defined& d = defined_.at(tess::AsciiLowered(name));
             Warn("the context id " + d.name + " (" + std::to_string(d.id) + ") has no alias in [ALIAS]; the viewer opens no topic for it.");
         }
         out.warnings = std::move(warnings_);
@@ -236,7 +231,7 @@ private:
         auto id = NumberOf(rest);
         if (!id) {
             // One name may stand for another defined before it.
-            auto other = defined_.find(Lower(Trim(rest)));
+            auto other = defined_.find(tess::AsciiLowered(Trim(rest)));
             if (other == defined_.end()) return;
             id = other->second.id;
         }
@@ -244,7 +239,7 @@ private:
     }
 
     void Add(std::string_view name, uint32_t id, const std::string& where) {
-        auto [it, added] = defined_.try_emplace(Lower(name), Defined{std::string(name), id});
+        auto [it, added] = defined_.try_emplace(tess::AsciiLowered(name), Defined{std::string(name), id});
         if (added) {
             order_.emplace_back(name);
         } else if (it->second.id != id) {
@@ -263,7 +258,7 @@ private:
         if (!FolderOf(from).empty()) tries.push_back(Normal(FolderOf(from) + name));
         tries.push_back(Normal(name));
         for (const auto& path : tries) {
-            if (open_.count(Lower(path))) {
+            if (open_.count(tess::AsciiLowered(path))) {
                 Warn("the file " + path + " includes itself (" + where + "); the #include was ignored.");
                 return;
             }
@@ -275,15 +270,15 @@ private:
         for (const auto& path : tries) {
             // A header read once has nothing new the second time (C headers guard against
             // it); reading it again at every #include grows as two to the depth.
-            const std::string key = (map ? "map:" : "alias:") + Lower(path);
+            const std::string key = (map ? "map:" : "alias:") + tess::AsciiLowered(path);
             if (read_once_.count(key)) return;
             auto text = read_(path);
             if (!text) continue;
             read_once_.insert(key);
-            open_.insert(Lower(path));
+            open_.insert(tess::AsciiLowered(path));
             if (map) ParseMap(*text, path, depth + 1);
             else ParseAlias(*text, path, depth + 1);
-            open_.erase(Lower(path));
+            open_.erase(tess::AsciiLowered(path));
             return;
         }
         Warn("the file " + name + " included at " + where + " was not found.");

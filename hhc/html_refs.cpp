@@ -8,20 +8,16 @@
 #include "hhc/html_tokens.h"
 #include "hhc/text_file.h"
 #include "hhc/text_encoding.h"
+#include "platform/text.h"
 
 namespace hhc {
 namespace {
 
 constexpr size_t kDeclarationWindow = 64 * 1024;
 
-std::string Lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
 // "text/html; charset=Shift_JIS" -> "Shift_JIS"
 std::string CharsetIn(const std::string& content) {
-    size_t at = Lower(content).find("charset");
+    size_t at = tess::AsciiLowered(content).find("charset");
     if (at == std::string::npos) return {};
     at = content.find('=', at);
     if (at == std::string::npos) return {};
@@ -90,7 +86,7 @@ void TakeTag(const HtmlToken& t, HtmlRefs& refs) {
         AddIfSet(t.Has("href") ? t.Attribute("href") : t.Attribute("xlink:href"), refs.resources);
     } else if (n == "object") {
         AddIfSet(t.Attribute("data"), refs.resources);
-    } else if (n == "param" && Lower(t.Attribute("name")) == "local") {
+    } else if (n == "param" && tess::AsciiLowered(t.Attribute("name")) == "local") {
         AddIfSet(t.Attribute("value"), refs.links);  // how a contents file names its pages
     } else if (n == "base") {
         if (refs.base.empty()) refs.base = t.Attribute("href");
@@ -105,7 +101,7 @@ uint32_t DeclaredCodePage(std::string_view bytes) {
     std::string_view head = bytes.substr(0, kDeclarationWindow);
     if (head.starts_with("<?xml")) {
         std::string prolog(head.substr(0, head.find("?>")));
-        size_t at = Lower(prolog).find("encoding");
+        size_t at = tess::AsciiLowered(prolog).find("encoding");
         if (at != std::string::npos) {
             if (uint32_t cp = CodePageOfCharset(CharsetIn("charset" + prolog.substr(at + 8)))) return cp;
         }

@@ -8,17 +8,12 @@
 #include "hhc/html_tokens.h"
 #include "hhc/local_ref.h"
 #include "hhc/sitemap.h"
+#include "platform/text.h"
 
 namespace hhc {
 namespace {
 
 constexpr std::string_view kKeywordObject = "clsid:1e2a7bd0-dab9-11d0-b93a-00c04fc99f9e";
-
-std::string Lower(std::string_view s) {
-    std::string out(s);
-    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return out;
-}
 
 std::string_view Trimmed(std::string_view s) {
     while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
@@ -55,13 +50,13 @@ std::vector<std::vector<std::string>> PageKeywords(std::string_view page) {
     bool in_object = false;
     for (HtmlToken t; tokens.Next(t);) {
         if (t.kind == HtmlToken::Kind::start_tag && t.name == "object") {
-            in_object = Lower(t.Attribute("classid")) == kKeywordObject;
+            in_object = tess::AsciiLowered(t.Attribute("classid")) == kKeywordObject;
         } else if (t.kind == HtmlToken::Kind::end_tag && t.name == "object") {
             in_object = false;
         } else if (in_object && t.kind == HtmlToken::Kind::start_tag && t.name == "param" &&
-                   Lower(t.Attribute("name")) == "keyword") {
+                   tess::AsciiLowered(t.Attribute("name")) == "keyword") {
             AddKeywords(t.Attribute("value"), ';', out);
-        } else if (t.kind == HtmlToken::Kind::start_tag && t.name == "meta" && Lower(t.Attribute("name")) == "ms-hkwd") {
+        } else if (t.kind == HtmlToken::Kind::start_tag && t.name == "meta" && tess::AsciiLowered(t.Attribute("name")) == "ms-hkwd") {
             AddKeywords(t.Attribute("content"), ';', out);
         }
     }

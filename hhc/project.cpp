@@ -6,6 +6,7 @@
 
 #include "chm/writer.h"
 #include "hhc/text_file.h"
+#include "platform/text.h"
 
 namespace hhc {
 namespace {
@@ -22,13 +23,6 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-std::string Lower(std::string_view s) {
-    std::string out(s);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return out;
-}
-
 // "0x411 日本語" and "1041" both name Japanese; only the leading number counts.
 unsigned ParseLanguage(std::string_view value) {
     std::string digits(value.substr(0, value.find(' ')));
@@ -38,7 +32,7 @@ unsigned ParseLanguage(std::string_view value) {
     return static_cast<unsigned>(id);
 }
 
-bool IsNo(std::string_view value) { return Lower(Trim(value)) == "no"; }
+bool IsNo(std::string_view value) { return tess::AsciiLowered(Trim(value)) == "no"; }
 
 // Keys that change nothing while they say "No"; anything else they ask for is not done.
 constexpr std::string_view kHonouredWhenNo[] = {
@@ -61,7 +55,7 @@ bool TakeOption(const std::string& key, std::string_view value, Project& project
     else if (key == "binary index") project.binary_index = !IsNo(value);
     else if (key == "auto index") project.auto_index = !IsNo(value);
     // Every file this compiler writes reads in viewers of version 1.1 and later.
-    else if (key == "compatibility") return Lower(Trim(value)).starts_with("1.1");
+    else if (key == "compatibility") return tess::AsciiLowered(Trim(value)).starts_with("1.1");
     else return std::find(std::begin(kHonouredWhenNo), std::end(kHonouredWhenNo), key) != std::end(kHonouredWhenNo) &&
                 IsNo(value);
     return true;
@@ -85,7 +79,7 @@ tess::Result<Project> ParseText(std::string_view bytes, Project* partial) {
         if (Trim(line).front() == '[' && Trim(line).back() == ']') {
             line = Trim(line);
             section_as_written = Trim(line.substr(1, line.size() - 2));
-            section = Lower(section_as_written);
+            section = tess::AsciiLowered(section_as_written);
             any_section = true;
             section_noted = false;
             continue;
@@ -95,7 +89,7 @@ tess::Result<Project> ParseText(std::string_view bytes, Project* partial) {
         } else if (section == "options") {
             size_t eq = line.find('=');
             if (eq == std::string_view::npos) continue;
-            std::string key = Lower(Trim(line.substr(0, eq)));
+            std::string key = tess::AsciiLowered(Trim(line.substr(0, eq)));
             std::string_view value = TrimLeft(line.substr(eq + 1));
             if (!TakeOption(key, value, project))
                 project.ignored.push_back("option " + std::string(Trim(line.substr(0, eq))) + "=" + std::string(Trim(value)));

@@ -5,14 +5,10 @@
 
 #include "hhc/html_refs.h"
 #include "hhc/html_tokens.h"
+#include "platform/text.h"
 
 namespace hhc {
 namespace {
-
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
 
 // Names in a sitemap are HTML attribute values: the characters that end or open one go as references.
 std::string Escaped(std::string_view text) {
@@ -46,13 +42,13 @@ std::vector<SitemapEntry> ParseSitemap(std::string_view bytes) {
         } else if (t.kind == HtmlToken::Kind::start_tag && t.name == "object") {
             // An object left open is ended by the next one.
             if (in_entry) entries.push_back(std::move(entry));
-            in_entry = Lower(t.Attribute("type")) == "text/sitemap";
+            in_entry = tess::AsciiLowered(t.Attribute("type")) == "text/sitemap";
             entry = SitemapEntry{depth, {}, {}, {}};
         } else if (t.kind == HtmlToken::Kind::end_tag && t.name == "object") {
             if (in_entry) entries.push_back(std::move(entry));
             in_entry = false;
         } else if (in_entry && t.kind == HtmlToken::Kind::start_tag && t.name == "param") {
-            std::string param = Lower(t.Attribute("name"));
+            std::string param = tess::AsciiLowered(t.Attribute("name"));
             const std::string& value = t.Attribute("value");
             if ((param == "name" || param == "keyword") && entry.name.empty()) entry.name = value;
             else if (param == "local" && !value.empty()) entry.locals.push_back(value);

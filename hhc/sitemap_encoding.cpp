@@ -7,6 +7,7 @@
 #include "hhc/html_refs.h"
 #include "hhc/text_encoding.h"
 #include "hhc/text_file.h"
+#include "platform/text.h"
 
 namespace hhc {
 namespace {
@@ -41,12 +42,6 @@ void Append(std::string_view utf8, uint32_t code_page, std::string& out) {
     Append(utf8.substr(mid), code_page, out);
 }
 
-std::string Lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
-
 std::string CharsetName(uint32_t code_page) {
     switch (code_page) {
         case 932: return "shift_jis";
@@ -60,7 +55,7 @@ std::string CharsetName(uint32_t code_page) {
 
 // Every charset="..." or content="...; charset=..." of a <meta> before <body> names `code_page`.
 std::string WithCharset(std::string html, uint32_t code_page) {
-    std::string lower = Lower(html);
+    std::string lower = tess::AsciiLowered(html);
     size_t body = lower.find("<body");
     std::string name = CharsetName(code_page);
     for (size_t at = lower.find("<meta"); at < body; at = lower.find("<meta", at + 1)) {

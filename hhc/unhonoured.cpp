@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "platform/text.h"
+
 namespace hhc {
 namespace {
 
@@ -32,21 +34,14 @@ constexpr Lack kLacks[] = {
     {"[exclude]", "no file is kept out by it"},
 };
 
-std::string Lower(std::string_view s) {
-    std::string out(s);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return out;
-}
-
 std::string_view LackOf(std::string_view ignored) {
     std::string key;
     if (ignored.starts_with("option ")) {
         std::string_view rest = ignored.substr(7);
-        key = Lower(rest.substr(0, rest.find('=')));
+        key = tess::AsciiLowered(rest.substr(0, rest.find('=')));
         while (!key.empty() && key.back() == ' ') key.pop_back();
     } else if (ignored.starts_with("section ")) {
-        key = Lower(ignored.substr(8));
+        key = tess::AsciiLowered(ignored.substr(8));
     }
     for (const auto& l : kLacks)
         if (l.name == key) return l.lack;

@@ -92,16 +92,16 @@ uint32_t AddTopicAlias(TopicTables& t, StringTable& strings, uint32_t of, std::s
 std::optional<Window> WindowToStore(const Options& options) {
     if (options.window) return options.window;
     // A search needs the navigation pane as much as a contents or index does.
-    if (options.contents_file.empty() && options.index_file.empty() && !options.full_text) return std::nullopt;
+    if (options.contents_file.empty() && options.index_file.empty() && !HasFullText(options)) return std::nullopt;
     Window w;
     w.caption = options.title;
     w.contents_file = NameText(options, WithoutSlash(options.contents_file));
     w.index_file = NameText(options, WithoutSlash(options.index_file));
     w.default_topic = NameText(options, UrlOf(options.default_topic));
     w.home_topic = w.default_topic;
-    if (options.full_text) w.properties |= kPropertySearchTab;
+    if (HasFullText(options)) w.properties |= kPropertySearchTab;
     // With nothing else to show, the pane opens on the search.
-    if (options.full_text && w.contents_file.empty() && w.index_file.empty()) w.default_tab = kNavigationSearch;
+    if (HasFullText(options) && w.contents_file.empty() && w.index_file.empty()) w.default_tab = kNavigationSearch;
     return w;
 }
 
@@ -192,7 +192,7 @@ std::string BuildSystem(const Options& o, const std::optional<Window>& window, c
         .U16("entry size", 36)
         .U32("language", o.language)
         .U32("DBCS", 0)
-        .U32("full-text search", o.full_text ? 1 : 0)
+        .U32("full-text search", HasFullText(o) ? 1 : 0)
         .U32("keyword links (binary index)", o.keywords.empty() ? 0 : 1)
         .U32("associative links", 0)
         // FILETIME counts 100 ns steps from 1601.

@@ -94,7 +94,18 @@ tess::Result<std::string> BuildChm(const Options& options, const std::vector<Inp
     if (!ok) return ok.error();
 
     Container box;
-    for (const auto& f : files) box.AddCompressed(f.name, f.bytes);
+    uint64_t total = 0;
+    for (const auto& f : files) {
+        if (!f.read) {
+            box.AddCompressed(f.name, f.bytes);
+            total += f.bytes.size();
+            continue;
+        }
+        auto bytes = f.read();
+        if (!bytes) return bytes.error();
+        box.AddCompressed(f.name, *bytes);
+        total += bytes->size();
+    }
     for (const auto& folder : FoldersOf(sorted)) box.AddFolder(folder);
 
     StringTable strings;
@@ -137,13 +148,25 @@ tess::Result<std::string> BuildChm(const Options& options, const std::vector<Inp
     }
     box.AddFolder("/$WWAssociativeLinks/");
     box.AddCompressed("/$WWAssociativeLinks/Property", std::string(4, '\0'));
-    if (options.full_text) {
-        box.AddCompressed("/$FIftiMain", options.full_text->fifti_main);
-        box.AddCompressed("/$OBJINST", options.full_text->obj_inst);
+    std::optional<FullTextIndex> later;
+    if (options.full_text_later) {
+        auto index = options.full_text_later();
+        if (!index) return index.error();
+        later = std::move(*index);
+    }
+    if (const auto& full_text = later ? later : options.full_text) {
+        box.AddCompressed("/$FIftiMain", full_text->fifti_main);
+        box.AddCompressed("/$OBJINST", full_text->obj_inst);
     }
     std::string bytes = box.Finish(options.language, options.timestamp, options.stopped, options.threads);
+    if (options.progress) options.progress(total);
     if (options.stopped && options.stopped()) return tess::Error{"The compilation was stopped."};
     return bytes;
+}
+
+tess::Status WriteChm(const Options& options, const std::vector<InputFile>& files, std::ostream& out,
+                      std::iostream&) {
+    return WriteChm(options, files, out);
 }
 
 tess::Status WriteChm(const Options& options, const std::vector<InputFile>& files, std::ostream& out) {

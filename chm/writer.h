@@ -32,6 +32,10 @@ struct InputFile {
     // Set for each HTML topic: its title in the project's code page, possibly empty. Topics
     // are what a viewer lists in search results; files without it are stored only.
     std::optional<std::string> title;
+    // When set, the file's bytes are not held: this reads them once, when the file's turn to be
+    // compressed comes (files go in their order, on one thread), and `bytes` is left unused. An
+    // error ends the build with it.
+    std::function<tess::Result<std::string>()> read;
 };
 
 // A viewer window as a project's [WINDOWS] line defines it. Texts are code page bytes; files
@@ -96,6 +100,9 @@ struct Options {
     // full-text search, a default window is written so that viewers open the navigation pane.
     std::optional<Window> window;
     std::optional<FullTextIndex> full_text;
+    // Instead of `full_text`: called once every file has gone to compression, so that the index
+    // may be made meanwhile on another thread; an error ends the build with it.
+    std::function<tess::Result<FullTextIndex>()> full_text_later;
     // The binary index; empty for none (a viewer then reads the index file alone).
     std::vector<Keyword> keywords;
     // The binary contents ("#TOCIDX"); empty for none (a viewer then reads the contents file).
@@ -114,6 +121,8 @@ struct Options {
     uint32_t timestamp = 0;
     // Asked now and then while compressing; once it says yes, building ends with an error.
     std::function<bool()> stopped;
+    // Told now and then, in order, how many bytes of the files have been compressed so far.
+    std::function<void(uint64_t done)> progress;
     // Threads that compress; 0 takes one per core. The bytes written do not depend on it.
     unsigned threads = 0;
 };
@@ -126,5 +135,13 @@ tess::Result<std::string> BuildChm(const Options& options, const std::vector<Inp
 
 // The same, written to `out`.
 tess::Status WriteChm(const Options& options, const std::vector<InputFile>& files, std::ostream& out);
+
+// The same, holding neither the files nor the compressed section in memory: the section goes
+// to `spill` (an empty read-write stream) as it is made and is copied to `out` at the end.
+tess::Status WriteChm(const Options& options, const std::vector<InputFile>& files, std::ostream& out,
+                      std::iostream& spill);
+
+// Whether the file gets a full-text search (given now or later).
+inline bool HasFullText(const Options& options) { return options.full_text || options.full_text_later; }
 
 }  // namespace chm

@@ -110,12 +110,26 @@ public:
             c_.left_out.push_back({named[i], std::move(reason), true});
         }
         if (c_.files.empty()) return tess::Error{"There is no file to compile."};
+        std::vector<bool> unreadable(c_.files.size());
         while (!queue_.empty()) {
             if (StopRequested()) return tess::Error{"The compilation was stopped."};
             size_t i = queue_.front();
             queue_.pop_front();
-            Scan(i);
+            auto read = Scan(i);
+            if (read) continue;
+            // It could be opened when it was found, but not read now.
+            if (i == 0) return tess::Error{(IsPageName(named.front()) ? "The page " : "The file ") + named.front() +
+                                           " cannot be read: " + read.error().message + "."};
+            if (i < named_.size()) c_.left_out.push_back({named_[i], "cannot be read: " + read.error().message + ".", true});
+            else LeaveOut(c_.files[i].name, "it cannot be read (" + read.error().message + ").");
+            unreadable.resize(c_.files.size());
+            unreadable[i] = true;
         }
+        unreadable.resize(c_.files.size());
+        size_t kept = 0;
+        for (size_t i = 0; i < c_.files.size(); ++i)
+            if (!unreadable[i] && kept++ != i) c_.files[kept - 1] = std::move(c_.files[i]);
+        c_.files.resize(kept);
         return {};
     }
 
@@ -137,16 +151,28 @@ private:
             NoteCaseTwin(name, s->second);
             return {};
         }
-        auto bytes = ReadAll(file);
-        if (!bytes) return "cannot be read: " + bytes.error().message + ".";
+        auto size = Open(file);
+        if (!size) return "cannot be read: " + size.error().message + ".";
         seen_.emplace(AsciiLower(name), TextOf(PathOf(c_.root) / PathOf(name)));
-        Add(name, file, std::move(*bytes));
+        Add(name, file, *size);
+        named_.resize(c_.files.size());
+        named_.back() = path;
         return {};
     }
 
-    void Add(const std::string& name, const fs::path& source, std::string bytes) {
+    // A file is only opened when it is found, to know now that it can be read; the markup is
+    // read when its turn to be scanned comes, so that no more than one page is held at a time.
+    static tess::Result<std::uint64_t> Open(const fs::path& file) {
+        errno = 0;
+        std::ifstream in(file, std::ios::binary | std::ios::ate);
+        if (!in) return tess::Error{errno ? std::strerror(errno) : "it cannot be opened"};
+        auto end = in.tellg();
+        return end < 0 ? std::uint64_t{0} : static_cast<std::uint64_t>(end);
+    }
+
+    void Add(const std::string& name, const fs::path& source, std::uint64_t size) {
         Kind kind = KindOf(name);
-        c_.files.push_back({name, std::move(bytes), kind == Kind::page, {}, TextOf(source)});
+        c_.files.push_back({name, {}, false, size, kind == Kind::page, {}, TextOf(source)});
         c_.newest_time = std::max(c_.newest_time, ModifiedSeconds(source));
         if (kind != Kind::other) queue_.push_back(c_.files.size() - 1);
     }
@@ -187,9 +213,9 @@ private:
             return LeaveOut(name, Reason(storable.error().message));
         if (c_.files.size() >= max_files_)
             return LeaveOut(name, "the limit of " + WithThousands(max_files_) + " files was reached.");
-        auto bytes = ReadAll(file);
-        if (!bytes) return LeaveOut(name, "it cannot be read (" + bytes.error().message + ").");
-        Add(name, file, std::move(*bytes));
+        auto size = Open(file);
+        if (!size) return LeaveOut(name, "it cannot be read (" + size.error().message + ").");
+        Add(name, file, *size);
     }
 
     // "A.png" and "a.png" are one name inside a compiled file; a second file spelled so
@@ -204,30 +230,40 @@ private:
                        "and a compiled file does not tell such names apart.");
     }
 
-    void Scan(size_t i) {
+    // Reads and scans a file; an error when it cannot be read after all.
+    tess::Status Scan(size_t i) {
         const std::string name = c_.files[i].name;
         Kind kind = KindOf(name);
-        if (kind == Kind::style) {
-            std::string css = c_.files[i].bytes;
-            for (const auto& r : CssReferences(css)) Consider(r, FolderOf(name), false);
-            return;
-        }
+        auto read = ReadAll(PathOf(c_.files[i].source));
+        if (!read) return read.error();
+        c_.files[i].size = read->size();
         if (kind == Kind::contents) {
+            c_.files[i].bytes = std::move(*read);
+            c_.files[i].held = true;
             // Whatever a contents or index entry shows is taken, a page or not.
             for (const auto& entry : ParseSitemap(c_.files[i].bytes))
                 for (const auto& local : entry.locals) Consider(local, FolderOf(name), false);
-            return;
+            return {};
         }
-        HtmlRefs refs = ScanHtml(c_.files[i].bytes);
+        const std::string bytes = std::move(*read);
+        if (kind == Kind::style) {
+            for (const auto& r : CssReferences(bytes)) Consider(r, FolderOf(name), false);
+            return {};
+        }
+        HtmlRefs refs = ScanHtml(bytes);
         // A viewer lists a topic by its title; one without gets its file's name.
         if (kind == Kind::page) {
             c_.files[i].title = refs.title.empty() ? name.substr(name.rfind('/') + 1) : refs.title;
             c_.files[i].titled = !refs.title.empty();
         }
         auto from = BaseFolder(name, refs.base);
-        if (!from) return NameDroppedByBase(name, refs);
+        if (!from) {
+            NameDroppedByBase(name, refs);
+            return {};
+        }
         for (const auto& r : refs.resources) Consider(r, from, false);
         for (const auto& r : refs.links) Consider(r, from, true);
+        return {};
     }
 
     // A base outside the page's folder (or on the web) takes every relative reference out of
@@ -250,11 +286,19 @@ private:
     size_t max_files_;
     fs::path real_root_;
     std::deque<size_t> queue_;
+    std::vector<std::string> named_;  // by file: the path the project names it by, if it does
     std::unordered_map<std::string, std::string> seen_;  // lower-case name -> source read ("" when none)
     std::unordered_map<std::string, bool> seen_outside_;
 };
 
 }  // namespace
+
+tess::Result<std::string> ReadCollected(const CollectedFile& file) {
+    if (file.held) return file.bytes;
+    auto bytes = ReadAll(PathOf(file.source));
+    if (!bytes) return tess::Error{"The file " + file.source + " cannot be read: " + bytes.error().message + "."};
+    return bytes;
+}
 
 tess::Result<Collection> CollectFiles(const std::string& page_path, size_t max_files) {
     return CollectTree(TextOf(PathOf(page_path).parent_path()), {page_path}, max_files);

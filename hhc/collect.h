@@ -12,7 +12,12 @@ namespace hhc {
 
 struct CollectedFile {
     std::string name;    // inside the tree, "/" syntax, as the pages spell it
-    std::string bytes;   // the file's contents
+    // The file's contents, held only for contents and index files (which are rewritten before
+    // they are stored); any other file is read again from `source` when it is stored, so that a
+    // project's pages never need to fit in memory at once.
+    std::string bytes;
+    bool held = false;
+    std::uint64_t size = 0;  // bytes, when gathered
     bool page = false;   // an HTML page: a topic of the compiled file
     std::string title;   // a page's own <title>, UTF-8; its file name when it has none
     std::string source;  // the file read, a full path
@@ -31,6 +36,9 @@ struct Collection {
     std::vector<LeftOut> left_out;
     std::int64_t newest_time = 0;     // the newest file's modification time, seconds since 1970
 };
+
+// The file's contents: held, or read from its source now.
+tess::Result<std::string> ReadCollected(const CollectedFile& file);
 
 // No limit unless a caller sets one: a project takes every file its pages refer to.
 inline constexpr size_t kMaxFiles = SIZE_MAX;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <future>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -97,8 +98,12 @@ std::vector<chm::InputFile> InputsOf(Collection& collection, uint32_t code_page)
     std::vector<chm::InputFile> inputs;
     inputs.reserve(collection.files.size());
     for (auto& f : collection.files) {
-        chm::InputFile in{"/" + f.name, std::move(f.bytes), std::nullopt};
+        chm::InputFile in{"/" + f.name, std::move(f.bytes), std::nullopt, {}};
         if (f.page) in.title = ToCodePage(f.title, code_page);
+        if (!f.held) {
+            CollectedFile source{.source = f.source};
+            in.read = [source = std::move(source)] { return ReadCollected(source); };
+        }
         inputs.push_back(std::move(in));
     }
     return inputs;
@@ -173,19 +178,38 @@ tess::Result<StagedFile> Compile(const std::string& project_path, const Project&
     ApplyNavigation(named.navigation, *collection, chm::CodePageOf(options.language), options, inputs);
     if (project.binary_toc)
         options.contents = ContentsEntries(inputs, options.contents_file, chm::CodePageOf(options.language));
-    if (project.binary_index) options.keywords = IndexKeywords(inputs, options.index_file, project.auto_index);
+    if (project.binary_index) {
+        auto keywords = IndexKeywords(inputs, options.index_file, project.auto_index);
+        if (!keywords) return keywords.error();
+        options.keywords = std::move(*keywords);
+    }
     // After the navigation, which may add files: topics are counted in the file's own order.
-    auto search = BuildSearchIndex(project.full_text_search, options.language, inputs, untitled);
+    // With threads to spare the index is made while the files are compressed.
+    using SearchIndex = tess::Result<std::optional<chm::FullTextIndex>>;
+    std::future<SearchIndex> search;
+    std::optional<tess::Error> search_failed;
+    auto make_search = [&, language = options.language] {
+        return BuildSearchIndex(project.full_text_search, language, inputs, untitled);
+    };
+    if (project.full_text_search) {
+        if (threads != 1) search = std::async(std::launch::async, make_search);
+        options.full_text_later = [&]() -> tess::Result<chm::FullTextIndex> {
+            auto index = search.valid() ? search.get() : make_search();
+            if (!index) return *(search_failed = tess::Error{"The search index cannot be made: " + index.error().message});
+            return std::move(**index);
+        };
+    }
+    auto staged = StagedFile::Write(
+        [&](std::ostream& out, std::iostream& spill) -> tess::Status {
+            auto written = chm::WriteChm(options, inputs, out, spill);
+            if (written || StopRequested()) return written;
+            if (search_failed) return *search_failed;
+            return tess::Error{"The compiled file cannot be made: " + written.error().message};
+        },
+        compiled);
+    // The index may still be at work when the writing failed early.
+    if (search.valid()) search.wait();
     if (StopRequested()) return Stopped();
-    if (!search) return tess::Error{"The search index cannot be made: " + search.error().message};
-    options.full_text = std::move(*search);
-    if (StopRequested()) return Stopped();
-    auto bytes = chm::BuildChm(options, inputs);
-    if (StopRequested()) return Stopped();
-    if (!bytes) return tess::Error{"The compiled file cannot be made: " + bytes.error().message};
-    if (StopRequested()) return Stopped();
-
-    auto staged = StagedFile::Write(*bytes, compiled);
     if (!staged) return staged.error();
     if (StopRequested()) return Stopped();
     return staged;

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <unordered_map>
 
 #include "chm/context_table.h"
 #include "chm/names.h"
@@ -13,6 +14,7 @@
 #include "hhc/text_encoding.h"
 #include "hhc/text_file.h"
 #include "hhc/utf8_path.h"
+#include "platform/text.h"
 
 namespace hhc {
 namespace fs = std::filesystem;
@@ -32,12 +34,21 @@ std::optional<std::string> ReadBytes(const std::string& path) {
     return bytes;
 }
 
-CollectedFile* FindCollected(Collection& collection, const std::string& path) {
-    std::string name = TreeName(collection.root, path);
-    for (auto& f : collection.files)
-        if (chm::NameEqualIgnoringCase(f.name, name)) return &f;
-    return nullptr;
-}
+// The collected files by the name a reader looks them up by, built once: context ids may be many.
+class CollectedByName {
+public:
+    explicit CollectedByName(Collection& collection) : collection_(collection) {
+        for (auto& f : collection.files) by_name_.try_emplace(tess::AsciiLowered(f.name), &f);
+    }
+    CollectedFile* Find(const std::string& path) const {
+        auto it = by_name_.find(tess::AsciiLowered(TreeName(collection_.root, path)));
+        return it == by_name_.end() ? nullptr : it->second;
+    }
+
+private:
+    Collection& collection_;
+    std::unordered_map<std::string, CollectedFile*> by_name_;
+};
 
 // The popup text in the code page; each line holding a character the code page lacks is named.
 std::string PopupInCodePage(const std::string& bytes, const std::string& shown_name, uint32_t code_page,
@@ -95,11 +106,20 @@ ContextHelp ContextHelpOf(const Project& project, const std::function<std::strin
 void ApplyContextHelp(const ContextHelp& help, const Project& project, Collection& collection, uint32_t code_page,
                       chm::Options& options, std::vector<std::string>& lines) {
     for (const auto& warning : help.warnings) lines.push_back(ToLogText(warning));
+    CollectedByName collected(collection);
     for (const auto& popup : help.popups) {
-        if (CollectedFile* f = FindCollected(collection, popup)) f->bytes = PopupInCodePage(f->bytes, f->name, code_page, lines);
+        CollectedFile* f = collected.Find(popup);
+        if (!f) continue;
+        auto bytes = ReadCollected(*f);
+        if (!bytes) {
+            lines.push_back(ToLogText("Warning: " + bytes.error().message));
+            continue;
+        }
+        f->bytes = PopupInCodePage(*bytes, f->name, code_page, lines);
+        f->held = true;
     }
     for (const auto& topic : help.topics) {
-        if (CollectedFile* f = FindCollected(collection, topic.path))
+        if (CollectedFile* f = collected.Find(topic.path))
             options.context_ids.push_back({topic.id, "/" + f->name + topic.anchor});
     }
     for (const auto& merge : project.merge_files) {

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <set>
 
 #include "hhc/html_refs.h"
+#include "hhc/input_bytes.h"
 #include "hhc/html_tokens.h"
 #include "hhc/local_ref.h"
 #include "hhc/sitemap.h"
@@ -63,17 +65,18 @@ std::vector<std::vector<std::string>> PageKeywords(std::string_view page) {
     return out;
 }
 
-std::vector<chm::Keyword> IndexKeywords(const std::vector<chm::InputFile>& inputs, const std::string& index_file,
-                                        bool from_pages) {
+tess::Result<std::vector<chm::Keyword>> IndexKeywords(const std::vector<chm::InputFile>& inputs,
+                                                      const std::string& index_file, bool from_pages) {
     std::vector<chm::Keyword> keywords;
     std::map<std::vector<std::string>, size_t> seen;
+    std::set<std::pair<size_t, std::string>> linked;  // a keyword may lead to a great many topics
     auto add = [&](const std::vector<std::string>& levels, const std::string& topic) {
         for (size_t depth = 1; depth <= levels.size(); ++depth) {
             std::vector<std::string> head(levels.begin(), levels.begin() + static_cast<std::ptrdiff_t>(depth));
             auto [it, added] = seen.try_emplace(head, keywords.size());
             if (added) keywords.push_back({head, {}});
             auto& topics = keywords[it->second].topics;
-            if (depth == levels.size() && !topic.empty() && std::find(topics.begin(), topics.end(), topic) == topics.end())
+            if (depth == levels.size() && !topic.empty() && linked.emplace(it->second, topic).second)
                 topics.push_back(topic);
         }
     };
@@ -96,10 +99,13 @@ std::vector<chm::Keyword> IndexKeywords(const std::vector<chm::InputFile>& input
                     add(levels, "/" + ref.path);
         }
     }
-    if (from_pages)
-        for (const auto& f : inputs)
-            if (f.title)
-                for (const auto& levels : PageKeywords(f.bytes)) add(levels, f.name);
+    if (!from_pages) return keywords;
+    for (const auto& f : inputs) {
+        if (!f.title) continue;
+        auto page = BytesOf(f);
+        if (!page) return page.error();
+        for (const auto& levels : PageKeywords(*page)) add(levels, f.name);
+    }
     return keywords;
 }
 

@@ -6,14 +6,16 @@
 #include <vector>
 
 #include "chm/writer.h"
+#include "platform/result.h"
 
 namespace hhc {
 
 // `index_file`: the stored name of the index sitemap ("keys.hhk" or "/keys.hhk"); empty for none. Keywords
 // of the same levels are one keyword with the topics of all; a sub-keyword from a page whose
 // parent nothing else names gets that parent too.
-std::vector<chm::Keyword> IndexKeywords(const std::vector<chm::InputFile>& inputs, const std::string& index_file,
-                                        bool from_pages);
+// A page that cannot be read makes it an error.
+tess::Result<std::vector<chm::Keyword>> IndexKeywords(const std::vector<chm::InputFile>& inputs,
+                                                      const std::string& index_file, bool from_pages);
 
 // The keywords a page carries: its keyword objects' "Keyword" parameters (";" between
 // several) and its MS-HKWD meta tags; "A, B" is the sub-keyword B of A.

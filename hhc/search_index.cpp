@@ -3,6 +3,7 @@
 #include "hhc/code_page.h"
 #include "hhc/html_entities.h"
 #include "hhc/html_refs.h"
+#include "hhc/input_bytes.h"
 #include "hhc/process.h"
 #include "hhc/text_encoding.h"
 
@@ -31,7 +32,9 @@ tess::Result<std::optional<chm::FullTextIndex>> BuildSearchIndex(bool wanted, ui
         if (!f.title) continue;
         if (StopRequested()) return tess::Error{"the compilation was stopped."};
         // Pages come in their own encodings; the index holds the code page's bytes only.
-        std::string text = ToCodePage(PageAsUtf8(f.bytes), code_page);
+        auto page = BytesOf(f);
+        if (!page) return page.error();
+        std::string text = ToCodePage(PageAsUtf8(*page), code_page);
         std::string title = untitled.count(f.name) ? std::string() : *f.title;
         topics.push_back({index++, std::move(title), chm::VisibleText(text, code_page, encode)});
     }

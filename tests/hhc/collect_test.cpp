@@ -74,7 +74,7 @@ TEST(Collect, TakesThePageAndWhatItNeeds) {
     EXPECT_EQ(c->files.front().name, "index.html");
     EXPECT_EQ(c->files.front().title, "目次");
     EXPECT_TRUE(c->files.front().page);
-    EXPECT_EQ(FileOf(*c, "img/写真.png")->bytes, "png");
+    EXPECT_EQ(*hhc::ReadCollected(*FileOf(*c, "img/写真.png")), "png");
     EXPECT_FALSE(FileOf(*c, "img/写真.png")->page);
     std::vector<std::string> expected = {"index.html",    "css/main.css", "css/base.css", "css/dots.gif", "img/bg.png",
                                          "img/写真.png", "sub/next.html", "img/next.png"};
@@ -138,8 +138,8 @@ TEST(Collect, FindsFilesSpelledInAnotherCase) {
     ASSERT_TRUE(c.ok());
     // One copy under the first spelling met; the others name the same file.
     EXPECT_EQ(NamesOf(*c), (std::vector<std::string>{"a.htm", "images/logo.png", "STYLE.CSS", "next.html"}));
-    EXPECT_EQ(FileOf(*c, "images/logo.png")->bytes, "logo");
-    EXPECT_EQ(FileOf(*c, "STYLE.CSS")->bytes, "x{background:url(IMAGES/logo.png)}");
+    EXPECT_EQ(*hhc::ReadCollected(*FileOf(*c, "images/logo.png")), "logo");
+    EXPECT_EQ(*hhc::ReadCollected(*FileOf(*c, "STYLE.CSS")), "x{background:url(IMAGES/logo.png)}");
     EXPECT_TRUE(c->left_out.empty());
 }
 
@@ -152,7 +152,7 @@ TEST(Collect, NamesASecondFileSpelledTheSameButForCase) {
     auto c = hhc::CollectFiles(page);
     ASSERT_TRUE(c.ok());
     EXPECT_EQ(NamesOf(*c), (std::vector<std::string>{"p.htm", "a.png"}));
-    EXPECT_EQ(FileOf(*c, "a.png")->bytes, "lower");
+    EXPECT_EQ(*hhc::ReadCollected(*FileOf(*c, "a.png")), "lower");
     ASSERT_EQ(c->left_out.size(), 1u);
     EXPECT_EQ(c->left_out[0].name, "A.png");
 }

@@ -32,7 +32,9 @@ TEST(IndexKeywords, IndexFileTreeAndPagesMergeByLevels) {
         {"/style.css", "<meta name=\"MS-HKWD\" content=\"css\">", std::nullopt},
     };
     std::vector<std::string> got;
-    for (const auto& k : hhc::IndexKeywords(inputs, "sub/keys.hhk", true)) {
+    auto keywords = hhc::IndexKeywords(inputs, "sub/keys.hhk", true);
+    ASSERT_TRUE(keywords);
+    for (const auto& k : *keywords) {
         std::string line = k.see_also.empty() ? "" : "see " + k.see_also;
         for (const auto& l : k.levels) line = l + "|" + line;
         for (const auto& t : k.topics) line += " " + t;
@@ -40,7 +42,7 @@ TEST(IndexKeywords, IndexFileTreeAndPagesMergeByLevels) {
     }
     EXPECT_EQ(got, (std::vector<std::string>{"Colours| /sub/a.htm", "red|Colours| /sub/b.htm /sub/a.htm",
                                              "Colour|see Colours", "New|", "child|New| /sub/a.htm"}));
-    EXPECT_EQ(hhc::IndexKeywords(inputs, "sub/keys.hhk", false).size(), 3u);
+    EXPECT_EQ(hhc::IndexKeywords(inputs, "sub/keys.hhk", false)->size(), 3u);
 }
 
 }  // namespace

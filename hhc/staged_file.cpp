@@ -1,0 +1,57 @@
+#include "hhc/staged_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+
+#include "hhc/utf8_path.h"
+
+namespace hhc {
+namespace {
+
+std::string CannotWrite(const std::string& path) {
+    return "The compiled file " + path + " cannot be written: " + (errno ? std::strerror(errno) : "a write failed") +
+           ".";
+}
+
+}  // namespace
+
+tess::Result<StagedFile> StagedFile::Write(std::string_view bytes, const std::string& final_path) {
+    return Write(
+        [bytes](std::ostream& out, std::iostream&) {
+            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+            return tess::Status();
+        },
+        final_path);
+}
+
+tess::Result<StagedFile> StagedFile::Write(const Filler& fill, const std::string& final_path) {
+    auto temp = CreateTemp(final_path);
+    if (!temp) return temp.error();
+    auto spill_name = CreateTemp(final_path);
+    if (!spill_name) {
+        RemoveTemp(*temp);
+        return spill_name.error();
+    }
+    errno = 0;
+    std::ofstream out(PathOf(*temp), std::ios::binary | std::ios::trunc);
+    std::fstream spill(PathOf(*spill_name), std::ios::binary | std::ios::in | std::ios::out | std::ios::trunc);
+    if (spill) ForgetOpen(*spill_name);
+    tess::Status done = out && spill ? fill(out, spill) : tess::Status(tess::Error{CannotWrite(final_path)});
+    // A full disk shows at a write or only once the data goes out. No fsync: the file is a work
+    // file the program copies at once, and waiting for the disk would cost more than compiling a page.
+    // A failed write is said as such, whatever the filler made of it.
+    if (!out.flush() || !spill || spill.bad()) done = tess::Error{CannotWrite(final_path)};
+    std::uint64_t size = done ? static_cast<std::uint64_t>(out.tellp()) : 0;
+    out.close();
+    if (done && out.fail()) done = tess::Error{CannotWrite(final_path)};
+    spill.close();
+    RemoveTemp(*spill_name);
+    if (!done) {
+        RemoveTemp(*temp);
+        return done.error();
+    }
+    return StagedFile(*temp, final_path, size);
+}
+
+}  // namespace hhc

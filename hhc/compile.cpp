@@ -9,6 +9,7 @@
 #include <iterator>
 #include <optional>
 #include <set>
+#include <thread>
 #include <vector>
 
 #include "chm/writer.h"
@@ -21,6 +22,7 @@
 #include "hhc/navigation.h"
 #include "hhc/output_guard.h"
 #include "hhc/process.h"
+#include "hhc/progress.h"
 #include "hhc/project.h"
 #include "hhc/contents_entries.h"
 #include "hhc/index_keywords.h"
@@ -150,6 +152,9 @@ void Warn(const Project& p, const Named& named, const Collection& c, std::vector
 // probe meets a held log for no longer than it takes to put the compiled file in place.
 tess::Result<StagedFile> Compile(const std::string& project_path, const Project& project,
                                  std::vector<std::string>& lines, OutputGuard& guard, unsigned threads) {
+    Progress progress(project.show_progress);
+    // The project may ask for fewer threads than the command line or the cores give.
+    if (project.threads) threads = std::min(threads ? threads : std::max(1u, std::thread::hardware_concurrency()), project.threads);
     Named named = NamedFiles(project_path, project);
     uint32_t code_page = chm::CodePageOf(project.language ? project.language : kDefaultLanguage);
     auto context = ContextHelpOf(project, [&](const std::string& path) { return Resolve(project_path, path); }, code_page);
@@ -162,6 +167,9 @@ tess::Result<StagedFile> Compile(const std::string& project_path, const Project&
     if (StopRequested()) return Stopped();
     if (!collection) return collection.error();
     if (auto own = guard.Check(compiled, OutputGuard::SourcesOf(*collection)); !own) return own.error();
+    std::uint64_t gathered = 0;
+    for (const auto& f : collection->files) gathered += f.size;
+    progress.Gathered(collection->files.size(), gathered);
     ForgetLeftOut(*collection, named.navigation);
     Warn(project, named, *collection, lines);
     if (StopRequested()) return Stopped();
@@ -185,11 +193,15 @@ tess::Result<StagedFile> Compile(const std::string& project_path, const Project&
     }
     // After the navigation, which may add files: topics are counted in the file's own order.
     // With threads to spare the index is made while the files are compressed.
+    size_t topics = std::count_if(inputs.begin(), inputs.end(), [](const chm::InputFile& f) { return f.title.has_value(); });
+    options.progress = progress.Compressing(gathered);
     using SearchIndex = tess::Result<std::optional<chm::FullTextIndex>>;
     std::future<SearchIndex> search;
     std::optional<tess::Error> search_failed;
     auto make_search = [&, language = options.language] {
-        return BuildSearchIndex(project.full_text_search, language, inputs, untitled);
+        auto index = BuildSearchIndex(project.full_text_search, language, inputs, untitled);
+        if (index) progress.Indexed(topics);
+        return index;
     };
     if (project.full_text_search) {
         if (threads != 1) search = std::async(std::launch::async, make_search);
@@ -211,6 +223,7 @@ tess::Result<StagedFile> Compile(const std::string& project_path, const Project&
     if (search.valid()) search.wait();
     if (StopRequested()) return Stopped();
     if (!staged) return staged.error();
+    progress.Finished();
     if (StopRequested()) return Stopped();
     return staged;
 }

@@ -32,12 +32,22 @@ unsigned ParseLanguage(std::string_view value) {
     return static_cast<unsigned>(id);
 }
 
+// A whole number from 1 on; anything else is not taken.
+bool ParseThreads(std::string_view value, unsigned& threads) {
+    std::string digits(Trim(value));
+    char* end = nullptr;
+    unsigned long n = std::strtoul(digits.c_str(), &end, 10);
+    if (digits.empty() || *end != '\0' || n == 0 || n > 1024 || !std::isdigit(static_cast<unsigned char>(digits[0])))
+        return false;
+    threads = static_cast<unsigned>(n);
+    return true;
+}
+
 bool IsNo(std::string_view value) { return tess::AsciiLowered(Trim(value)) == "no"; }
 
 // Keys that change nothing while they say "No"; anything else they ask for is not done.
 constexpr std::string_view kHonouredWhenNo[] = {
-    "create chi file", "display compile notes",
-    "display compile progress", "enhanced decompilation", "flat"};
+    "create chi file", "display compile notes", "enhanced decompilation", "flat"};
 
 // Takes one [OPTIONS] line; false when the compiler does not honour it.
 bool TakeOption(const std::string& key, std::string_view value, Project& project) {
@@ -54,6 +64,8 @@ bool TakeOption(const std::string& key, std::string_view value, Project& project
     else if (key == "binary toc") project.binary_toc = !IsNo(value);
     else if (key == "binary index") project.binary_index = !IsNo(value);
     else if (key == "auto index") project.auto_index = !IsNo(value);
+    else if (key == "display compile progress") project.show_progress = !IsNo(value);
+    else if (key == "threads") return ParseThreads(value, project.threads);
     // Every file this compiler writes reads in viewers of version 1.1 and later.
     else if (key == "compatibility") return tess::AsciiLowered(Trim(value)).starts_with("1.1");
     else return std::find(std::begin(kHonouredWhenNo), std::end(kHonouredWhenNo), key) != std::end(kHonouredWhenNo) &&

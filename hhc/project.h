@@ -27,6 +27,8 @@ struct Project {
     bool binary_toc = false;
     bool binary_index = true;      // assumed when the project does not say
     bool auto_index = false;
+    bool show_progress = true;     // "Display compile progress" is Yes unless it says "No"
+    unsigned threads = 0;          // "Threads=N" caps the compressing threads; 0 leaves them be
     // Context-sensitive help and merged files: the lines of [MAP] and [ALIAS] as written, the
     // files named in [TEXT POPUPS] and [MERGE FILES].
     std::vector<std::string> map_lines, alias_lines, text_popups, merge_files;

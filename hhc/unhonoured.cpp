@@ -17,7 +17,7 @@ constexpr Lack kLacks[] = {
     {"compatibility", "the compiled file is made for viewers of version 1.1 and later"},
     {"create chi file", "no separate .chi file is written; the index stays inside the compiled file"},
     {"display compile notes", "no notes are shown while compiling; the log still names every file left out"},
-    {"display compile progress", "no progress is shown while compiling; the compiled file is the same"},
+    {"threads", "it takes a number of threads from 1 to 1024; the compiled file is compressed on every core"},
     {"enhanced decompilation", "the compiled file holds no copy of the project and its sitemap sources for "
                                "decompiling"},
     {"flat", "the compiled file keeps the project's folders"},

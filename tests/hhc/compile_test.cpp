@@ -285,6 +285,21 @@ INSTANTIATE_TEST_SUITE_P(
         TitleCase{"EnglishProject", "Caf&eacute; &mdash; menu", "", "0x409", "Caf&eacute; \x97 menu"}),
     [](const auto& info) { return info.param.name; });
 
+// Progress goes to the console unless the project turns it off, as the program's own does.
+TEST_F(Compile, TellsItsProgressUnlessTheProjectSaysNo) {
+    tree.Write("ページ 集/page 1.html", "<title>T</title><p>text</p>");
+    for (const char* shown : {"Yes", "No"}) {
+        std::string project = ProjectOf("[OPTIONS]\r\nCompiled file=" + Chm() + "\r\nDefault topic=" + pages +
+                                        "page 1.html\r\nDisplay compile progress=" + shown + "\r\n");
+        std::string out = tree.Path("hhc.out");
+        ASSERT_EQ(WaitProcess(StartProcess({HHC_PATH, project}, options, out)).code, kCreatedStatus);
+        std::string console = ReadFile(out);
+        for (const char* line : {"Gathered 1 file, 0.0 MB.", "Compressed 0.0 of 0.0 MB (100 %).",
+                                 "Made the search index of 1 topic.", "Compiled in "})
+            EXPECT_EQ(console.find(line) != std::string::npos, shown[0] == 'Y') << shown << ": " << console;
+    }
+}
+
 // Projects as their authors write them: each compiles, and the log says what it must.
 struct AsWrittenCase {
     const char* name;

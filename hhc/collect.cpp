@@ -1,5 +1,6 @@
 #include "hhc/collect.h"
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -9,6 +10,7 @@
 #include <iterator>
 #include <optional>
 #include <system_error>
+#include <thread>
 #include <unordered_map>
 
 #include "chm/names.h"
@@ -94,7 +96,10 @@ std::optional<std::string> BaseFolder(const std::string& page, const std::string
 
 class Collector {
 public:
-    Collector(std::string root, size_t max_files) : index_(root), max_files_(max_files) { c_.root = std::move(root); }
+    Collector(std::string root, size_t max_files, unsigned threads)
+        : index_(root), max_files_(max_files), threads_(std::max(1u, threads)) {
+        c_.root = std::move(root);
+    }
 
     tess::Status Run(const std::vector<std::string>& named) {
         std::error_code ec;
@@ -112,10 +117,9 @@ public:
         if (c_.files.empty()) return tess::Error{"There is no file to compile."};
         std::vector<bool> unreadable(c_.files.size());
         while (!queue_.empty()) {
+          for (auto& [i, scanned] : ScanBatch()) {
             if (StopRequested()) return tess::Error{"The compilation was stopped."};
-            size_t i = queue_.front();
-            queue_.pop_front();
-            auto read = Scan(i);
+            auto read = Take(i, std::move(scanned));
             if (read) continue;
             // It could be opened when it was found, but not read now.
             if (i == 0) return tess::Error{(IsPageName(named.front()) ? "The page " : "The file ") + named.front() +
@@ -124,6 +128,7 @@ public:
             else LeaveOut(c_.files[i].name, "it cannot be read (" + read.error().message + ").");
             unreadable.resize(c_.files.size());
             unreadable[i] = true;
+          }
         }
         unreadable.resize(c_.files.size());
         size_t kept = 0;
@@ -230,27 +235,52 @@ private:
                        "and a compiled file does not tell such names apart.");
     }
 
-    // Reads and scans a file; an error when it cannot be read after all.
-    tess::Status Scan(size_t i) {
+    // What reading and scanning a file yields; made on any thread, taken in the files' order.
+    struct Scanned {
+        tess::Status read;
+        std::string held;                 // a contents file's bytes
+        std::uint64_t size = 0;
+        std::vector<std::string> locals;  // a style sheet's or contents file's references
+        HtmlRefs refs;                    // a page's
+    };
+
+    static Scanned ScanFile(const std::string& name, const std::string& source) {
+        Scanned s;
+        auto read = ReadAll(PathOf(source));
+        if (!read) {
+            s.read = read.error();
+            return s;
+        }
+        s.size = read->size();
+        Kind kind = KindOf(name);
+        if (kind == Kind::contents) {
+            // Whatever a contents or index entry shows is taken, a page or not.
+            for (auto& entry : ParseSitemap(*read))
+                for (auto& local : entry.locals) s.locals.push_back(std::move(local));
+            s.held = std::move(*read);
+        } else if (kind == Kind::style) {
+            s.locals = CssReferences(*read);
+        } else {
+            s.refs = ScanHtml(*read);
+        }
+        return s;
+    }
+
+    // Follows what a file's scan found; an error when it could not be read after all.
+    tess::Status Take(size_t i, Scanned scanned) {
+        if (!scanned.read) return scanned.read;
         const std::string name = c_.files[i].name;
         Kind kind = KindOf(name);
-        auto read = ReadAll(PathOf(c_.files[i].source));
-        if (!read) return read.error();
-        c_.files[i].size = read->size();
+        c_.files[i].size = scanned.size;
         if (kind == Kind::contents) {
-            c_.files[i].bytes = std::move(*read);
+            c_.files[i].bytes = std::move(scanned.held);
             c_.files[i].held = true;
-            // Whatever a contents or index entry shows is taken, a page or not.
-            for (const auto& entry : ParseSitemap(c_.files[i].bytes))
-                for (const auto& local : entry.locals) Consider(local, FolderOf(name), false);
+        }
+        if (kind == Kind::contents || kind == Kind::style) {
+            for (const auto& r : scanned.locals) Consider(r, FolderOf(name), false);
             return {};
         }
-        const std::string bytes = std::move(*read);
-        if (kind == Kind::style) {
-            for (const auto& r : CssReferences(bytes)) Consider(r, FolderOf(name), false);
-            return {};
-        }
-        HtmlRefs refs = ScanHtml(bytes);
+        const HtmlRefs& refs = scanned.refs;
         // A viewer lists a topic by its title; one without gets its file's name.
         if (kind == Kind::page) {
             c_.files[i].title = refs.title.empty() ? name.substr(name.rfind('/') + 1) : refs.title;
@@ -264,6 +294,28 @@ private:
         for (const auto& r : refs.resources) Consider(r, from, false);
         for (const auto& r : refs.links) Consider(r, from, true);
         return {};
+    }
+
+    // The next files of the queue, read and scanned on every thread; what they find joins the
+    // queue in the same order as one thread would put it there.
+    std::vector<std::pair<size_t, Scanned>> ScanBatch() {
+        std::vector<std::pair<size_t, Scanned>> batch;
+        while (!queue_.empty() && batch.size() < kBatchPerThread * threads_) {
+            batch.push_back({queue_.front(), {}});
+            queue_.pop_front();
+        }
+        std::atomic<size_t> next{0};
+        auto work = [&] {
+            for (size_t k; (k = next.fetch_add(1)) < batch.size();) {
+                const CollectedFile& f = c_.files[batch[k].first];
+                batch[k].second = ScanFile(f.name, f.source);
+            }
+        };
+        std::vector<std::thread> pool;
+        for (unsigned t = 1; t < std::min<size_t>(threads_, batch.size()); ++t) pool.emplace_back(work);
+        work();
+        for (auto& t : pool) t.join();
+        return batch;
     }
 
     // A base outside the page's folder (or on the web) takes every relative reference out of
@@ -284,6 +336,8 @@ private:
     Collection c_;
     FolderIndex index_;
     size_t max_files_;
+    unsigned threads_;
+    static constexpr size_t kBatchPerThread = 32;
     fs::path real_root_;
     std::deque<size_t> queue_;
     std::vector<std::string> named_;  // by file: the path the project names it by, if it does
@@ -301,7 +355,7 @@ tess::Result<std::string> ReadCollected(const CollectedFile& file) {
 }
 
 tess::Result<Collection> CollectFiles(const std::string& page_path, size_t max_files) {
-    return CollectTree(TextOf(PathOf(page_path).parent_path()), {page_path}, max_files);
+    return CollectTree(TextOf(PathOf(page_path).parent_path()), {page_path}, max_files, 1);
 }
 
 std::string TreeName(const std::string& root, const std::string& path) {
@@ -336,8 +390,8 @@ std::string ProjectRoot(const std::string& project_path, const std::string& defa
 }
 
 tess::Result<Collection> CollectTree(const std::string& root, const std::vector<std::string>& named,
-                                     size_t max_files) {
-    Collector collector(root, max_files);
+                                     size_t max_files, unsigned threads) {
+    Collector collector(root, max_files, threads);
     auto done = collector.Run(named);
     if (!done) return done.error();
     return collector.Take();

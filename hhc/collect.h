@@ -50,9 +50,10 @@ tess::Result<Collection> CollectFiles(const std::string& page_path, size_t max_f
 // The same for several named files of the tree under `root` (full paths, the default
 // topic first, a contents file among them if any). The default topic must be there, readable
 // and storable; any other named file that is not, or lies outside the tree, is left out and
-// named, as are files they refer to that cannot be taken.
+// named, as are files they refer to that cannot be taken. Files are read and scanned on
+// `threads` threads (at least one); what is gathered does not depend on it.
 tess::Result<Collection> CollectTree(const std::string& root, const std::vector<std::string>& named,
-                                     size_t max_files = kMaxFiles);
+                                     size_t max_files = kMaxFiles, unsigned threads = 1);
 
 // A file's name inside the tree under `root`, in "/" syntax; starts with ".." when the
 // file lies outside.

@@ -163,7 +163,8 @@ tess::Result<StagedFile> Compile(const std::string& project_path, const Project&
     std::vector<std::string> reads = named.paths;
     for (const auto& f : OutputGuard::ProjectReads(project)) reads.push_back(Resolve(project_path, f));
     if (auto own = guard.Check(compiled, reads); !own) return own.error();
-    auto collection = CollectTree(ProjectRoot(project_path, named.paths.front()), named.paths);
+    const unsigned cores = threads ? threads : std::max(1u, std::thread::hardware_concurrency());
+    auto collection = CollectTree(ProjectRoot(project_path, named.paths.front()), named.paths, kMaxFiles, cores);
     if (StopRequested()) return Stopped();
     if (!collection) return collection.error();
     if (auto own = guard.Check(compiled, OutputGuard::SourcesOf(*collection)); !own) return own.error();

@@ -2,6 +2,7 @@
 // file still read back by every extractor.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <set>
 
@@ -235,6 +236,58 @@ TEST(FullTextIndex, RefusesATopicGivenTwice) {
     auto index = chm::BuildFullTextIndex(0x409, 1252, {{3, "a", "b"}, {3, "c", "d"}});
     ASSERT_FALSE(index);
     EXPECT_NE(index.error().message.find("topic 3 twice"), std::string::npos);
+}
+
+// Topics whose lists cross every slice size and varint length: sparse topic numbers, places
+// past 16384, words in many topics, in titles and text, and more words than the first table.
+std::vector<chm::FullTextTopic> VariedTopics(uint32_t code_page) {
+    std::vector<chm::FullTextTopic> topics;
+    const uint32_t numbers[] = {0, 1, 2, 7, 130, 131, 20000, 20001, 70000, 3000000};
+    for (uint32_t n : numbers) {
+        std::string text = "common common w" + std::to_string(n % 7) + " " + std::string(120, 'x') + " ";
+        for (uint32_t i = 0; i < (n == 130 ? 20000u : 300u); ++i)
+            text += "v" + std::to_string((i * 7919 + n) % 1500) + (i % 50 ? " " : " common ");
+        if (code_page == 932) text += kKen + "\xb6\xde" + kSaku + kKen;
+        topics.push_back({n, n % 2 ? "Common title " + std::to_string(n) : "", text});
+    }
+    return topics;
+}
+
+uint64_t Fnv(const std::string& bytes) {
+    uint64_t h = 1469598103934665603ull;
+    for (unsigned char c : bytes) h = (h ^ c) * 1099511628211ull;
+    return h;
+}
+
+// The bytes pinned were made by the earlier, hold-everything index; topics one at a time or
+// all at once in any order make the same.
+TEST(FullTextIndexBuilder, MakesTheSameBytesTopicByTopic) {
+    for (auto [code_page, pinned] : {std::pair{1252u, 0xfa7295143e18f5feull}, {932u, 0x87757f91392e04c2ull}}) {
+        auto topics = VariedTopics(code_page);
+        chm::FullTextIndexBuilder builder(code_page == 932 ? 0x411 : 0x409, code_page);
+        for (const auto& t : topics) ASSERT_TRUE(builder.Add(t));
+        auto one_by_one = builder.Finish();
+        std::reverse(topics.begin(), topics.end());
+        auto at_once = chm::BuildFullTextIndex(code_page == 932 ? 0x411 : 0x409, code_page, topics);
+        ASSERT_TRUE(one_by_one && at_once);
+        EXPECT_EQ(one_by_one->fifti_main, at_once->fifti_main);
+        EXPECT_EQ(one_by_one->obj_inst, at_once->obj_inst);
+        EXPECT_EQ(Fnv(at_once->fifti_main), pinned) << code_page;
+    }
+}
+
+TEST(FullTextIndexBuilder, RefusesTopicsOutOfOrder) {
+    const struct {
+        std::vector<uint32_t> topics;
+        const char* error;
+    } cases[] = {{{0, 3, 3}, "topic 3 twice"}, {{4, 2}, "topic 2 after topic 4"}, {{0, 0}, "topic 0 twice"}};
+    for (const auto& c : cases) {
+        chm::FullTextIndexBuilder builder(0x409, 1252);
+        tess::Status last;
+        for (uint32_t t : c.topics) last = builder.Add({t, "a", "b"});
+        ASSERT_FALSE(last) << c.error;
+        EXPECT_NE(last.error().message.find(c.error), std::string::npos) << last.error().message;
+    }
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ bool FullTextHits::NewSlice(uint8_t level, uint32_t& unit) {
     return true;
 }
 
-bool FullTextHits::Put(List& list, uint32_t value) {
+bool FullTextHits::Put(List& list, uint64_t value) {
     for (;;) {
         const uint16_t data = kSliceBytes[list.level] - 4;
         if (list.used == data) {
@@ -88,8 +88,8 @@ bool FullTextHits::Put(List& list, uint32_t value) {
     }
 }
 
-// A list holds, per topic, the step from the topic before, the first place and the steps
-// between places; a 0 (no step between places is) starts the next topic.
+// A list holds, per topic, the step from the topic before (doubled, plus one), its first place
+// and the steps between its places (doubled): the low bit tells a topic from a step.
 bool FullTextHits::Record(uint32_t id, bool title, uint32_t topic, uint32_t location) {
     if (id == kNone) return false;
     List& list = words_[id].lists[title];
@@ -99,21 +99,21 @@ bool FullTextHits::Record(uint32_t id, bool title, uint32_t topic, uint32_t loca
             list.slice = list.first;
         } else {
             chooser_.AddCount(list.count);
-            if (!Put(list, 0)) return false;
         }
         const uint32_t step = topic - (list.topics ? list.last_topic : 0);
         chooser_.AddTopicStep(step);
-        if (!Put(list, step)) return false;
+        chooser_.AddLocationStep(location);
         ++list.topics;
         list.last_topic = topic;
-        list.last_location = 0;
-        list.count = 0;
+        list.last_location = location;
+        list.count = 1;
+        return Put(list, uint64_t{step} << 1 | 1) && Put(list, location);
     }
     const uint32_t step = location - list.last_location;
     chooser_.AddLocationStep(step);
     list.last_location = location;
     ++list.count;
-    return Put(list, step);
+    return Put(list, uint64_t{step} << 1);
 }
 
 WlcRoots FullTextHits::Roots() const {
@@ -139,7 +139,7 @@ void FullTextHits::Encode(uint32_t id, bool title, const WlcRoots& roots, std::s
     uint16_t at = 0;
     auto done = [&] { return unit == list.slice && at == list.used; };
     auto next = [&] {
-        uint32_t value = 0;
+        uint64_t value = 0;
         for (unsigned shift = 0;; shift += 7) {
             const uint16_t data = kSliceBytes[level] - 4;
             if (at == data) {
@@ -148,20 +148,18 @@ void FullTextHits::Encode(uint32_t id, bool title, const WlcRoots& roots, std::s
                 at = 0;
             }
             const uint8_t b = At(unit)[at++];
-            value |= static_cast<uint32_t>(b & 0x7F) << shift;
+            value |= static_cast<uint64_t>(b & 0x7F) << shift;
             if (!(b & 0x80)) return value;
         }
     };
     WlcWriter wlc(out, roots);
     std::vector<uint32_t> steps;
-    while (!done()) {
-        const uint32_t topic_step = next();
-        steps.assign(1, next());
-        while (!done()) {
-            const uint32_t step = next();
-            if (step == 0) break;
-            steps.push_back(step);
-        }
+    uint64_t value = next();
+    while (value & 1) {
+        const auto topic_step = static_cast<uint32_t>(value >> 1);
+        steps.assign(1, static_cast<uint32_t>(next()));
+        value = 0;
+        while (!done() && !((value = next()) & 1)) steps.push_back(static_cast<uint32_t>(value >> 1));
         wlc.Topic(topic_step, static_cast<uint32_t>(steps.size()));
         for (uint32_t step : steps) wlc.Location(step);
     }

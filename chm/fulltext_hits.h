@@ -22,6 +22,8 @@ public:
     }
 
     size_t distinct() const { return words_.size(); }
+    // The bytes the lists and words take, about what their index takes.
+    size_t bytes() const { return size_t{next_unit_} * 4 + text_.size() + words_.size() * sizeof(Entry); }
     // The root sizes that make all the lists' codes smallest.
     WlcRoots Roots() const;
     // The words' ids in byte order, as viewers search.
@@ -48,7 +50,7 @@ private:
 
     uint32_t Find(std::string_view word);
     bool Record(uint32_t id, bool title, uint32_t topic, uint32_t location);
-    bool Put(List& list, uint32_t value);
+    bool Put(List& list, uint64_t value);
     uint8_t* At(uint32_t unit) { return blocks_[unit / kBlockUnits].get() + 4 * (unit % kBlockUnits); }
     const uint8_t* At(uint32_t unit) const { return blocks_[unit / kBlockUnits].get() + 4 * (unit % kBlockUnits); }
     bool NewSlice(uint8_t level, uint32_t& unit);

@@ -179,6 +179,7 @@ tess::Result<FullTextIndex> FullTextIndexBuilder::Finish() {
     const WlcRoots roots = hits_.Roots();
     size_t longest = 0, distinct_bytes = 0;
     std::string out(kHeaderSize, '\0'), wlc;
+    out.reserve(kHeaderSize + hits_.bytes() + kNodeSize);  // no copy as it grows; untouched pages cost nothing
     TreeWriter tree(out);
     for (uint32_t id : hits_.Sorted()) {
         const std::string word(hits_.Word(id));

@@ -10,6 +10,7 @@
 #include "chm/fulltext_index.h"
 #include "chm/fulltext_words.h"
 #include "chm/html_text.h"
+#include "chm/wlc_encoding.h"
 #include "chm_readers.h"
 
 namespace {
@@ -288,6 +289,49 @@ TEST(FullTextIndexBuilder, RefusesTopicsOutOfOrder) {
         ASSERT_FALSE(last) << c.error;
         EXPECT_NE(last.error().message.find(c.error), std::string::npos) << last.error().message;
     }
+}
+
+// Each number as ones for the bits above the root, a zero and the bits below the top one; each
+// topic's part padded to a byte. Values of every width up to 32 bits, with roots 0 to 15.
+TEST(WlcEncoding, WritesScaleAndRootNumbers) {
+    struct Topic {
+        uint32_t step;
+        std::vector<uint32_t> locations;
+    };
+    const struct {
+        chm::WlcRoots roots;
+        std::vector<Topic> topics;
+        const char* hex;
+    } cases[] = {
+        {{1, 1, 1}, {{1, {0}}}, "50"},
+        {{0, 0, 0}, {{0xFFFFFFFF, {3}}}, "ffffffff7fffffffb4"},
+        {{2, 3, 4}, {{0, {0, 1, 2}}, {7, {100000}}}, "060088b1fffa1a80"},
+        {{15, 15, 15}, {{5, {17, 1}}}, "0005000200110001"},
+    };
+    for (const auto& c : cases) {
+        std::string out;
+        chm::WlcWriter wlc(out, c.roots);
+        for (const auto& t : c.topics) {
+            wlc.Topic(t.step, static_cast<uint32_t>(t.locations.size()));
+            for (uint32_t step : t.locations) wlc.Location(step);
+        }
+        wlc.Finish();
+        std::string hex;
+        for (unsigned char b : out) hex += "0123456789abcdef"[b >> 4], hex += "0123456789abcdef"[b & 15];
+        EXPECT_EQ(hex, c.hex);
+    }
+}
+
+TEST(WlcEncoding, ChoosesTheSmallestRoots) {
+    chm::WlcRootChooser chooser;
+    auto roots = chooser.Best();
+    EXPECT_EQ(roots.topic + roots.count * 100 + roots.location * 10000, 10101) << "none: 1, as readers expect";
+    for (int i = 0; i < 10; ++i) chooser.AddLocationStep(1), chooser.AddCount(1000), chooser.AddTopicStep(0);
+    chooser.AddTopicStep(0xFFFFFFFF);
+    roots = chooser.Best();
+    EXPECT_EQ(roots.location, 1) << "1 and 0 cost the same; the lower is not taken over 1";
+    EXPECT_EQ(roots.count, 9) << "9 and 10 cost the same; the first wins";
+    EXPECT_EQ(roots.topic, 0);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Every distinct word of the full-text index with the places it stands, gathered topic by
 // topic in little memory: each word once, and per word two lists (its text's places and its
-// title's) of variable-length deltas, about a byte or two per place. Standard C++ only.
+// title's) of variable-length deltas, one to three bytes a place. Standard C++ only.
 #pragma once
 
 #include <cstdint>
@@ -15,8 +15,8 @@ namespace chm {
 
 class FullTextHits {
 public:
-    // A place of `word` in `topic`. Topics come in increasing order, and a topic's places
-    // increasing. False when the lists have outgrown what they can address.
+    // A place of `word` (at most 255 bytes) in `topic`. Topics come in increasing order, and
+    // a topic's places increasing. False when the lists have outgrown what they can address.
     bool Add(std::string_view word, bool title, uint32_t topic, uint32_t location) {
         return Record(Find(word), title, topic, location);
     }

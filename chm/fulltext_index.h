@@ -26,13 +26,15 @@ struct FullTextTopic {
 // code page are written into both files, so that a viewer cuts a query the same way.
 //
 // Topics are given one at a time, in increasing order, and only their words are kept: each
-// place costs a byte or two, so a large project's texts need not all be held at once.
+// place costs one to three bytes, so a large project's texts need not all be held at once.
 class FullTextIndexBuilder {
 public:
     FullTextIndexBuilder(uint32_t language, uint32_t code_page);
 
     // An error for a topic number not above the one before.
     tess::Status Add(const FullTextTopic& topic);
+    // The memory the words and places added so far take.
+    size_t bytes_held() const { return hits_.bytes(); }
     // The index of the topics added; the builder is spent.
     tess::Result<FullTextIndex> Finish();
 

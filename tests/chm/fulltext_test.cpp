@@ -263,17 +263,30 @@ uint64_t Fnv(const std::string& bytes) {
 // The bytes pinned were made by the earlier, hold-everything index; topics one at a time or
 // all at once in any order make the same.
 TEST(FullTextIndexBuilder, MakesTheSameBytesTopicByTopic) {
-    for (auto [code_page, pinned] : {std::pair{1252u, 0xfa7295143e18f5feull}, {932u, 0x87757f91392e04c2ull}}) {
-        auto topics = VariedTopics(code_page);
-        chm::FullTextIndexBuilder builder(code_page == 932 ? 0x411 : 0x409, code_page);
-        for (const auto& t : topics) ASSERT_TRUE(builder.Add(t));
+    const struct {
+        const char* what;
+        uint32_t code_page;
+        std::vector<chm::FullTextTopic> topics;
+        uint64_t pinned;
+    } cases[] = {
+        {"varied, 1252", 1252, VariedTopics(1252), 0xfa7295143e18f5feull},
+        {"varied, 932", 932, VariedTopics(932), 0x87757f91392e04c2ull},
+        {"no topics", 1252, {}, 0x5ab6d919b2719fa1ull},
+        {"nothing stored", 1252, {{4, "", ""}, {9, std::string(100, 'z'), std::string(100, 'y') + " a"}},
+         0x421df17726cfebaull},
+    };
+    for (const auto& c : cases) {
+        const uint32_t language = c.code_page == 932 ? 0x411 : 0x409;
+        chm::FullTextIndexBuilder builder(language, c.code_page);
+        for (const auto& t : c.topics) ASSERT_TRUE(builder.Add(t)) << c.what;
         auto one_by_one = builder.Finish();
-        std::reverse(topics.begin(), topics.end());
-        auto at_once = chm::BuildFullTextIndex(code_page == 932 ? 0x411 : 0x409, code_page, topics);
-        ASSERT_TRUE(one_by_one && at_once);
-        EXPECT_EQ(one_by_one->fifti_main, at_once->fifti_main);
-        EXPECT_EQ(one_by_one->obj_inst, at_once->obj_inst);
-        EXPECT_EQ(Fnv(at_once->fifti_main), pinned) << code_page;
+        auto reversed = c.topics;
+        std::reverse(reversed.begin(), reversed.end());
+        auto at_once = chm::BuildFullTextIndex(language, c.code_page, reversed);
+        ASSERT_TRUE(one_by_one && at_once) << c.what;
+        EXPECT_EQ(one_by_one->fifti_main, at_once->fifti_main) << c.what;
+        EXPECT_EQ(one_by_one->obj_inst, at_once->obj_inst) << c.what;
+        EXPECT_EQ(Fnv(at_once->fifti_main), c.pinned) << c.what;
     }
 }
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <map>
 
 #include "chm/bytes.h"
 #include "chm/fulltext_objinst.h"
@@ -16,39 +15,6 @@ namespace {
 constexpr size_t kNodeSize = 4096;
 constexpr size_t kHeaderSize = 0x400;
 constexpr size_t kLeafHeaderSize = 8;
-
-struct WordHits {
-    std::vector<TopicHits> body, title;
-};
-
-struct Collected {
-    std::map<std::string, WordHits> words;  // byte order, as viewers search
-    uint64_t occurrences = 0, occurrence_bytes = 0;
-};
-
-void Add(std::vector<TopicHits>& hits, uint32_t topic, uint32_t location) {
-    if (hits.empty() || hits.back().topic != topic) hits.push_back({topic, {}});
-    hits.back().locations.push_back(location);
-}
-
-Collected Collect(const std::vector<const FullTextTopic*>& topics, const CodePageChars& chars) {
-    Collected c;
-    for (const FullTextTopic* t : topics) {
-        uint32_t location = 0;
-        for (bool in_title : {true, false}) {
-            SplitWords(in_title ? t->title : t->text, chars, [&](std::string_view word, bool too_long) {
-                if (!too_long) {
-                    WordHits& hits = c.words[std::string(word)];
-                    Add(in_title ? hits.title : hits.body, t->topic, location);
-                    ++c.occurrences;
-                    c.occurrence_bytes += word.size();
-                }
-                ++location;
-            });
-        }
-    }
-    return c;
-}
 
 // "Seven bits a byte, least significant first", as the index's counts are stored.
 void PutLowFirstInt(std::string& out, uint64_t v) {
@@ -178,48 +144,62 @@ private:
     uint32_t leaf_count_ = 0, last_leaf_free_ = 0;
 };
 
+constexpr const char* kTooBig = "The search index grew past 4 GB; leave full-text search out for this project.";
+
 }  // namespace
 
-tess::Result<FullTextIndex> BuildFullTextIndex(uint32_t language, uint32_t code_page,
-                                               const std::vector<FullTextTopic>& topics) {
-    std::vector<const FullTextTopic*> ordered;
-    for (const auto& t : topics) ordered.push_back(&t);
-    std::stable_sort(ordered.begin(), ordered.end(), [](auto* a, auto* b) { return a->topic < b->topic; });
-    for (size_t i = 1; i < ordered.size(); ++i)
-        if (ordered[i - 1]->topic == ordered[i]->topic)
-            return tess::Error{"The search index was given topic " + std::to_string(ordered[i]->topic) + " twice."};
+FullTextIndexBuilder::FullTextIndexBuilder(uint32_t language, uint32_t code_page)
+    : language_(language), code_page_(code_page), chars_(code_page) {}
 
-    CodePageChars chars(code_page);
-    Collected c = Collect(ordered, chars);
-    WlcRootChooser chooser;
+tess::Status FullTextIndexBuilder::Add(const FullTextTopic& t) {
+    if (topics_ && t.topic <= last_topic_)
+        return tess::Error{t.topic == last_topic_
+                               ? "The search index was given topic " + std::to_string(t.topic) + " twice."
+                               : "The search index was given topic " + std::to_string(t.topic) + " after topic " +
+                                     std::to_string(last_topic_) + "; topics go in increasing order."};
+    ++topics_;
+    last_topic_ = t.topic;
+    uint32_t location = 0;
+    for (bool in_title : {true, false}) {
+        SplitWords(in_title ? t.title : t.text, chars_, [&](std::string_view word, bool too_long) {
+            if (!too_long) {
+                full_ = !hits_.Add(word, in_title, t.topic, location) || full_;
+                ++occurrences_;
+                occurrence_bytes_ += word.size();
+            }
+            ++location;
+        });
+    }
+    if (full_) return tess::Error{kTooBig};
+    return {};
+}
+
+tess::Result<FullTextIndex> FullTextIndexBuilder::Finish() {
+    if (full_) return tess::Error{kTooBig};
+    const WlcRoots roots = hits_.Roots();
     size_t longest = 0, distinct_bytes = 0;
-    for (const auto& [word, hits] : c.words) {
-        chooser.Add(hits.body);
-        chooser.Add(hits.title);
+    std::string out(kHeaderSize, '\0'), wlc;
+    out.reserve(kHeaderSize + hits_.bytes() + kNodeSize);  // no copy as it grows; untouched pages cost nothing
+    TreeWriter tree(out);
+    for (uint32_t id : hits_.Sorted()) {
+        const std::string word(hits_.Word(id));
         longest = std::max(longest, word.size());
         distinct_bytes += word.size();
-    }
-    WlcRoots roots = chooser.Best();
-
-    std::string out(kHeaderSize, '\0');
-    TreeWriter tree(out);
-    for (const auto& [word, hits] : c.words) {
         for (bool title : {false, true}) {  // the text's entry first, then the title's
-            const auto& list = title ? hits.title : hits.body;
-            if (list.empty()) continue;
-            tree.AddWord(word, title, list.size(), EncodeWlc(list, roots));
-            if (out.size() > std::numeric_limits<uint32_t>::max() - kNodeSize)
-                return tess::Error{"The search index grew past 4 GB; leave full-text search out for this project."};
+            if (!hits_.Topics(id, title)) continue;
+            wlc.clear();
+            hits_.Encode(id, title, roots, wlc);
+            tree.AddWord(word, title, hits_.Topics(id, title), wlc);
+            if (out.size() > std::numeric_limits<uint32_t>::max() - kNodeSize) return tess::Error{kTooBig};
         }
     }
     auto [root, depth] = tree.Finish();
-    if (out.size() > std::numeric_limits<uint32_t>::max())
-        return tess::Error{"The search index grew past 4 GB; leave full-text search out for this project."};
+    if (out.size() > std::numeric_limits<uint32_t>::max()) return tess::Error{kTooBig};
 
     std::string h;
     Layout header(h);
     header.Bytes("signature", std::string("\x00\x00\x28\x00", 4))
-        .U32("topic count", static_cast<uint32_t>(ordered.size()))
+        .U32("topic count", topics_)
         .U32("root node offset", root)
         .U32("unknown, always observed to be 0", 0)
         .U32("leaf node count", tree.leaf_count())
@@ -234,21 +214,32 @@ tess::Result<FullTextIndex> BuildFullTextIndex(uint32_t language, uint32_t code_
         .U32("last duplicate word index", 0)
         .U32("last duplicate character index", 0)
         .U32("longest word, in bytes", static_cast<uint32_t>(longest))
-        .U32("words indexed, repeats counted", static_cast<uint32_t>(std::min<uint64_t>(c.occurrences, 0xFFFFFFFFu)))
-        .U32("distinct words", static_cast<uint32_t>(c.words.size()))
+        .U32("words indexed, repeats counted", static_cast<uint32_t>(std::min<uint64_t>(occurrences_, 0xFFFFFFFFu)))
+        .U32("distinct words", static_cast<uint32_t>(hits_.distinct()))
         .U32("bytes of the words indexed, low dword",
-             static_cast<uint32_t>(std::min<uint64_t>(c.occurrence_bytes, 0xFFFFFFFFu)))
+             static_cast<uint32_t>(std::min<uint64_t>(occurrence_bytes_, 0xFFFFFFFFu)))
         .U32("bytes of the words indexed, high dword", 0)
         .U32("bytes of the distinct words", static_cast<uint32_t>(distinct_bytes))
         .U32("free bytes in the last leaf", tree.last_leaf_free())
         .U32("unknown, always observed to be 0 (b)", 0)
-        .U32("last topic number", ordered.empty() ? 0 : ordered.back()->topic)
+        .U32("last topic number", last_topic_)
         .Zeros("unknown, always observed to be 0 (24 bytes)", 24)
-        .U32("code page", code_page)
-        .U32("language", language);
+        .U32("code page", code_page_)
+        .U32("language", language_);
     out.replace(0, h.size(), h);
+    hits_ = {};
+    return FullTextIndex{std::move(out), BuildObjInst(language_, code_page_)};
+}
 
-    return FullTextIndex{std::move(out), BuildObjInst(language, code_page)};
+tess::Result<FullTextIndex> BuildFullTextIndex(uint32_t language, uint32_t code_page,
+                                               const std::vector<FullTextTopic>& topics) {
+    std::vector<const FullTextTopic*> ordered;
+    for (const auto& t : topics) ordered.push_back(&t);
+    std::stable_sort(ordered.begin(), ordered.end(), [](auto* a, auto* b) { return a->topic < b->topic; });
+    FullTextIndexBuilder builder(language, code_page);
+    for (const FullTextTopic* t : ordered)
+        if (auto added = builder.Add(*t); !added) return added.error();
+    return builder.Finish();
 }
 
 std::vector<FullTextTopic> FullTextTopicsOf(const std::vector<InputFile>& files, uint32_t code_page,

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "chm/fulltext_hits.h"
+#include "chm/fulltext_words.h"
 #include "chm/html_text.h"
 #include "chm/writer.h"
 #include "platform/result.h"
@@ -22,6 +24,30 @@ struct FullTextTopic {
 // Words are cut as the code page's script needs (see SplitWords); a topic's title words take
 // the first places and are marked as title words, its text's words follow. The language and
 // code page are written into both files, so that a viewer cuts a query the same way.
+//
+// Topics are given one at a time, in increasing order, and only their words are kept: each
+// place costs one to three bytes, so a large project's texts need not all be held at once.
+class FullTextIndexBuilder {
+public:
+    FullTextIndexBuilder(uint32_t language, uint32_t code_page);
+
+    // An error for a topic number not above the one before.
+    tess::Status Add(const FullTextTopic& topic);
+    // The memory the words and places added so far take.
+    size_t bytes_held() const { return hits_.bytes(); }
+    // The index of the topics added; the builder is spent.
+    tess::Result<FullTextIndex> Finish();
+
+private:
+    uint32_t language_, code_page_;
+    CodePageChars chars_;
+    FullTextHits hits_;
+    uint32_t topics_ = 0, last_topic_ = 0;
+    uint64_t occurrences_ = 0, occurrence_bytes_ = 0;
+    bool full_ = false;  // the places outgrew what the hits can address
+};
+
+// The same for topics in any order.
 tess::Result<FullTextIndex> BuildFullTextIndex(uint32_t language, uint32_t code_page,
                                                const std::vector<FullTextTopic>& topics);
 

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -46,7 +45,54 @@ private:
 // lower-cased, an apostrophe inside a word dropped, dots kept and commas dropped inside a token
 // that starts with a digit ("2003.8.22", "1,000" as "1000"), and every double-byte character (and half-width katakana) a word of
 // its own (half-width katakana as their full-width forms). `too_long` is true for a token longer than kMaxWordBytes.
-void SplitWords(std::string_view text, const CodePageChars& chars,
-                const std::function<void(std::string_view word, bool too_long)>& word);
+// A template, as it is called for every word.
+template <class OnWord>
+void SplitWords(std::string_view text, const CodePageChars& chars, OnWord&& word) {
+    auto at = [&](size_t i) { return static_cast<uint8_t>(text[i]); };
+    auto is_word_char = [&](size_t i) { return i < text.size() && (chars.IsLetter(at(i)) || chars.IsDigit(at(i))); };
+    std::string token;
+    size_t i = 0;
+    while (i < text.size()) {
+        uint8_t c = at(i);
+        if (chars.IsLead(c)) {
+            if (i + 1 < text.size() && chars.IsTrail(at(i + 1))) word(text.substr(i, 2), false);
+            i += 2;  // a lead byte without its trail (text cut short) is dropped with what follows
+            continue;
+        }
+        if (chars.IsHalfWidth(c)) {
+            // A kana and its voiced or semi-voiced mark are one character ("ﾊﾟ" is "パ").
+            if (i + 1 < text.size()) {
+                if (auto voiced = CodePageChars::VoicedFullWidth(c, at(i + 1)); !voiced.empty()) {
+                    word(voiced, false);
+                    i += 2;
+                    continue;
+                }
+            }
+            word(CodePageChars::FullWidthOf(c), false);
+            ++i;
+            continue;
+        }
+        if (!is_word_char(i)) {
+            ++i;
+            continue;
+        }
+        bool number = chars.IsDigit(c);
+        token.clear();
+        while (i < text.size()) {
+            uint8_t d = at(i);
+            if (chars.IsLetter(d) || chars.IsDigit(d)) {
+                token.push_back(static_cast<char>(chars.Lower(d)));
+            } else if ((d == '\'' && is_word_char(i + 1)) || (d == ',' && number && i + 1 < text.size() && chars.IsDigit(at(i + 1)))) {
+                // dropped: "Document's" is stored as "documents", "9,8" as "98"
+            } else if (d == '.' && number && is_word_char(i + 1)) {
+                token.push_back('.');
+            } else {
+                break;
+            }
+            ++i;
+        }
+        word(token, token.size() > kMaxWordBytes);
+    }
+}
 
 }  // namespace chm

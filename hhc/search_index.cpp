@@ -26,19 +26,21 @@ tess::Result<std::optional<chm::FullTextIndex>> BuildSearchIndex(bool wanted, ui
     if (!wanted) return std::optional<chm::FullTextIndex>();
     uint32_t code_page = chm::CodePageOf(language);
     chm::CharEncoder encode = EncoderFor(code_page);
-    std::vector<chm::FullTextTopic> topics;
+    chm::FullTextIndexBuilder builder(language, code_page);
     uint32_t index = 0;
     for (const auto& f : inputs) {
         if (!f.title) continue;
         if (StopRequested()) return tess::Error{"the compilation was stopped."};
-        // Pages come in their own encodings; the index holds the code page's bytes only.
+        // A page not held is read for its words alone, so that one page at a time is in memory.
         auto page = BytesOf(f);
         if (!page) return page.error();
+        // Pages come in their own encodings; the index holds the code page's bytes only.
         std::string text = ToCodePage(PageAsUtf8(*page), code_page);
         std::string title = untitled.count(f.name) ? std::string() : *f.title;
-        topics.push_back({index++, std::move(title), chm::VisibleText(text, code_page, encode)});
+        auto added = builder.Add({index++, std::move(title), chm::VisibleText(text, code_page, encode)});
+        if (!added) return added.error();
     }
-    auto built = chm::BuildFullTextIndex(language, code_page, topics);
+    auto built = builder.Finish();
     if (!built) return built.error();
     return std::optional<chm::FullTextIndex>(std::move(*built));
 }

@@ -18,7 +18,8 @@ namespace hhc {
 chm::CharEncoder EncoderFor(uint32_t code_page);
 
 // The index of `inputs` (the writer's files; those with a title are topics, their bytes the
-// page as stored in whatever encoding it declares), or nothing when the project turns
+// page as stored in whatever encoding it declares, or what their `read` gives; a read error
+// is the index's), or nothing when the project turns
 // search off. Topics named in `untitled` have no <title> of their own: as in Microsoft's
 // compiler, no title words of theirs are indexed (the topic list still shows their name).
 tess::Result<std::optional<chm::FullTextIndex>> BuildSearchIndex(bool wanted, uint32_t language,

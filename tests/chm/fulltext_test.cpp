@@ -2,6 +2,7 @@
 // file still read back by every extractor.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <set>
 
@@ -9,6 +10,7 @@
 #include "chm/fulltext_index.h"
 #include "chm/fulltext_words.h"
 #include "chm/html_text.h"
+#include "chm/wlc_encoding.h"
 #include "chm_readers.h"
 
 namespace {
@@ -235,6 +237,114 @@ TEST(FullTextIndex, RefusesATopicGivenTwice) {
     auto index = chm::BuildFullTextIndex(0x409, 1252, {{3, "a", "b"}, {3, "c", "d"}});
     ASSERT_FALSE(index);
     EXPECT_NE(index.error().message.find("topic 3 twice"), std::string::npos);
+}
+
+// Topics whose lists cross every slice size and varint length: sparse topic numbers, places
+// past 16384, words in many topics, in titles and text, and more words than the first table.
+std::vector<chm::FullTextTopic> VariedTopics(uint32_t code_page) {
+    std::vector<chm::FullTextTopic> topics;
+    const uint32_t numbers[] = {0, 1, 2, 7, 130, 131, 20000, 20001, 70000, 3000000};
+    for (uint32_t n : numbers) {
+        std::string text = "common common w" + std::to_string(n % 7) + " " + std::string(120, 'x') + " ";
+        for (uint32_t i = 0; i < (n == 130 ? 20000u : 300u); ++i)
+            text += "v" + std::to_string((i * 7919 + n) % 1500) + (i % 50 ? " " : " common ");
+        if (code_page == 932) text += kKen + "\xb6\xde" + kSaku + kKen;
+        topics.push_back({n, n % 2 ? "Common title " + std::to_string(n) : "", text});
+    }
+    return topics;
+}
+
+uint64_t Fnv(const std::string& bytes) {
+    uint64_t h = 1469598103934665603ull;
+    for (unsigned char c : bytes) h = (h ^ c) * 1099511628211ull;
+    return h;
+}
+
+// The bytes pinned were made by the earlier, hold-everything index; topics one at a time or
+// all at once in any order make the same.
+TEST(FullTextIndexBuilder, MakesTheSameBytesTopicByTopic) {
+    const struct {
+        const char* what;
+        uint32_t code_page;
+        std::vector<chm::FullTextTopic> topics;
+        uint64_t pinned;
+    } cases[] = {
+        {"varied, 1252", 1252, VariedTopics(1252), 0xfa7295143e18f5feull},
+        {"varied, 932", 932, VariedTopics(932), 0x87757f91392e04c2ull},
+        {"no topics", 1252, {}, 0x5ab6d919b2719fa1ull},
+        {"nothing stored", 1252, {{4, "", ""}, {9, std::string(100, 'z'), std::string(100, 'y') + " a"}},
+         0x421df17726cfebaull},
+    };
+    for (const auto& c : cases) {
+        const uint32_t language = c.code_page == 932 ? 0x411 : 0x409;
+        chm::FullTextIndexBuilder builder(language, c.code_page);
+        for (const auto& t : c.topics) ASSERT_TRUE(builder.Add(t)) << c.what;
+        auto one_by_one = builder.Finish();
+        auto reversed = c.topics;
+        std::reverse(reversed.begin(), reversed.end());
+        auto at_once = chm::BuildFullTextIndex(language, c.code_page, reversed);
+        ASSERT_TRUE(one_by_one && at_once) << c.what;
+        EXPECT_EQ(one_by_one->fifti_main, at_once->fifti_main) << c.what;
+        EXPECT_EQ(one_by_one->obj_inst, at_once->obj_inst) << c.what;
+        EXPECT_EQ(Fnv(at_once->fifti_main), c.pinned) << c.what;
+    }
+}
+
+TEST(FullTextIndexBuilder, RefusesTopicsOutOfOrder) {
+    const struct {
+        std::vector<uint32_t> topics;
+        const char* error;
+    } cases[] = {{{0, 3, 3}, "topic 3 twice"}, {{4, 2}, "topic 2 after topic 4"}, {{0, 0}, "topic 0 twice"}};
+    for (const auto& c : cases) {
+        chm::FullTextIndexBuilder builder(0x409, 1252);
+        tess::Status last;
+        for (uint32_t t : c.topics) last = builder.Add({t, "a", "b"});
+        ASSERT_FALSE(last) << c.error;
+        EXPECT_NE(last.error().message.find(c.error), std::string::npos) << last.error().message;
+    }
+}
+
+// Each number as ones for the bits above the root, a zero and the bits below the top one; each
+// topic's part padded to a byte. Values of every width up to 32 bits, with roots 0 to 15.
+TEST(WlcEncoding, WritesScaleAndRootNumbers) {
+    struct Topic {
+        uint32_t step;
+        std::vector<uint32_t> locations;
+    };
+    const struct {
+        chm::WlcRoots roots;
+        std::vector<Topic> topics;
+        const char* hex;
+    } cases[] = {
+        {{1, 1, 1}, {{1, {0}}}, "50"},
+        {{0, 0, 0}, {{0xFFFFFFFF, {3}}}, "ffffffff7fffffffb4"},
+        {{2, 3, 4}, {{0, {0, 1, 2}}, {7, {100000}}}, "060088b1fffa1a80"},
+        {{15, 15, 15}, {{5, {17, 1}}}, "0005000200110001"},
+    };
+    for (const auto& c : cases) {
+        std::string out;
+        chm::WlcWriter wlc(out, c.roots);
+        for (const auto& t : c.topics) {
+            wlc.Topic(t.step, static_cast<uint32_t>(t.locations.size()));
+            for (uint32_t step : t.locations) wlc.Location(step);
+        }
+        wlc.Finish();
+        std::string hex;
+        for (unsigned char b : out) hex += "0123456789abcdef"[b >> 4], hex += "0123456789abcdef"[b & 15];
+        EXPECT_EQ(hex, c.hex);
+    }
+}
+
+TEST(WlcEncoding, ChoosesTheSmallestRoots) {
+    chm::WlcRootChooser chooser;
+    auto roots = chooser.Best();
+    EXPECT_EQ(roots.topic + roots.count * 100 + roots.location * 10000, 10101) << "none: 1, as readers expect";
+    for (int i = 0; i < 10; ++i) chooser.AddLocationStep(1), chooser.AddCount(1000), chooser.AddTopicStep(0);
+    chooser.AddTopicStep(0xFFFFFFFF);
+    roots = chooser.Best();
+    EXPECT_EQ(roots.location, 1) << "1 and 0 cost the same; the lower is not taken over 1";
+    EXPECT_EQ(roots.count, 9) << "9 and 10 cost the same; the first wins";
+    EXPECT_EQ(roots.topic, 0);
 }
 
 }  // namespace

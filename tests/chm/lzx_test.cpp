@@ -228,10 +228,8 @@ TEST(Lzx, SameInputGivesSameBytes) {
 TEST(Lzx, AnIntervalIsCodedTheSameWhateverCameBefore) {
     const std::string text = Words(2 * kFrame + 300, 12);
     const std::vector<std::pair<std::string, std::string>> before = {
-        {"the same text", text.substr(0, 2 * kFrame)},
-        {"one byte repeated", std::string(2 * kFrame, 'p')},
-        {"random", RandomBytes(2 * kFrame, 3)},
-        {"four intervals of words", Words(8 * kFrame, 12)}};
+        {"the same text", text.substr(0, 2 * kFrame)}, {"one byte repeated", std::string(2 * kFrame, 'p')},
+        {"random", RandomBytes(2 * kFrame, 3)}, {"four intervals of words", Words(8 * kFrame, 12)}};
     for (int level = chm::lzx_tunables::kMinLevel; level <= chm::lzx_tunables::kMaxLevel; ++level) {
         const chm::LzxSection alone = chm::CompressLzx(text, 1, {}, level);
         const std::string first = alone.bytes.substr(0, alone.frame_offsets[2]);

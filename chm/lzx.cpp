@@ -35,11 +35,15 @@ void WriteInterval(LzxBitWriter& bits, LzxMatchFinder& finder, LzxBlockWriter& w
         frame_offsets.push_back(bits.ByteSize());
     };
     LzxRepeats reps;
-    std::vector<LzxToken> tokens0, tokens1;
+    // Kept per thread: a frame's tokens are too many to allocate afresh for every interval.
+    thread_local std::vector<LzxToken> tokens0, tokens1;
+    tokens0.clear();
+    tokens1.clear();
     finder.Parse(0, kFrameSize, reps, tokens0);
-    const LzxBlockPlan plan0 = writer.Plan(tokens0);
+    const LzxSymbolCounts counts0(tokens0);
+    LzxBlockPlan plan0 = writer.Plan(counts0);
     // A frame on its own: its block, or its raw bytes when smaller (the distances then as before).
-    auto write_alone = [&](std::string_view frame, const std::vector<LzxToken>& tokens, const LzxBlockPlan& plan,
+    auto write_alone = [&](std::string_view frame, const std::vector<LzxToken>& tokens, LzxBlockPlan&& plan,
                            const LzxRepeats& before) {
         if (LzxBlockWriter::RawBits(frame.size()) <= plan.bits) {
             LzxBlockWriter::WriteRaw(bits, frame, before);
@@ -50,7 +54,7 @@ void WriteInterval(LzxBitWriter& bits, LzxMatchFinder& finder, LzxBlockWriter& w
         return true;
     };
     if (!two) {
-        write_alone(frame0, tokens0, plan0, LzxRepeats{});
+        write_alone(frame0, tokens0, std::move(plan0), LzxRepeats{});
         bits.AlignTo16();
         return;
     }
@@ -60,16 +64,17 @@ void WriteInterval(LzxBitWriter& bits, LzxMatchFinder& finder, LzxBlockWriter& w
         next_frame();
         reps = LzxRepeats{};
         finder.Parse(kFrameSize, chunk.size(), reps, tokens1);
-        write_alone(frame1, tokens1, writer.Plan(tokens1), LzxRepeats{});
+        write_alone(frame1, tokens1, writer.Plan(LzxSymbolCounts(tokens1)), LzxRepeats{});
         bits.AlignTo16();
         return;
     }
     const LzxRepeats between = reps;
     finder.Parse(kFrameSize, chunk.size(), reps, tokens1);
-    const LzxBlockPlan plan1 = writer.Plan(tokens1, &plan0);
-    std::vector<LzxToken> both = tokens0;
-    both.insert(both.end(), tokens1.begin(), tokens1.end());
-    const LzxBlockPlan joint = writer.Plan(both);
+    const LzxSymbolCounts counts1(tokens1);
+    LzxBlockPlan plan1 = writer.Plan(counts1, &plan0);
+    LzxSymbolCounts both = counts0;
+    both += counts1;
+    LzxBlockPlan joint = writer.Plan(both);
     const uint64_t separate = plan0.bits + std::min(plan1.bits, LzxBlockWriter::RawBits(frame1.size()));
     if (joint.bits + lzx_tunables::kJointBlockSlackBits < separate) {
         // The frame boundary falls between tokens; the stream is word-aligned there all the same.
@@ -81,7 +86,7 @@ void WriteInterval(LzxBitWriter& bits, LzxMatchFinder& finder, LzxBlockWriter& w
         writer.WriteHeader(bits, plan0, static_cast<uint32_t>(frame0.size()));
         LzxBlockWriter::WriteTokens(bits, plan0, tokens0);
         next_frame();
-        write_alone(frame1, tokens1, plan1, between);
+        write_alone(frame1, tokens1, std::move(plan1), between);
     }
     bits.AlignTo16();
 }

@@ -61,24 +61,32 @@ void LzxBlockWriter::ResetTrees() {
     std::memset(length_lengths_, 0, sizeof length_lengths_);
 }
 
-LzxBlockPlan LzxBlockWriter::Plan(const std::vector<LzxToken>& tokens, const LzxBlockPlan* after) const {
-    LzxBlockPlan p;
-    uint32_t main_freq[kLzxMainSymbols] = {};
-    uint32_t length_freq[kLzxLengthSymbols] = {};
-    uint32_t aligned_freq[kLzxAlignedSymbols] = {};
-    uint64_t footer_bits = 0;
+LzxSymbolCounts::LzxSymbolCounts(const std::vector<LzxToken>& tokens) {
     for (const LzxToken& t : tokens) {
-        ++main_freq[t.main];
-        if (t.length >= 0) ++length_freq[t.length];
-        if (t.footer_bits >= 3) ++aligned_freq[t.footer & 7];
+        ++main[t.main];
+        if (t.length >= 0) ++length[t.length];
+        if (t.footer_bits >= 3) ++aligned[t.footer & 7];
         footer_bits += t.footer_bits;
     }
+}
+
+LzxSymbolCounts& LzxSymbolCounts::operator+=(const LzxSymbolCounts& other) {
+    for (uint32_t s = 0; s < kLzxMainSymbols; ++s) main[s] += other.main[s];
+    for (uint32_t s = 0; s < kLzxLengthSymbols; ++s) length[s] += other.length[s];
+    for (uint32_t s = 0; s < kLzxAlignedSymbols; ++s) aligned[s] += other.aligned[s];
+    footer_bits += other.footer_bits;
+    return *this;
+}
+
+LzxBlockPlan LzxBlockWriter::Plan(const LzxSymbolCounts& counts, const LzxBlockPlan* after) const {
+    LzxBlockPlan p;
+    const uint32_t* main_freq = counts.main;
+    const uint32_t* length_freq = counts.length;
+    const uint32_t* aligned_freq = counts.aligned;
+    const uint64_t footer_bits = counts.footer_bits;
     BuildCodeLengths(main_freq, kLzxMainSymbols, 16, p.main_len);
     BuildCodeLengths(length_freq, kLzxLengthSymbols, 16, p.length_len);
     BuildCodeLengths(aligned_freq, kLzxAlignedSymbols, 7, p.aligned_len);
-    BuildCanonicalCodes(p.main_len, kLzxMainSymbols, p.main_code);
-    BuildCanonicalCodes(p.length_len, kLzxLengthSymbols, p.length_code);
-    BuildCanonicalCodes(p.aligned_len, kLzxAlignedSymbols, p.aligned_code);
 
     const uint8_t* prev_main = after ? after->main_len : main_lengths_;
     const uint8_t* prev_length = after ? after->length_len : length_lengths_;
@@ -100,7 +108,10 @@ LzxBlockPlan LzxBlockWriter::Plan(const std::vector<LzxToken>& tokens, const Lzx
     return p;
 }
 
-void LzxBlockWriter::WriteHeader(LzxBitWriter& bits, const LzxBlockPlan& plan, uint32_t block_size) {
+void LzxBlockWriter::WriteHeader(LzxBitWriter& bits, LzxBlockPlan& plan, uint32_t block_size) {
+    BuildCanonicalCodes(plan.main_len, kLzxMainSymbols, plan.main_code);
+    BuildCanonicalCodes(plan.length_len, kLzxLengthSymbols, plan.length_code);
+    BuildCanonicalCodes(plan.aligned_len, kLzxAlignedSymbols, plan.aligned_code);
     bits.Put(plan.aligned ? kAligned : kVerbatim, 3);
     bits.Put(block_size, 24);
     if (plan.aligned)
@@ -114,8 +125,12 @@ void LzxBlockWriter::WriteHeader(LzxBitWriter& bits, const LzxBlockPlan& plan, u
 
 void LzxBlockWriter::WriteTokens(LzxBitWriter& bits, const LzxBlockPlan& p, const std::vector<LzxToken>& tokens) {
     for (const LzxToken& t : tokens) {
-        bits.Put(p.main_code[t.main], p.main_len[t.main]);
-        if (t.length >= 0) bits.Put(p.length_code[t.length], p.length_len[t.length]);
+        // Both codes fit one call: neither is longer than 16 bits.
+        if (t.length >= 0)
+            bits.Put(uint32_t{p.main_code[t.main]} << p.length_len[t.length] | p.length_code[t.length],
+                     p.main_len[t.main] + p.length_len[t.length]);
+        else
+            bits.Put(p.main_code[t.main], p.main_len[t.main]);
         if (p.aligned && t.footer_bits >= 3) {
             bits.Put(t.footer >> 3, t.footer_bits - 3);
             bits.Put(p.aligned_code[t.footer & 7], p.aligned_len[t.footer & 7]);

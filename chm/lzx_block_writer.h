@@ -23,6 +23,18 @@ struct LzxTreeDelta {
     uint64_t bits = 0;
 };
 
+// How often each symbol occurs in some tokens: all a block's plan is made from, so the plan of
+// two frames together is their sum.
+struct LzxSymbolCounts {
+    uint32_t main[kLzxMainSymbols] = {};
+    uint32_t length[kLzxLengthSymbols] = {};
+    uint32_t aligned[kLzxAlignedSymbols] = {};
+    uint64_t footer_bits = 0;
+    explicit LzxSymbolCounts(const std::vector<LzxToken>& tokens);
+    LzxSymbolCounts& operator+=(const LzxSymbolCounts& other);
+};
+
+// The codes are filled in only when the block is written.
 struct LzxBlockPlan {
     bool aligned = false;
     uint8_t main_len[kLzxMainSymbols] = {};
@@ -42,15 +54,15 @@ public:
     // At a reset point the decoder forgets the previous trees.
     void ResetTrees();
 
-    // Plans a compressed block of `tokens`, its trees coded against those last written, or
-    // against `after`'s when given (a block planned to come first).
-    LzxBlockPlan Plan(const std::vector<LzxToken>& tokens, const LzxBlockPlan* after = nullptr) const;
+    // Plans a compressed block of tokens counted in `counts`, its trees coded against those last
+    // written, or against `after`'s when given (a block planned to come first).
+    LzxBlockPlan Plan(const LzxSymbolCounts& counts, const LzxBlockPlan* after = nullptr) const;
 
     // The size of `size` bytes as a raw block.
     static uint64_t RawBits(size_t size) { return 27 + 16 + 96 + 8 * ((size + 1) & ~size_t{1}); }
 
     // A planned block: its header and trees, then its tokens (in one or more calls).
-    void WriteHeader(LzxBitWriter& bits, const LzxBlockPlan& plan, uint32_t block_size);
+    void WriteHeader(LzxBitWriter& bits, LzxBlockPlan& plan, uint32_t block_size);
     static void WriteTokens(LzxBitWriter& bits, const LzxBlockPlan& plan, const std::vector<LzxToken>& tokens);
 
     // A raw block; the decoder takes `reps` as the recent distances.

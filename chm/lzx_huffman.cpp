@@ -10,8 +10,12 @@ namespace {
 // Plain Huffman depths by the two-queue method over symbols sorted by frequency.
 int HuffmanDepths(const std::vector<uint32_t>& freq, const std::vector<uint16_t>& used, uint8_t* lengths) {
     const size_t n = used.size();
-    std::vector<uint16_t> order(used);
-    std::stable_sort(order.begin(), order.end(), [&](uint16_t a, uint16_t b) { return freq[a] < freq[b]; });
+    // By frequency, ties by symbol: the symbol rides in the low bits of one key.
+    std::vector<uint64_t> keys(n);
+    for (size_t i = 0; i < n; ++i) keys[i] = uint64_t{freq[used[i]]} << 16 | used[i];
+    std::sort(keys.begin(), keys.end());
+    std::vector<uint16_t> order(n);
+    for (size_t i = 0; i < n; ++i) order[i] = static_cast<uint16_t>(keys[i]);
     // Nodes: leaves 0..n-1 in sorted order, then internal nodes.
     std::vector<uint64_t> weight(2 * n);
     std::vector<int32_t> parent(2 * n, -1);
@@ -61,13 +65,16 @@ void BuildCodeLengths(const uint32_t* freq, size_t count, int max_bits, uint8_t*
 }
 
 void BuildCanonicalCodes(const uint8_t* lengths, size_t count, uint16_t* codes) {
+    uint32_t per_length[17] = {};
+    for (size_t s = 0; s < count; ++s) ++per_length[lengths[s]];
+    uint32_t next[17] = {};
     uint32_t code = 0;
     for (int len = 1; len <= 16; ++len) {
-        for (size_t s = 0; s < count; ++s) {
-            if (lengths[s] == len) codes[s] = static_cast<uint16_t>(code++);
-        }
-        code <<= 1;
+        code = (code + per_length[len - 1] * (len > 1)) << 1;
+        next[len] = code;
     }
+    for (size_t s = 0; s < count; ++s)
+        if (lengths[s] != 0) codes[s] = static_cast<uint16_t>(next[lengths[s]]++);
 }
 
 }  // namespace chm

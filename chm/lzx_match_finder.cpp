@@ -20,31 +20,55 @@ int Score(uint32_t length, uint32_t distance, bool recent) {
     return kLiteralBits * static_cast<int>(length) - kNewMatchBits - (std::bit_width(distance + 2) - 2);
 }
 
-uint32_t Hash3(const unsigned char* p) {
-    const uint32_t v = uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16;
-    return (v * 2654435761u) >> (32 - kHashBits);
+// For comparing only: the byte order does not matter.
+uint32_t Load32(const char* p) {
+    uint32_t v;
+    std::memcpy(&v, p, 4);
+    return v;
 }
+uint16_t Load16(const char* p) {
+    uint16_t v;
+    std::memcpy(&v, p, 2);
+    return v;
+}
+// For hashing: the same value on every machine, so the output is too.
+uint32_t Le32(const char* p) {
+    const auto* u = reinterpret_cast<const unsigned char*>(p);
+    return uint32_t{u[0]} | uint32_t{u[1]} << 8 | uint32_t{u[2]} << 16 | uint32_t{u[3]} << 24;
+}
+uint32_t Hash3(uint32_t v) { return ((v & 0xFFFFFF) * 0x1E35A7BDu) >> (32 - kHash3Bits); }
+uint32_t Hash4(uint32_t v) { return (v * 0x1E35A7BDu) >> (32 - kHash4Bits); }
 
 }  // namespace
 
-LzxMatchFinder::LzxMatchFinder(const LzxLevelParams& level) : level_(level), head_(size_t{1} << kHashBits, -1), prev_(65536, -1) {}
+LzxMatchFinder::LzxMatchFinder(const LzxLevelParams& level)
+    : level_(level), head3_(size_t{1} << kHash3Bits), head4_(size_t{1} << kHash4Bits), prev_(65536) {}
 
 void LzxMatchFinder::Reset(std::string_view interval, size_t data_end) {
-    data_ = interval;
-    data_end_ = std::min(data_end, interval.size());
+    data_ = interval.substr(0, 65536);
+    data_end_ = std::min(data_end, data_.size());
     inserted_ = 0;
-    std::fill(head_.begin(), head_.end(), -1);
+    std::fill(head3_.begin(), head3_.end(), uint16_t{0});
+    std::fill(head4_.begin(), head4_.end(), uint16_t{0});
 }
 
-uint32_t LzxMatchFinder::HashAt(size_t pos) const {
-    return Hash3(reinterpret_cast<const unsigned char*>(data_.data()) + pos);
-}
-
-void LzxMatchFinder::Insert(size_t pos) {
-    if (pos + 3 > data_.size()) return;
-    const uint32_t h = Hash3(reinterpret_cast<const unsigned char*>(data_.data()) + pos);
-    prev_[pos] = head_[h];
-    head_[h] = static_cast<int32_t>(pos);
+void LzxMatchFinder::InsertUpTo(size_t pos) {
+    // The last three positions have no four bytes to hash; no match starts there.
+    const size_t stop = std::min(pos, data_.size() >= 4 ? data_.size() - 3 : 0);
+    const char* d = data_.data();
+    uint16_t* head3 = head3_.data();
+    uint16_t* head4 = head4_.data();
+    uint16_t* prev = prev_.data();
+    size_t at = inserted_;
+    for (; at < stop; ++at) {
+        const uint32_t v = Le32(d + at);
+        const auto cur = static_cast<uint16_t>(at + 1);
+        head3[Hash3(v)] = cur;
+        uint16_t& head = head4[Hash4(v)];
+        prev[at] = head;
+        head = cur;
+    }
+    inserted_ = std::max(at, pos);
 }
 
 uint32_t LzxMatchFinder::MatchLength(size_t a, size_t b, uint32_t max_len) const {
@@ -67,26 +91,78 @@ uint32_t LzxMatchFinder::MatchLength(size_t a, size_t b, uint32_t max_len) const
     return len;
 }
 
-LzxMatchFinder::Match LzxMatchFinder::Longest(size_t pos, uint32_t max_len) const {
+uint32_t LzxMatchFinder::MaxLength(size_t pos, size_t end) const {
+    size_t limit = end;
+    if (pos < data_end_) limit = std::min(limit, data_end_);
+    return static_cast<uint32_t>(std::min<size_t>(kLzxMaxMatch, limit - pos));
+}
+
+template <bool kAll>
+LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(size_t pos, uint32_t max_len, int depth, uint32_t shorter,
+                                                      std::vector<Match>* all) {
+    InsertUpTo(pos);
     Match best;
-    if (max_len < 3 || pos + 3 > data_.size()) return best;
-    const uint32_t h = Hash3(reinterpret_cast<const unsigned char*>(data_.data()) + pos);
-    int32_t cand = head_[h];
-    for (int chain = 0; cand >= 0 && chain < level_.max_chain; ++chain, cand = prev_[static_cast<size_t>(cand)]) {
-        const size_t distance = pos - static_cast<size_t>(cand);
-        if (distance > kLzxMaxDistance) break;
-        const size_t c = static_cast<size_t>(cand);
-        if (data_[c + best.length] != data_[pos + best.length]) continue;
-        const uint32_t len = MatchLength(c, pos, max_len);
-        if (len > best.length &&
-            (best.length == 0 || Score(len, static_cast<uint32_t>(distance), false) > Score(best.length, best.distance, false))) {
-            best = {len, static_cast<uint32_t>(distance)};
-            if (len >= max_len || len >= level_.nice_length) break;
+    if (pos + 4 > data_.size()) {
+        inserted_ = pos + 1;
+        return best;
+    }
+    const char* p = data_.data() + pos;
+    const uint32_t v = Le32(p);
+    const uint32_t cur = static_cast<uint32_t>(pos + 1);
+    uint16_t& head3 = head3_[Hash3(v)];
+    const uint32_t near3 = head3;
+    head3 = static_cast<uint16_t>(cur);
+    uint16_t& head4 = head4_[Hash4(v)];
+    uint32_t cand = head4;
+    prev_[pos] = head4;
+    head4 = static_cast<uint16_t>(cur);
+    inserted_ = pos + 1;
+#if defined(__GNUC__)
+    // The next position is most often searched too: its table entries are fetched meanwhile.
+    if (pos + 5 <= data_.size()) {
+        const uint32_t next = Le32(p + 1);
+        __builtin_prefetch(&head3_[Hash3(next)]);
+        __builtin_prefetch(&head4_[Hash4(next)]);
+    }
+#endif
+
+    uint32_t best_len = shorter;
+    if (shorter < 3 && max_len >= 3) {
+        // A far three-byte match costs more than its literals, except to a parse that prices it.
+        const uint32_t d = cur - near3;
+        if (near3 != 0 && d <= (kAll ? kLzxMaxDistance : kFarForThree) && Load16(p - d) == Load16(p) && (p - d)[2] == p[2]) {
+            best = {3, d};
+            best_len = 3;
+            if constexpr (kAll) all->push_back(best);
         }
     }
-    if (best.length == 3 && best.distance > kFarForThree) best = {};
+    if (max_len < 4 || best_len >= max_len) return best;
+    // Locals, as stores through `all` could otherwise alias them.
+    const uint16_t* prev = prev_.data();
+    const uint32_t nice = level_.nice_length;
+    uint32_t probe = best_len < 3 ? 0 : best_len - 3;
+    for (int left = depth; left > 0 && cand != 0; --left, cand = prev[cand - 1]) {
+        static_assert(kLzxMaxDistance >= 65532);
+        // Every distance inside an interval fits the window: the last position searched is
+        // 65532 (four bytes before its end), the first hashed 0.
+        const uint32_t d = cur - cand;
+        const char* m = p - d;
+        // Four bytes that end at the first one past the best so far, then the first four.
+        if (Load32(m + probe) != Load32(p + probe) || Load32(m) != Load32(p)) continue;
+        const uint32_t len = 4 + MatchLength(pos - d + 4, pos + 4, max_len - 4);
+        if (len <= best_len) continue;
+        if (!kAll && best.length != 0 && Score(len, d, false) <= Score(best.length, best.distance, false)) continue;
+        best = {len, d};
+        best_len = len;
+        probe = len - 3;
+        if constexpr (kAll) all->push_back(best);
+        if (len >= nice || len >= max_len) break;
+    }
     return best;
 }
+
+template LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert<true>(size_t, uint32_t, int, uint32_t,
+                                                                     std::vector<Match>*);
 
 void LzxMatchFinder::Parse(size_t begin, size_t end, LzxRepeats& reps, std::vector<LzxToken>& out) {
     if (level_.optimal) ParseOptimal(begin, end, reps, out);
@@ -94,61 +170,53 @@ void LzxMatchFinder::Parse(size_t begin, size_t end, LzxRepeats& reps, std::vect
 }
 
 void LzxMatchFinder::ParseGreedy(size_t begin, size_t end, LzxRepeats& reps, std::vector<LzxToken>& out) {
-    // Hashes every position before `pos`, those of earlier frames of this interval included.
-    auto catch_up = [&](size_t pos) {
-        while (inserted_ < pos) Insert(inserted_++);
-    };
-    // The best match at `pos`, a recent distance preferred unless a new one is clearly longer.
-    auto best_at = [&](size_t pos, const LzxRepeats& r, bool& is_rep) {
-        size_t limit = end;
-        if (pos < data_end_) limit = std::min(limit, data_end_);
-        const uint32_t max_len = static_cast<uint32_t>(std::min<size_t>(kLzxMaxMatch, limit - pos));
+    const char* d = data_.data();
+    // The best match at `pos` longer than `shorter`, a recent distance preferred unless a new
+    // one scores higher; none has length 0.
+    auto best_at = [&](size_t pos, int depth, uint32_t shorter, bool& is_rep) {
+        const uint32_t max_len = MaxLength(pos, end);
         Match rep;
-        for (uint32_t d : r.r) {
-            if (d > pos || max_len < kLzxMinMatch) continue;
-            const uint32_t len = MatchLength(pos - d, pos, max_len);
-            if (len > rep.length) rep = {len, d};
+        if (max_len >= kLzxMinMatch) {
+            for (uint32_t dist : reps.r) {
+                if (dist > pos || Load16(d + pos - dist) != Load16(d + pos)) continue;
+                const uint32_t len = 2 + MatchLength(pos - dist + 2, pos + 2, max_len - 2);
+                if (len > rep.length) rep = {len, dist};
+            }
         }
-        if (rep.length >= max_len || rep.length >= level_.nice_length) {
-            is_rep = true;
-            return rep;
-        }
-        const Match fresh = Longest(pos, max_len);
-        is_rep = rep.length >= kLzxMinMatch &&
+        is_rep = true;
+        if (rep.length >= max_len || rep.length >= level_.nice_length) return rep;
+        // A new distance no longer than the recent one never scores higher.
+        const Match fresh = SearchAndInsert<false>(pos, max_len, depth, std::max(shorter, rep.length), nullptr);
+        is_rep = rep.length > shorter &&
                  (fresh.length == 0 || Score(rep.length, rep.distance, true) >= Score(fresh.length, fresh.distance, false));
         return is_rep ? rep : fresh;
     };
-
-    // The lookahead's answer, kept for the next step when a literal is all this one emits.
-    size_t ahead_pos = SIZE_MAX;
-    Match ahead;
-    bool ahead_rep = false;
     size_t pos = begin;
     while (pos < end) {
-        catch_up(pos);
         bool is_rep = false;
-        Match m = pos == ahead_pos ? (is_rep = ahead_rep, ahead) : best_at(pos, reps, is_rep);
+        Match m = best_at(pos, level_.max_chain, 1, is_rep);
         if (m.length < kLzxMinMatch) {
-            out.push_back(LzxLiteralToken(static_cast<uint8_t>(data_[pos])));
+            out.push_back(LzxLiteralToken(static_cast<uint8_t>(d[pos])));
             ++pos;
             continue;
         }
-        // One step of lazy evaluation: a better match one byte on wins over this one.
-        if (level_.lazy && m.length < level_.nice_length && pos + 1 < end) {
-            catch_up(pos + 1);
-            ahead_pos = pos + 1;
-            ahead = best_at(pos + 1, reps, ahead_rep);
-            if (ahead.length >= kLzxMinMatch &&
-                Score(ahead.length, ahead.distance, ahead_rep) > Score(m.length, m.distance, is_rep)) {
-                out.push_back(LzxLiteralToken(static_cast<uint8_t>(data_[pos])));
-                ++pos;
-                continue;
-            }
+        // Lazy evaluation: while a better match starts one byte on, this byte goes as a literal.
+        while (level_.lazy_chain > 0 && m.length < level_.nice_length && pos + 1 < end) {
+            bool next_rep = false;
+            const uint32_t shorter = m.length > kLzxMinMatch + 1 ? m.length - 2 : 1;
+            const Match next = best_at(pos + 1, level_.lazy_chain, shorter, next_rep);
+            if (next.length < kLzxMinMatch ||
+                Score(next.length, next.distance, next_rep) <= Score(m.length, m.distance, is_rep))
+                break;
+            out.push_back(LzxLiteralToken(static_cast<uint8_t>(d[pos])));
+            ++pos;
+            m = next;
+            is_rep = next_rep;
         }
         out.push_back(LzxMatchToken(m.length, m.distance, reps));
         pos += m.length;
     }
-    catch_up(end);
+    InsertUpTo(end);
 }
 
 }  // namespace chm

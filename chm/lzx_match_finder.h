@@ -1,6 +1,7 @@
-// Finds matches inside one reset interval (at most the 64 KB window) by hash chains, and parses
-// with them: greedily with one step of lazy evaluation and the three recent distances tried
-// first, or (a level's `optimal`) by a minimum-cost search over every position.
+// Finds matches inside one reset interval (at most the 64 KB window) and parses with them:
+// greedily with lazy evaluation and the three recent distances tried first, or (a level's
+// `optimal`) by a minimum-cost search over every position. A three-byte hash gives the nearest
+// short match, a chain over four-byte hashes the longer ones.
 #pragma once
 #include <cstdint>
 #include <string_view>
@@ -39,17 +40,25 @@ private:
     void CollectCandidates(size_t begin, size_t end);
     void SearchCheapest(size_t begin, size_t end, const LzxRepeats& reps, const uint32_t* main_cost,
                         const uint32_t* length_cost, std::vector<LzxToken>& out, LzxRepeats& reps_after);
-    Match Longest(size_t pos, uint32_t max_len) const;
+    // Hashes the next position (it must be `pos`) and finds its best match longer than
+    // `shorter`, trying at most `depth` chain entries. With `all`, every candidate longer than
+    // the one before is appended to it, nearest first, and the last is returned.
+    template <bool kAll>
+    Match SearchAndInsert(size_t pos, uint32_t max_len, int depth, uint32_t shorter, std::vector<Match>* all);
+    // Hashes every position before `pos`.
+    void InsertUpTo(size_t pos);
     uint32_t MatchLength(size_t a, size_t b, uint32_t max_len) const;
-    void Insert(size_t pos);
-    uint32_t HashAt(size_t pos) const;
+    uint32_t MaxLength(size_t pos, size_t end) const;
 
     lzx_tunables::LzxLevelParams level_;
     std::string_view data_;
     size_t data_end_ = 0;
     size_t inserted_ = 0;
-    std::vector<int32_t> head_;
-    std::vector<int32_t> prev_;
+    // Positions are stored one up, 0 meaning none: an interval's positions fit in 16 bits, so
+    // the tables stay small enough for the cache.
+    std::vector<uint16_t> head3_;
+    std::vector<uint16_t> head4_;
+    std::vector<uint16_t> prev_;
     // The optimal parse's matches per position (longer ones further off), and its search.
     std::vector<Match> candidates_;
     std::vector<uint32_t> first_candidate_;

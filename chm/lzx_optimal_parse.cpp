@@ -45,32 +45,14 @@ void LzxMatchFinder::CollectCandidates(size_t begin, size_t end) {
     // taken whole, so what starts inside it matters little and would cost the most time.
     size_t skip_until = begin;
     for (size_t pos = begin; pos < end; ++pos) {
-        while (inserted_ < pos) Insert(inserted_++);
         first_candidate_[pos - begin] = static_cast<uint32_t>(candidates_.size());
-        size_t limit = end;
-        if (pos < data_end_) limit = std::min(limit, data_end_);
-        const uint32_t max_len = static_cast<uint32_t>(std::min<size_t>(kLzxMaxMatch, limit - pos));
-        if (pos < skip_until || max_len < 3 || pos + 3 > data_.size()) continue;
-        const uint32_t h = HashAt(pos);
-        uint32_t best = 2;
-        int32_t cand = head_[h];
-        for (int chain = 0; cand >= 0 && chain < level_.max_chain; ++chain, cand = prev_[static_cast<size_t>(cand)]) {
-            const size_t c = static_cast<size_t>(cand);
-            const size_t distance = pos - c;
-            if (distance > kLzxMaxDistance) break;
-            if (data_[c + best] != data_[pos + best]) continue;
-            const uint32_t len = MatchLength(c, pos, max_len);
-            if (len <= best) continue;
-            best = len;
-            candidates_.push_back({len, static_cast<uint32_t>(distance)});
-            if (len >= max_len || len >= level_.nice_length) {
-                skip_until = pos + len;
-                break;
-            }
-        }
+        const uint32_t max_len = MaxLength(pos, end);
+        if (pos < skip_until || max_len < 3) continue;
+        const Match m = SearchAndInsert<true>(pos, max_len, level_.max_chain, 2, &candidates_);
+        if (m.length >= max_len || m.length >= level_.nice_length) skip_until = pos + m.length;
     }
     first_candidate_[end - begin] = static_cast<uint32_t>(candidates_.size());
-    while (inserted_ < end) Insert(inserted_++);
+    InsertUpTo(end);
 }
 
 void LzxMatchFinder::SearchCheapest(size_t begin, size_t end, const LzxRepeats& reps, const uint32_t* main_cost,

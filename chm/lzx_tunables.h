@@ -8,42 +8,50 @@
 namespace chm::lzx_tunables {
 
 // Levels: what each trades, the only place that says so. A level sets how hard the match finder
-// looks and how the parse chooses; the block choices are the same at every level.
-//   1 (fast): 16 candidates, a match of 32 ends the search, no lazy step. About twice as fast as 2,
-//     6 to 11 per cent larger on HTML.
-//   2 (default): 128 candidates, lazy step; what compiled files get unless asked otherwise.
-//   3 (small): 1024 candidates, lazy step. 1.5 to 2 times slower than 2 for 0.4 to 0.7 per cent
-//     less.
+// looks and how the parse chooses; the block choices are the same at every level. Figures are
+// CPU time on one core for the libxslt manual, the python-requests docs and 6 MB of generated
+// reference pages, beside wimlib's LZX on the same 64 KB intervals (bench/chm/lzx_bench):
+//   1 (fast): 8 candidates, a match of 32 ends the search, no lazy step. 5 to 11 per cent larger
+//     than wimlib's level 20, 1.2 to 1.5 times as fast (about 125 MB/s).
+//   2 (default): 64 candidates, a match of 96 ends the search, a lazy step over 16. 0.3 to 0.4
+//     per cent smaller than wimlib's level 20 at about 0.8 times its speed (65 to 85 MB/s);
+//     what compiled files get unless asked otherwise.
+//   3 (small): 256 candidates, a lazy step over 64. 0.8 to 2 per cent less than 2 (the most on
+//     the repetitive generated pages) for 1.3 to 1.6 times its time.
 //   4 (smallest): a minimum-cost parse over every position (256 candidates, a match of 128 taken
-//     whole), priced by the trees of the previous pass. 3 per cent less than 3 on HTML and past
-//     wimlib's level 50 there, at 10 to 20 times the time of 2 (about 1 MB/s a core).
+//     whole), priced by the trees of the previous pass. 1.3 to 1.5 per cent less than wimlib's
+//     level 50 on HTML (0.4 per cent more on the generated pages), at a third of its speed
+//     (2 to 3 MB/s).
 struct LzxLevelParams {
     int max_chain;         // candidates tried per position
     uint32_t nice_length;  // a match this long ends the search and skips the lazy step
-    bool lazy;             // look one byte on for a better match before taking one
+    int lazy_chain;        // candidates tried one byte on for a better match; 0: no lazy step
     bool optimal = false;  // price every way through the frame and keep the cheapest
 };
 inline constexpr int kMinLevel = 1;
 inline constexpr int kMaxLevel = 4;
 inline constexpr int kDefaultLevel = 2;
 inline constexpr LzxLevelParams kLevels[] = {
-    {16, 32, false},
-    {128, 257, true},
-    {1024, 257, true},
-    {256, 128, false, true},
+    {8, 32, 0},
+    {64, 96, 16},
+    {256, 257, 64},
+    {256, 128, 0, true},
 };
 inline constexpr const LzxLevelParams& Level(int level) {
     return kLevels[(level < kMinLevel ? kMinLevel : level > kMaxLevel ? kMaxLevel : level) - kMinLevel];
 }
 
-// Match finding (a hash chain over three-byte prefixes, one per reset interval).
-//   kHashBits: the hash table's size, 2^bits heads. More bits: fewer false candidates on big
-//     intervals, a larger table to clear at every 64 KB reset (cost per interval, not per byte).
-inline constexpr int kHashBits = 15;
+// Match finding: the nearest three-byte match from a table of one position per hash, longer
+// ones along a chain of positions that share a four-byte hash.
+//   kHash3Bits, kHash4Bits: the tables' sizes, 2^bits entries. More bits: fewer false
+//     candidates, a larger table to keep in cache.
+inline constexpr int kHash3Bits = 15;
+inline constexpr int kHash4Bits = 16;
 //   A level's max_chain: higher finds longer and nearer matches on repetitive text (smaller
 //     output) at a time cost that grows linearly; it also bounds the time on hostile input (one
-//     byte repeated). Its nice_length: lower is faster on repetitive data and loses little, such
-//     matches being already cheap per byte.
+//     byte repeated). Its lazy_chain likewise for the second look one byte on, which pays less
+//     per candidate than the first. Its nice_length: lower is faster on repetitive data and
+//     loses little, such matches being already cheap per byte.
 //   kFarForThree: a three-byte match further than this is dropped for its literals, which
 //     usually cost fewer bits than its position footer. Lower favours literals.
 inline constexpr uint32_t kFarForThree = 4096;

@@ -223,6 +223,24 @@ TEST(Lzx, SameInputGivesSameBytes) {
     }
 }
 
+// The match finder keeps its tables from one interval to the next on a thread: nothing left
+// there by what came before, however alike or hostile, may change an interval's bytes.
+TEST(Lzx, AnIntervalIsCodedTheSameWhateverCameBefore) {
+    const std::string text = Words(2 * kFrame + 300, 12);
+    const std::vector<std::pair<std::string, std::string>> before = {
+        {"the same text", text.substr(0, 2 * kFrame)}, {"one byte repeated", std::string(2 * kFrame, 'p')},
+        {"random", RandomBytes(2 * kFrame, 3)}, {"four intervals of words", Words(8 * kFrame, 12)}};
+    for (int level = chm::lzx_tunables::kMinLevel; level <= chm::lzx_tunables::kMaxLevel; ++level) {
+        const chm::LzxSection alone = chm::CompressLzx(text, 1, {}, level);
+        const std::string first = alone.bytes.substr(0, alone.frame_offsets[2]);
+        for (const auto& [name, prefix] : before) {
+            const chm::LzxSection s = chm::CompressLzx(prefix + text, 1, {}, level);
+            const size_t at = s.frame_offsets[prefix.size() / kFrame];
+            EXPECT_TRUE(s.bytes.compare(at, first.size(), first) == 0) << name << " at level " << level;
+        }
+    }
+}
+
 // A level past either end is the nearest one; each level in range gives its own bytes.
 TEST(Lzx, LevelsOutsideTheRangeAreTheNearest) {
     const std::string text = Words(3 * kFrame, 8);

@@ -2,10 +2,13 @@
 // and however the files come in.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
 #include <sstream>
 
 #include "../hhc/temp_tree.h"
 #include "chm/writer.h"
+#include "chm_readers.h"
 #include "sample_inputs.h"
 
 namespace {
@@ -66,14 +69,109 @@ const Pinned kPinned[] = {
     {"many pages with contents, keywords and search", ManyPages, true, 427707, 0x83d6d1decf762e49ull},
 };
 
-// Bytes written before the writer streamed, pinned so that streaming changes none of them.
+// The same files, each read only when its turn comes.
+std::vector<chm::InputFile> ReadLater(std::vector<chm::InputFile> files) {
+    for (auto& f : files) f.read = [bytes = std::exchange(f.bytes, {})]() -> tess::Result<std::string> { return bytes; };
+    return files;
+}
+
+// Bytes written before the writer streamed, pinned so that streaming changes none of them,
+// whether the files are held or read, on one thread or several.
 TEST(Stream, WritesTheBytesItAlwaysWrote) {
     for (const auto& p : kPinned) {
         auto files = p.files();
-        auto bytes = chm::BuildChm(OptionsFor(p, files), files);
+        auto options = OptionsFor(p, files);
+        auto bytes = chm::BuildChm(options, files);
         ASSERT_TRUE(bytes) << bytes.error().message;
         EXPECT_EQ(bytes->size(), p.size) << p.label;
         EXPECT_EQ(Fnv1a(*bytes), p.hash) << p.label;
+        const auto read = ReadLater(files);
+        for (unsigned threads : {1u, 2u, 3u}) {
+            options.threads = threads;
+            std::stringstream out, spill;
+            auto ok = chm::WriteChm(options, read, out, spill);
+            ASSERT_TRUE(ok) << ok.error().message;
+            EXPECT_TRUE(out.str() == *bytes) << p.label << ", " << threads << " threads";
+        }
+    }
+}
+
+TEST(Stream, ReadersFindEveryFileOfAStreamedBuild) {
+    hhc_test::TempTree tmp;
+    std::vector<chm::InputFile> files;
+    chm_test::FileMap expected;
+    for (size_t i = 0; i < 3000; ++i) {
+        std::string bytes = i % 17 == 0 ? "" : i % 500 == 7 ? chm_test::RandomBytes(70000 + i, static_cast<uint32_t>(i))
+                                                             : Page(i, 100 + i * 13 % 3000);
+        if (i == 1234) bytes = chm_test::RandomBytes(65536, 9);
+        std::string name = "/d" + std::to_string(i % 7) + "/f" + std::to_string(i) + (i % 3 ? ".htm" : ".bin");
+        expected[name] = bytes;
+        files.push_back({name, {}, i % 3 ? std::optional<std::string>("T" + std::to_string(i)) : std::nullopt,
+                         [bytes]() -> tess::Result<std::string> { return bytes; }});
+    }
+    chm::Options options;
+    options.default_topic = files[1].name;
+    options.threads = 2;
+    const std::string path = tmp.root() + "/streamed.chm";
+    {
+        std::ofstream out(path, std::ios::binary);
+        std::fstream spill(tmp.root() + "/spill", std::ios::binary | std::ios::in | std::ios::out | std::ios::trunc);
+        auto ok = chm::WriteChm(options, files, out, spill);
+        ASSERT_TRUE(ok) << ok.error().message;
+    }
+    for (const auto& diff : chm_test::CompareWithReaders(path, expected, tmp.root())) ADD_FAILURE() << diff;
+}
+
+// What the caller hears while the files stream: progress in order up to the whole, the search
+// index asked for after the last read, and an end on the first error or stop.
+TEST(Stream, TellsProgressAndEndsOnErrorsAndStops) {
+    std::vector<chm::InputFile> files;
+    std::vector<std::string> events;
+    uint64_t total = 0;
+    for (size_t i = 0; i < 40; ++i) {
+        std::string bytes = chm_test::RandomBytes(300000, static_cast<uint32_t>(i));
+        total += bytes.size();
+        files.push_back({"/f" + std::to_string(i), {}, std::nullopt, [&events, bytes]() -> tess::Result<std::string> {
+                             events.push_back("read");
+                             return bytes;
+                         }});
+    }
+    chm::Options options;
+    options.threads = 2;
+    std::vector<uint64_t> progress;
+    options.progress = [&](uint64_t done) { progress.push_back(done); };
+    options.full_text_later = [&]() -> tess::Result<chm::FullTextIndex> {
+        events.push_back("index");
+        return chm::FullTextIndex{"main", "inst"};
+    };
+    std::stringstream out, spill;
+    auto ok = chm::WriteChm(options, files, out, spill);
+    ASSERT_TRUE(ok) << ok.error().message;
+    EXPECT_EQ(events.size(), files.size() + 1);
+    EXPECT_EQ(events.back(), "index");
+    ASSERT_GT(progress.size(), 1u);
+    EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+    EXPECT_EQ(progress.back(), total);
+
+    int asked = 0;
+    struct End {
+        std::function<bool()> stopped;
+        bool lose_a_file;
+        std::string message;
+        size_t most_events;  // reads and the index's call, after a blank
+    };
+    for (const End& end : {End{[&] { return ++asked > 30; }, false, "The compilation was stopped.", 20},
+                           End{[&] { return events.back() == "index"; }, false, "The compilation was stopped.", 42},
+                           End{{}, true, "f25 is gone.", 26}}) {
+        options.stopped = end.stopped;
+        if (end.lose_a_file) files[25].read = []() -> tess::Result<std::string> { return tess::Error{"f25 is gone."}; };
+        events = {""};
+        std::stringstream out2, spill2;
+        auto failed = chm::WriteChm(options, files, out2, spill2);
+        ASSERT_FALSE(failed);
+        EXPECT_EQ(failed.error().message, end.message);
+        EXPECT_LE(events.size(), end.most_events) << end.message;
+        EXPECT_EQ(out2.str(), "");
     }
 }
 

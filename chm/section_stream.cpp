@@ -42,6 +42,10 @@ tess::Status SectionStream::Finish() {
         pending_.resize(static_cast<size_t>(std::min<uint64_t>(kLzxIntervalBytes, stream - start)), '\0');
         if (auto ok = Submit(data_end); !ok) return ok;
     }
+    // A thread the workers leave unused codes the rest here; a small section then waits for no
+    // thread to start.
+    while (workers_.size() < max_workers_ && CodeOneHere()) {
+    }
     while (written_ < fed_)
         if (auto ok = WriteNext(); !ok) return ok;
     out_.flush();
@@ -63,7 +67,8 @@ tess::Status SectionStream::Submit(size_t data_end) {
         std::lock_guard lock(mutex_);
         queued_ = fed_;
     }
-    if (workers_.size() < max_workers_ && workers_.size() < fed_ - written_) workers_.emplace_back([this] { Work(); });
+    // Workers start as intervals wait, the first only once a second one does.
+    if (workers_.size() < max_workers_ && workers_.size() + 1 < fed_ - written_) workers_.emplace_back([this] { Work(); });
     work_.notify_one();
     while (written_ < fed_ && NextReady())
         if (auto ok = WriteNext(); !ok) return ok;
@@ -89,6 +94,21 @@ tess::Status SectionStream::WriteNext() {
     if (!out_) return failed_ = tess::Error{"The compiled file could not be written."};
     if (options_.written) options_.written(std::min(size_, written_ * kLzxIntervalBytes));
     return {};
+}
+
+bool SectionStream::CodeOneHere() {
+    Slot* slot;
+    {
+        std::lock_guard lock(mutex_);
+        if (taken_ == queued_) return false;
+        slot = &slots_[taken_++ % slots_.size()];
+    }
+    if (!coder_) coder_.emplace(options_.level);
+    CodedInterval coded = coder_->Code(slot->input, slot->data_end);
+    std::lock_guard lock(mutex_);
+    slot->coded = std::move(coded);
+    slot->ready = true;
+    return true;
 }
 
 void SectionStream::Work() {

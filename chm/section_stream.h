@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -56,6 +57,7 @@ private:
     tess::Status Submit(size_t data_end);
     tess::Status WriteNext();
     bool NextReady();
+    bool CodeOneHere();  // on the appending thread; false when no interval waits
     void Work();
 
     std::ostream& out_;
@@ -69,6 +71,7 @@ private:
     uint64_t compressed_ = 0;
     std::vector<uint64_t> frame_offsets_;
     tess::Status failed_;
+    std::optional<IntervalCoder> coder_;  // the appending thread's, made when it first codes
 
     std::mutex mutex_;
     std::condition_variable work_, done_;

@@ -32,15 +32,25 @@ std::string NameList() {
 // first 19 characters, and readers expect those 38 bytes.
 std::string TransformList() { return Utf16("{7FC28940-9D31-11D0"); }
 
+// The spilled section goes to `out` in pieces of this size.
+constexpr size_t kCopyPiece = size_t{1} << 20;
+
+tess::Error WriteFailed() { return tess::Error{"The compiled file could not be written."}; }
+
 }  // namespace
 
-void Container::AddCompressed(std::string_view name, std::string_view bytes) {
+Container::Container(std::iostream& spill, SectionStreamOptions section)
+    : spill_(spill), spill_start_(spill.tellp()), stopped_(section.stopped), section1_(spill, std::move(section)) {
+    if (spill_start_ == std::streampos(-1)) spill_start_ = 0;
+}
+
+tess::Status Container::AddCompressed(std::string_view name, std::string_view bytes) {
     if (bytes.empty()) {
         entries_.push_back({std::string(name), 0, 0, 0});
-        return;
+        return {};
     }
     entries_.push_back({std::string(name), 1, section1_.size(), bytes.size()});
-    section1_.append(bytes);
+    return section1_.Append(bytes);
 }
 
 void Container::AddUncompressed(std::string_view name, std::string_view bytes) {
@@ -55,9 +65,10 @@ void Container::AddUncompressed(std::string_view name, std::string_view bytes) {
 
 void Container::AddFolder(std::string_view name) { entries_.push_back({std::string(name), 0, 0, 0}); }
 
-std::string Container::Finish(uint32_t language, uint32_t timestamp, const std::function<bool()>& stopped,
-                              unsigned threads) {
-    LzxSection lzx = CompressLzx(section1_, threads, stopped);
+tess::Status Container::Finish(std::ostream& out, uint32_t language, uint32_t timestamp) {
+    if (auto ok = section1_.Finish(); !ok) return ok;
+    if (stopped_ && stopped_()) return tess::Error{"The compilation was stopped."};
+    const uint64_t compressed_size = section1_.compressed_size();
 
     // Section 0: the data space files, the uncompressed files, then the compressed stream.
     std::string section0;
@@ -68,13 +79,13 @@ std::string Container::Finish(uint32_t language, uint32_t timestamp, const std::
     put("::DataSpace/NameList", NameList());
     put(kPrefix + "Transform/List", TransformList());
     std::string span;
-    PutU64(span, lzx.uncompressed_size);
+    PutU64(span, section1_.size());
     put(kPrefix + "SpanInfo", span);
     put(kPrefix + "ControlData", LzxControlData());
-    put(kInstanceData + "ResetTable", LzxResetTable(lzx));
+    put(kInstanceData + "ResetTable", LzxResetTable(section1_.frame_offsets(), section1_.size(), compressed_size));
     for (size_t i : section0_entries_) entries_[i].offset += section0.size();
     section0 += section0_files_;
-    entries_.push_back({kPrefix + "Content", 0, section0.size(), lzx.bytes.size()});
+    entries_.push_back({kPrefix + "Content", 0, section0.size(), compressed_size});
     entries_.push_back({kInstanceData, 0, 0, 0});
     entries_.push_back({"/", 0, 0, 0});
 
@@ -85,16 +96,26 @@ std::string Container::Finish(uint32_t language, uint32_t timestamp, const std::
     uint64_t directory_offset = kItsfHeaderSize + kHeaderSection0Size;
     uint64_t directory_size = kItspHeaderSize + dir.chunks.size();
     uint64_t content_offset = directory_offset + directory_size;
-    uint64_t file_size = content_offset + section0.size() + lzx.bytes.size();
+    uint64_t file_size = content_offset + section0.size() + compressed_size;
 
-    std::string out;
-    out.reserve(file_size);
-    out += ItsfHeader({language, timestamp, directory_offset, directory_size, content_offset, file_size});
-    out += ItspHeader(dir);
-    out += dir.chunks;
-    out += section0;
-    out += lzx.bytes;
-    return out;
+    for (const std::string& part :
+         {ItsfHeader({language, timestamp, directory_offset, directory_size, content_offset, file_size}),
+          ItspHeader(dir), dir.chunks, section0})
+        out.write(part.data(), static_cast<std::streamsize>(part.size()));
+    if (!out) return WriteFailed();
+
+    spill_.seekg(spill_start_);
+    std::string piece(static_cast<size_t>(std::min<uint64_t>(kCopyPiece, compressed_size)), '\0');
+    for (uint64_t left = compressed_size; left > 0;) {
+        const auto n = static_cast<std::streamsize>(std::min<uint64_t>(left, piece.size()));
+        if (!spill_.read(piece.data(), n)) return tess::Error{"The compressed data could not be read back from the spill file."};
+        out.write(piece.data(), n);
+        if (!out) return WriteFailed();
+        left -= static_cast<uint64_t>(n);
+    }
+    out.flush();
+    if (!out) return WriteFailed();
+    return {};
 }
 
 }  // namespace chm

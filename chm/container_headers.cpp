@@ -79,18 +79,19 @@ std::string LzxControlData(FieldList* fields) {
     return out;
 }
 
-std::string LzxResetTable(const LzxSection& lzx, FieldList* fields) {
+std::string LzxResetTable(const std::vector<uint64_t>& frame_offsets, uint64_t uncompressed_size,
+                          uint64_t compressed_size, FieldList* fields) {
     std::string out;
     Layout table(out, fields);
     table.U32("version", 2)
         // 7-Zip checks this count against the uncompressed size.
-        .U32("entry count", static_cast<uint32_t>(lzx.frame_offsets.size()))
+        .U32("entry count", static_cast<uint32_t>(frame_offsets.size()))
         .U32("entry size", 8)
         .U32("header size", kResetTableHeaderSize)
-        .U64("uncompressed size", lzx.uncompressed_size)
-        .U64("compressed size", lzx.bytes.size())
+        .U64("uncompressed size", uncompressed_size)
+        .U64("compressed size", compressed_size)
         .U64("frame size", kLzxFrameSize);
-    for (uint64_t offset : lzx.frame_offsets) table.U64("frame offset", offset);
+    for (uint64_t offset : frame_offsets) table.U64("frame offset", offset);
     return out;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "chm/directory.h"
 #include "chm/layout.h"
@@ -30,6 +31,10 @@ struct FilePlan {
 std::string ItsfHeader(const FilePlan& plan, FieldList* fields = nullptr);
 std::string ItspHeader(const Directory& dir, FieldList* fields = nullptr);
 std::string LzxControlData(FieldList* fields = nullptr);
-std::string LzxResetTable(const LzxSection& lzx, FieldList* fields = nullptr);
+std::string LzxResetTable(const std::vector<uint64_t>& frame_offsets, uint64_t uncompressed_size,
+                          uint64_t compressed_size, FieldList* fields = nullptr);
+inline std::string LzxResetTable(const LzxSection& lzx, FieldList* fields = nullptr) {
+    return LzxResetTable(lzx.frame_offsets, lzx.uncompressed_size, lzx.bytes.size(), fields);
+}
 
 }  // namespace chm

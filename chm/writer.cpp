@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <sstream>
 #include <string_view>
 #include <unordered_map>
 
@@ -15,6 +16,9 @@
 
 namespace chm {
 namespace {
+
+// How much more input is compressed before the progress is told again.
+constexpr uint64_t kProgressStep = uint64_t{4} << 20;
 
 std::string WithSlash(std::string_view name) {
     std::string full;
@@ -88,23 +92,33 @@ std::string ContentsOf(const Options& options, const std::vector<InputFile>& fil
 
 }  // namespace
 
-tess::Result<std::string> BuildChm(const Options& options, const std::vector<InputFile>& files) {
+tess::Status WriteChm(const Options& options, const std::vector<InputFile>& files, std::ostream& out,
+                      std::iostream& spill) {
     std::vector<std::string_view> sorted;
     auto ok = CheckInput(options, files, sorted);
-    if (!ok) return ok.error();
+    if (!ok) return ok;
 
-    Container box;
-    uint64_t total = 0;
+    // The files lead section 1, so the stream written so far holds this much of them.
+    uint64_t files_fed = 0, reported = 0;
+    bool told = false;
+    auto tell = [&](uint64_t done) {
+        if (!options.progress || (told && done == reported)) return;
+        options.progress(done);
+        reported = done;
+        told = true;
+    };
+    SectionStreamOptions section{options.threads, lzx_tunables::kDefaultLevel, options.stopped, {}};
+    section.written = [&](uint64_t input_done) {
+        const uint64_t done = std::min(input_done, files_fed);
+        if (done >= reported + kProgressStep) tell(done);
+    };
+    Container box(spill, std::move(section));
     for (const auto& f : files) {
-        if (!f.read) {
-            box.AddCompressed(f.name, f.bytes);
-            total += f.bytes.size();
-            continue;
-        }
-        auto bytes = f.read();
-        if (!bytes) return bytes.error();
-        box.AddCompressed(f.name, *bytes);
-        total += bytes->size();
+        tess::Result<std::string> read = f.read ? f.read() : tess::Result<std::string>(std::string());
+        if (!read) return read.error();
+        std::string_view bytes = f.read ? std::string_view(*read) : std::string_view(f.bytes);
+        files_fed += bytes.size();
+        if (auto added = box.AddCompressed(f.name, bytes); !added) return added;
     }
     for (const auto& folder : FoldersOf(sorted)) box.AddFolder(folder);
 
@@ -118,17 +132,18 @@ tess::Result<std::string> BuildChm(const Options& options, const std::vector<Inp
 
     box.AddUncompressed("/#SYSTEM", BuildSystem(options, window, idxhdr));
     box.AddUncompressed("/#ITBITS", "");
-    box.AddCompressed("/#IDXHDR", idxhdr);
-    if (!tocidx.empty()) box.AddCompressed("/#TOCIDX", tocidx);
-    box.AddCompressed("/#TOPICS", topics.topics);
-    box.AddCompressed("/#URLTBL", topics.url_tbl);
-    box.AddCompressed("/#URLSTR", topics.url_str);
-    if (window) box.AddCompressed("/#WINDOWS", windows);
-    if (!context_table.empty()) box.AddCompressed("/#IVB", context_table);
-    box.AddCompressed("/#STRINGS", strings.bytes());
+    std::vector<std::pair<std::string, std::string>> system;
+    system.emplace_back("/#IDXHDR", std::move(idxhdr));
+    if (!tocidx.empty()) system.emplace_back("/#TOCIDX", std::move(tocidx));
+    system.emplace_back("/#TOPICS", std::move(topics.topics));
+    system.emplace_back("/#URLTBL", std::move(topics.url_tbl));
+    system.emplace_back("/#URLSTR", std::move(topics.url_str));
+    if (window) system.emplace_back("/#WINDOWS", std::move(windows));
+    if (!context_table.empty()) system.emplace_back("/#IVB", std::move(context_table));
+    system.emplace_back("/#STRINGS", strings.bytes());
     box.AddFolder("/$WWKeywordLinks/");
     if (options.keywords.empty()) {
-        box.AddCompressed("/$WWKeywordLinks/Property", std::string(4, '\0'));
+        system.emplace_back("/$WWKeywordLinks/Property", std::string(4, '\0'));
     } else {
         std::unordered_map<std::string, uint32_t> topic_numbers;
         uint32_t n = 0;
@@ -141,13 +156,17 @@ tess::Result<std::string> BuildChm(const Options& options, const std::vector<Inp
                                            return it->second;
                                        });
         if (!links) return links.error();
-        box.AddCompressed("/$WWKeywordLinks/BTree", links->btree);
-        box.AddCompressed("/$WWKeywordLinks/Data", links->data);
-        box.AddCompressed("/$WWKeywordLinks/Map", links->map);
-        box.AddCompressed("/$WWKeywordLinks/Property", links->property);
+        system.emplace_back("/$WWKeywordLinks/BTree", std::move(links->btree));
+        system.emplace_back("/$WWKeywordLinks/Data", std::move(links->data));
+        system.emplace_back("/$WWKeywordLinks/Map", std::move(links->map));
+        system.emplace_back("/$WWKeywordLinks/Property", std::move(links->property));
     }
     box.AddFolder("/$WWAssociativeLinks/");
-    box.AddCompressed("/$WWAssociativeLinks/Property", std::string(4, '\0'));
+    system.emplace_back("/$WWAssociativeLinks/Property", std::string(4, '\0'));
+    for (const auto& [name, bytes] : system)
+        if (auto added = box.AddCompressed(name, bytes); !added) return added;
+    system.clear();
+
     std::optional<FullTextIndex> later;
     if (options.full_text_later) {
         auto index = options.full_text_later();
@@ -155,27 +174,25 @@ tess::Result<std::string> BuildChm(const Options& options, const std::vector<Inp
         later = std::move(*index);
     }
     if (const auto& full_text = later ? later : options.full_text) {
-        box.AddCompressed("/$FIftiMain", full_text->fifti_main);
-        box.AddCompressed("/$OBJINST", full_text->obj_inst);
+        if (auto added = box.AddCompressed("/$FIftiMain", full_text->fifti_main); !added) return added;
+        if (auto added = box.AddCompressed("/$OBJINST", full_text->obj_inst); !added) return added;
     }
-    std::string bytes = box.Finish(options.language, options.timestamp, options.stopped, options.threads);
-    if (options.progress) options.progress(total);
-    if (options.stopped && options.stopped()) return tess::Error{"The compilation was stopped."};
-    return bytes;
+    later.reset();
+    if (auto done = box.Finish(out, options.language, options.timestamp); !done) return done;
+    tell(files_fed);
+    return {};
 }
 
-tess::Status WriteChm(const Options& options, const std::vector<InputFile>& files, std::ostream& out,
-                      std::iostream&) {
-    return WriteChm(options, files, out);
+tess::Result<std::string> BuildChm(const Options& options, const std::vector<InputFile>& files) {
+    std::stringstream out, spill;
+    auto ok = WriteChm(options, files, out, spill);
+    if (!ok) return ok.error();
+    return std::move(out).str();
 }
 
 tess::Status WriteChm(const Options& options, const std::vector<InputFile>& files, std::ostream& out) {
-    auto bytes = BuildChm(options, files);
-    if (!bytes) return bytes.error();
-    out.write(bytes->data(), static_cast<std::streamsize>(bytes->size()));
-    out.flush();
-    if (!out) return tess::Error{"The compiled file could not be written."};
-    return {};
+    std::stringstream spill;
+    return WriteChm(options, files, out, spill);
 }
 
 }  // namespace chm

@@ -1,4 +1,5 @@
-// Writes a compiled HTML help file (.chm) from files held in memory. Standard C++ only.
+// Writes a compiled HTML help file (.chm) from files held in memory or read in turn. Standard
+// C++ only.
 //
 // Names: every stored file is named by its path inside the compiled file, "/" first and "/"
 // between folders ("/page.htm", "/images/a.png"), as UTF-8; the directory stores them as
@@ -133,11 +134,14 @@ uint32_t CodePageOf(uint32_t language);
 // Checks every name and builds the whole file; an error names the first offending file.
 tess::Result<std::string> BuildChm(const Options& options, const std::vector<InputFile>& files);
 
-// The same, written to `out`.
+// The same, written to `out`; the compressed section is held in memory until the end.
 tess::Status WriteChm(const Options& options, const std::vector<InputFile>& files, std::ostream& out);
 
 // The same, holding neither the files nor the compressed section in memory: the section goes
 // to `spill` (an empty read-write stream) as it is made and is copied to `out` at the end.
+// Memory then grows only with the number of files (their directory entries and topics).
+// Nothing goes to `out` before every file is compressed, so a build stopped or failing
+// sooner leaves it untouched.
 tess::Status WriteChm(const Options& options, const std::vector<InputFile>& files, std::ostream& out,
                       std::iostream& spill);
 

@@ -47,9 +47,16 @@ Kind KindOf(const std::string& name) {
 // The whole file, or the reason it cannot be read.
 tess::Result<std::string> ReadAll(const fs::path& path) {
     errno = 0;
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) return tess::Error{errno ? std::strerror(errno) : "it cannot be opened"};
-    std::string out((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // Read at its size in one go; a file that grows meanwhile is read to its end all the same.
+    std::string out;
+    if (auto size = in.tellg(); size > 0) out.resize(static_cast<size_t>(size));
+    in.seekg(0);
+    in.read(out.data(), static_cast<std::streamsize>(out.size()));
+    out.resize(static_cast<size_t>(in.gcount()));
+    if (in.bad()) return tess::Error{errno ? std::strerror(errno) : "a read failed"};
+    if (in) out.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     if (in.bad()) return tess::Error{errno ? std::strerror(errno) : "a read failed"};
     return out;
 }
@@ -347,11 +354,15 @@ private:
 
 }  // namespace
 
+tess::Result<std::string> ReadSource(const std::string& source) {
+    auto bytes = ReadAll(PathOf(source));
+    if (!bytes) return tess::Error{"The file " + source + " cannot be read: " + bytes.error().message + "."};
+    return bytes;
+}
+
 tess::Result<std::string> ReadCollected(const CollectedFile& file) {
     if (file.held) return file.bytes;
-    auto bytes = ReadAll(PathOf(file.source));
-    if (!bytes) return tess::Error{"The file " + file.source + " cannot be read: " + bytes.error().message + "."};
-    return bytes;
+    return ReadSource(file.source);
 }
 
 tess::Result<Collection> CollectFiles(const std::string& page_path, size_t max_files) {

@@ -39,6 +39,8 @@ struct Collection {
 
 // The file's contents: held, or read from its source now.
 tess::Result<std::string> ReadCollected(const CollectedFile& file);
+// A file read whole, the error naming it.
+tess::Result<std::string> ReadSource(const std::string& source);
 
 // No limit unless a caller sets one: a project takes every file its pages refer to.
 inline constexpr size_t kMaxFiles = SIZE_MAX;

@@ -102,10 +102,7 @@ std::vector<chm::InputFile> InputsOf(Collection& collection, uint32_t code_page)
     for (auto& f : collection.files) {
         chm::InputFile in{"/" + f.name, std::move(f.bytes), std::nullopt, {}};
         if (f.page) in.title = ToCodePage(f.title, code_page);
-        if (!f.held) {
-            CollectedFile source{.source = f.source};
-            in.read = [source = std::move(source)] { return ReadCollected(source); };
-        }
+        if (!f.held) in.read = [source = std::move(f.source)] { return ReadSource(source); };
         inputs.push_back(std::move(in));
     }
     return inputs;
@@ -160,11 +157,14 @@ tess::Result<StagedFile> Compile(const std::string& project_path, const Project&
     auto context = ContextHelpOf(project, [&](const std::string& path) { return Resolve(project_path, path); }, code_page);
     named.paths.insert(named.paths.end(), context.named.begin(), context.named.end());
     std::string compiled = Resolve(project_path, project.compiled_file);
-    std::vector<std::string> reads = named.paths;
-    for (const auto& f : OutputGuard::ProjectReads(project)) reads.push_back(Resolve(project_path, f));
-    if (auto own = guard.Check(compiled, reads); !own) return own.error();
+    {
+        std::vector<std::string> reads = named.paths;
+        for (const auto& f : OutputGuard::ProjectReads(project)) reads.push_back(Resolve(project_path, f));
+        if (auto own = guard.Check(compiled, reads); !own) return own.error();
+    }
     const unsigned cores = threads ? threads : std::max(1u, std::thread::hardware_concurrency());
     auto collection = CollectTree(ProjectRoot(project_path, named.paths.front()), named.paths, kMaxFiles, cores);
+    named.paths = {};  // a big project's list is long; what was gathered holds it now
     if (StopRequested()) return Stopped();
     if (!collection) return collection.error();
     if (auto own = guard.Check(compiled, OutputGuard::SourcesOf(*collection)); !own) return own.error();
@@ -183,6 +183,7 @@ tess::Result<StagedFile> Compile(const std::string& project_path, const Project&
                          named.navigation, code_page, lines);
     ApplyContextHelp(context, project, *collection, code_page, options, lines);
     auto inputs = InputsOf(*collection, chm::CodePageOf(options.language));
+    collection->files = {};  // the inputs hold all that is needed of them from here on
     MakeTextsStorable(options, inputs, chm::CodePageOf(options.language), lines);
     ApplyNavigation(named.navigation, *collection, chm::CodePageOf(options.language), options, inputs);
     if (project.binary_toc)

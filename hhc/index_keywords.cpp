@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
-#include <set>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "hhc/html_refs.h"
 #include "hhc/input_bytes.h"
@@ -69,15 +70,23 @@ tess::Result<std::vector<chm::Keyword>> IndexKeywords(const std::vector<chm::Inp
                                                       const std::string& index_file, bool from_pages) {
     std::vector<chm::Keyword> keywords;
     std::map<std::vector<std::string>, size_t> seen;
-    std::set<std::pair<size_t, std::string>> linked;  // a keyword may lead to a great many topics
+    // Whether the keyword leads to the topic already (noting that it does). A keyword may lead to
+    // a great many topics; a set of them is kept only for such a one.
+    std::unordered_map<size_t, std::unordered_set<std::string>> many;
+    auto linked = [&](size_t keyword, const std::string& topic) {
+        auto& topics = keywords[keyword].topics;
+        if (topics.size() < 16) return std::find(topics.begin(), topics.end(), topic) != topics.end();
+        auto& set = many[keyword];
+        if (set.empty()) set.insert(topics.begin(), topics.end());
+        return !set.insert(topic).second;
+    };
     auto add = [&](const std::vector<std::string>& levels, const std::string& topic) {
         for (size_t depth = 1; depth <= levels.size(); ++depth) {
             std::vector<std::string> head(levels.begin(), levels.begin() + static_cast<std::ptrdiff_t>(depth));
             auto [it, added] = seen.try_emplace(head, keywords.size());
             if (added) keywords.push_back({head, {}});
             auto& topics = keywords[it->second].topics;
-            if (depth == levels.size() && !topic.empty() && linked.emplace(it->second, topic).second)
-                topics.push_back(topic);
+            if (depth == levels.size() && !topic.empty() && !linked(it->second, topic)) topics.push_back(topic);
         }
     };
     // The options name it as the viewer does, without the leading "/".

@@ -46,3 +46,13 @@ TEST(IndexKeywords, IndexFileTreeAndPagesMergeByLevels) {
 }
 
 }  // namespace
+
+TEST(IndexKeywords, AKeywordOfManyPagesNamesEachOnce) {
+    std::vector<chm::InputFile> inputs;
+    for (int i = 0; i < 40; ++i)
+        inputs.push_back({"/p" + std::to_string(i % 20) + ".htm", "<meta name=\"MS-HKWD\" content=\"k\">", "T", {}});
+    auto keywords = hhc::IndexKeywords(inputs, "", true);
+    ASSERT_TRUE(keywords);
+    ASSERT_EQ(keywords->size(), 1u);
+    EXPECT_EQ(keywords->front().topics.size(), 20u);
+}

@@ -37,7 +37,7 @@ std::function<void(std::uint64_t)> Progress::Compressing(std::uint64_t total) {
         if (tenth <= *told) return;
         *told = tenth;
         Say("Compressed " + Megabytes(std::min(done, total)) + " of " + Megabytes(total) + " MB (" +
-            std::to_string(tenth * 10) + " %).");
+            std::to_string(tenth * 10) + "%).");
     };
 }
 

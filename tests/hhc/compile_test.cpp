@@ -294,7 +294,7 @@ TEST_F(Compile, TellsItsProgressUnlessTheProjectSaysNo) {
         std::string out = tree.Path("hhc.out");
         ASSERT_EQ(WaitProcess(StartProcess({HHC_PATH, project}, options, out)).code, kCreatedStatus);
         std::string console = ReadFile(out);
-        for (const char* line : {"Gathered 1 file, 0.0 MB.", "Compressed 0.0 of 0.0 MB (100 %).",
+        for (const char* line : {"Gathered 1 file, 0.0 MB.", "Compressed 0.0 of 0.0 MB (100%).",
                                  "Made the search index of 1 topic.", "Compiled in "})
             EXPECT_EQ(console.find(line) != std::string::npos, shown[0] == 'Y') << shown << ": " << console;
     }

@@ -1,8 +1,6 @@
 // Size and speed per core of our LZX compressor at each level beside wimlib's at levels 20, 50
 // and 100, on the same 64 KB reset intervals. Arguments, if any, are more files to measure.
 // The last line is machine-readable.
-#include <wimlib.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -12,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/chm/wimlib_lzx.h"
 #include "chm/lzx.h"
 #include "chm/lzx_tunables.h"
 #include "tests/chm/sample_inputs.h"
@@ -20,7 +19,6 @@ namespace {
 
 using chm_test::RandomBytes;
 using chm_test::ReadFile;
-constexpr size_t kInterval = 65536;
 
 // Every HTML file under `root`, in name order, joined.
 std::string HtmlUnder(const std::filesystem::path& root) {
@@ -63,21 +61,6 @@ Figures Time(const std::function<size_t()>& run, int runs) {
     return {bytes, t[t.size() / 2]};
 }
 
-// wimlib's raw LZX stream per 64 KB interval; an interval it cannot shrink counts as stored.
-size_t Wimlib(const std::string& data, unsigned level) {
-    wimlib_compressor* c = nullptr;
-    if (wimlib_create_compressor(WIMLIB_COMPRESSION_TYPE_LZX, kInterval, level, &c) != 0) return 0;
-    std::vector<char> out(kInterval);
-    size_t total = 0;
-    for (size_t at = 0; at < data.size(); at += kInterval) {
-        const size_t n = std::min(kInterval, data.size() - at);
-        const size_t got = wimlib_compress(data.data() + at, n, out.data(), out.size(), c);
-        total += got ? got : n;
-    }
-    wimlib_free_compressor(c);
-    return total;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -98,7 +81,7 @@ int main(int argc, char** argv) {
         const int runs = 3;
         std::vector<std::pair<std::string, Figures>> rows;
         for (unsigned w : {20u, 50u, 100u})
-            rows.push_back({"wimlib " + std::to_string(w), Time([&] { return Wimlib(data, w); }, runs)});
+            rows.push_back({"wimlib " + std::to_string(w), Time([&] { return bench::WimlibLzxSize(data, w); }, runs)});
         for (int l = chm::lzx_tunables::kMinLevel; l <= chm::lzx_tunables::kMaxLevel; ++l)
             rows.push_back({"ours " + std::to_string(l),
                             Time([&] { return chm::CompressLzx(data, 1, {}, l).bytes.size(); }, runs)});

@@ -4,6 +4,7 @@
 #include <mspack.h>
 #endif
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -31,10 +32,11 @@ bool Installed(const std::string& program) {
 }
 
 // libmspack's chmd: opens with the full directory read and extracts every listed file.
-std::string ExtractWithMspack(const std::string& chm_path, const fs::path& out) {
+std::string ExtractWithMspack(const std::string& chm_path, const fs::path& out, MspackOrder order) {
 #ifndef TESS_HAVE_LIBMSPACK
     (void)chm_path;
     (void)out;
+    (void)order;
     return "libmspack is missing: install the Debian package libmspack-dev and configure again";
 #else
     mschm_decompressor* chmd = mspack_create_chm_decompressor(nullptr);
@@ -44,7 +46,15 @@ std::string ExtractWithMspack(const std::string& chm_path, const fs::path& out) 
     if (!chm) {
         error = "libmspack: open failed, error " + std::to_string(chmd->last_error(chmd));
     } else {
-        for (mschmd_file* f = chm->files; f && error.empty(); f = f->next) {
+        std::vector<mschmd_file*> files;
+        for (mschmd_file* f = chm->files; f; f = f->next) files.push_back(f);
+        // libmspack decompresses forward from where it stands, and back from a reset point.
+        if (order == MspackOrder::kContent)
+            std::stable_sort(files.begin(), files.end(), [](const mschmd_file* a, const mschmd_file* b) {
+                return a->offset < b->offset;
+            });
+        for (mschmd_file* f : files) {
+            if (!error.empty()) break;
             fs::path target = out / fs::u8path(std::string(f->filename).substr(1));
             std::error_code ec;
             fs::create_directories(target.parent_path(), ec);
@@ -113,7 +123,7 @@ std::string RunPychm(const std::string& name, const std::string& body, const std
 }  // namespace
 
 std::vector<std::string> CompareWithReaders(const std::string& chm_path, const FileMap& expected,
-                                            const std::string& work) {
+                                            const std::string& work, MspackOrder mspack_order) {
     struct Tool {
         const char* name;
         const char* package;
@@ -143,7 +153,7 @@ std::vector<std::string> CompareWithReaders(const std::string& chm_path, const F
     }
     fs::path out = fs::path(work) / "libmspack";
     fs::create_directories(out);
-    std::string error = ExtractWithMspack(chm_path, out);
+    std::string error = ExtractWithMspack(chm_path, out, mspack_order);
     if (!error.empty()) diffs.push_back(error);
     Compare("libmspack", out, expected, diffs);
     return diffs;

@@ -319,7 +319,9 @@ private:
             }
         };
         std::vector<std::thread> pool;
-        for (unsigned t = 1; t < std::min<size_t>(threads_, batch.size()); ++t) pool.emplace_back(work);
+        // A handful of files is read sooner than a thread starts on a busy machine.
+        if (batch.size() >= kFewFiles)
+            for (unsigned t = 1; t < std::min<size_t>(threads_, batch.size()); ++t) pool.emplace_back(work);
         work();
         for (auto& t : pool) t.join();
         return batch;
@@ -345,6 +347,7 @@ private:
     size_t max_files_;
     unsigned threads_;
     static constexpr size_t kBatchPerThread = 32;
+    static constexpr size_t kFewFiles = 8;
     fs::path real_root_;
     std::deque<size_t> queue_;
     std::vector<std::string> named_;  // by file: the path the project names it by, if it does

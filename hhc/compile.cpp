@@ -41,6 +41,9 @@ namespace {
 // workshop's compiler does.
 constexpr uint32_t kDefaultLanguage = 0x409;
 
+// Below this many bytes of files, the search index is made on the writing thread.
+constexpr std::uint64_t kSmallProjectBytes = 4u << 20;
+
 std::optional<std::string> ReadWhole(const std::string& path) {
     std::ifstream in(PathOf(path), std::ios::binary);
     if (!in) return std::nullopt;
@@ -206,7 +209,8 @@ tess::Result<StagedFile> Compile(const std::string& project_path, const Project&
         return index;
     };
     if (project.full_text_search) {
-        if (threads != 1) search = std::async(std::launch::async, make_search);
+        // A small project's index is made sooner than a thread starts on a busy machine.
+        if (threads != 1 && gathered >= kSmallProjectBytes) search = std::async(std::launch::async, make_search);
         options.full_text_later = [&]() -> tess::Result<chm::FullTextIndex> {
             auto index = search.valid() ? search.get() : make_search();
             if (!index) return *(search_failed = tess::Error{"The search index cannot be made: " + index.error().message});

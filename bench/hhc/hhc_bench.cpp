@@ -113,7 +113,7 @@ Figures Compare(const fs::path& root, const std::string& label, const fs::path& 
     fs::path engine = root / (label + " chmcmd");
     std::string list;
     for (const auto& file : collection->files) {
-        Write(engine / file.name, file.bytes);
+        Write(engine / file.name, *hhc::ReadCollected(file));
         list += file.name + "\n";
     }
     Write(engine / "p.hhp", "[OPTIONS]\nCompiled file=out.chm\nDefault topic=" + collection->files.front().name +

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/chm/sample_page.h"
 #include "chm/writer.h"
 
 namespace {
@@ -48,17 +49,7 @@ private:
     std::streamsize size_ = 0, read_ = 0;
 };
 
-std::string Page(size_t size, unsigned seed) {
-    static const char* const kWords[] = {"help", "page", "topic", "window", "contents", "index", "search",
-                                         "the", "of", "and", "file", "compiled", "viewer", "<b>bold</b>"};
-    std::string html = "<html><head><title>Page</title></head><body>\n<p>";
-    while (html.size() < size) {
-        seed = seed * 1103515245u + 12345u;
-        html += kWords[(seed >> 16) % std::size(kWords)];
-        html += (seed >> 8) % 11 ? " " : "</p>\n<p>";
-    }
-    return html + "</p></body></html>\n";
-}
+std::string Page(size_t size, unsigned seed) { return bench::SamplePage(size, seed); }
 
 long PeakKb() {
     rusage usage{};

@@ -290,6 +290,34 @@ TEST(FullTextIndexBuilder, MakesTheSameBytesTopicByTopic) {
     }
 }
 
+// Shards filled on their own threads, merged at the end, make the same bytes as one thread;
+// a batch fails with its first error in topic order, whichever thread met it first.
+TEST(FullTextIndexBuilder, MakesTheSameBytesOnAnyNumberOfThreads) {
+    for (uint32_t code_page : {1252u, 932u}) {
+        const auto topics = VariedTopics(code_page);
+        std::vector<std::string> made;
+        for (unsigned threads : {1u, 2u, 3u}) {
+            chm::FullTextIndexBuilder builder(code_page == 932 ? 0x411 : 0x409, code_page, threads);
+            for (size_t first = 0; first < topics.size(); first += 4)  // batches that end mid-way
+                ASSERT_TRUE(builder.AddMany(std::min<size_t>(4, topics.size() - first),
+                                            [&](size_t k) -> tess::Result<chm::FullTextTopic> { return topics[first + k]; }));
+            auto index = builder.Finish();
+            ASSERT_TRUE(index);
+            made.push_back(index->fifti_main);
+        }
+        EXPECT_EQ(Fnv(made[0]), code_page == 932 ? 0x87757f91392e04c2ull : 0xfa7295143e18f5feull);
+        EXPECT_EQ(made[1], made[0]) << code_page;
+        EXPECT_EQ(made[2], made[0]) << code_page;
+    }
+    chm::FullTextIndexBuilder builder(0x409, 1252, 3);
+    auto added = builder.AddMany(6, [](size_t k) -> tess::Result<chm::FullTextTopic> {
+        if (k == 2 || k == 4) return tess::Error{"page " + std::to_string(k) + " cannot be read"};
+        return chm::FullTextTopic{static_cast<uint32_t>(k), "a", "b"};
+    });
+    ASSERT_FALSE(added);
+    EXPECT_EQ(added.error().message, "page 2 cannot be read");
+}
+
 TEST(FullTextIndexBuilder, RefusesTopicsOutOfOrder) {
     const struct {
         std::vector<uint32_t> topics;

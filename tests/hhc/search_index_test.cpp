@@ -31,9 +31,14 @@ TEST(SearchIndex, ReadsPagesNotHeldAsIfHeld) {
     EXPECT_EQ(reads, 2);
 
     not_held[2].read = [] { return tess::Result<std::string>(tess::Error{"b.htm cannot be read: gone"}); };
-    auto failed = hhc::BuildSearchIndex(true, 0x409, not_held);
-    ASSERT_FALSE(failed);
-    EXPECT_EQ(failed.error().message, "b.htm cannot be read: gone");
+    for (unsigned threads : {1u, 3u}) {
+        auto failed = hhc::BuildSearchIndex(true, 0x409, not_held, {}, threads);
+        ASSERT_FALSE(failed);
+        EXPECT_EQ(failed.error().message, "b.htm cannot be read: gone");
+    }
+    auto threaded = hhc::BuildSearchIndex(true, 0x409, Held(), {}, 3);
+    ASSERT_TRUE(threaded && *threaded);
+    EXPECT_EQ((*threaded)->fifti_main, (*held)->fifti_main);
 }
 
 }  // namespace

@@ -275,30 +275,48 @@ tess::Result<FullTextIndex> FullTextIndexBuilder::Finish() {
     for (const auto& shard : shards_) numbers += shard.Numbers(), distinct += shard.distinct();
     const WlcRoots roots = numbers.Best();
     size_t longest = 0, distinct_bytes = 0;
-    std::string out(kHeaderSize, '\0'), wlc;
+    std::string out(kHeaderSize, '\0');
     out.reserve(kHeaderSize + bytes_held() + kNodeSize);  // no copy as it grows; untouched pages cost nothing
     TreeWriter tree(out);
     std::vector<std::vector<uint32_t>> sorted(shards_.size());
     threads_->Run([&](unsigned shard) { sorted[shard] = shards_[shard].Sorted(); });
     std::vector<size_t> next(shards_.size(), 0);
-    for (;;) {  // the shards' words merged: each word is in one shard only
-        size_t from = shards_.size();
-        for (size_t s = 0; s < shards_.size(); ++s)
-            if (next[s] < sorted[s].size() &&
-                (from == shards_.size() || shards_[s].Word(sorted[s][next[s]]) < shards_[from].Word(sorted[from][next[from]])))
-                from = s;
-        if (from == shards_.size()) break;
-        const FullTextHits& hits = shards_[from];
-        const uint32_t id = sorted[from][next[from]++];
-        const std::string word(hits.Word(id));
-        longest = std::max(longest, word.size());
-        distinct_bytes += word.size();
-        for (bool title : {false, true}) {  // the text's entry first, then the title's
-            if (!hits.Topics(id, title)) continue;
-            wlc.clear();
-            hits.Encode(id, title, roots, wlc);
-            tree.AddWord(word, title, hits.Topics(id, title), wlc);
-            if (out.size() > std::numeric_limits<uint32_t>::max() - kNodeSize) return tess::Error{kTooBig};
+    // The shards' words merged (each word is in one shard only), a round at a time: the round's
+    // lists are coded on every thread, then written in order here.
+    constexpr size_t kRound = 1024;
+    struct Coded {
+        const FullTextHits* hits;
+        uint32_t id;
+        std::string wlc[2];  // text, title
+    };
+    std::vector<Coded> round;
+    for (bool more = true; more;) {
+        round.clear();
+        while (round.size() < kRound) {
+            size_t from = shards_.size();
+            for (size_t s = 0; s < shards_.size(); ++s)
+                if (next[s] < sorted[s].size() &&
+                    (from == shards_.size() ||
+                     shards_[s].Word(sorted[s][next[s]]) < shards_[from].Word(sorted[from][next[from]])))
+                    from = s;
+            if ((more = from < shards_.size())) round.push_back({&shards_[from], sorted[from][next[from]++], {}});
+            else break;
+        }
+        std::atomic<size_t> coding{0};
+        threads_->Run([&](unsigned) {
+            for (size_t k; (k = coding.fetch_add(1)) < round.size();)
+                for (bool title : {false, true}) round[k].hits->Encode(round[k].id, title, roots, round[k].wlc[title]);
+        });
+        for (Coded& c : round) {
+            const std::string word(c.hits->Word(c.id));
+            longest = std::max(longest, word.size());
+            distinct_bytes += word.size();
+            for (bool title : {false, true}) {  // the text's entry first, then the title's
+                if (!c.hits->Topics(c.id, title)) continue;
+                tree.AddWord(word, title, c.hits->Topics(c.id, title), c.wlc[title]);
+                std::string().swap(c.wlc[title]);
+                if (out.size() > std::numeric_limits<uint32_t>::max() - kNodeSize) return tess::Error{kTooBig};
+            }
         }
     }
     auto [root, depth] = tree.Finish();

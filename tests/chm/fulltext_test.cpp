@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <set>
+#include <tuple>
 
 #include "../hhc/temp_tree.h"
 #include "chm/fulltext_index.h"
@@ -329,6 +330,12 @@ TEST(FullTextIndexBuilder, RefusesTopicsOutOfOrder) {
         for (uint32_t t : c.topics) last = builder.Add({t, "a", "b"});
         ASSERT_FALSE(last) << c.error;
         EXPECT_NE(last.error().message.find(c.error), std::string::npos) << last.error().message;
+        chm::FullTextIndexBuilder threaded(0x409, 1252, 2);  // checked in a batch's order too
+        auto many = threaded.AddMany(c.topics.size(), [&](size_t k) -> tess::Result<chm::FullTextTopic> {
+            return chm::FullTextTopic{c.topics[k], "a", "b"};
+        });
+        ASSERT_FALSE(many) << c.error;
+        EXPECT_NE(many.error().message.find(c.error), std::string::npos) << many.error().message;
     }
 }
 
@@ -373,6 +380,16 @@ TEST(WlcEncoding, ChoosesTheSmallestRoots) {
     EXPECT_EQ(roots.location, 1) << "1 and 0 cost the same; the lower is not taken over 1";
     EXPECT_EQ(roots.count, 9) << "9 and 10 cost the same; the first wins";
     EXPECT_EQ(roots.topic, 0);
+
+    chm::WlcRootChooser together, apart[2];  // as the shards count them
+    for (uint32_t i = 0; i < 3000; ++i) {
+        const uint32_t v = (i * 2654435761u) >> (i % 32);
+        for (chm::WlcRootChooser* c : {&together, &apart[i % 3 == 0]})
+            c->AddTopicStep(v), c->AddCount(v >> 3), c->AddLocationStep(v >> 9);
+    }
+    apart[0] += apart[1];
+    const auto a = apart[0].Best(), t = together.Best();
+    EXPECT_EQ(std::tuple(a.topic, a.count, a.location), std::tuple(t.topic, t.count, t.location));
 }
 
 }  // namespace

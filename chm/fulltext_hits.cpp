@@ -13,7 +13,9 @@ constexpr uint16_t kSliceBytes[] = {8, 16, 32, 64, 128, 256};
 constexpr uint8_t kLastLevel = std::size(kSliceBytes) - 1;
 constexpr uint32_t kNone = std::numeric_limits<uint32_t>::max();
 
-uint64_t Hash(std::string_view word) {
+}  // namespace
+
+uint64_t FullTextHits::Hash(std::string_view word) {
     uint64_t h = 0xCBF29CE484222325ull;
     for (unsigned char c : word) h = (h ^ c) * 0x100000001B3ull;
     h ^= h >> 29;
@@ -21,17 +23,15 @@ uint64_t Hash(std::string_view word) {
     return h ^ (h >> 32);
 }
 
-}  // namespace
-
-uint32_t FullTextHits::Find(std::string_view word) {
+uint32_t FullTextHits::Find(std::string_view word, uint64_t h) {
     if (slots_.empty()) slots_.assign(1024, 0);
-    const uint64_t h = Hash(word), tag = h & ~uint64_t{0xFFFFFFFF};
+    const uint64_t tag = h & ~uint64_t{0xFFFFFFFF};
     for (size_t mask = slots_.size() - 1, i = h & mask;; i = (i + 1) & mask) {
         const uint64_t slot = slots_[i];
         if (slot == 0) {
             if (2 * (words_.size() + 1) > slots_.size()) {
                 Grow();
-                return Find(word);
+                return Find(word, h);
             }
             if (text_.size() + word.size() > std::numeric_limits<uint32_t>::max() || words_.size() >= kNone - 1)
                 return kNone;
@@ -116,12 +116,12 @@ bool FullTextHits::Record(uint32_t id, bool title, uint32_t topic, uint32_t loca
     return Put(list, uint64_t{step} << 1);
 }
 
-WlcRoots FullTextHits::Roots() const {
+WlcRootChooser FullTextHits::Numbers() const {
     WlcRootChooser chooser = chooser_;
     for (const Entry& e : words_)
         for (const List& list : e.lists)
             if (list.topics) chooser.AddCount(list.count);
-    return chooser.Best();
+    return chooser;
 }
 
 std::vector<uint32_t> FullTextHits::Sorted() const {

@@ -18,14 +18,19 @@ public:
     // A place of `word` (at most 255 bytes) in `topic`. Topics come in increasing order, and
     // a topic's places increasing. False when the lists have outgrown what they can address.
     bool Add(std::string_view word, bool title, uint32_t topic, uint32_t location) {
-        return Record(Find(word), title, topic, location);
+        return Add(word, Hash(word), title, topic, location);
     }
+    // The same with the word's Hash, made beforehand on another thread.
+    bool Add(std::string_view word, uint64_t hash, bool title, uint32_t topic, uint32_t location) {
+        return Record(Find(word, hash), title, topic, location);
+    }
+    static uint64_t Hash(std::string_view word);
 
     size_t distinct() const { return words_.size(); }
     // The bytes the lists and words take, about what their index takes.
     size_t bytes() const { return size_t{next_unit_} * 4 + text_.size() + words_.size() * sizeof(Entry); }
-    // The root sizes that make all the lists' codes smallest.
-    WlcRoots Roots() const;
+    // Every number the lists' codes hold, counted for the choice of root sizes.
+    WlcRootChooser Numbers() const;
     // The words' ids in byte order, as viewers search.
     std::vector<uint32_t> Sorted() const;
     std::string_view Word(uint32_t id) const { return {text_.data() + words_[id].at, words_[id].size}; }
@@ -48,7 +53,7 @@ private:
     };
     static constexpr uint32_t kBlockUnits = 1u << 18;  // a megabyte
 
-    uint32_t Find(std::string_view word);
+    uint32_t Find(std::string_view word, uint64_t hash);
     bool Record(uint32_t id, bool title, uint32_t topic, uint32_t location);
     bool Put(List& list, uint64_t value);
     uint8_t* At(uint32_t unit) { return blocks_[unit / kBlockUnits].get() + 4 * (unit % kBlockUnits); }

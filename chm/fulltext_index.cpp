@@ -1,6 +1,8 @@
 #include "chm/fulltext_index.h"
 
 #include <algorithm>
+#include <atomic>
+#include <cstring>
 #include <limits>
 
 #include "chm/bytes.h"
@@ -148,22 +150,35 @@ constexpr const char* kTooBig = "The search index grew past 4 GB; leave full-tex
 
 }  // namespace
 
-FullTextIndexBuilder::FullTextIndexBuilder(uint32_t language, uint32_t code_page)
-    : language_(language), code_page_(code_page), chars_(code_page) {}
+FullTextIndexBuilder::FullTextIndexBuilder(uint32_t language, uint32_t code_page, unsigned threads)
+    : language_(language), code_page_(code_page), chars_(code_page), shards_(std::max(1u, threads)),
+      threads_(std::make_unique<WorkThreads>(std::max(1u, threads))) {}
+
+size_t FullTextIndexBuilder::bytes_held() const {
+    size_t bytes = 0;
+    for (const auto& shard : shards_) bytes += shard.bytes();
+    return bytes;
+}
+
+tess::Status FullTextIndexBuilder::Follows(uint32_t topic, uint32_t topics, uint32_t last) const {
+    if (topics && topic <= last)
+        return tess::Error{topic == last ? "The search index was given topic " + std::to_string(topic) + " twice."
+                                         : "The search index was given topic " + std::to_string(topic) +
+                                               " after topic " + std::to_string(last) +
+                                               "; topics go in increasing order."};
+    return {};
+}
 
 tess::Status FullTextIndexBuilder::Add(const FullTextTopic& t) {
-    if (topics_ && t.topic <= last_topic_)
-        return tess::Error{t.topic == last_topic_
-                               ? "The search index was given topic " + std::to_string(t.topic) + " twice."
-                               : "The search index was given topic " + std::to_string(t.topic) + " after topic " +
-                                     std::to_string(last_topic_) + "; topics go in increasing order."};
+    if (auto follows = Follows(t.topic, topics_, last_topic_); !follows) return follows;
     ++topics_;
     last_topic_ = t.topic;
     uint32_t location = 0;
     for (bool in_title : {true, false}) {
         SplitWords(in_title ? t.title : t.text, chars_, [&](std::string_view word, bool too_long) {
             if (!too_long) {
-                full_ = !hits_.Add(word, in_title, t.topic, location) || full_;
+                const uint64_t hash = FullTextHits::Hash(word);
+                full_ = !shards_[ShardOf(hash)].Add(word, hash, in_title, t.topic, location) || full_;
                 ++occurrences_;
                 occurrence_bytes_ += word.size();
             }
@@ -174,23 +189,134 @@ tess::Status FullTextIndexBuilder::Add(const FullTextTopic& t) {
     return {};
 }
 
+void FullTextIndexBuilder::CutWords(const FullTextTopic& t, Cut& cut) const {
+    cut.topic = t.topic;
+    cut.occurrences = cut.occurrence_bytes = 0;
+    cut.words.resize(shards_.size());
+    for (auto& words : cut.words) words.clear();
+    uint32_t location = 0;
+    for (bool in_title : {true, false}) {
+        SplitWords(in_title ? t.title : t.text, chars_, [&](std::string_view word, bool too_long) {
+            if (!too_long) {
+                const uint64_t hash = FullTextHits::Hash(word);
+                char head[13];
+                std::memcpy(head, &hash, 8);
+                std::memcpy(head + 8, &location, 4);
+                head[12] = static_cast<char>(word.size() | (in_title ? 0x80 : 0));  // at most 99 bytes
+                std::string& words = cut.words[ShardOf(hash)];
+                words.append(head, sizeof head).append(word);
+                ++cut.occurrences;
+                cut.occurrence_bytes += word.size();
+            }
+            ++location;
+        });
+    }
+}
+
+bool FullTextIndexBuilder::Append(unsigned shard, const Cut& cut) {
+    const std::string& words = cut.words[shard];
+    bool room = true;
+    for (size_t at = 0; at < words.size();) {
+        uint64_t hash = 0;
+        uint32_t location = 0;
+        std::memcpy(&hash, words.data() + at, 8);
+        std::memcpy(&location, words.data() + at + 8, 4);
+        const auto flags = static_cast<uint8_t>(words[at + 12]);
+        const std::string_view word(words.data() + at + 13, flags & 0x7F);
+        room = shards_[shard].Add(word, hash, (flags & 0x80) != 0, cut.topic, location) && room;
+        at += 13 + word.size();
+    }
+    return room;
+}
+
+tess::Status FullTextIndexBuilder::AddMany(size_t count,
+                                           const std::function<tess::Result<FullTextTopic>(size_t)>& make) {
+    if (shards_.size() == 1) {  // nothing runs beside: one topic after another, as they are made
+        for (size_t k = 0; k < count; ++k) {
+            auto topic = make(k);
+            if (!topic) return topic.error();
+            if (auto added = Add(*topic); !added) return added;
+        }
+        return {};
+    }
+    if (cuts_.size() < count) cuts_.resize(count);
+    std::atomic<size_t> next{0};
+    threads_->Run([&](unsigned) {
+        for (size_t k; (k = next.fetch_add(1)) < count;) {
+            auto topic = make(k);
+            cuts_[k].error.reset();
+            if (topic) CutWords(*topic, cuts_[k]);
+            else cuts_[k].error = topic.error();
+        }
+    });
+    uint32_t topics = topics_, last = last_topic_;
+    for (size_t k = 0; k < count; ++k) {
+        if (cuts_[k].error) return *cuts_[k].error;
+        if (auto follows = Follows(cuts_[k].topic, topics, last); !follows) return follows;
+        ++topics;
+        last = cuts_[k].topic;
+    }
+    topics_ = topics;
+    last_topic_ = last;
+    for (size_t k = 0; k < count; ++k) occurrences_ += cuts_[k].occurrences, occurrence_bytes_ += cuts_[k].occurrence_bytes;
+    std::vector<char> full(shards_.size(), 0);
+    threads_->Run([&](unsigned shard) {  // the shards' word tables, each on its own thread
+        for (size_t k = 0; k < count; ++k) full[shard] = !Append(shard, cuts_[k]) || full[shard];
+    });
+    full_ = std::count(full.begin(), full.end(), 1) > 0 || full_;
+    if (full_) return tess::Error{kTooBig};
+    return {};
+}
+
 tess::Result<FullTextIndex> FullTextIndexBuilder::Finish() {
     if (full_) return tess::Error{kTooBig};
-    const WlcRoots roots = hits_.Roots();
+    WlcRootChooser numbers;
+    size_t distinct = 0;
+    for (const auto& shard : shards_) numbers += shard.Numbers(), distinct += shard.distinct();
+    const WlcRoots roots = numbers.Best();
     size_t longest = 0, distinct_bytes = 0;
-    std::string out(kHeaderSize, '\0'), wlc;
-    out.reserve(kHeaderSize + hits_.bytes() + kNodeSize);  // no copy as it grows; untouched pages cost nothing
+    std::string out(kHeaderSize, '\0');
+    out.reserve(kHeaderSize + bytes_held() + kNodeSize);  // no copy as it grows; untouched pages cost nothing
     TreeWriter tree(out);
-    for (uint32_t id : hits_.Sorted()) {
-        const std::string word(hits_.Word(id));
-        longest = std::max(longest, word.size());
-        distinct_bytes += word.size();
-        for (bool title : {false, true}) {  // the text's entry first, then the title's
-            if (!hits_.Topics(id, title)) continue;
-            wlc.clear();
-            hits_.Encode(id, title, roots, wlc);
-            tree.AddWord(word, title, hits_.Topics(id, title), wlc);
-            if (out.size() > std::numeric_limits<uint32_t>::max() - kNodeSize) return tess::Error{kTooBig};
+    std::vector<std::vector<uint32_t>> sorted(shards_.size());
+    threads_->Run([&](unsigned shard) { sorted[shard] = shards_[shard].Sorted(); });
+    std::vector<size_t> next(shards_.size(), 0);
+    // The shards' words merged (each word is in one shard only), a round at a time: the round's
+    // lists are coded on every thread, then written in order here.
+    constexpr size_t kRound = 1024;
+    struct Coded {
+        const FullTextHits* hits;
+        uint32_t id;
+        std::string wlc[2];  // text, title
+    };
+    std::vector<Coded> round;
+    for (bool more = true; more;) {
+        round.clear();
+        while (round.size() < kRound) {
+            size_t from = shards_.size();
+            for (size_t s = 0; s < shards_.size(); ++s)
+                if (next[s] < sorted[s].size() &&
+                    (from == shards_.size() ||
+                     shards_[s].Word(sorted[s][next[s]]) < shards_[from].Word(sorted[from][next[from]])))
+                    from = s;
+            if ((more = from < shards_.size())) round.push_back({&shards_[from], sorted[from][next[from]++], {}});
+            else break;
+        }
+        std::atomic<size_t> coding{0};
+        threads_->Run([&](unsigned) {
+            for (size_t k; (k = coding.fetch_add(1)) < round.size();)
+                for (bool title : {false, true}) round[k].hits->Encode(round[k].id, title, roots, round[k].wlc[title]);
+        });
+        for (Coded& c : round) {
+            const std::string word(c.hits->Word(c.id));
+            longest = std::max(longest, word.size());
+            distinct_bytes += word.size();
+            for (bool title : {false, true}) {  // the text's entry first, then the title's
+                if (!c.hits->Topics(c.id, title)) continue;
+                tree.AddWord(word, title, c.hits->Topics(c.id, title), c.wlc[title]);
+                std::string().swap(c.wlc[title]);
+                if (out.size() > std::numeric_limits<uint32_t>::max() - kNodeSize) return tess::Error{kTooBig};
+            }
         }
     }
     auto [root, depth] = tree.Finish();
@@ -215,7 +341,7 @@ tess::Result<FullTextIndex> FullTextIndexBuilder::Finish() {
         .U32("last duplicate character index", 0)
         .U32("longest word, in bytes", static_cast<uint32_t>(longest))
         .U32("words indexed, repeats counted", static_cast<uint32_t>(std::min<uint64_t>(occurrences_, 0xFFFFFFFFu)))
-        .U32("distinct words", static_cast<uint32_t>(hits_.distinct()))
+        .U32("distinct words", static_cast<uint32_t>(distinct))
         .U32("bytes of the words indexed, low dword",
              static_cast<uint32_t>(std::min<uint64_t>(occurrence_bytes_, 0xFFFFFFFFu)))
         .U32("bytes of the words indexed, high dword", 0)
@@ -227,7 +353,8 @@ tess::Result<FullTextIndex> FullTextIndexBuilder::Finish() {
         .U32("code page", code_page_)
         .U32("language", language_);
     out.replace(0, h.size(), h);
-    hits_ = {};
+    shards_.clear();
+    cuts_.clear();
     return FullTextIndex{std::move(out), BuildObjInst(language_, code_page_)};
 }
 

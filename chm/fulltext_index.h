@@ -4,12 +4,16 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "chm/fulltext_hits.h"
 #include "chm/fulltext_words.h"
 #include "chm/html_text.h"
+#include "chm/work_threads.h"
 #include "chm/writer.h"
 #include "platform/result.h"
 
@@ -27,21 +31,47 @@ struct FullTextTopic {
 //
 // Topics are given one at a time, in increasing order, and only their words are kept: each
 // place costs one to three bytes, so a large project's texts need not all be held at once.
+//
+// With more than one thread the words are shared out by a hash among as many shards, each a
+// word table of its own filled by its own thread; a word's list lives in one shard, which sees
+// the topics in order, and the shards' words are merged in byte order at the end. The index's
+// bytes do not depend on the number of threads.
 class FullTextIndexBuilder {
 public:
-    FullTextIndexBuilder(uint32_t language, uint32_t code_page);
+    FullTextIndexBuilder(uint32_t language, uint32_t code_page, unsigned threads = 1);
 
     // An error for a topic number not above the one before.
     tess::Status Add(const FullTextTopic& topic);
+    // The topics make(0) to make(count - 1), as if given to Add in that order, each made and cut
+    // into words on any of the builder's threads (`make` is called on several at once). The first
+    // error in that order is returned; the builder is then spent.
+    tess::Status AddMany(size_t count, const std::function<tess::Result<FullTextTopic>(size_t)>& make);
     // The memory the words and places added so far take.
-    size_t bytes_held() const { return hits_.bytes(); }
+    size_t bytes_held() const;
     // The index of the topics added; the builder is spent.
     tess::Result<FullTextIndex> Finish();
 
 private:
+    // One topic's words as AddMany cuts them: for each shard, each word's hash, place, size and
+    // title flag, and bytes.
+    struct Cut {
+        std::optional<tess::Error> error;
+        uint32_t topic = 0;
+        uint64_t occurrences = 0, occurrence_bytes = 0;
+        std::vector<std::string> words;
+    };
+    tess::Status Follows(uint32_t topic, uint32_t topics, uint32_t last) const;
+    void CutWords(const FullTextTopic& topic, Cut& cut) const;
+    bool Append(unsigned shard, const Cut& cut);
+    unsigned ShardOf(uint64_t hash) const {
+        return static_cast<unsigned>(((hash >> 32) * shards_.size()) >> 32);  // the slots take the low bits
+    }
+
     uint32_t language_, code_page_;
     CodePageChars chars_;
-    FullTextHits hits_;
+    std::vector<FullTextHits> shards_;
+    std::unique_ptr<WorkThreads> threads_;
+    std::vector<Cut> cuts_;  // kept from one AddMany to the next for their buffers
     uint32_t topics_ = 0, last_topic_ = 0;
     uint64_t occurrences_ = 0, occurrence_bytes_ = 0;
     bool full_ = false;  // the places outgrew what the hits can address

@@ -7,6 +7,15 @@ uint32_t ScaleRootBits(uint32_t value, uint8_t root) {
     return length <= root ? 1 + root : (length - root) + 1 + (length - 1);
 }
 
+WlcRootChooser& WlcRootChooser::operator+=(const WlcRootChooser& other) {
+    for (int length = 0; length < kLengths; ++length) {
+        topic_[length] += other.topic_[length];
+        count_[length] += other.count_[length];
+        location_[length] += other.location_[length];
+    }
+    return *this;
+}
+
 WlcRoots WlcRootChooser::Best() const {
     auto best = [](const uint64_t (&by_length)[kLengths]) {
         uint64_t bits[kRoots] = {};

@@ -65,6 +65,8 @@ public:
     void AddTopicStep(uint32_t step) { ++topic_[std::bit_width(step)]; }
     void AddCount(uint32_t count) { ++count_[std::bit_width(count)]; }
     void AddLocationStep(uint32_t step) { ++location_[std::bit_width(step)]; }
+    // Counts by bit length add up: numbers counted apart choose as if counted together.
+    WlcRootChooser& operator+=(const WlcRootChooser& other);
     WlcRoots Best() const;
 
 private:

@@ -204,7 +204,7 @@ tess::Result<StagedFile> Compile(const std::string& project_path, const Project&
     std::future<SearchIndex> search;
     std::optional<tess::Error> search_failed;
     auto make_search = [&, language = options.language] {
-        auto index = BuildSearchIndex(project.full_text_search, language, inputs, untitled);
+        auto index = BuildSearchIndex(project.full_text_search, language, inputs, untitled, cores);
         if (index) progress.Indexed(topics);
         return index;
     };

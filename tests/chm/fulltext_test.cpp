@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <set>
+#include <tuple>
 
 #include "../hhc/temp_tree.h"
 #include "chm/fulltext_index.h"
@@ -290,6 +291,34 @@ TEST(FullTextIndexBuilder, MakesTheSameBytesTopicByTopic) {
     }
 }
 
+// Shards filled on their own threads, merged at the end, make the same bytes as one thread;
+// a batch fails with its first error in topic order, whichever thread met it first.
+TEST(FullTextIndexBuilder, MakesTheSameBytesOnAnyNumberOfThreads) {
+    for (uint32_t code_page : {1252u, 932u}) {
+        const auto topics = VariedTopics(code_page);
+        std::vector<std::string> made;
+        for (unsigned threads : {1u, 2u, 3u}) {
+            chm::FullTextIndexBuilder builder(code_page == 932 ? 0x411 : 0x409, code_page, threads);
+            for (size_t first = 0; first < topics.size(); first += 4)  // batches that end mid-way
+                ASSERT_TRUE(builder.AddMany(std::min<size_t>(4, topics.size() - first),
+                                            [&](size_t k) -> tess::Result<chm::FullTextTopic> { return topics[first + k]; }));
+            auto index = builder.Finish();
+            ASSERT_TRUE(index);
+            made.push_back(index->fifti_main);
+        }
+        EXPECT_EQ(Fnv(made[0]), code_page == 932 ? 0x87757f91392e04c2ull : 0xfa7295143e18f5feull);
+        EXPECT_EQ(made[1], made[0]) << code_page;
+        EXPECT_EQ(made[2], made[0]) << code_page;
+    }
+    chm::FullTextIndexBuilder builder(0x409, 1252, 3);
+    auto added = builder.AddMany(6, [](size_t k) -> tess::Result<chm::FullTextTopic> {
+        if (k == 2 || k == 4) return tess::Error{"page " + std::to_string(k) + " cannot be read"};
+        return chm::FullTextTopic{static_cast<uint32_t>(k), "a", "b"};
+    });
+    ASSERT_FALSE(added);
+    EXPECT_EQ(added.error().message, "page 2 cannot be read");
+}
+
 TEST(FullTextIndexBuilder, RefusesTopicsOutOfOrder) {
     const struct {
         std::vector<uint32_t> topics;
@@ -301,6 +330,12 @@ TEST(FullTextIndexBuilder, RefusesTopicsOutOfOrder) {
         for (uint32_t t : c.topics) last = builder.Add({t, "a", "b"});
         ASSERT_FALSE(last) << c.error;
         EXPECT_NE(last.error().message.find(c.error), std::string::npos) << last.error().message;
+        chm::FullTextIndexBuilder threaded(0x409, 1252, 2);  // checked in a batch's order too
+        auto many = threaded.AddMany(c.topics.size(), [&](size_t k) -> tess::Result<chm::FullTextTopic> {
+            return chm::FullTextTopic{c.topics[k], "a", "b"};
+        });
+        ASSERT_FALSE(many) << c.error;
+        EXPECT_NE(many.error().message.find(c.error), std::string::npos) << many.error().message;
     }
 }
 
@@ -345,6 +380,16 @@ TEST(WlcEncoding, ChoosesTheSmallestRoots) {
     EXPECT_EQ(roots.location, 1) << "1 and 0 cost the same; the lower is not taken over 1";
     EXPECT_EQ(roots.count, 9) << "9 and 10 cost the same; the first wins";
     EXPECT_EQ(roots.topic, 0);
+
+    chm::WlcRootChooser together, apart[2];  // as the shards count them
+    for (uint32_t i = 0; i < 3000; ++i) {
+        const uint32_t v = (i * 2654435761u) >> (i % 32);
+        for (chm::WlcRootChooser* c : {&together, &apart[i % 3 == 0]})
+            c->AddTopicStep(v), c->AddCount(v >> 3), c->AddLocationStep(v >> 9);
+    }
+    apart[0] += apart[1];
+    const auto a = apart[0].Best(), t = together.Best();
+    EXPECT_EQ(std::tuple(a.topic, a.count, a.location), std::tuple(t.topic, t.count, t.location));
 }
 
 }  // namespace

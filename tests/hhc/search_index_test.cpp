@@ -31,9 +31,28 @@ TEST(SearchIndex, ReadsPagesNotHeldAsIfHeld) {
     EXPECT_EQ(reads, 2);
 
     not_held[2].read = [] { return tess::Result<std::string>(tess::Error{"b.htm cannot be read: gone"}); };
-    auto failed = hhc::BuildSearchIndex(true, 0x409, not_held);
-    ASSERT_FALSE(failed);
-    EXPECT_EQ(failed.error().message, "b.htm cannot be read: gone");
+    for (unsigned threads : {1u, 3u}) {
+        auto failed = hhc::BuildSearchIndex(true, 0x409, not_held, {}, threads);
+        ASSERT_FALSE(failed);
+        EXPECT_EQ(failed.error().message, "b.htm cannot be read: gone");
+    }
+    auto threaded = hhc::BuildSearchIndex(true, 0x409, Held(), {}, 3);
+    ASSERT_TRUE(threaded && *threaded);
+    EXPECT_EQ((*threaded)->fifti_main, (*held)->fifti_main);
+}
+
+// Pages past the first batch keep their topic numbers, and an untitled page's title words
+// stay out, on any number of threads.
+TEST(SearchIndex, MakesTheSameIndexOnAnyNumberOfThreads) {
+    std::vector<chm::InputFile> pages;
+    for (int i = 0; i < 150; ++i)
+        pages.push_back({"/p" + std::to_string(i) + ".htm",
+                         "<html><body>word" + std::to_string(i % 17) + " shared</body></html>", "Page " + std::to_string(i)});
+    const std::set<std::string> untitled = {"/p3.htm", "/p100.htm"};
+    auto one = hhc::BuildSearchIndex(true, 0x409, pages, untitled, 1);
+    auto three = hhc::BuildSearchIndex(true, 0x409, pages, untitled, 3);
+    ASSERT_TRUE(one && *one && three && *three);
+    EXPECT_EQ((*three)->fifti_main, (*one)->fifti_main);
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ namespace {
 // workshop's compiler does.
 constexpr uint32_t kDefaultLanguage = 0x409;
 
-// Below this many bytes of files, the search index is made on the writing thread.
+// Below this many bytes of files, the search index is made on the writing thread alone.
 constexpr std::uint64_t kSmallProjectBytes = 4u << 20;
 
 std::optional<std::string> ReadWhole(const std::string& path) {
@@ -204,7 +204,8 @@ tess::Result<StagedFile> Compile(const std::string& project_path, const Project&
     std::future<SearchIndex> search;
     std::optional<tess::Error> search_failed;
     auto make_search = [&, language = options.language] {
-        auto index = BuildSearchIndex(project.full_text_search, language, inputs, untitled, cores);
+        const unsigned index_threads = gathered >= kSmallProjectBytes ? cores : 1;
+        auto index = BuildSearchIndex(project.full_text_search, language, inputs, untitled, index_threads);
         if (index) progress.Indexed(topics);
         return index;
     };

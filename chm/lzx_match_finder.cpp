@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "chm/lzx_block_writer.h"
 #include "chm/lzx_tunables.h"
 
 namespace chm {
@@ -164,12 +165,16 @@ LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(size_t pos, uint32_t max_l
 template LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert<true>(size_t, uint32_t, int, uint32_t,
                                                                      std::vector<Match>*);
 
-void LzxMatchFinder::Parse(size_t begin, size_t end, LzxRepeats& reps, std::vector<LzxToken>& out) {
-    if (level_.optimal) ParseOptimal(begin, end, reps, out);
-    else ParseGreedy(begin, end, reps, out);
+void LzxMatchFinder::Parse(size_t begin, size_t end, LzxRepeats& reps, std::vector<LzxToken>& out,
+                           LzxSymbolCounts& counts) {
+    if (!level_.optimal) return ParseGreedy(begin, end, reps, out, counts);
+    const size_t from = out.size();
+    ParseOptimal(begin, end, reps, out);
+    for (size_t i = from; i < out.size(); ++i) counts.Add(out[i]);
 }
 
-void LzxMatchFinder::ParseGreedy(size_t begin, size_t end, LzxRepeats& reps, std::vector<LzxToken>& out) {
+void LzxMatchFinder::ParseGreedy(size_t begin, size_t end, LzxRepeats& reps, std::vector<LzxToken>& out,
+                                 LzxSymbolCounts& counts) {
     const char* d = data_.data();
     // The best match at `pos` longer than `shorter`, a recent distance preferred unless a new
     // one scores higher; none has length 0.
@@ -196,6 +201,7 @@ void LzxMatchFinder::ParseGreedy(size_t begin, size_t end, LzxRepeats& reps, std
         bool is_rep = false;
         Match m = best_at(pos, level_.max_chain, 1, is_rep);
         if (m.length < kLzxMinMatch) {
+            ++counts.main[static_cast<uint8_t>(d[pos])];
             out.push_back(LzxLiteralToken(static_cast<uint8_t>(d[pos])));
             ++pos;
             continue;
@@ -208,13 +214,24 @@ void LzxMatchFinder::ParseGreedy(size_t begin, size_t end, LzxRepeats& reps, std
             if (next.length < kLzxMinMatch ||
                 Score(next.length, next.distance, next_rep) <= Score(m.length, m.distance, is_rep))
                 break;
+            ++counts.main[static_cast<uint8_t>(d[pos])];
             out.push_back(LzxLiteralToken(static_cast<uint8_t>(d[pos])));
             ++pos;
             m = next;
             is_rep = next_rep;
         }
-        out.push_back(LzxMatchToken(m.length, m.distance, reps));
+        const LzxToken t = LzxMatchToken(m.length, m.distance, reps);
+        counts.Add(t);
+        out.push_back(t);
         pos += m.length;
+#if defined(__GNUC__)
+        // The next search is there: its table entries are fetched while the match is hashed.
+        if (pos + 4 <= data_.size()) {
+            const uint32_t v = Le32(d + pos);
+            __builtin_prefetch(&head3_[Hash3(v)]);
+            __builtin_prefetch(&head4_[Hash4(v)]);
+        }
+#endif
     }
     InsertUpTo(end);
 }

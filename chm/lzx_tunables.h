@@ -44,8 +44,9 @@ inline constexpr const LzxLevelParams& Level(int level) {
 // Match finding: the nearest three-byte match from a table of one position per hash, longer
 // ones along a chain of positions that share a four-byte hash.
 //   kHash3Bits, kHash4Bits: the tables' sizes, 2^bits entries. More bits: fewer false
-//     candidates, a larger table to keep in cache.
-inline constexpr int kHash3Bits = 15;
+//     candidates, a larger table to keep in cache. The three-byte table need only hold the
+//     last kFarForThree positions well, so it stays small.
+inline constexpr int kHash3Bits = 13;
 inline constexpr int kHash4Bits = 16;
 //   A level's max_chain: higher finds longer and nearer matches on repetitive text (smaller
 //     output) at a time cost that grows linearly; it also bounds the time on hostile input (one
@@ -54,7 +55,7 @@ inline constexpr int kHash4Bits = 16;
 //     loses little, such matches being already cheap per byte.
 //   kFarForThree: a three-byte match further than this is dropped for its literals, which
 //     usually cost fewer bits than its position footer. Lower favours literals.
-inline constexpr uint32_t kFarForThree = 4096;
+inline constexpr uint32_t kFarForThree = 512;
 
 // Parsing: a match is chosen by an estimate of the bits it saves over literals, not by the
 // real code lengths (which are known only after the block's trees are built).

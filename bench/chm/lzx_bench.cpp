@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <ctime>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <random>
@@ -98,6 +99,9 @@ int main(int argc, char** argv) {
     inputs.push_back({"random bytes", RandomBytes(1 << 20, 1)});
     for (int i = 1; i < argc; ++i) inputs.push_back({argv[i], ReadFile(argv[i])});
 
+    // LZX_BENCH_LEVEL=n measures only our level n beside wimlib's level 20 (for profiling one level).
+    const char* only = std::getenv("LZX_BENCH_LEVEL");
+    const int only_level = only ? std::atoi(only) : 0;
     // One thread each, timed by its CPU time, so MB/s is per core; ratios are set against wimlib in this same run.
     std::printf("%-22s %-10s %11s %11s %9s %9s %9s\n", "input", "encoder", "bytes", "compressed", "CPU MB/s", "vs w20",
                 "vs w50");
@@ -106,11 +110,13 @@ int main(int argc, char** argv) {
         const int runs = 3;
         std::vector<std::pair<std::string, Figures>> rows;
         for (unsigned w : {20u, 50u, 100u})
-            rows.push_back({"wimlib " + std::to_string(w), Time([&] { return Wimlib(data, w); }, runs)});
+            if (only_level == 0 || w == 20)
+                rows.push_back({"wimlib " + std::to_string(w), Time([&] { return Wimlib(data, w); }, runs)});
         for (int l = chm::lzx_tunables::kMinLevel; l <= chm::lzx_tunables::kMaxLevel; ++l)
-            rows.push_back({"ours " + std::to_string(l),
+            if (only_level == 0 || l == only_level)
+                rows.push_back({"ours " + std::to_string(l),
                             Time([&] { return chm::CompressLzx(data, 1, {}, l).bytes.size(); }, runs)});
-        const double w20 = double(rows[0].second.bytes), w50 = double(rows[1].second.bytes);
+        const double w20 = double(rows[0].second.bytes), w50 = only_level ? w20 : double(rows[1].second.bytes);
         for (const auto& [enc, f] : rows) {
             std::printf("%-22s %-10s %11zu %11zu %9.1f %8.2f%% %8.2f%%\n", name.c_str(), enc.c_str(), data.size(),
                         f.bytes, data.size() / f.seconds / 1e6, 100 * (f.bytes / w20 - 1), 100 * (f.bytes / w50 - 1));

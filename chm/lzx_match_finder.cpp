@@ -152,10 +152,11 @@ LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(size_t pos, uint32_t max_l
         if (Load32(m + probe) != Load32(p + probe) || Load32(m) != Load32(p)) continue;
         const uint32_t len = 4 + MatchLength(pos - d + 4, pos + 4, max_len - 4);
         if (len <= best_len) continue;
-        if (!kAll && best.length != 0 && Score(len, d, false) <= Score(best.length, best.distance, false)) continue;
-        best = {len, d};
+        // Candidates further on are further off: one no longer than this one scores no higher.
         best_len = len;
         probe = len - 3;
+        if (!kAll && best.length != 0 && Score(len, d, false) <= Score(best.length, best.distance, false)) continue;
+        best = {len, d};
         if constexpr (kAll) all->push_back(best);
         if (len >= nice || len >= max_len) break;
     }

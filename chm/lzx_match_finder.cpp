@@ -101,7 +101,7 @@ uint32_t LzxMatchFinder::MaxLength(size_t pos, size_t end) const {
 template <bool kAll>
 LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(size_t pos, uint32_t max_len, int depth, uint32_t shorter,
                                                       std::vector<Match>* all) {
-    InsertUpTo(pos);
+    if (inserted_ < pos) InsertUpTo(pos);
     Match best;
     if (pos + 4 > data_.size()) {
         inserted_ = pos + 1;
@@ -208,7 +208,7 @@ void LzxMatchFinder::ParseGreedy(size_t begin, size_t end, LzxRepeats& reps, std
             continue;
         }
         // Lazy evaluation: while a better match starts one byte on, this byte goes as a literal.
-        while (level_.lazy_chain > 0 && m.length < level_.nice_length && pos + 1 < end) {
+        while (m.length < level_.lazy_below && pos + 1 < end) {
             bool next_rep = false;
             const uint32_t shorter = m.length > kLzxMinMatch + 1 ? m.length - 2 : 1;
             const Match next = best_at(pos + 1, level_.lazy_chain, shorter, next_rep);

@@ -25,17 +25,18 @@ namespace chm::lzx_tunables {
 struct LzxLevelParams {
     int max_chain;         // candidates tried per position
     uint32_t nice_length;  // a match this long ends the search and skips the lazy step
-    int lazy_chain;        // candidates tried one byte on for a better match; 0: no lazy step
+    int lazy_chain;        // candidates tried one byte on for a better match
+    uint32_t lazy_below;   // only a match shorter than this has the lazy step; 0: none has
     bool optimal = false;  // price every way through the frame and keep the cheapest
 };
 inline constexpr int kMinLevel = 1;
 inline constexpr int kMaxLevel = 4;
 inline constexpr int kDefaultLevel = 2;
 inline constexpr LzxLevelParams kLevels[] = {
-    {8, 32, 0},
-    {64, 96, 16},
-    {256, 257, 64},
-    {256, 128, 0, true},
+    {8, 32, 0, 0},
+    {64, 96, 8, 48},
+    {256, 257, 64, 257},
+    {256, 128, 0, 0, true},
 };
 inline constexpr const LzxLevelParams& Level(int level) {
     return kLevels[(level < kMinLevel ? kMinLevel : level > kMaxLevel ? kMaxLevel : level) - kMinLevel];

@@ -38,7 +38,13 @@ uint32_t Le32(const char* p) {
     return uint32_t{u[0]} | uint32_t{u[1]} << 8 | uint32_t{u[2]} << 16 | uint32_t{u[3]} << 24;
 }
 uint32_t Hash3(uint32_t v) { return ((v & 0xFFFFFF) * 0x1E35A7BDu) >> (32 - kHash3Bits); }
-uint32_t Hash4(uint32_t v) { return (v * 0x1E35A7BDu) >> (32 - kHash4Bits); }
+// With `five`, the chain's hash covers five bytes where there are five: fewer candidates that
+// match only four, which seldom pay for their footer, though a parse that prices every match
+// finds uses for them.
+uint32_t Hash4(const char* p, const char* end, bool five) {
+    const uint64_t v = Le32(p) | uint64_t{five && p + 4 < end ? static_cast<unsigned char>(p[4]) : 0u} << 32;
+    return static_cast<uint32_t>((v * 0x9E3779B97F4A7C15ull) >> (64 - kHash4Bits));
+}
 
 }  // namespace
 
@@ -60,12 +66,13 @@ void LzxMatchFinder::InsertUpTo(size_t pos) {
     uint16_t* head3 = head3_.data();
     uint16_t* head4 = head4_.data();
     uint16_t* prev = prev_.data();
+    const bool five = !level_.optimal;
     size_t at = inserted_;
     for (; at < stop; ++at) {
         const uint32_t v = Le32(d + at);
         const auto cur = static_cast<uint16_t>(at + 1);
         head3[Hash3(v)] = cur;
-        uint16_t& head = head4[Hash4(v)];
+        uint16_t& head = head4[Hash4(d + at, d + data_.size(), five)];
         prev[at] = head;
         head = cur;
     }
@@ -113,7 +120,7 @@ LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(size_t pos, uint32_t max_l
     uint16_t& head3 = head3_[Hash3(v)];
     const uint32_t near3 = head3;
     head3 = static_cast<uint16_t>(cur);
-    uint16_t& head4 = head4_[Hash4(v)];
+    uint16_t& head4 = head4_[Hash4(p, data_.data() + data_.size(), !level_.optimal)];
     uint32_t cand = head4;
     prev_[pos] = head4;
     head4 = static_cast<uint16_t>(cur);
@@ -123,7 +130,7 @@ LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(size_t pos, uint32_t max_l
     if (pos + 5 <= data_.size()) {
         const uint32_t next = Le32(p + 1);
         __builtin_prefetch(&head3_[Hash3(next)]);
-        __builtin_prefetch(&head4_[Hash4(next)]);
+        __builtin_prefetch(&head4_[Hash4(p + 1, data_.data() + data_.size(), !level_.optimal)]);
     }
 #endif
 
@@ -159,6 +166,12 @@ LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(size_t pos, uint32_t max_l
         best = {len, d};
         if constexpr (kAll) all->push_back(best);
         if (len >= nice || len >= max_len) break;
+    }
+    if (!kAll && best.length < 4 && best_len < 4 && near3 != 0) {
+        // The chain's five-byte hash misses a match of just four; the nearest one of three
+        // may be that.
+        const uint32_t d = cur - near3;
+        if (Load32(p - d) == Load32(p)) best = {4 + MatchLength(pos - d + 4, pos + 4, max_len - 4), d};
     }
     return best;
 }
@@ -230,7 +243,7 @@ void LzxMatchFinder::ParseGreedy(size_t begin, size_t end, LzxRepeats& reps, std
         if (pos + 4 <= data_.size()) {
             const uint32_t v = Le32(d + pos);
             __builtin_prefetch(&head3_[Hash3(v)]);
-            __builtin_prefetch(&head4_[Hash4(v)]);
+            __builtin_prefetch(&head4_[Hash4(d + pos, d + data_.size(), !level_.optimal)]);
         }
 #endif
     }

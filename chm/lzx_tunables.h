@@ -24,7 +24,7 @@ namespace chm::lzx_tunables {
 //     (2 to 3 MB/s).
 struct LzxLevelParams {
     int max_chain;         // candidates tried per position
-    uint32_t nice_length;  // a match this long ends the search and skips the lazy step
+    uint32_t nice_length;  // a match this long ends the search (a recent distance: skips it)
     int lazy_chain;        // candidates tried one byte on for a better match
     uint32_t lazy_below;   // only a match shorter than this has the lazy step; 0: none has
     bool optimal = false;  // price every way through the frame and keep the cheapest
@@ -34,7 +34,7 @@ inline constexpr int kMaxLevel = 4;
 inline constexpr int kDefaultLevel = 2;
 inline constexpr LzxLevelParams kLevels[] = {
     {8, 32, 0, 0},
-    {64, 96, 8, 48},
+    {48, 96, 8, 48},
     {256, 257, 64, 257},
     {256, 128, 0, 0, true},
 };
@@ -43,7 +43,8 @@ inline constexpr const LzxLevelParams& Level(int level) {
 }
 
 // Match finding: the nearest three-byte match from a table of one position per hash, longer
-// ones along a chain of positions that share a four-byte hash.
+// ones along a chain of positions that share a five-byte hash (four at the very end). The
+// nearest three-byte match is also tried for four or more when the chain finds nothing.
 //   kHash3Bits, kHash4Bits: the tables' sizes, 2^bits entries. More bits: fewer false
 //     candidates, a larger table to keep in cache. The three-byte table need only hold the
 //     last kFarForThree positions well, so it stays small.

@@ -11,17 +11,17 @@ namespace chm::lzx_tunables {
 // looks and how the parse chooses; the block choices are the same at every level. Figures are
 // CPU time on one core for the libxslt manual, the python-requests docs and 6 MB of generated
 // reference pages, beside wimlib's LZX on the same 64 KB intervals (bench/chm/lzx_bench):
-//   1 (fast): 8 candidates, a match of 32 ends the search, no lazy step. 5 to 11 per cent larger
-//     than wimlib's level 20, 1.2 to 1.5 times as fast (about 125 MB/s).
-//   2 (default): 64 candidates, a match of 96 ends the search, a lazy step over 16. 0.3 to 0.4
-//     per cent smaller than wimlib's level 20 at about 0.8 times its speed (65 to 85 MB/s);
-//     what compiled files get unless asked otherwise.
-//   3 (small): 256 candidates, a lazy step over 64. 0.8 to 2 per cent less than 2 (the most on
-//     the repetitive generated pages) for 1.3 to 1.6 times its time.
+//   1 (fast): 8 candidates, a match of 32 ends the search, no lazy step. 4 to 8 per cent larger
+//     than wimlib's level 20, 1.2 to 1.6 times as fast (140 to 150 MB/s).
+//   2 (default): 48 candidates, a match of 96 ends the search, a lazy step over 8 for matches
+//     under 48. 0.04 to 0.4 per cent smaller than wimlib's level 20 at 0.9 to 1.0 times its
+//     speed (85 to 113 MB/s); what compiled files get unless asked otherwise.
+//   3 (small): 256 candidates, a lazy step over 64. 1 to 3.4 per cent less than 2 (the most on
+//     the repetitive generated pages) for 1.4 to 1.9 times its time.
 //   4 (smallest): a minimum-cost parse over every position (256 candidates, a match of 128 taken
 //     whole), priced by the trees of the previous pass. 1.3 to 1.5 per cent less than wimlib's
-//     level 50 on HTML (0.4 per cent more on the generated pages), at a third of its speed
-//     (2 to 3 MB/s).
+//     level 50 on HTML (0.2 per cent more on the generated pages), at a third of its speed
+//     (2 to 4 MB/s).
 struct LzxLevelParams {
     int max_chain;         // candidates tried per position
     uint32_t nice_length;  // a match this long ends the search (a recent distance: skips it)

@@ -11,36 +11,53 @@ public:
 
     // Writes the low `count` bits of `value` (count <= 32), most significant first.
     void Put(uint32_t value, int count) {
-        if (count == 0) return;
+        // Two words leave at once, so most calls take no branch but this one.
+        if (pending_ >= 32) FlushPair();
         acc_ = (acc_ << count) | (value & ((uint64_t{1} << count) - 1));
         pending_ += count;
-        while (pending_ >= 16) {
-            pending_ -= 16;
-            const auto word = static_cast<uint16_t>(acc_ >> pending_);
-            out_.push_back(static_cast<char>(word & 0xFF));
-            out_.push_back(static_cast<char>(word >> 8));
-        }
-        acc_ &= (uint64_t{1} << pending_) - 1;
     }
 
     // Fills the current word with zero bits; the readers expect this at every frame end.
     void AlignTo16() {
-        if (pending_ > 0) Put(0, 16 - pending_);
+        if (pending_ % 16 != 0) Put(0, 16 - pending_ % 16);
+        FlushWords();
     }
 
-    bool Aligned() const { return pending_ == 0; }
+    bool Aligned() const { return pending_ % 16 == 0; }
 
     // Raw bytes of an uncompressed block; only between aligned words.
-    void PutByte(uint8_t byte) { out_.push_back(static_cast<char>(byte)); }
+    void PutByte(uint8_t byte) {
+        FlushWords();
+        out_.push_back(static_cast<char>(byte));
+    }
     void PutLe32(uint32_t v) {
-        for (int i = 0; i < 4; ++i) PutByte(static_cast<uint8_t>(v >> (8 * i)));
+        FlushWords();
+        for (int i = 0; i < 4; ++i) out_.push_back(static_cast<char>(v >> (8 * i)));
     }
 
-    size_t ByteSize() const { return out_.size(); }
+    // The bytes of the whole words written so far.
+    size_t ByteSize() const { return out_.size() + pending_ / 16 * 2; }
 
 private:
+    void FlushPair() {
+        pending_ -= 32;
+        const auto pair = static_cast<uint32_t>(acc_ >> pending_);
+        out_.push_back(static_cast<char>(pair >> 16));
+        out_.push_back(static_cast<char>(pair >> 24));
+        out_.push_back(static_cast<char>(pair));
+        out_.push_back(static_cast<char>(pair >> 8));
+    }
+    void FlushWords() {
+        while (pending_ >= 16) {
+            pending_ -= 16;
+            const auto word = static_cast<uint16_t>(acc_ >> pending_);
+            out_.push_back(static_cast<char>(word));
+            out_.push_back(static_cast<char>(word >> 8));
+        }
+    }
+
     std::string& out_;
-    uint64_t acc_ = 0;
+    uint64_t acc_ = 0;  // the low `pending_` bits are unwritten; those above are stale
     int pending_ = 0;
 };
 

@@ -62,12 +62,7 @@ void LzxBlockWriter::ResetTrees() {
 }
 
 LzxSymbolCounts::LzxSymbolCounts(const std::vector<LzxToken>& tokens) {
-    for (const LzxToken& t : tokens) {
-        ++main[t.main];
-        if (t.length >= 0) ++length[t.length];
-        if (t.footer_bits >= 3) ++aligned[t.footer & 7];
-        footer_bits += t.footer_bits;
-    }
+    for (const LzxToken& t : tokens) Add(t);
 }
 
 LzxSymbolCounts& LzxSymbolCounts::operator+=(const LzxSymbolCounts& other) {

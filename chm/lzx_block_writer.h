@@ -30,7 +30,14 @@ struct LzxSymbolCounts {
     uint32_t length[kLzxLengthSymbols] = {};
     uint32_t aligned[kLzxAlignedSymbols] = {};
     uint64_t footer_bits = 0;
+    LzxSymbolCounts() = default;
     explicit LzxSymbolCounts(const std::vector<LzxToken>& tokens);
+    void Add(const LzxToken& t) {
+        ++main[t.main];
+        if (t.length >= 0) ++length[t.length];
+        if (t.footer_bits >= 3) ++aligned[t.footer & 7];
+        footer_bits += t.footer_bits;
+    }
     LzxSymbolCounts& operator+=(const LzxSymbolCounts& other);
 };
 

@@ -24,8 +24,8 @@ void WriteInterval(LzxBitWriter& bits, LzxMatchFinder& finder, LzxBlockWriter& w
     thread_local std::vector<LzxToken> tokens0, tokens1;
     tokens0.clear();
     tokens1.clear();
-    finder.Parse(0, kFrameSize, reps, tokens0);
-    const LzxSymbolCounts counts0(tokens0);
+    LzxSymbolCounts counts0, counts1;
+    finder.Parse(0, kFrameSize, reps, tokens0, counts0);
     LzxBlockPlan plan0 = writer.Plan(counts0);
     // A frame on its own: its block, or its raw bytes when smaller (the distances then as before).
     auto write_alone = [&](std::string_view frame, const std::vector<LzxToken>& tokens, LzxBlockPlan&& plan,
@@ -48,14 +48,13 @@ void WriteInterval(LzxBitWriter& bits, LzxMatchFinder& finder, LzxBlockWriter& w
         LzxBlockWriter::WriteRaw(bits, frame0, LzxRepeats{});
         next_frame();
         reps = LzxRepeats{};
-        finder.Parse(kFrameSize, chunk.size(), reps, tokens1);
-        write_alone(frame1, tokens1, writer.Plan(LzxSymbolCounts(tokens1)), LzxRepeats{});
+        finder.Parse(kFrameSize, chunk.size(), reps, tokens1, counts1);
+        write_alone(frame1, tokens1, writer.Plan(counts1), LzxRepeats{});
         bits.AlignTo16();
         return;
     }
     const LzxRepeats between = reps;
-    finder.Parse(kFrameSize, chunk.size(), reps, tokens1);
-    const LzxSymbolCounts counts1(tokens1);
+    finder.Parse(kFrameSize, chunk.size(), reps, tokens1, counts1);
     LzxBlockPlan plan1 = writer.Plan(counts1, &plan0);
     LzxSymbolCounts both = counts0;
     both += counts1;

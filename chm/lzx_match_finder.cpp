@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "chm/lzx_block_writer.h"
 #include "chm/lzx_tunables.h"
 
 namespace chm {
@@ -37,7 +38,13 @@ uint32_t Le32(const char* p) {
     return uint32_t{u[0]} | uint32_t{u[1]} << 8 | uint32_t{u[2]} << 16 | uint32_t{u[3]} << 24;
 }
 uint32_t Hash3(uint32_t v) { return ((v & 0xFFFFFF) * 0x1E35A7BDu) >> (32 - kHash3Bits); }
-uint32_t Hash4(uint32_t v) { return (v * 0x1E35A7BDu) >> (32 - kHash4Bits); }
+// With `five`, the chain's hash covers five bytes where there are five: fewer candidates that
+// match only four, which seldom pay for their footer, though a parse that prices every match
+// finds uses for them.
+uint32_t Hash4(const char* p, const char* end, bool five) {
+    const uint64_t v = Le32(p) | uint64_t{five && p + 4 < end ? static_cast<unsigned char>(p[4]) : 0u} << 32;
+    return static_cast<uint32_t>((v * 0x9E3779B97F4A7C15ull) >> (64 - kHash4Bits));
+}
 
 }  // namespace
 
@@ -59,12 +66,13 @@ void LzxMatchFinder::InsertUpTo(size_t pos) {
     uint16_t* head3 = head3_.data();
     uint16_t* head4 = head4_.data();
     uint16_t* prev = prev_.data();
+    const bool five = !level_.optimal;
     size_t at = inserted_;
     for (; at < stop; ++at) {
         const uint32_t v = Le32(d + at);
         const auto cur = static_cast<uint16_t>(at + 1);
         head3[Hash3(v)] = cur;
-        uint16_t& head = head4[Hash4(v)];
+        uint16_t& head = head4[Hash4(d + at, d + data_.size(), five)];
         prev[at] = head;
         head = cur;
     }
@@ -100,7 +108,7 @@ uint32_t LzxMatchFinder::MaxLength(size_t pos, size_t end) const {
 template <bool kAll>
 LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(size_t pos, uint32_t max_len, int depth, uint32_t shorter,
                                                       std::vector<Match>* all) {
-    InsertUpTo(pos);
+    if (inserted_ < pos) InsertUpTo(pos);
     Match best;
     if (pos + 4 > data_.size()) {
         inserted_ = pos + 1;
@@ -112,7 +120,7 @@ LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(size_t pos, uint32_t max_l
     uint16_t& head3 = head3_[Hash3(v)];
     const uint32_t near3 = head3;
     head3 = static_cast<uint16_t>(cur);
-    uint16_t& head4 = head4_[Hash4(v)];
+    uint16_t& head4 = head4_[Hash4(p, data_.data() + data_.size(), !level_.optimal)];
     uint32_t cand = head4;
     prev_[pos] = head4;
     head4 = static_cast<uint16_t>(cur);
@@ -122,7 +130,7 @@ LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(size_t pos, uint32_t max_l
     if (pos + 5 <= data_.size()) {
         const uint32_t next = Le32(p + 1);
         __builtin_prefetch(&head3_[Hash3(next)]);
-        __builtin_prefetch(&head4_[Hash4(next)]);
+        __builtin_prefetch(&head4_[Hash4(p + 1, data_.data() + data_.size(), !level_.optimal)]);
     }
 #endif
 
@@ -151,12 +159,19 @@ LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(size_t pos, uint32_t max_l
         if (Load32(m + probe) != Load32(p + probe) || Load32(m) != Load32(p)) continue;
         const uint32_t len = 4 + MatchLength(pos - d + 4, pos + 4, max_len - 4);
         if (len <= best_len) continue;
-        if (!kAll && best.length != 0 && Score(len, d, false) <= Score(best.length, best.distance, false)) continue;
-        best = {len, d};
+        // Candidates further on are further off: one no longer than this one scores no higher.
         best_len = len;
         probe = len - 3;
+        if (!kAll && best.length != 0 && Score(len, d, false) <= Score(best.length, best.distance, false)) continue;
+        best = {len, d};
         if constexpr (kAll) all->push_back(best);
         if (len >= nice || len >= max_len) break;
+    }
+    if (!kAll && best.length < 4 && best_len < 4 && near3 != 0) {
+        // The chain's five-byte hash misses a match of just four; the nearest one of three
+        // may be that.
+        const uint32_t d = cur - near3;
+        if (Load32(p - d) == Load32(p)) best = {4 + MatchLength(pos - d + 4, pos + 4, max_len - 4), d};
     }
     return best;
 }
@@ -164,12 +179,16 @@ LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(size_t pos, uint32_t max_l
 template LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert<true>(size_t, uint32_t, int, uint32_t,
                                                                      std::vector<Match>*);
 
-void LzxMatchFinder::Parse(size_t begin, size_t end, LzxRepeats& reps, std::vector<LzxToken>& out) {
-    if (level_.optimal) ParseOptimal(begin, end, reps, out);
-    else ParseGreedy(begin, end, reps, out);
+void LzxMatchFinder::Parse(size_t begin, size_t end, LzxRepeats& reps, std::vector<LzxToken>& out,
+                           LzxSymbolCounts& counts) {
+    if (!level_.optimal) return ParseGreedy(begin, end, reps, out, counts);
+    const size_t from = out.size();
+    ParseOptimal(begin, end, reps, out);
+    for (size_t i = from; i < out.size(); ++i) counts.Add(out[i]);
 }
 
-void LzxMatchFinder::ParseGreedy(size_t begin, size_t end, LzxRepeats& reps, std::vector<LzxToken>& out) {
+void LzxMatchFinder::ParseGreedy(size_t begin, size_t end, LzxRepeats& reps, std::vector<LzxToken>& out,
+                                 LzxSymbolCounts& counts) {
     const char* d = data_.data();
     // The best match at `pos` longer than `shorter`, a recent distance preferred unless a new
     // one scores higher; none has length 0.
@@ -196,25 +215,37 @@ void LzxMatchFinder::ParseGreedy(size_t begin, size_t end, LzxRepeats& reps, std
         bool is_rep = false;
         Match m = best_at(pos, level_.max_chain, 1, is_rep);
         if (m.length < kLzxMinMatch) {
+            ++counts.main[static_cast<uint8_t>(d[pos])];
             out.push_back(LzxLiteralToken(static_cast<uint8_t>(d[pos])));
             ++pos;
             continue;
         }
         // Lazy evaluation: while a better match starts one byte on, this byte goes as a literal.
-        while (level_.lazy_chain > 0 && m.length < level_.nice_length && pos + 1 < end) {
+        while (m.length < level_.lazy_below && pos + 1 < end) {
             bool next_rep = false;
             const uint32_t shorter = m.length > kLzxMinMatch + 1 ? m.length - 2 : 1;
             const Match next = best_at(pos + 1, level_.lazy_chain, shorter, next_rep);
             if (next.length < kLzxMinMatch ||
                 Score(next.length, next.distance, next_rep) <= Score(m.length, m.distance, is_rep))
                 break;
+            ++counts.main[static_cast<uint8_t>(d[pos])];
             out.push_back(LzxLiteralToken(static_cast<uint8_t>(d[pos])));
             ++pos;
             m = next;
             is_rep = next_rep;
         }
-        out.push_back(LzxMatchToken(m.length, m.distance, reps));
+        const LzxToken t = LzxMatchToken(m.length, m.distance, reps);
+        counts.Add(t);
+        out.push_back(t);
         pos += m.length;
+#if defined(__GNUC__)
+        // The next search is there: its table entries are fetched while the match is hashed.
+        if (pos + 4 <= data_.size()) {
+            const uint32_t v = Le32(d + pos);
+            __builtin_prefetch(&head3_[Hash3(v)]);
+            __builtin_prefetch(&head4_[Hash4(d + pos, d + data_.size(), !level_.optimal)]);
+        }
+#endif
     }
     InsertUpTo(end);
 }

@@ -12,6 +12,8 @@
 
 namespace chm {
 
+struct LzxSymbolCounts;
+
 class LzxMatchFinder {
 public:
     explicit LzxMatchFinder(const lzx_tunables::LzxLevelParams& level);
@@ -20,8 +22,9 @@ public:
     // (the true end of the input, when it falls inside this interval).
     void Reset(std::string_view interval, size_t data_end);
 
-    // Codes [begin, end) of the interval; no match crosses `end`.
-    void Parse(size_t begin, size_t end, LzxRepeats& reps, std::vector<LzxToken>& out);
+    // Codes [begin, end) of the interval; no match crosses `end`. The tokens' symbols are added
+    // to `counts` as they are made, sparing a pass over them.
+    void Parse(size_t begin, size_t end, LzxRepeats& reps, std::vector<LzxToken>& out, LzxSymbolCounts& counts);
 
 private:
     struct Match {
@@ -35,7 +38,7 @@ private:
         uint32_t distance = 0;
         LzxRepeats reps;      // the recent distances along that way
     };
-    void ParseGreedy(size_t begin, size_t end, LzxRepeats& reps, std::vector<LzxToken>& out);
+    void ParseGreedy(size_t begin, size_t end, LzxRepeats& reps, std::vector<LzxToken>& out, LzxSymbolCounts& counts);
     void ParseOptimal(size_t begin, size_t end, LzxRepeats& reps, std::vector<LzxToken>& out);
     void CollectCandidates(size_t begin, size_t end);
     void SearchCheapest(size_t begin, size_t end, const LzxRepeats& reps, const uint32_t* main_cost,

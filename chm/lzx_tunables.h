@@ -11,41 +11,44 @@ namespace chm::lzx_tunables {
 // looks and how the parse chooses; the block choices are the same at every level. Figures are
 // CPU time on one core for the libxslt manual, the python-requests docs and 6 MB of generated
 // reference pages, beside wimlib's LZX on the same 64 KB intervals (bench/chm/lzx_bench):
-//   1 (fast): 8 candidates, a match of 32 ends the search, no lazy step. 5 to 11 per cent larger
-//     than wimlib's level 20, 1.2 to 1.5 times as fast (about 125 MB/s).
-//   2 (default): 64 candidates, a match of 96 ends the search, a lazy step over 16. 0.3 to 0.4
-//     per cent smaller than wimlib's level 20 at about 0.8 times its speed (65 to 85 MB/s);
-//     what compiled files get unless asked otherwise.
-//   3 (small): 256 candidates, a lazy step over 64. 0.8 to 2 per cent less than 2 (the most on
-//     the repetitive generated pages) for 1.3 to 1.6 times its time.
+//   1 (fast): 8 candidates, a match of 32 ends the search, no lazy step. 4 to 8 per cent larger
+//     than wimlib's level 20, 1.2 to 1.6 times as fast (140 to 150 MB/s).
+//   2 (default): 48 candidates, a match of 96 ends the search, a lazy step over 8 for matches
+//     under 48. 0.04 to 0.4 per cent smaller than wimlib's level 20 at 0.9 to 1.0 times its
+//     speed (85 to 113 MB/s); what compiled files get unless asked otherwise.
+//   3 (small): 256 candidates, a lazy step over 64. 1 to 3.4 per cent less than 2 (the most on
+//     the repetitive generated pages) for 1.4 to 1.9 times its time.
 //   4 (smallest): a minimum-cost parse over every position (256 candidates, a match of 128 taken
 //     whole), priced by the trees of the previous pass. 1.3 to 1.5 per cent less than wimlib's
-//     level 50 on HTML (0.4 per cent more on the generated pages), at a third of its speed
-//     (2 to 3 MB/s).
+//     level 50 on HTML (0.2 per cent more on the generated pages), at a third of its speed
+//     (2 to 4 MB/s).
 struct LzxLevelParams {
     int max_chain;         // candidates tried per position
-    uint32_t nice_length;  // a match this long ends the search and skips the lazy step
-    int lazy_chain;        // candidates tried one byte on for a better match; 0: no lazy step
+    uint32_t nice_length;  // a match this long ends the search (a recent distance: skips it)
+    int lazy_chain;        // candidates tried one byte on for a better match
+    uint32_t lazy_below;   // only a match shorter than this has the lazy step; 0: none has
     bool optimal = false;  // price every way through the frame and keep the cheapest
 };
 inline constexpr int kMinLevel = 1;
 inline constexpr int kMaxLevel = 4;
 inline constexpr int kDefaultLevel = 2;
 inline constexpr LzxLevelParams kLevels[] = {
-    {8, 32, 0},
-    {64, 96, 16},
-    {256, 257, 64},
-    {256, 128, 0, true},
+    {8, 32, 0, 0},
+    {48, 96, 8, 48},
+    {256, 257, 64, 257},
+    {256, 128, 0, 0, true},
 };
 inline constexpr const LzxLevelParams& Level(int level) {
     return kLevels[(level < kMinLevel ? kMinLevel : level > kMaxLevel ? kMaxLevel : level) - kMinLevel];
 }
 
 // Match finding: the nearest three-byte match from a table of one position per hash, longer
-// ones along a chain of positions that share a four-byte hash.
+// ones along a chain of positions that share a five-byte hash (four at the very end). The
+// nearest three-byte match is also tried for four or more when the chain finds nothing.
 //   kHash3Bits, kHash4Bits: the tables' sizes, 2^bits entries. More bits: fewer false
-//     candidates, a larger table to keep in cache.
-inline constexpr int kHash3Bits = 15;
+//     candidates, a larger table to keep in cache. The three-byte table need only hold the
+//     last kFarForThree positions well, so it stays small.
+inline constexpr int kHash3Bits = 13;
 inline constexpr int kHash4Bits = 16;
 //   A level's max_chain: higher finds longer and nearer matches on repetitive text (smaller
 //     output) at a time cost that grows linearly; it also bounds the time on hostile input (one
@@ -54,7 +57,7 @@ inline constexpr int kHash4Bits = 16;
 //     loses little, such matches being already cheap per byte.
 //   kFarForThree: a three-byte match further than this is dropped for its literals, which
 //     usually cost fewer bits than its position footer. Lower favours literals.
-inline constexpr uint32_t kFarForThree = 4096;
+inline constexpr uint32_t kFarForThree = 512;
 
 // Parsing: a match is chosen by an estimate of the bits it saves over literals, not by the
 // real code lengths (which are known only after the block's trees are built).

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "chm/lzx_bit_writer.h"
 #include "chm/lzx_block_writer.h"
 #include "chm/lzx_huffman.h"
+#include "chm/lzx_match_finder.h"
 #include "tests/chm/sample_inputs.h"
 
 namespace {
@@ -68,6 +71,54 @@ TEST(LzxCodes, SummedCountsPlanAsTheTokensTogether) {
     const chm::LzxBlockPlan p = writer.Plan(summed), q = writer.Plan(chm::LzxSymbolCounts(both));
     EXPECT_EQ(p.bits, q.bits);
     EXPECT_TRUE(std::ranges::equal(p.main_len, q.main_len) && std::ranges::equal(p.length_len, q.length_len));
+}
+
+// Bits of any width, flushed two words at a time, then raw bytes after an aligned word: the same
+// bytes as setting each bit in turn into 16-bit little-endian words, high bit first.
+TEST(LzxCodes, BitWriterMatchesBitByBitWords) {
+    std::mt19937 gen(7);
+    for (int round = 0; round < 20; ++round) {
+        std::string out;
+        chm::LzxBitWriter bits(out);
+        std::vector<bool> model;
+        for (int i = 0, n = 1 + round * 7; i < n; ++i) {
+            const int count = static_cast<int>(gen() % 33);
+            const uint32_t value = static_cast<uint32_t>(gen());
+            bits.Put(value, count);
+            for (int b = count - 1; b >= 0; --b) model.push_back((value >> b) & 1);
+        }
+        bits.AlignTo16();
+        while (model.size() % 16 != 0) model.push_back(false);
+        ASSERT_EQ(bits.ByteSize(), model.size() / 8);
+        bits.Put(0xABCD, 16);  // a whole word still held when the raw bytes come
+        bits.PutByte(0x5A);
+        std::string expected;
+        for (size_t w = 0; w < model.size(); w += 16) {
+            uint16_t word = 0;
+            for (size_t b = 0; b < 16; ++b) word = static_cast<uint16_t>(word << 1 | model[w + b]);
+            expected += {static_cast<char>(word & 0xFF), static_cast<char>(word >> 8)};
+        }
+        expected += "\xCD\xAB\x5A";
+        EXPECT_EQ(out, expected) << "round " << round;
+    }
+}
+
+// What the parse counts as it goes is what counting its tokens gives, at every level.
+TEST(LzxCodes, ParseCountsTheSymbolsOfItsTokens) {
+    const std::string text = chm_test::RandomBytes(20000, 3) + std::string(30000, 'a') + chm_test::RandomBytes(15536, 4);
+    for (int level = chm::lzx_tunables::kMinLevel; level <= chm::lzx_tunables::kMaxLevel; ++level) {
+        chm::LzxMatchFinder finder(chm::lzx_tunables::Level(level));
+        finder.Reset(text, text.size());
+        chm::LzxRepeats reps;
+        std::vector<chm::LzxToken> tokens;
+        chm::LzxSymbolCounts counts;
+        finder.Parse(0, 32768, reps, tokens, counts);
+        finder.Parse(32768, text.size(), reps, tokens, counts);
+        const chm::LzxSymbolCounts expected(tokens);
+        EXPECT_TRUE(std::ranges::equal(counts.main, expected.main) && std::ranges::equal(counts.length, expected.length) &&
+                    std::ranges::equal(counts.aligned, expected.aligned) && counts.footer_bits == expected.footer_bits)
+            << "level " << level;
+    }
 }
 
 }  // namespace

@@ -53,6 +53,24 @@ tess::Status Container::AddCompressed(std::string_view name, std::string_view by
     return section1_.Append(bytes);
 }
 
+tess::Status Container::AddCompressed(std::string_view name, std::istream& in) {
+    in.clear();
+    if (!in.seekg(0)) return tess::Error{"The work file of " + std::string(name) + " cannot be read."};
+    entries_.push_back({std::string(name), 1, section1_.size(), 0});
+    std::string piece(size_t{1} << 20, '\0');
+    while (in.read(piece.data(), static_cast<std::streamsize>(piece.size())) || in.gcount() > 0) {
+        if (auto added = section1_.Append(std::string_view(piece).substr(0, static_cast<size_t>(in.gcount())));
+            !added)
+            return added;
+        if (in.eof()) break;
+    }
+    if (in.bad()) return tess::Error{"The work file of " + std::string(name) + " cannot be read."};
+    DirectoryEntry& entry = entries_.back();
+    entry.length = section1_.size() - entry.offset;
+    if (entry.length == 0) entry.section = 0, entry.offset = 0;
+    return {};
+}
+
 void Container::AddUncompressed(std::string_view name, std::string_view bytes) {
     if (bytes.empty()) {
         entries_.push_back({std::string(name), 0, 0, 0});

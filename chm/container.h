@@ -23,6 +23,8 @@ public:
     // Empty files take no room: like the format's own empty entries they sit at offset 0 of
     // section 0. Compressed files are added in the order they are to be compressed.
     tess::Status AddCompressed(std::string_view name, std::string_view bytes);
+    // The same for what `in` holds from its start, read a piece at a time.
+    tess::Status AddCompressed(std::string_view name, std::istream& in);
     void AddUncompressed(std::string_view name, std::string_view bytes);
     void AddFolder(std::string_view name);
 

@@ -9,9 +9,9 @@ namespace {
 
 // A list's slices grow as it does, so that a rare word takes little room and a common one
 // few links. Each slice ends in the 4-byte unit address of the next.
-constexpr uint16_t kSliceBytes[] = {8, 16, 32, 64, 128, 256};
+constexpr auto& kSliceBytes = FullTextHits::kSliceBytes;
 constexpr uint8_t kLastLevel = std::size(kSliceBytes) - 1;
-constexpr uint32_t kNone = std::numeric_limits<uint32_t>::max();
+constexpr uint32_t kNone = std::numeric_limits<uint32_t>::max();  // no word
 
 }  // namespace
 
@@ -71,6 +71,12 @@ bool FullTextHits::NewSlice(uint8_t level, uint32_t& unit) {
 }
 
 bool FullTextHits::Put(List& list, uint64_t value) {
+    if (list.slice == kNoSlice) {  // new, or spilled since
+        if (!NewSlice(0, list.first)) return false;
+        list.slice = list.first;
+        list.level = 0;
+        list.used = 0;
+    }
     for (;;) {
         const uint16_t data = kSliceBytes[list.level] - 4;
         if (list.used == data) {
@@ -94,12 +100,7 @@ bool FullTextHits::Record(uint32_t id, bool title, uint32_t topic, uint32_t loca
     if (id == kNone) return false;
     List& list = words_[id].lists[title];
     if (list.topics == 0 || list.last_topic != topic) {
-        if (list.topics == 0) {
-            if (!NewSlice(0, list.first)) return false;
-            list.slice = list.first;
-        } else {
-            chooser_.AddCount(list.count);
-        }
+        if (list.topics) chooser_.AddCount(list.count);
         const uint32_t step = topic - (list.topics ? list.last_topic : 0);
         chooser_.AddTopicStep(step);
         chooser_.AddLocationStep(location);
@@ -131,39 +132,69 @@ std::vector<uint32_t> FullTextHits::Sorted() const {
     return ids;
 }
 
-void FullTextHits::Encode(uint32_t id, bool title, const WlcRoots& roots, std::string& out) const {
-    const List& list = words_[id].lists[title];
-    if (list.topics == 0) return;
-    uint32_t unit = list.first;
-    uint8_t level = 0;
-    uint16_t at = 0;
-    auto done = [&] { return unit == list.slice && at == list.used; };
-    auto next = [&] {
-        uint64_t value = 0;
-        for (unsigned shift = 0;; shift += 7) {
-            const uint16_t data = kSliceBytes[level] - 4;
-            if (at == data) {
-                std::memcpy(&unit, At(unit) + data, 4);
-                level = std::min<uint8_t>(level + 1, kLastLevel);
-                at = 0;
-            }
-            const uint8_t b = At(unit)[at++];
-            value |= static_cast<uint64_t>(b & 0x7F) << shift;
-            if (!(b & 0x80)) return value;
+bool FullTextHits::Spill(std::ostream& run, bool last) {
+    std::string record;
+    for (uint32_t id : Sorted()) {
+        Entry& e = words_[id];
+        if (e.lists[0].slice == kNoSlice && e.lists[1].slice == kNoSlice) continue;
+        record.assign(12, '\0');
+        std::memcpy(record.data(), &id, 4);
+        for (bool title : {false, true}) {
+            const size_t before = record.size();
+            AppendList(id, title, record);
+            const auto size = static_cast<uint32_t>(record.size() - before);
+            std::memcpy(record.data() + 4 + 4 * title, &size, 4);
+            e.lists[title].first = e.lists[title].slice = kNoSlice;
         }
-    };
-    WlcWriter wlc(out, roots);
-    std::vector<uint32_t> steps;
-    uint64_t value = next();
-    while (value & 1) {
-        const auto topic_step = static_cast<uint32_t>(value >> 1);
-        steps.assign(1, static_cast<uint32_t>(next()));
-        value = 0;
-        while (!done() && !((value = next()) & 1)) steps.push_back(static_cast<uint32_t>(value >> 1));
-        wlc.Topic(topic_step, static_cast<uint32_t>(steps.size()));
-        for (uint32_t step : steps) wlc.Location(step);
+        if (!run.write(record.data(), static_cast<std::streamsize>(record.size()))) return false;
     }
-    wlc.Finish();
+    next_unit_ = 0;
+    if (last) std::vector<std::unique_ptr<uint8_t[]>>().swap(blocks_);
+    return true;
+}
+
+void FullTextHits::Encode(std::string_view raw, const WlcRoots& roots, std::string& out) {
+    FullTextListCoder coder(out, roots);
+    coder.Feed(raw);
+    coder.Finish();
+}
+
+// A list holds, per topic, its step (doubled, plus one), its first place, then the steps
+// between its places (doubled); a topic's codes need its count of places first.
+void FullTextListCoder::Feed(std::string_view piece) {
+    for (char c : piece) {
+        const auto b = static_cast<uint8_t>(c);
+        value_ |= static_cast<uint64_t>(b & 0x7F) << shift_;
+        if (b & 0x80) {
+            shift_ += 7;
+            continue;
+        }
+        const uint64_t value = value_;
+        value_ = 0;
+        shift_ = 0;
+        if (first_place_) {
+            steps_.assign(1, static_cast<uint32_t>(value));
+            first_place_ = false;
+        } else if (value & 1) {
+            Topic();
+            topic_step_ = static_cast<uint32_t>(value >> 1);
+            started_ = first_place_ = true;
+        } else {
+            steps_.push_back(static_cast<uint32_t>(value >> 1));
+        }
+    }
+}
+
+void FullTextListCoder::Topic() {
+    if (!started_) return;
+    wlc_.Topic(topic_step_, static_cast<uint32_t>(steps_.size()));
+    for (uint32_t step : steps_) wlc_.Location(step);
+}
+
+void FullTextListCoder::Finish() {
+    Topic();
+    started_ = false;
+    wlc_.Finish();
 }
 
 }  // namespace chm

@@ -41,24 +41,63 @@ void PutWord(std::string& out, const std::string& word, const std::string& befor
     out.append(word, keep, std::string::npos);
 }
 
+// The index's bytes as they are made: in memory, or through a buffer into a work file.
+class IndexOut {
+public:
+    explicit IndexOut(std::iostream* file) : file_(file) {}
+    uint64_t size() const { return flushed_ + buffer_.size(); }
+    void Reserve(size_t bytes) { buffer_.reserve(bytes); }
+    void Append(std::string_view bytes) {
+        buffer_.append(bytes);
+        if (file_ && buffer_.size() >= kFlushAt) Flush();
+    }
+    void Patch(uint64_t at, std::string_view bytes) {
+        if (at >= flushed_) {
+            buffer_.replace(at - flushed_, bytes.size(), bytes);
+            return;
+        }
+        Flush();
+        file_->seekp(static_cast<std::streamoff>(at));
+        file_->write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        file_->seekp(0, std::ios::end);
+    }
+    // False when the work file failed.
+    bool Flush() {
+        if (!file_) return true;
+        file_->write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+        flushed_ += buffer_.size();
+        buffer_.clear();
+        return static_cast<bool>(file_->flush());
+    }
+    std::string Take() { return std::move(buffer_); }
+
+private:
+    static constexpr size_t kFlushAt = size_t{1} << 20;
+    std::iostream* file_;
+    std::string buffer_;
+    uint64_t flushed_ = 0;
+};
+
 class TreeWriter {
 public:
-    explicit TreeWriter(std::string& out) : out_(out) {}
+    explicit TreeWriter(IndexOut& out) : out_(out) {}
 
     // Adds one leaf entry; its hits are written just before the leaf that holds it.
-    void AddWord(const std::string& word, bool title, size_t topic_count, const std::string& wlc) {
+    // `write_hits` appends the `wlc_size` bytes of the word's codes to the index.
+    void AddWord(const std::string& word, bool title, size_t topic_count, uint64_t wlc_size,
+                 const std::function<void()>& write_hits) {
         if (leaf_.empty()) leaf_.assign(kLeafHeaderSize, '\0');
-        std::string entry = LeafEntry(word, title, topic_count, wlc.size());
+        std::string entry = LeafEntry(word, title, topic_count, wlc_size);
         if (leaf_.size() + entry.size() > kNodeSize) {
             FlushLeaf();
             leaf_.assign(kLeafHeaderSize, '\0');
-            entry = LeafEntry(word, title, topic_count, wlc.size());
+            entry = LeafEntry(word, title, topic_count, wlc_size);
         }
-        size_t offset_at = entry.size() - EncIntLength(wlc.size()) - 6;
+        size_t offset_at = entry.size() - EncIntLength(wlc_size) - 6;
         std::string offset;
         PutU32(offset, static_cast<uint32_t>(out_.size()));
         entry.replace(offset_at, 4, offset);
-        out_ += wlc;
+        write_hits();
         leaf_ += entry;
         last_word_ = word;
     }
@@ -120,7 +159,7 @@ private:
         node[free_at] = static_cast<char>(free & 0xFF);
         node[free_at + 1] = static_cast<char>(free >> 8);
         uint32_t offset = static_cast<uint32_t>(out_.size());
-        out_ += node;
+        out_.Append(node);
         return offset;
     }
 
@@ -132,7 +171,7 @@ private:
         if (leaf_count_) {  // the leaf before points to this one
             std::string next;
             PutU32(next, offset);
-            out_.replace(children_.back().second, 4, next);
+            out_.Patch(children_.back().second, next);
         }
         children_.push_back({last_word_, offset});
         ++leaf_count_;
@@ -140,7 +179,7 @@ private:
         last_word_.clear();
     }
 
-    std::string& out_;
+    IndexOut& out_;
     std::string leaf_, last_word_;
     std::vector<std::pair<std::string, uint32_t>> children_;
     uint32_t leaf_count_ = 0, last_leaf_free_ = 0;
@@ -150,9 +189,17 @@ constexpr const char* kTooBig = "The search index grew past 4 GB; leave full-tex
 
 }  // namespace
 
-FullTextIndexBuilder::FullTextIndexBuilder(uint32_t language, uint32_t code_page, unsigned threads)
+FullTextIndexBuilder::FullTextIndexBuilder(uint32_t language, uint32_t code_page, unsigned threads,
+                                           WorkFileMaker work_files, size_t held_limit)
     : language_(language), code_page_(code_page), chars_(code_page), shards_(std::max(1u, threads)),
+      work_files_(std::move(work_files)), held_limit_(held_limit), runs_(shards_.size()),
       threads_(std::make_unique<WorkThreads>(std::max(1u, threads))) {}
+
+// Only between topics: a topic's places are never split between runs.
+tess::Status FullTextIndexBuilder::SpillIfFull(unsigned shard) {
+    if (!work_files_ || shards_[shard].lists_bytes() <= held_limit_ / shards_.size()) return {};
+    return runs_[shard].Spill(shards_[shard], work_files_);
+}
 
 size_t FullTextIndexBuilder::bytes_held() const {
     size_t bytes = 0;
@@ -186,7 +233,7 @@ tess::Status FullTextIndexBuilder::Add(const FullTextTopic& t) {
         });
     }
     if (full_) return tess::Error{kTooBig};
-    return {};
+    return SpillIfFull(0);
 }
 
 void FullTextIndexBuilder::CutWords(const FullTextTopic& t, Cut& cut) const {
@@ -260,11 +307,15 @@ tess::Status FullTextIndexBuilder::AddMany(size_t count,
     last_topic_ = last;
     for (size_t k = 0; k < count; ++k) occurrences_ += cuts_[k].occurrences, occurrence_bytes_ += cuts_[k].occurrence_bytes;
     std::vector<char> full(shards_.size(), 0);
+    std::vector<tess::Status> spilled(shards_.size());
     threads_->Run([&](unsigned shard) {  // the shards' word tables, each on its own thread
         for (size_t k = 0; k < count; ++k) full[shard] = !Append(shard, cuts_[k]) || full[shard];
+        spilled[shard] = SpillIfFull(shard);
     });
     full_ = std::count(full.begin(), full.end(), 1) > 0 || full_;
     if (full_) return tess::Error{kTooBig};
+    for (auto& status : spilled)
+        if (!status) return status;
     return {};
 }
 
@@ -275,49 +326,117 @@ tess::Result<FullTextIndex> FullTextIndexBuilder::Finish() {
     for (const auto& shard : shards_) numbers += shard.Numbers(), distinct += shard.distinct();
     const WlcRoots roots = numbers.Best();
     size_t longest = 0, distinct_bytes = 0;
-    std::string out(kHeaderSize, '\0');
-    out.reserve(kHeaderSize + bytes_held() + kNodeSize);  // no copy as it grows; untouched pages cost nothing
+    std::shared_ptr<std::iostream> file;
+    if (work_files_) {
+        auto made = work_files_();
+        if (!made) return made.error();
+        file = std::move(*made);
+    }
+    IndexOut out(file.get());
+    if (!file) out.Reserve(kHeaderSize + bytes_held() + kNodeSize);  // no copy as it grows; untouched pages cost nothing
+    out.Append(std::string(kHeaderSize, '\0'));
     TreeWriter tree(out);
+    // A shard that spilled spills the rest too: its runs are read a word at a time, and the
+    // memory its lists held is better spent on the few words that hold most places.
     std::vector<std::vector<uint32_t>> sorted(shards_.size());
-    threads_->Run([&](unsigned shard) { sorted[shard] = shards_[shard].Sorted(); });
+    std::vector<tess::Status> spilled(shards_.size());
+    threads_->Run([&](unsigned shard) {
+        if (!runs_[shard].empty()) spilled[shard] = runs_[shard].Spill(shards_[shard], work_files_, true);
+        sorted[shard] = shards_[shard].Sorted();
+    });
+    for (auto& status : spilled)
+        if (!status) return status.error();
     std::vector<size_t> next(shards_.size(), 0);
     // The shards' words merged (each word is in one shard only), a round at a time: the round's
-    // lists are coded on every thread, then written in order here.
+    // lists are coded on every thread, then written in order here. A round ends at a number of
+    // words or of their places' bytes (an eighth of what the lists may hold), since a few words
+    // may hold most of the places.
     constexpr size_t kRound = 1024;
+    const size_t round_bytes = held_limit_ / 8;
     struct Coded {
         const FullTextHits* hits;
         uint32_t id;
-        std::string wlc[2];  // text, title
+        std::string raw[2], wlc[2];  // text, title
     };
     std::vector<Coded> round;
+    auto add_word = [&](const FullTextHits& hits, uint32_t id, const std::function<tess::Status(bool title)>& write) {
+        const std::string_view word = hits.Word(id);
+        longest = std::max(longest, word.size());
+        distinct_bytes += word.size();
+        for (bool title : {false, true}) {  // the text's entry first, then the title's
+            if (!hits.Topics(id, title)) continue;
+            if (auto written = write(title); !written) return written;
+            if (out.size() > std::numeric_limits<uint32_t>::max() - kNodeSize) return tess::Status(tess::Error{kTooBig});
+        }
+        return tess::Status();
+    };
     for (bool more = true; more;) {
         round.clear();
-        while (round.size() < kRound) {
+        std::optional<std::pair<size_t, uint32_t>> streamed;  // a word too long for a round
+        for (size_t bytes = 0; round.size() < kRound && bytes <= round_bytes;) {
             size_t from = shards_.size();
             for (size_t s = 0; s < shards_.size(); ++s)
                 if (next[s] < sorted[s].size() &&
                     (from == shards_.size() ||
                      shards_[s].Word(sorted[s][next[s]]) < shards_[from].Word(sorted[from][next[from]])))
                     from = s;
-            if ((more = from < shards_.size())) round.push_back({&shards_[from], sorted[from][next[from]++], {}});
-            else break;
+            if (!(more = from < shards_.size())) break;
+            const uint32_t id = sorted[from][next[from]];
+            if (!runs_[from].empty()) {  // then all its lists are in the runs
+                uint64_t sizes[2];
+                if (auto sized = runs_[from].Sizes(id, sizes); !sized) return sized.error();
+                if (sizes[0] + sizes[1] > round_bytes) {
+                    if (round.empty()) streamed = {from, id}, ++next[from];
+                    break;
+                }
+            }
+            ++next[from];
+            Coded& c = round.emplace_back(Coded{&shards_[from], id, {}, {}});
+            if (auto taken = runs_[from].Take(c.id, c.raw[0], c.raw[1]); !taken) return taken.error();
+            for (bool title : {false, true}) c.hits->AppendList(c.id, title, c.raw[title]);
+            bytes += c.raw[0].size() + c.raw[1].size();
         }
         std::atomic<size_t> coding{0};
         threads_->Run([&](unsigned) {
             for (size_t k; (k = coding.fetch_add(1)) < round.size();)
-                for (bool title : {false, true}) round[k].hits->Encode(round[k].id, title, roots, round[k].wlc[title]);
+                for (bool title : {false, true}) FullTextHits::Encode(round[k].raw[title], roots, round[k].wlc[title]);
         });
         for (Coded& c : round) {
-            const std::string word(c.hits->Word(c.id));
-            longest = std::max(longest, word.size());
-            distinct_bytes += word.size();
-            for (bool title : {false, true}) {  // the text's entry first, then the title's
-                if (!c.hits->Topics(c.id, title)) continue;
-                tree.AddWord(word, title, c.hits->Topics(c.id, title), c.wlc[title]);
+            auto added = add_word(*c.hits, c.id, [&](bool title) {
+                tree.AddWord(std::string(c.hits->Word(c.id)), title, c.hits->Topics(c.id, title), c.wlc[title].size(),
+                             [&] { out.Append(c.wlc[title]); });
                 std::string().swap(c.wlc[title]);
-                if (out.size() > std::numeric_limits<uint32_t>::max() - kNodeSize) return tess::Error{kTooBig};
-            }
+                return tess::Status();
+            });
+            if (!added) return added.error();
         }
+        if (!streamed) continue;
+        // Coded twice from the runs, to learn the codes' size before the leaf is chosen, then
+        // into the index: neither the list nor its codes are held whole.
+        const auto [from, id] = *streamed;
+        auto code = [&, from = from, id = id](bool title, const std::function<void(std::string& codes)>& take) {
+            std::string codes;
+            FullTextListCoder coder(codes, roots);
+            auto read = runs_[from].Stream(id, title, [&](std::string_view piece) {
+                coder.Feed(piece);
+                take(codes);
+            });
+            coder.Finish();
+            take(codes);
+            return read;
+        };
+        auto added = add_word(shards_[from], id, [&](bool title) {
+            uint64_t size = 0;
+            if (auto sized = code(title, [&](std::string& codes) { size += codes.size(), codes.clear(); }); !sized)
+                return sized;
+            tess::Status written;
+            tree.AddWord(std::string(shards_[from].Word(id)), title, shards_[from].Topics(id, title), size, [&] {
+                written = code(title, [&](std::string& codes) { out.Append(codes), codes.clear(); });
+            });
+            return written;
+        });
+        if (!added) return added.error();
+        if (auto skipped = runs_[from].Skip(id); !skipped) return skipped.error();
     }
     auto [root, depth] = tree.Finish();
     if (out.size() > std::numeric_limits<uint32_t>::max()) return tess::Error{kTooBig};
@@ -352,10 +471,12 @@ tess::Result<FullTextIndex> FullTextIndexBuilder::Finish() {
         .Zeros("unknown, always observed to be 0 (24 bytes)", 24)
         .U32("code page", code_page_)
         .U32("language", language_);
-    out.replace(0, h.size(), h);
+    out.Patch(0, h);
+    if (!out.Flush()) return tess::Error{"The search index's work file cannot be written."};
     shards_.clear();
+    runs_.clear();
     cuts_.clear();
-    return FullTextIndex{std::move(out), BuildObjInst(language_, code_page_)};
+    return FullTextIndex{out.Take(), BuildObjInst(language_, code_page_), std::move(file)};
 }
 
 tess::Result<FullTextIndex> BuildFullTextIndex(uint32_t language, uint32_t code_page,

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "chm/fulltext_hits.h"
+#include "chm/fulltext_runs.h"
 #include "chm/fulltext_words.h"
 #include "chm/html_text.h"
 #include "chm/work_threads.h"
@@ -36,9 +37,15 @@ struct FullTextTopic {
 // word table of its own filled by its own thread; a word's list lives in one shard, which sees
 // the topics in order, and the shards' words are merged in byte order at the end. The index's
 // bytes do not depend on the number of threads.
+//
+// Given work files, the places held past `held_limit` bytes go out to them in sorted runs, to
+// be merged at the end, and the index is made in one (FullTextIndex::fifti_main_file): its
+// size then bounds neither. The bytes are the same either way.
 class FullTextIndexBuilder {
 public:
-    FullTextIndexBuilder(uint32_t language, uint32_t code_page, unsigned threads = 1);
+    static constexpr size_t kHeldLimit = size_t{64} << 20;
+    FullTextIndexBuilder(uint32_t language, uint32_t code_page, unsigned threads = 1, WorkFileMaker work_files = {},
+                         size_t held_limit = kHeldLimit);
 
     // An error for a topic number not above the one before.
     tess::Status Add(const FullTextTopic& topic);
@@ -63,6 +70,7 @@ private:
     tess::Status Follows(uint32_t topic, uint32_t topics, uint32_t last) const;
     void CutWords(const FullTextTopic& topic, Cut& cut) const;
     bool Append(unsigned shard, const Cut& cut);
+    tess::Status SpillIfFull(unsigned shard);
     unsigned ShardOf(uint64_t hash) const {
         return static_cast<unsigned>(((hash >> 32) * shards_.size()) >> 32);  // the slots take the low bits
     }
@@ -70,6 +78,9 @@ private:
     uint32_t language_, code_page_;
     CodePageChars chars_;
     std::vector<FullTextHits> shards_;
+    WorkFileMaker work_files_;
+    size_t held_limit_;
+    std::vector<FullTextRuns> runs_;  // a shard's spilled lists
     std::unique_ptr<WorkThreads> threads_;
     std::vector<Cut> cuts_;  // kept from one AddMany to the next for their buffers
     uint32_t topics_ = 0, last_topic_ = 0;

@@ -174,7 +174,9 @@ tess::Status WriteChm(const Options& options, const std::vector<InputFile>& file
         later = std::move(*index);
     }
     if (const auto& full_text = later ? later : options.full_text) {
-        if (auto added = box.AddCompressed("/$FIftiMain", full_text->fifti_main); !added) return added;
+        auto added = full_text->fifti_main_file ? box.AddCompressed("/$FIftiMain", *full_text->fifti_main_file)
+                                                : box.AddCompressed("/$FIftiMain", full_text->fifti_main);
+        if (!added) return added;
         if (auto added = box.AddCompressed("/$OBJINST", full_text->obj_inst); !added) return added;
     }
     later.reset();

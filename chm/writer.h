@@ -15,8 +15,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <iostream>
+#include <memory>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -71,6 +72,9 @@ struct ContextId {
 struct FullTextIndex {
     std::string fifti_main;  // stored as "/$FIftiMain"
     std::string obj_inst;    // stored as "/$OBJINST"
+    // When set, "/$FIftiMain" is read from this work file (from its start) instead, so that a
+    // large index need not be held.
+    std::shared_ptr<std::iostream> fifti_main_file;
 };
 
 // A keyword of the binary index: its levels from the top ("Colours", "red" for "Colours, red"),

@@ -204,8 +204,11 @@ tess::Result<StagedFile> Compile(const std::string& project_path, const Project&
     std::future<SearchIndex> search;
     std::optional<tess::Error> search_failed;
     auto make_search = [&, language = options.language] {
-        const unsigned index_threads = gathered >= kSmallProjectBytes ? cores : 1;
-        auto index = BuildSearchIndex(project.full_text_search, language, inputs, untitled, index_threads);
+        const bool small = gathered < kSmallProjectBytes;
+        chm::WorkFileMaker work_files;
+        if (!small) work_files = [&compiled] { return StagedFile::WorkFile(compiled); };
+        auto index = BuildSearchIndex(project.full_text_search, language, inputs, untitled, small ? 1 : cores,
+                                      work_files);
         if (index) progress.Indexed(topics);
         return index;
     };

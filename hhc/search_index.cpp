@@ -25,11 +25,12 @@ chm::CharEncoder EncoderFor(uint32_t code_page) {
 tess::Result<std::optional<chm::FullTextIndex>> BuildSearchIndex(bool wanted, uint32_t language,
                                                                  const std::vector<chm::InputFile>& inputs,
                                                                  const std::set<std::string>& untitled,
-                                                                 unsigned threads) {
+                                                                 unsigned threads,
+                                                                 const chm::WorkFileMaker& work_files) {
     if (!wanted) return std::optional<chm::FullTextIndex>();
     uint32_t code_page = chm::CodePageOf(language);
     chm::CharEncoder encode = EncoderFor(code_page);
-    chm::FullTextIndexBuilder builder(language, code_page, threads);
+    chm::FullTextIndexBuilder builder(language, code_page, threads, work_files);
     std::vector<const chm::InputFile*> topics;
     for (const auto& f : inputs)
         if (f.title) topics.push_back(&f);

@@ -23,10 +23,12 @@ chm::CharEncoder EncoderFor(uint32_t code_page);
 // search off. Topics named in `untitled` have no <title> of their own: as in Microsoft's
 // compiler, no title words of theirs are indexed (the topic list still shows their name).
 // Pages are read and indexed on `threads` threads (1: on the caller's alone); the bytes are the
-// same for any number, and a `read` may be called on several at once.
+// same for any number, and a `read` may be called on several at once. Given `work_files`, a
+// large index goes to them rather than being held (see chm::FullTextIndexBuilder).
 tess::Result<std::optional<chm::FullTextIndex>> BuildSearchIndex(bool wanted, uint32_t language,
                                                                  const std::vector<chm::InputFile>& inputs,
                                                                  const std::set<std::string>& untitled = {},
-                                                                 unsigned threads = 1);
+                                                                 unsigned threads = 1,
+                                                                 const chm::WorkFileMaker& work_files = {});
 
 }  // namespace hhc

@@ -16,6 +16,31 @@ std::string CannotWrite(const std::string& path) {
 
 }  // namespace
 
+class StagedFile::WorkStream : public std::fstream {
+public:
+    explicit WorkStream(std::string name)
+        : std::fstream(PathOf(name), std::ios::binary | std::ios::in | std::ios::out | std::ios::trunc),
+          name_(std::move(name)) {
+        if (is_open()) ForgetOpen(name_);
+    }
+    ~WorkStream() override {
+        close();
+        RemoveTemp(name_);
+    }
+
+private:
+    std::string name_;
+};
+
+tess::Result<std::unique_ptr<std::iostream>> StagedFile::WorkFile(const std::string& final_path) {
+    auto name = CreateTemp(final_path);
+    if (!name) return name.error();
+    errno = 0;
+    auto stream = std::make_unique<WorkStream>(*name);
+    if (!stream->is_open()) return tess::Error{CannotWrite(final_path)};
+    return std::unique_ptr<std::iostream>(std::move(stream));
+}
+
 tess::Result<StagedFile> StagedFile::Write(std::string_view bytes, const std::string& final_path) {
     return Write(
         [bytes](std::ostream& out, std::iostream&) {

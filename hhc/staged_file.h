@@ -3,7 +3,8 @@
 #pragma once
 
 #include <functional>
-#include <iosfwd>
+#include <iostream>
+#include <memory>
 
 #include <cstdint>
 #include <string>
@@ -25,6 +26,10 @@ public:
     using Filler = std::function<tess::Status(std::ostream& out, std::iostream& spill)>;
     static tess::Result<StagedFile> Write(const Filler& fill, const std::string& final_path);
 
+    // An empty read-write work file beside `final_path`, gone once the stream is destroyed (at
+    // once where the system allows an open file to lose its name).
+    static tess::Result<std::unique_ptr<std::iostream>> WorkFile(const std::string& final_path);
+
     StagedFile(StagedFile&& other) noexcept;
     StagedFile& operator=(StagedFile&&) = delete;
     ~StagedFile();  // removes the temporary file unless it was committed
@@ -35,6 +40,7 @@ public:
     const std::string& final_path() const { return final_; }
 
 private:
+    class WorkStream;
     // Creates an empty file of a new name beside `final_path`, for this process alone.
     static tess::Result<std::string> CreateTemp(const std::string& final_path);
     // Unlinks an open spill where the system allows it, so that a killed run leaves none.

@@ -291,25 +291,45 @@ TEST(FullTextIndexBuilder, MakesTheSameBytesTopicByTopic) {
     }
 }
 
-// Shards filled on their own threads, merged at the end, make the same bytes as one thread;
-// a batch fails with its first error in topic order, whichever thread met it first.
-TEST(FullTextIndexBuilder, MakesTheSameBytesOnAnyNumberOfThreads) {
+// Shards filled on their own threads, merged at the end, make the same bytes as one thread,
+// and so do places spilled to work files after every batch; a batch fails with its first error
+// in topic order, whichever thread met it first.
+TEST(FullTextIndexBuilder, MakesTheSameBytesOnAnyNumberOfThreadsAndSpilled) {
     for (uint32_t code_page : {1252u, 932u}) {
         const auto topics = VariedTopics(code_page);
         std::vector<std::string> made;
         for (unsigned threads : {1u, 2u, 3u}) {
-            chm::FullTextIndexBuilder builder(code_page == 932 ? 0x411 : 0x409, code_page, threads);
-            for (size_t first = 0; first < topics.size(); first += 4)  // batches that end mid-way
-                ASSERT_TRUE(builder.AddMany(std::min<size_t>(4, topics.size() - first),
-                                            [&](size_t k) -> tess::Result<chm::FullTextTopic> { return topics[first + k]; }));
-            auto index = builder.Finish();
-            ASSERT_TRUE(index);
-            made.push_back(index->fifti_main);
+            for (size_t held_limit : {size_t{0}, size_t{1}, size_t{4000}}) {  // 1: every list spilled and streamed
+                const bool spilled = held_limit != 0;
+                int files = 0;
+                chm::WorkFileMaker work_files;
+                if (spilled)
+                    work_files = [&files]() -> tess::Result<std::unique_ptr<std::iostream>> {
+                        ++files;
+                        return std::unique_ptr<std::iostream>(std::make_unique<std::stringstream>());
+                    };
+                chm::FullTextIndexBuilder builder(code_page == 932 ? 0x411 : 0x409, code_page, threads, work_files,
+                                                  held_limit);
+                for (size_t first = 0; first < topics.size(); first += 4)  // batches that end mid-way
+                    ASSERT_TRUE(builder.AddMany(std::min<size_t>(4, topics.size() - first), [&](size_t k) -> tess::Result<chm::FullTextTopic> {
+                        return topics[first + k];
+                    }));
+                auto index = builder.Finish();
+                ASSERT_TRUE(index);
+                ASSERT_EQ(index->fifti_main_file != nullptr, spilled);
+                EXPECT_EQ(files, spilled ? static_cast<int>(threads) + 1 : 0) << "a file a shard, and the index's";
+                made.push_back(spilled ? (std::stringstream() << index->fifti_main_file->rdbuf()).str() : index->fifti_main);
+            }
         }
         EXPECT_EQ(Fnv(made[0]), code_page == 932 ? 0x87757f91392e04c2ull : 0xfa7295143e18f5feull);
-        EXPECT_EQ(made[1], made[0]) << code_page;
-        EXPECT_EQ(made[2], made[0]) << code_page;
+        for (size_t k = 1; k < made.size(); ++k) EXPECT_EQ(made[k], made[0]) << code_page << " " << k;
     }
+    chm::FullTextIndexBuilder refused(0x409, 1252, 1, []() -> tess::Result<std::unique_ptr<std::iostream>> {
+        return tess::Error{"no room for a work file"};
+    }, 1);
+    auto no_file = refused.Add({0, "a", "b"});
+    ASSERT_FALSE(no_file);
+    EXPECT_EQ(no_file.error().message, "no room for a work file");
     chm::FullTextIndexBuilder builder(0x409, 1252, 3);
     auto added = builder.AddMany(6, [](size_t k) -> tess::Result<chm::FullTextTopic> {
         if (k == 2 || k == 4) return tess::Error{"page " + std::to_string(k) + " cannot be read"};

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <iconv.h>
 
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -98,6 +99,15 @@ std::vector<SearchCase> Cases() {
          "", "CP932", true,
          {{"guide", {{"Intro \xE2\x80\x95 Guide", "dash.html"}}},
           {"prose", {{"Intro \xE2\x80\x95 Guide", "dash.html"}, {"Usage \xE2\x80\x95 Notes", "ent.html"}}}}},
+        // Past a few megabytes the index is made on every thread through a work file.
+        {"ManyMegabytesAreIndexedThroughAWorkFile",
+         {{"big.html", "<title>Big</title><p>" + [] {
+               std::string words;
+               while (words.size() < (5u << 20)) words += "filler words ";
+               return words;
+           }() + "omega</p>"}},
+         "", "CP932", true,
+         {{"omega", {{"Big", "big.html"}}}, {"filler", {{"Big", "big.html"}}}, {"alpha", {}}}},
         // Another language indexes in its own code page.
         {"EnglishProjectIn1252",
          {{"cafe.html", "<meta charset=\"utf-8\"><title>Caf\xC3\xA9</title><p>Cr\xC3\xA8me br\xC3\xBBl\xC3\xA9\x65</p>"}},
@@ -126,6 +136,8 @@ TEST_P(Search, PychmFindsEachWordOnItsPagesWithTheirTitles) {
     // Another language's code page cannot name this tree's folder: such a project comes in UTF-8.
     ASSERT_EQ(RunHhc(ProjectOf(project, std::string_view(c.code_page) != "CP932"), options).code, kCreatedStatus) << ReadLog(Log());
     EXPECT_EQ(ReadLog(Log()).find("Warning"), std::string::npos) << ReadLog(Log());
+    for (const auto& entry : std::filesystem::directory_iterator(program))
+        EXPECT_FALSE(entry.path().filename().string().starts_with(".Dummy.chm.")) << "left behind: " << entry.path();
 
     std::vector<std::string> queries;
     for (const auto& q : c.queries) queries.push_back(Convert(q.word, c.code_page, "UTF-8"));

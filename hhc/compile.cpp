@@ -185,6 +185,9 @@ tess::Result<StagedFile> Compile(const std::string& project_path, const Project&
     WarnOfLostCharacters(project.title.empty() ? collection->files.front().title : project.title, *collection,
                          named.navigation, code_page, lines);
     ApplyContextHelp(context, project, *collection, code_page, options, lines);
+    std::uint64_t read_later = 0;
+    for (const auto& f : collection->files)
+        if (!f.held) read_later += f.size;
     auto inputs = InputsOf(*collection, chm::CodePageOf(options.language));
     collection->files = {};  // the inputs hold all that is needed of them from here on
     MakeTextsStorable(options, inputs, chm::CodePageOf(options.language), lines);
@@ -196,10 +199,15 @@ tess::Result<StagedFile> Compile(const std::string& project_path, const Project&
         if (!keywords) return keywords.error();
         options.keywords = std::move(*keywords);
     }
+    // What the writer will store: held files as they now stand (texts re-encoded, navigation
+    // added), the others as gathered.
+    std::uint64_t to_store = read_later;
+    for (const auto& in : inputs)
+        if (!in.read) to_store += in.bytes.size();
     // After the navigation, which may add files: topics are counted in the file's own order.
     // With threads to spare the index is made while the files are compressed.
     size_t topics = std::count_if(inputs.begin(), inputs.end(), [](const chm::InputFile& f) { return f.title.has_value(); });
-    options.progress = progress.Compressing(gathered);
+    options.progress = progress.Compressing(to_store);
     using SearchIndex = tess::Result<std::optional<chm::FullTextIndex>>;
     std::future<SearchIndex> search;
     std::optional<tess::Error> search_failed;

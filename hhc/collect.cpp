@@ -101,6 +101,13 @@ std::optional<std::string> BaseFolder(const std::string& page, const std::string
     return FolderOf(b.path);
 }
 
+// Without its default topic a compiled file opens on nothing; any other file can be missed.
+tess::Error DefaultTopicRefused(const std::string& name, const std::string& reason) {
+    return tess::Error{(IsPageName(name) ? "The page " : "The file ") + name + " " + reason};
+}
+
+std::string CannotBeRead(const std::string& why) { return "cannot be read: " + why + "."; }
+
 class Collector {
 public:
     Collector(std::string root, size_t max_files, unsigned threads)
@@ -117,25 +124,23 @@ public:
             bool is_default = i == 0;
             std::string reason = AddNamed(named[i], is_default);
             if (reason.empty()) continue;
-            // Without its default topic a compiled file opens on nothing; any other file can be missed.
-            if (is_default) return tess::Error{(IsPageName(named[i]) ? "The page " : "The file ") + named[i] + " " + reason};
+            if (is_default) return DefaultTopicRefused(named[i], reason);
             c_.left_out.push_back({named[i], std::move(reason), true});
         }
         if (c_.files.empty()) return tess::Error{"There is no file to compile."};
         std::vector<bool> unreadable(c_.files.size());
         while (!queue_.empty()) {
-          for (auto& [i, scanned] : ScanBatch()) {
-            if (StopRequested()) return tess::Error{"The compilation was stopped."};
-            auto read = Take(i, std::move(scanned));
-            if (read) continue;
-            // It could be opened when it was found, but not read now.
-            if (i == 0) return tess::Error{(IsPageName(named.front()) ? "The page " : "The file ") + named.front() +
-                                           " cannot be read: " + read.error().message + "."};
-            if (i < named_.size()) c_.left_out.push_back({named_[i], "cannot be read: " + read.error().message + ".", true});
-            else LeaveOut(c_.files[i].name, "it cannot be read (" + read.error().message + ").");
-            unreadable.resize(c_.files.size());
-            unreadable[i] = true;
-          }
+            for (auto& [i, scanned] : ScanBatch()) {
+                if (StopRequested()) return tess::Error{"The compilation was stopped."};
+                auto read = Take(i, std::move(scanned));
+                if (read) continue;
+                // It could be opened when it was found, but not read now.
+                if (i == 0) return DefaultTopicRefused(named.front(), CannotBeRead(read.error().message));
+                if (i < named_.size()) c_.left_out.push_back({named_[i], CannotBeRead(read.error().message), true});
+                else LeaveOut(c_.files[i].name, "it cannot be read (" + read.error().message + ").");
+                unreadable.resize(c_.files.size());
+                unreadable[i] = true;
+            }
         }
         unreadable.resize(c_.files.size());
         size_t kept = 0;
@@ -164,7 +169,7 @@ private:
             return {};
         }
         auto size = Open(file);
-        if (!size) return "cannot be read: " + size.error().message + ".";
+        if (!size) return CannotBeRead(size.error().message);
         seen_.emplace(AsciiLower(name), TextOf(PathOf(c_.root) / PathOf(name)));
         Add(name, file, *size);
         named_.resize(c_.files.size());

@@ -41,21 +41,29 @@ tess::Status OutputGuard::Refuse(const std::string& what, const std::string& out
 }
 
 tess::Status OutputGuard::Check(const std::string& compiled, const std::vector<std::string>& sources) {
+    // Each source is checked as it comes rather than kept: a large project's list is long.
+    std::string compiled_id = compiled.empty() ? std::string() : FileIdentity(compiled);
+    const std::string *log_source = nullptr, *compiled_source = nullptr;
+    auto check = [&](const std::string& id, const std::string& source) {
+        if (id.empty()) return;
+        if (!log_source && id == log_id_) log_source = &source;
+        if (!compiled_source && id == compiled_id) compiled_source = &source;
+    };
+    for (const auto& [id, source] : read_) check(id, source);
+    std::vector<std::pair<std::string, std::string>> kept;
     for (const auto& source : sources) {
         if (source.empty()) continue;
         std::string id = FileIdentity(source);
-        if (!id.empty()) read_.emplace(id, source);
+        check(id, source);
+        if (compiled.empty() && !id.empty()) kept.emplace_back(std::move(id), source);
     }
-    std::string compiled_id = compiled.empty() ? std::string() : FileIdentity(compiled);
-    if (!log_id_.empty()) {
-        if (auto it = read_.find(log_id_); it != read_.end()) return Refuse("log", log_, it->second, true);
-        if (log_id_ == compiled_id) {
-            log_clash_ = "The log " + log_ + " and the compiled file " + compiled + " are one file; nothing was written.";
-            return tess::Error{*log_clash_};
-        }
+    if (log_source) return Refuse("log", log_, *log_source, true);
+    if (!log_id_.empty() && log_id_ == compiled_id) {
+        log_clash_ = "The log " + log_ + " and the compiled file " + compiled + " are one file; nothing was written.";
+        return tess::Error{*log_clash_};
     }
-    if (auto it = read_.find(compiled_id); !compiled_id.empty() && it != read_.end())
-        return Refuse("compiled file", compiled, it->second, false);
+    if (compiled_source) return Refuse("compiled file", compiled, *compiled_source, false);
+    read_.insert(read_.end(), kept.begin(), kept.end());
     return {};
 }
 

@@ -4,7 +4,7 @@
 
 #include <optional>
 #include <string>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/result.h"
@@ -20,7 +20,8 @@ public:
     OutputGuard(const std::string& project_path, const std::string& log);
 
     // Fails, naming both paths, when the compiled file or the log is one of `sources` or the
-    // two are one file. Sources seen once need not be given again.
+    // two are one file. Sources given before the compiled file is known (with `compiled` "")
+    // are kept for the later checks.
     tess::Status Check(const std::string& compiled, const std::vector<std::string>& sources);
 
     // Files a project reads besides its pages: text popups and the headers [MAP] and
@@ -36,7 +37,7 @@ private:
     tess::Status Refuse(const std::string& what, const std::string& output, const std::string& source, bool log);
 
     std::string log_, log_id_;
-    std::unordered_map<std::string, std::string> read_;  // identity -> path, of every source
+    std::vector<std::pair<std::string, std::string>> read_;  // identity and path of the early sources
     std::optional<std::string> log_clash_;
 };
 

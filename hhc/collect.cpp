@@ -267,8 +267,9 @@ private:
         Kind kind = KindOf(name);
         if (kind == Kind::contents) {
             // Whatever a contents or index entry shows is taken, a page or not.
-            for (auto& entry : ParseSitemap(*read))
+            VisitSitemap(*read, [&s](SitemapEntry&& entry) {
                 for (auto& local : entry.locals) s.locals.push_back(std::move(local));
+            });
             s.held = std::move(*read);
         } else if (kind == Kind::style) {
             s.locals = CssReferences(*read);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <future>
+#include <memory>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -167,7 +168,9 @@ tess::Result<StagedFile> Compile(const std::string& project_path, const Project&
     }
     const unsigned cores = threads ? threads : std::max(1u, std::thread::hardware_concurrency());
     auto collection = CollectTree(ProjectRoot(project_path, named.paths.front()), named.paths, kMaxFiles, cores);
-    named.paths = {};  // a big project's list is long; what was gathered holds it now
+    // A big project's list is long; what was gathered holds it now. (Assigning {} would keep
+    // the vector's capacity.)
+    named.paths = std::vector<std::string>();
     if (StopRequested()) return Stopped();
     if (!collection) return collection.error();
     if (auto own = guard.Check(compiled, OutputGuard::SourcesOf(*collection)); !own) return own.error();
@@ -189,7 +192,7 @@ tess::Result<StagedFile> Compile(const std::string& project_path, const Project&
     for (const auto& f : collection->files)
         if (!f.held) read_later += f.size;
     auto inputs = InputsOf(*collection, chm::CodePageOf(options.language));
-    collection->files = {};  // the inputs hold all that is needed of them from here on
+    collection->files = std::vector<CollectedFile>();  // the inputs hold all that is needed of them
     MakeTextsStorable(options, inputs, chm::CodePageOf(options.language), lines);
     ApplyNavigation(named.navigation, *collection, chm::CodePageOf(options.language), options, inputs);
     if (project.binary_toc)
@@ -204,6 +207,11 @@ tess::Result<StagedFile> Compile(const std::string& project_path, const Project&
     std::uint64_t to_store = read_later;
     for (const auto& in : inputs)
         if (!in.read) to_store += in.bytes.size();
+    // Held files that are no topic (contents and index files, popups) are wanted once more, to
+    // be compressed: each is let go as soon as it is.
+    for (auto& in : inputs)
+        if (!in.read && !in.title)
+            in.read = [held = std::make_shared<std::string>(std::move(in.bytes))] { return std::move(*held); };
     // After the navigation, which may add files: topics are counted in the file's own order.
     // With threads to spare the index is made while the files are compressed.
     size_t topics = std::count_if(inputs.begin(), inputs.end(), [](const chm::InputFile& f) { return f.title.has_value(); });

@@ -18,7 +18,7 @@ std::vector<chm::ContentsEntry> ContentsEntries(const std::vector<chm::InputFile
     std::string folder = slash == 0 ? std::string() : wanted.substr(1, slash - 1);
     // The open entries from the top, each the last one placed at its depth.
     std::vector<std::vector<chm::ContentsEntry>*> open{&top};
-    for (const auto& s : ParseSitemap(file->bytes)) {
+    VisitSitemap(file->bytes, [&](SitemapEntry&& s) {
         size_t depth = static_cast<size_t>(std::clamp(s.depth, 1, static_cast<int>(open.size())));
         open.resize(depth);
         chm::ContentsEntry e{ToCodePage(s.name, code_page), {}, {}};
@@ -29,7 +29,7 @@ std::vector<chm::ContentsEntry> ContentsEntries(const std::vector<chm::InputFile
             }
         open.back()->push_back(std::move(e));
         open.push_back(&open.back()->back().children);
-    }
+    });
     return top;
 }
 

@@ -94,9 +94,9 @@ tess::Result<std::vector<chm::Keyword>> IndexKeywords(const std::vector<chm::Inp
     for (const auto& f : inputs) {
         if (wanted.empty() || f.name != wanted) continue;
         std::vector<std::string> levels;
-        for (const auto& entry : ParseSitemap(f.bytes)) {
+        VisitSitemap(f.bytes, [&](SitemapEntry&& entry) {
             levels.resize(static_cast<size_t>(std::clamp(entry.depth - 1, 0, static_cast<int>(levels.size()))));
-            if (entry.name.empty()) continue;
+            if (entry.name.empty()) return;
             levels.push_back(entry.name);
             if (!entry.see_also.empty()) {
                 add(levels, "");
@@ -106,7 +106,7 @@ tess::Result<std::vector<chm::Keyword>> IndexKeywords(const std::vector<chm::Inp
             for (const auto& local : entry.locals)
                 if (auto ref = ResolveRef(local, FolderOf(f.name)); ref.kind == LocalRef::Kind::inside)
                     add(levels, "/" + ref.path);
-        }
+        });
     }
     if (!from_pages) return keywords;
     for (const auto& f : inputs) {

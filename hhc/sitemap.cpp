@@ -28,9 +28,14 @@ std::string Escaped(std::string_view text) {
 }  // namespace
 
 std::vector<SitemapEntry> ParseSitemap(std::string_view bytes) {
+    std::vector<SitemapEntry> entries;
+    VisitSitemap(bytes, [&entries](SitemapEntry&& entry) { entries.push_back(std::move(entry)); });
+    return entries;
+}
+
+void VisitSitemap(std::string_view bytes, const std::function<void(SitemapEntry&& entry)>& visit) {
     std::string text = PageAsUtf8(bytes);
     HtmlTokenizer tokens(text);
-    std::vector<SitemapEntry> entries;
     int depth = 0;
     bool in_entry = false;
     SitemapEntry entry;
@@ -41,11 +46,11 @@ std::vector<SitemapEntry> ParseSitemap(std::string_view bytes) {
             depth = std::max(0, depth - 1);
         } else if (t.kind == HtmlToken::Kind::start_tag && t.name == "object") {
             // An object left open is ended by the next one.
-            if (in_entry) entries.push_back(std::move(entry));
+            if (in_entry) visit(std::move(entry));
             in_entry = tess::AsciiLowered(t.Attribute("type")) == "text/sitemap";
             entry = SitemapEntry{depth, {}, {}, {}};
         } else if (t.kind == HtmlToken::Kind::end_tag && t.name == "object") {
-            if (in_entry) entries.push_back(std::move(entry));
+            if (in_entry) visit(std::move(entry));
             in_entry = false;
         } else if (in_entry && t.kind == HtmlToken::Kind::start_tag && t.name == "param") {
             std::string param = tess::AsciiLowered(t.Attribute("name"));
@@ -55,8 +60,7 @@ std::vector<SitemapEntry> ParseSitemap(std::string_view bytes) {
             else if (param == "see also" && entry.see_also.empty()) entry.see_also = value;
         }
     }
-    if (in_entry) entries.push_back(std::move(entry));
-    return entries;
+    if (in_entry) visit(std::move(entry));
 }
 
 std::string WriteSitemap(const std::vector<SitemapItem>& items) {

@@ -1,6 +1,7 @@
 // Contents (.hhc) and index (.hhk) files: HTML lists of <OBJECT type="text/sitemap"> entries.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,8 @@ struct SitemapEntry {
 // `bytes` as stored; decoded like a page (BOM, charset, else UTF-8 or code page 932).
 // Objects of other types (the list's own properties) are not entries.
 std::vector<SitemapEntry> ParseSitemap(std::string_view bytes);
+// The same an entry at a time, so that a long list need not be held whole.
+void VisitSitemap(std::string_view bytes, const std::function<void(SitemapEntry&& entry)>& visit);
 
 struct SitemapItem {
     std::string name;   // code page bytes

@@ -119,6 +119,7 @@ public:
         std::error_code ec;
         real_root_ = fs::canonical(PathOf(c_.root), ec);
         if (ec) return tess::Error{"The folder " + c_.root + " cannot be read: " + ec.message() + "."};
+        c_.files.reserve(named.size());  // most projects list most of their files
         for (size_t i = 0; i < named.size(); ++i) {
             if (StopRequested()) return tess::Error{"The compilation was stopped."};
             bool is_default = i == 0;
@@ -136,7 +137,7 @@ public:
                 if (read) continue;
                 // It could be opened when it was found, but not read now.
                 if (i == 0) return DefaultTopicRefused(named.front(), CannotBeRead(read.error().message));
-                if (i < named_.size()) c_.left_out.push_back({named_[i], CannotBeRead(read.error().message), true});
+                if (i < named_.size()) c_.left_out.push_back({*named_[i], CannotBeRead(read.error().message), true});
                 else LeaveOut(c_.files[i].name, "it cannot be read (" + read.error().message + ").");
                 unreadable.resize(c_.files.size());
                 unreadable[i] = true;
@@ -172,8 +173,7 @@ private:
         if (!size) return CannotBeRead(size.error().message);
         seen_.emplace(AsciiLower(name), TextOf(PathOf(c_.root) / PathOf(name)));
         Add(name, file, *size);
-        named_.resize(c_.files.size());
-        named_.back() = path;
+        named_.push_back(&path);  // the named come first, each one file
         return {};
     }
 
@@ -356,7 +356,7 @@ private:
     static constexpr size_t kFewFiles = 8;
     fs::path real_root_;
     std::deque<size_t> queue_;
-    std::vector<std::string> named_;  // by file: the path the project names it by, if it does
+    std::vector<const std::string*> named_;  // by file: the path the project names it by (Run's), if it does
     std::unordered_map<std::string, std::string> seen_;  // lower-case name -> source read ("" when none)
     std::unordered_map<std::string, bool> seen_outside_;
 };

@@ -120,19 +120,27 @@ uint32_t DeclaredCodePage(std::string_view bytes) {
 }
 
 std::string PageAsUtf8(std::string_view bytes) {
+    std::string decoded;
+    return std::string(PageAsUtf8(bytes, decoded));
+}
+
+std::string_view PageAsUtf8(std::string_view bytes, std::string& decoded) {
     uint32_t cp = TakeByteOrderMark(bytes);
     if (cp == 0) cp = DeclaredCodePage(bytes);
     // A page that says UTF-16 yet has no BOM is read as the bytes it has.
     if (cp == kUtf16Le || cp == kUtf16Be) cp = bytes.find('\0') == std::string_view::npos ? 0 : cp;
-    if (cp == 0) cp = IsValidUtf8(bytes) ? kUtf8 : 932;
-    if (cp == kUtf8) return RepairedUtf8(bytes);
-    auto decoded = DecodeCodePage(bytes, cp);
-    return decoded ? *decoded : RepairedUtf8(bytes);
+    const bool valid = (cp == 0 || cp == kUtf8) && IsValidUtf8(bytes);
+    if (cp == 0) cp = valid ? kUtf8 : 932;
+    if (cp == kUtf8 && valid) return bytes;
+    if (cp == kUtf8) return decoded = RepairedUtf8(bytes);
+    auto converted = DecodeCodePage(bytes, cp);
+    return decoded = converted ? std::move(*converted) : RepairedUtf8(bytes);
 }
 
 HtmlRefs ScanHtml(std::string_view bytes) {
     HtmlRefs refs;
-    std::string html = PageAsUtf8(bytes);
+    std::string decoded;
+    std::string_view html = PageAsUtf8(bytes, decoded);
     HtmlTokenizer tokens(html);
     HtmlToken t;
     std::string raw_owner;  // the element whose raw text comes next

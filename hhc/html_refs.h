@@ -24,5 +24,8 @@ uint32_t DeclaredCodePage(std::string_view bytes);
 
 // The page as UTF-8, by the same rules.
 std::string PageAsUtf8(std::string_view bytes);
+// The same without a copy where the page is UTF-8 already: `bytes` itself (past its BOM), or
+// what was put in `decoded`.
+std::string_view PageAsUtf8(std::string_view bytes, std::string& decoded);
 
 }  // namespace hhc

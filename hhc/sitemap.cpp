@@ -34,8 +34,8 @@ std::vector<SitemapEntry> ParseSitemap(std::string_view bytes) {
 }
 
 void VisitSitemap(std::string_view bytes, const std::function<void(SitemapEntry&& entry)>& visit) {
-    std::string text = PageAsUtf8(bytes);
-    HtmlTokenizer tokens(text);
+    std::string decoded;
+    HtmlTokenizer tokens(PageAsUtf8(bytes, decoded));
     int depth = 0;
     bool in_entry = false;
     SitemapEntry entry;

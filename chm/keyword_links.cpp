@@ -9,6 +9,7 @@ namespace {
 
 constexpr size_t kBlock = 2048;
 constexpr size_t kListingHead = 12, kIndexHead = 8;
+constexpr size_t kBTreeHeader = 76;  // what the header below takes
 constexpr uint32_t kNone = 0xFFFFFFFFu;
 constexpr size_t kDataEntry = 13;
 
@@ -119,6 +120,7 @@ tess::Result<KeywordLinks> BuildKeywordLinks(const std::vector<Keyword>& keyword
     }
     std::stable_sort(entries.begin(), entries.end(),
                      [](const Entry& a, const Entry& b) { return KeywordLess(a.text, b.text); });
+    for (Entry& e : entries) std::u16string().swap(e.text);  // sorted: only the heads are wanted now
 
     KeywordLinks out;
     std::vector<size_t> sizes;
@@ -128,7 +130,9 @@ tess::Result<KeywordLinks> BuildKeywordLinks(const std::vector<Keyword>& keyword
         Layout(out.data).U32("Zero", 0).U32("Five", 5).U32("Flags", 0x80).U8("End", 0);
     }
     auto listing = Pack(sizes, kListingHead);
-    std::string blocks;
+    // The blocks go straight after the header, whose figures are known only at the end.
+    std::string& blocks = out.btree;
+    blocks.assign(kBTreeHeader, '\0');
     // Per block: its first entry and the number of keywords before it.
     std::vector<std::pair<size_t, size_t>> firsts;
     size_t before = 0;
@@ -191,7 +195,8 @@ tess::Result<KeywordLinks> BuildKeywordLinks(const std::vector<Keyword>& keyword
         ++depth;
     }
 
-    Layout h(out.btree);
+    std::string header;
+    Layout h(header);
     std::string format("X44");
     format.resize(16, '\0');
     h.U16("Signature", 0x293B).U16("Flags", 0x0104).U16("BlockSize", kBlock).Bytes("DataFormat", format);
@@ -200,7 +205,7 @@ tess::Result<KeywordLinks> BuildKeywordLinks(const std::vector<Keyword>& keyword
     h.U32("BlockCount", next_block).U16("Depth", depth).U32("KeywordCount", static_cast<uint32_t>(entries.size()));
     h.U32("CodePage", code_page).U32("Language", language).U32("One", 1).U32("Version", 10031);
     h.Zeros("Reserved", 12);
-    out.btree += blocks;
+    out.btree.replace(0, header.size(), header);
     Layout(out.property).U32("A", 0).U32("B", 0).U32("C", 0).U32("EntrySize", 0x0C).U32("D", 1).U32("E", 1).U32("F", 0).U32("G", 0);
     return out;
 }

@@ -132,15 +132,26 @@ tess::Status WriteChm(const Options& options, const std::vector<InputFile>& file
 
     box.AddUncompressed("/#SYSTEM", BuildSystem(options, window, idxhdr));
     box.AddUncompressed("/#ITBITS", "");
+    // Each system file goes to compression as soon as it is made and is let go: a big project's
+    // tables are large.
+    auto compress = [&box](const char* name, std::string&& bytes) {
+        auto added = box.AddCompressed(name, bytes);
+        std::string().swap(bytes);
+        return added;
+    };
+    struct SystemFile {
+        const char* name;
+        std::string* bytes;
+        bool stored;
+    };
+    for (const SystemFile& f : {SystemFile{"/#IDXHDR", &idxhdr, true}, {"/#TOCIDX", &tocidx, !tocidx.empty()},
+                                {"/#TOPICS", &topics.topics, true}, {"/#URLTBL", &topics.url_tbl, true},
+                                {"/#URLSTR", &topics.url_str, true}, {"/#WINDOWS", &windows, window.has_value()},
+                                {"/#IVB", &context_table, !context_table.empty()}})
+        if (f.stored)
+            if (auto added = compress(f.name, std::move(*f.bytes)); !added) return added;
+    if (auto added = compress("/#STRINGS", std::string(strings.bytes())); !added) return added;
     std::vector<std::pair<std::string, std::string>> system;
-    system.emplace_back("/#IDXHDR", std::move(idxhdr));
-    if (!tocidx.empty()) system.emplace_back("/#TOCIDX", std::move(tocidx));
-    system.emplace_back("/#TOPICS", std::move(topics.topics));
-    system.emplace_back("/#URLTBL", std::move(topics.url_tbl));
-    system.emplace_back("/#URLSTR", std::move(topics.url_str));
-    if (window) system.emplace_back("/#WINDOWS", std::move(windows));
-    if (!context_table.empty()) system.emplace_back("/#IVB", std::move(context_table));
-    system.emplace_back("/#STRINGS", strings.bytes());
     box.AddFolder("/$WWKeywordLinks/");
     if (options.keywords.empty()) {
         system.emplace_back("/$WWKeywordLinks/Property", std::string(4, '\0'));

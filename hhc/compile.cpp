@@ -100,13 +100,33 @@ Named NamedFiles(const std::string& project_path, const Project& project) {
 
 // What the writer is given. Each page keeps its bytes and title here, which is all a
 // full-text index needs of it.
-std::vector<chm::InputFile> InputsOf(Collection& collection, uint32_t code_page) {
+// The paths the files not held are read from, end to end in one block: a big project has
+// many, and each file's reader then needs only its number.
+class SourceList {
+public:
+    size_t Add(std::string_view path) {
+        text_.append(path);
+        ends_.push_back(text_.size());
+        return ends_.size() - 1;
+    }
+    std::string operator[](size_t k) const {
+        const size_t begin = k ? ends_[k - 1] : 0;
+        return text_.substr(begin, ends_[k] - begin);
+    }
+
+private:
+    std::string text_;
+    std::vector<size_t> ends_;
+};
+
+std::vector<chm::InputFile> InputsOf(Collection& collection, uint32_t code_page, SourceList& sources) {
     std::vector<chm::InputFile> inputs;
     inputs.reserve(collection.files.size());
     for (auto& f : collection.files) {
         chm::InputFile in{"/" + f.name, std::move(f.bytes), std::nullopt, {}};
         if (f.page) in.title = ToCodePage(f.title, code_page);
-        if (!f.held) in.read = [source = std::move(f.source)] { return ReadSource(source); };
+        if (!f.held) in.read = [&sources, k = sources.Add(f.source)] { return ReadSource(sources[k]); };
+        for (auto* text : {&f.name, &f.title, &f.source}) std::string().swap(*text);  // their room serves what follows
         inputs.push_back(std::move(in));
     }
     return inputs;
@@ -151,12 +171,13 @@ void Warn(const Project& p, const Named& named, const Collection& c, std::vector
 
 // Everything but the log: the log appears only once the outcome is known, so the program's
 // probe meets a held log for no longer than it takes to put the compiled file in place.
-tess::Result<StagedFile> Compile(const std::string& project_path, const Project& project,
+tess::Result<StagedFile> Compile(const std::string& project_path, Project& project,
                                  std::vector<std::string>& lines, OutputGuard& guard, unsigned threads) {
     Progress progress(project.show_progress);
     // The project may ask for fewer threads than the command line or the cores give.
     if (project.threads) threads = std::min(threads ? threads : std::max(1u, std::thread::hardware_concurrency()), project.threads);
     Named named = NamedFiles(project_path, project);
+    project.files = std::vector<std::string>();  // the named paths stand for them from here on
     uint32_t code_page = chm::CodePageOf(project.language ? project.language : kDefaultLanguage);
     auto context = ContextHelpOf(project, [&](const std::string& path) { return Resolve(project_path, path); }, code_page);
     named.paths.insert(named.paths.end(), context.named.begin(), context.named.end());
@@ -191,7 +212,8 @@ tess::Result<StagedFile> Compile(const std::string& project_path, const Project&
     std::uint64_t read_later = 0;
     for (const auto& f : collection->files)
         if (!f.held) read_later += f.size;
-    auto inputs = InputsOf(*collection, chm::CodePageOf(options.language));
+    SourceList sources;
+    auto inputs = InputsOf(*collection, chm::CodePageOf(options.language), sources);
     collection->files = std::vector<CollectedFile>();  // the inputs hold all that is needed of them
     MakeTextsStorable(options, inputs, chm::CodePageOf(options.language), lines);
     ApplyNavigation(named.navigation, *collection, chm::CodePageOf(options.language), options, inputs);
@@ -319,6 +341,8 @@ int CompileProject(const std::string& argument, unsigned threads) {
     }
     Project partial;
     auto project = ParseProject(*bytes, &partial);
+    *bytes = std::string();
+    partial.files = std::vector<std::string>();  // only its log is wanted: a big project's list is long
     // One that names no compiled file (Doxygen's, by default) makes one of its own name beside it.
     if (project && project->compiled_file.empty()) project->compiled_file = TextOf(PathOf(project_path).stem()) + ".chm";
     std::vector<std::string> lines;

@@ -339,6 +339,45 @@ TEST(FullTextIndexBuilder, MakesTheSameBytesOnAnyNumberOfThreadsAndSpilled) {
     EXPECT_EQ(added.error().message, "page 2 cannot be read");
 }
 
+// Runs longer than what is read ahead of each, and words whose lists outgrow a round, merge to
+// the bytes of an index held whole; a work file that fails says so.
+TEST(FullTextIndexBuilder, MergesLongRunsAndSaysWhenItsWorkFileFails) {
+    std::vector<chm::FullTextTopic> topics;
+    uint32_t seed = 1;
+    for (uint32_t t = 0; t < 1000; ++t) {
+        std::string text;
+        for (int w = 0; w < 300; ++w) {
+            seed = seed * 1103515245u + 12345u;
+            text += (w % 2 ? "w" + std::to_string((seed >> 16) % (1 + (seed >> 8) % 400)) : std::string("common")) + " ";
+        }
+        topics.push_back({t, "Topic " + std::to_string(t), text});
+    }
+    using File = tess::Result<std::unique_ptr<std::iostream>>;
+    auto build = [&](unsigned threads, size_t held_limit, const chm::WorkFileMaker& files) -> tess::Result<std::string> {
+        chm::FullTextIndexBuilder builder(0x409, 1252, threads, files, held_limit);
+        for (size_t first = 0; first < topics.size(); first += 64)
+            if (auto added = builder.AddMany(std::min<size_t>(64, topics.size() - first),
+                                             [&](size_t k) -> tess::Result<chm::FullTextTopic> { return topics[first + k]; });
+                !added)
+                return added.error();
+        auto index = builder.Finish();
+        if (!index) return index.error();
+        if (!index->fifti_main_file) return index->fifti_main;
+        index->fifti_main_file->seekg(0);
+        return (std::stringstream() << index->fifti_main_file->rdbuf()).str();
+    };
+    auto whole = build(1, 0, {});
+    ASSERT_TRUE(whole);
+    for (unsigned threads : {1u, 2u}) {
+        auto spilled = build(threads, 200000, [] { return File(std::make_unique<std::stringstream>()); });
+        ASSERT_TRUE(spilled) << spilled.error().message;
+        EXPECT_TRUE(*spilled == *whole) << threads;
+    }
+    auto failing = build(1, 1000, [] { return File(std::make_unique<std::iostream>(nullptr)); });
+    ASSERT_FALSE(failing);
+    EXPECT_EQ(failing.error().message, "The search index's work file cannot be written.");
+}
+
 TEST(FullTextIndexBuilder, RefusesTopicsOutOfOrder) {
     const struct {
         std::vector<uint32_t> topics;

@@ -250,7 +250,6 @@ private:
     // What reading and scanning a file yields; made on any thread, taken in the files' order.
     struct Scanned {
         tess::Status read;
-        std::string held;                 // a contents file's bytes
         std::uint64_t size = 0;
         std::vector<std::string> locals;  // a style sheet's or contents file's references
         HtmlRefs refs;                    // a page's
@@ -270,7 +269,6 @@ private:
             VisitSitemap(*read, [&s](SitemapEntry&& entry) {
                 for (auto& local : entry.locals) s.locals.push_back(std::move(local));
             });
-            s.held = std::move(*read);
         } else if (kind == Kind::style) {
             s.locals = CssReferences(*read);
         } else {
@@ -285,10 +283,6 @@ private:
         const std::string name = c_.files[i].name;
         Kind kind = KindOf(name);
         c_.files[i].size = scanned.size;
-        if (kind == Kind::contents) {
-            c_.files[i].bytes = std::move(scanned.held);
-            c_.files[i].held = true;
-        }
         if (kind == Kind::contents || kind == Kind::style) {
             for (const auto& r : scanned.locals) Consider(r, FolderOf(name), false);
             return {};

@@ -12,9 +12,9 @@ namespace hhc {
 
 struct CollectedFile {
     std::string name;    // inside the tree, "/" syntax, as the pages spell it
-    // The file's contents, held only for contents and index files (which are rewritten before
-    // they are stored); any other file is read again from `source` when it is stored, so that a
-    // project's pages never need to fit in memory at once.
+    // The file's contents, held only for text popups (which are rewritten before they are
+    // stored); any other file, contents and index files too, is read again from `source` when it
+    // is wanted, so that a project's pages never need to fit in memory at once.
     std::string bytes;
     bool held = false;
     std::uint64_t size = 0;  // bytes, when gathered

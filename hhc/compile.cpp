@@ -217,8 +217,11 @@ tess::Result<StagedFile> Compile(const std::string& project_path, Project& proje
     collection->files = std::vector<CollectedFile>();  // the inputs hold all that is needed of them
     MakeTextsStorable(options, inputs, chm::CodePageOf(options.language), lines);
     ApplyNavigation(named.navigation, *collection, chm::CodePageOf(options.language), options, inputs);
-    if (project.binary_toc)
-        options.contents = ContentsEntries(inputs, options.contents_file, chm::CodePageOf(options.language));
+    if (project.binary_toc) {
+        auto contents = ContentsEntries(inputs, options.contents_file, chm::CodePageOf(options.language));
+        if (!contents) return contents.error();
+        options.contents = std::move(*contents);
+    }
     if (project.binary_index) {
         auto keywords = IndexKeywords(inputs, options.index_file, project.auto_index);
         if (!keywords) return keywords.error();

@@ -93,8 +93,10 @@ tess::Result<std::vector<chm::Keyword>> IndexKeywords(const std::vector<chm::Inp
     std::string wanted = index_file.empty() || index_file.starts_with('/') ? index_file : "/" + index_file;
     for (const auto& f : inputs) {
         if (wanted.empty() || f.name != wanted) continue;
+        auto bytes = BytesOf(f);
+        if (!bytes) return bytes.error();
         std::vector<std::string> levels;
-        VisitSitemap(f.bytes, [&](SitemapEntry&& entry) {
+        VisitSitemap(*bytes, [&](SitemapEntry&& entry) {
             levels.resize(static_cast<size_t>(std::clamp(entry.depth - 1, 0, static_cast<int>(levels.size()))));
             if (entry.name.empty()) return;
             levels.push_back(entry.name);

@@ -117,11 +117,21 @@ void ApplyNavigation(const Navigation& navigation, const Collection& collection,
             *text = ToCodePage(*text, code_page);
         options.window = std::move(w);
     }
-    // Read in the code page by the viewer, whatever the author kept them in.
+    // Read in the code page by the viewer, whatever the author kept them in; one read from its
+    // source is put so as it is read.
     for (auto& f : inputs) {
         std::string lower = AsciiLower(f.name);
         if (!lower.ends_with(".hhc") && !lower.ends_with(".hhk")) continue;
-        if (auto stored = SitemapInCodePage(f.bytes, code_page)) f.bytes = std::move(*stored);
+        if (!f.read) {
+            if (auto stored = SitemapInCodePage(f.bytes, code_page)) f.bytes = std::move(*stored);
+            continue;
+        }
+        f.read = [read = std::move(f.read), code_page]() -> tess::Result<std::string> {
+            auto bytes = read();
+            if (!bytes) return bytes;
+            if (auto stored = SitemapInCodePage(*bytes, code_page)) return std::move(*stored);
+            return bytes;
+        };
     }
     size_t pages = std::count_if(inputs.begin(), inputs.end(), [](const chm::InputFile& f) { return f.title.has_value(); });
     if (!options.contents_file.empty() || pages < 2) return;

@@ -31,14 +31,18 @@ void Progress::Gathered(size_t files, std::uint64_t bytes) {
 
 std::function<void(std::uint64_t)> Progress::Compressing(std::uint64_t total) {
     if (!shown_) return {};
-    auto told = std::make_shared<unsigned>(0);
-    return [this, total, told](std::uint64_t done) {
-        unsigned tenth = total == 0 ? 10 : static_cast<unsigned>(std::min<std::uint64_t>(done * 10 / total, 10));
-        if (tenth <= *told) return;
-        *told = tenth;
-        Say("Compressed " + Megabytes(std::min(done, total)) + " of " + Megabytes(total) + " MB (" +
-            std::to_string(tenth * 10) + "%).");
-    };
+    compressing_ = true;
+    total_ = total;
+    return [this](std::uint64_t done) { Compressed(done); };
+}
+
+void Progress::Compressed(std::uint64_t done) {
+    done_ = done;
+    unsigned tenth = total_ == 0 ? 10 : static_cast<unsigned>(std::min<std::uint64_t>(done * 10 / total_, 10));
+    if (tenth <= told_) return;
+    told_ = tenth;
+    Say("Compressed " + Megabytes(std::min(done, total_)) + " of " + Megabytes(total_) + " MB (" +
+        std::to_string(tenth * 10) + "%).");
 }
 
 void Progress::Indexed(size_t topics) {
@@ -46,6 +50,7 @@ void Progress::Indexed(size_t topics) {
 }
 
 void Progress::Finished() {
+    if (compressing_ && told_ < 10) Say("Compressed " + Megabytes(done_) + " of " + Megabytes(done_) + " MB (100%).");
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
     char text[64];
     std::snprintf(text, sizeof text, "Compiled in %.1f s.", seconds);

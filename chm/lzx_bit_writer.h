@@ -42,10 +42,9 @@ private:
     void FlushPair() {
         pending_ -= 32;
         const auto pair = static_cast<uint32_t>(acc_ >> pending_);
-        out_.push_back(static_cast<char>(pair >> 16));
-        out_.push_back(static_cast<char>(pair >> 24));
-        out_.push_back(static_cast<char>(pair));
-        out_.push_back(static_cast<char>(pair >> 8));
+        const char bytes[4] = {static_cast<char>(pair >> 16), static_cast<char>(pair >> 24), static_cast<char>(pair),
+                               static_cast<char>(pair >> 8)};
+        out_.append(bytes, 4);
     }
     void FlushWords() {
         while (pending_ >= 16) {

@@ -15,6 +15,7 @@ constexpr uint32_t kUncompressed = 3;
 
 LzxTreeDelta EncodeTree(const uint8_t* prev, const uint8_t* cur, size_t count) {
     LzxTreeDelta t;
+    t.items.reserve(count + count / 4);  // a run of four or five takes two items
     auto delta = [&](size_t i) { return static_cast<uint8_t>((prev[i] + 17 - cur[i]) % 17); };
     for (size_t i = 0; i < count;) {
         size_t run = 1;
@@ -120,6 +121,10 @@ void LzxBlockWriter::WriteHeader(LzxBitWriter& bits, LzxBlockPlan& plan, uint32_
 
 void LzxBlockWriter::WriteTokens(LzxBitWriter& bits, const LzxBlockPlan& p, const std::vector<LzxToken>& tokens) {
     for (const LzxToken& t : tokens) {
+        if (t.main < kLzxNumChars) {
+            bits.Put(p.main_code[t.main], p.main_len[t.main]);
+            continue;
+        }
         // Both codes fit one call: neither is longer than 16 bits.
         if (t.length >= 0)
             bits.Put(uint32_t{p.main_code[t.main]} << p.length_len[t.length] | p.length_code[t.length],
@@ -129,7 +134,7 @@ void LzxBlockWriter::WriteTokens(LzxBitWriter& bits, const LzxBlockPlan& p, cons
         if (p.aligned && t.footer_bits >= 3) {
             bits.Put(t.footer >> 3, t.footer_bits - 3);
             bits.Put(p.aligned_code[t.footer & 7], p.aligned_len[t.footer & 7]);
-        } else {
+        } else if (t.footer_bits != 0) {
             bits.Put(t.footer, t.footer_bits);
         }
     }

@@ -120,21 +120,25 @@ void LzxBlockWriter::WriteHeader(LzxBitWriter& bits, LzxBlockPlan& plan, uint32_
 }
 
 void LzxBlockWriter::WriteTokens(LzxBitWriter& bits, const LzxBlockPlan& p, const std::vector<LzxToken>& tokens) {
+    // The length tree's codes with a last entry of no bits for a token without one, so that
+    // every token takes the same steps: literals and matches alternate too unpredictably to
+    // branch on.
+    uint32_t length_code[kLzxLengthSymbols + 1], length_len[kLzxLengthSymbols + 1];
+    for (uint32_t s = 0; s < kLzxLengthSymbols; ++s) {
+        length_code[s] = p.length_code[s];
+        length_len[s] = p.length_len[s];
+    }
+    length_code[kLzxLengthSymbols] = length_len[kLzxLengthSymbols] = 0;
     for (const LzxToken& t : tokens) {
-        if (t.main < kLzxNumChars) {
-            bits.Put(p.main_code[t.main], p.main_len[t.main]);
-            continue;
-        }
+        const uint32_t l = t.length >= 0 ? static_cast<uint32_t>(t.length) : kLzxLengthSymbols;
         // Both codes fit one call: neither is longer than 16 bits.
-        if (t.length >= 0)
-            bits.Put(uint32_t{p.main_code[t.main]} << p.length_len[t.length] | p.length_code[t.length],
-                     p.main_len[t.main] + p.length_len[t.length]);
-        else
-            bits.Put(p.main_code[t.main], p.main_len[t.main]);
+        bits.Put(uint32_t{p.main_code[t.main]} << length_len[l] | length_code[l],
+                 static_cast<int>(p.main_len[t.main] + length_len[l]));
+        if (t.footer_bits == 0) continue;
         if (p.aligned && t.footer_bits >= 3) {
             bits.Put(t.footer >> 3, t.footer_bits - 3);
             bits.Put(p.aligned_code[t.footer & 7], p.aligned_len[t.footer & 7]);
-        } else if (t.footer_bits != 0) {
+        } else {
             bits.Put(t.footer, t.footer_bits);
         }
     }

@@ -217,10 +217,9 @@ void LzxMatchFinder::ParseGreedy(size_t begin, size_t end, LzxRepeats& reps, std
         if (fresh.length == 0) {
             // A run of literals may still continue the last copy a few bytes on.
             const uint32_t dist = reps.r[0];
-            if (max_len < 3 || dist > pos || Load16(d + pos - dist) != Load16(d + pos) || d[pos - dist + 2] != d[pos + 2])
-                return fresh;
+            if (dist > pos || Load16(d + pos - dist) != Load16(d + pos)) return fresh;
             is_rep = true;
-            return Match{3 + MatchLength(pos - dist + 3, pos + 3, max_len - 3), dist};
+            return Match{2 + MatchLength(pos - dist + 2, pos + 2, max_len - 2), dist};
         }
         for (uint32_t dist : reps.r)
             if (fresh.distance == dist) {

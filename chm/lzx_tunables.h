@@ -64,7 +64,7 @@ inline constexpr uint32_t kFarForThree = 512;
 //   kLiteralBits: what a literal is taken to cost. Higher favours matches, short ones included.
 inline constexpr int kLiteralBits = 6;
 //   kRecentMatchBits: the cost of a match at one of the three recent distances (no footer).
-inline constexpr int kRecentMatchBits = 7;
+inline constexpr int kRecentMatchBits = 11;
 //   kNewMatchBits: the fixed cost of a match at a new distance, before its footer bits.
 inline constexpr int kNewMatchBits = 9;
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <queue>
 #include <random>
 #include <string>
 #include <vector>
@@ -50,6 +52,42 @@ TEST(LzxCodes, LengthsKeepTheLimitAndCodesAreCanonical) {
             const size_t a = order[i - 1], b = order[i];
             EXPECT_EQ(code[b], (code[a] + 1u) << (len[b] - len[a])) << "symbol " << b;
         }
+    }
+}
+
+// Where the limit is not reached the lengths are a true Huffman code's: their cost is the sum
+// of the weights merged two at a time, lightest first, whatever ties and sizes the sort meets.
+TEST(LzxCodes, LengthsUnderTheLimitCostNoMoreThanHuffmans) {
+    std::mt19937 gen(11);
+    auto random = [&](size_t n, uint32_t least, uint32_t most) {
+        std::vector<uint32_t> f(n);
+        for (auto& x : f) x = least + gen() % (most - least + 1);
+        return f;
+    };
+    std::vector<uint32_t> powers(17), heavy(249, 1);
+    for (size_t i = 0; i < powers.size(); ++i) powers[i] = 1u << i;  // the deepest code just fits
+    heavy[3] = heavy[200] = 65536;
+    const std::vector<std::vector<uint32_t>> cases = {{1, 2}, {7, 7, 7}, random(20, 0, 3), random(300, 0, 1000),
+                                                      random(512, 30000, 65536), powers, heavy,
+                                                      std::vector<uint32_t>(249, 9)};
+    for (const auto& freq : cases) {
+        SCOPED_TRACE(std::to_string(freq.size()) + " symbols");
+        std::vector<uint8_t> len(freq.size());
+        chm::BuildCodeLengths(freq.data(), freq.size(), 16, len.data());
+        std::priority_queue<uint64_t, std::vector<uint64_t>, std::greater<>> q;
+        for (uint32_t f : freq)
+            if (f != 0) q.push(f);
+        uint64_t best = 0, cost = 0;
+        while (q.size() > 1) {
+            const uint64_t a = q.top();
+            q.pop();
+            const uint64_t b = q.top();
+            q.pop();
+            best += a + b;
+            q.push(a + b);
+        }
+        for (size_t s = 0; s < freq.size(); ++s) cost += uint64_t{freq[s]} * len[s];
+        EXPECT_EQ(cost, best);
     }
 }
 

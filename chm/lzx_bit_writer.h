@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace chm {
 
@@ -29,6 +30,10 @@ public:
     void PutByte(uint8_t byte) {
         FlushWords();
         out_.push_back(static_cast<char>(byte));
+    }
+    void PutBytes(std::string_view bytes) {
+        FlushWords();
+        out_.append(bytes);
     }
     void PutLe32(uint32_t v) {
         FlushWords();

@@ -151,7 +151,7 @@ void LzxBlockWriter::WriteRaw(LzxBitWriter& bits, std::string_view bytes, const 
     if (bits.Aligned()) bits.Put(0, 16);
     else bits.AlignTo16();
     for (uint32_t v : reps.r) bits.PutLe32(v);
-    for (char c : bytes) bits.PutByte(static_cast<uint8_t>(c));
+    bits.PutBytes(bytes);
     if (bytes.size() % 2 != 0) bits.PutByte(0);
 }
 

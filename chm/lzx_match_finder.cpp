@@ -187,7 +187,7 @@ inline LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(size_t pos, uint32_
         // The chain's five-byte hash misses a match of just four; the nearest one of three
         // may be that.
         const uint32_t d = cur - near3;
-        if (Load32(p - d) == Load32(p)) best = {4 + MatchLength(pos - d + 4, pos + 4, max_len - 4), d};
+        if (d <= kFarForFour && Load32(p - d) == Load32(p)) best = {4 + MatchLength(pos - d + 4, pos + 4, max_len - 4), d};
     }
     return best;
 }

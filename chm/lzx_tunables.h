@@ -48,7 +48,7 @@ inline constexpr const LzxLevelParams& Level(int level) {
 //   kHash3Bits, kHash4Bits: the tables' sizes, 2^bits entries. More bits: fewer false
 //     candidates, a larger table to keep in cache. The three-byte table need only hold the
 //     last kFarForThree positions well, so it stays small.
-inline constexpr int kHash3Bits = 13;
+inline constexpr int kHash3Bits = 14;
 inline constexpr int kHash4Bits = 16;
 //   A level's max_chain: higher finds longer and nearer matches on repetitive text (smaller
 //     output) at a time cost that grows linearly; it also bounds the time on hostile input (one
@@ -58,6 +58,9 @@ inline constexpr int kHash4Bits = 16;
 //   kFarForThree: a three-byte match further than this is dropped for its literals, which
 //     usually cost fewer bits than its position footer. Lower favours literals.
 inline constexpr uint32_t kFarForThree = 512;
+//   kFarForFour: how far the nearest three-byte match is tried for four or more when the chain
+//     finds nothing. Further ones seldom pay, and reaching them misses the cache.
+inline constexpr uint32_t kFarForFour = 4096;
 
 // Parsing: a match is chosen by an estimate of the bits it saves over literals, not by the
 // real code lengths (which are known only after the block's trees are built).

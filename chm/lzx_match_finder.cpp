@@ -212,10 +212,11 @@ void LzxMatchFinder::ParseGreedy(size_t begin, size_t end, LzxRepeats& reps, std
         const uint32_t max_len = MaxLength(pos, end);
         is_rep = false;
         if (max_len < kLzxMinMatch) return Match{};
-        // The chain first: where it finds nothing, no recent distance would do much better.
+        // The chain first: where it finds nothing only the last distance is worth a look (a run
+        // of literals may continue the last copy a few bytes on), which spares most positions
+        // the other two.
         const Match fresh = SearchAndInsert<false>(pos, max_len, depth, shorter, nullptr);
         if (fresh.length == 0) {
-            // A run of literals may still continue the last copy a few bytes on.
             const uint32_t dist = reps.r[0];
             if (dist > pos || Load16(d + pos - dist) != Load16(d + pos)) return fresh;
             is_rep = true;

@@ -1,7 +1,8 @@
 // Finds matches inside one reset interval (at most the 64 KB window) and parses with them:
-// greedily with lazy evaluation and the three recent distances tried first, or (a level's
-// `optimal`) by a minimum-cost search over every position. A three-byte hash gives the nearest
-// short match, a chain over four-byte hashes the longer ones.
+// greedily with lazy evaluation, the three recent distances tried against what the chain found
+// (the last one alone where it found nothing), or (a level's `optimal`) by a minimum-cost
+// search over every position. A three-byte hash gives the nearest short match, a chain over
+// four-byte hashes the longer ones.
 #pragma once
 #include <cstddef>
 #include <cstdint>

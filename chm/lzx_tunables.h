@@ -9,19 +9,22 @@ namespace chm::lzx_tunables {
 
 // Levels: what each trades, the only place that says so. A level sets how hard the match finder
 // looks and how the parse chooses; the block choices are the same at every level. Figures are
-// CPU time on one core for the libxslt manual, the python-requests docs and 6 MB of generated
-// reference pages, beside wimlib's LZX on the same 64 KB intervals (bench/chm/lzx_bench):
-//   1 (fast): 8 candidates, a match of 32 ends the search, no lazy step. 4 to 8 per cent larger
-//     than wimlib's level 20, 1.2 to 1.6 times as fast (140 to 150 MB/s).
+// the interval coder's CPU time on one core for the libxslt manual, the python-requests docs and
+// 6 MB of generated reference pages, beside wimlib's LZX on the same 64 KB intervals, medians of
+// three runs (bench/chm/lzx_bench):
+//   1 (fast): 8 candidates, a match of 32 ends the search, no lazy step. 3.9 to 7.4 per cent
+//     larger than wimlib's level 20, 1.3 to 1.7 times as fast (150 to 170 MB/s).
 //   2 (default): 48 candidates, a match of 96 ends the search, a lazy step over 8 for matches
-//     under 48. 0.04 to 0.4 per cent smaller than wimlib's level 20 at 0.9 to 1.0 times its
-//     speed (85 to 113 MB/s); what compiled files get unless asked otherwise.
+//     under 48. 0.16 to 1.1 per cent smaller than wimlib's level 20 (0.16 on the python docs,
+//     0.4 on the manual) at 0.97 to 1.06 times its speed (93 to 126 MB/s); what compiled files
+//     get unless asked otherwise.
 //   3 (small): 256 candidates, a lazy step over 64. 1 to 3.4 per cent less than 2 (the most on
-//     the repetitive generated pages) for 1.4 to 1.9 times its time.
+//     the repetitive generated pages) for 1.4 to 2 times its time; 1.6 to 2 per cent larger than
+//     wimlib's level 50 at 5.6 to 7.7 times its speed (47 to 86 MB/s).
 //   4 (smallest): a minimum-cost parse over every position (256 candidates, a match of 128 taken
 //     whole), priced by the trees of the previous pass. 1.3 to 1.5 per cent less than wimlib's
-//     level 50 on HTML (0.2 per cent more on the generated pages), at a third of its speed
-//     (2 to 4 MB/s).
+//     level 50 on HTML (0.3 per cent more on the generated pages), at a quarter to a third of
+//     its speed (2 to 4 MB/s).
 struct LzxLevelParams {
     int max_chain;         // candidates tried per position
     uint32_t nice_length;  // a match this long ends the search (a recent distance: skips it)
@@ -44,7 +47,8 @@ inline constexpr const LzxLevelParams& Level(int level) {
 
 // Match finding: the nearest three-byte match from a table of one position per hash, longer
 // ones along a chain of positions that share a five-byte hash (four at the very end). The
-// nearest three-byte match is also tried for four or more when the chain finds nothing.
+// nearest three-byte match is also tried for four or more when the chain finds nothing (within
+// kFarForFour).
 //   kHash3Bits, kHash4Bits: the tables' sizes, 2^bits entries. More bits: fewer false
 //     candidates, a larger table to keep in cache. The three-byte table need only hold the
 //     last kFarForThree positions well, so it stays small.
@@ -67,6 +71,8 @@ inline constexpr uint32_t kFarForFour = 4096;
 //   kLiteralBits: what a literal is taken to cost. Higher favours matches, short ones included.
 inline constexpr int kLiteralBits = 6;
 //   kRecentMatchBits: the cost of a match at one of the three recent distances (no footer).
+//     Measured best above kNewMatchBits: a short recent match taken too readily cuts a longer
+//     new one short.
 inline constexpr int kRecentMatchBits = 11;
 //   kNewMatchBits: the fixed cost of a match at a new distance, before its footer bits.
 inline constexpr int kNewMatchBits = 9;

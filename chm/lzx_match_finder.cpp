@@ -8,6 +8,13 @@
 #include "chm/lzx_block_writer.h"
 #include "chm/lzx_tunables.h"
 
+// Called per position from the parse's loop: a call's own cost would be a tenth of their time.
+#if defined(__GNUC__)
+#define TESS_LZX_INLINE __attribute__((always_inline))
+#else
+#define TESS_LZX_INLINE
+#endif
+
 namespace chm {
 
 namespace {
@@ -110,11 +117,7 @@ uint32_t LzxMatchFinder::MaxLength(size_t pos, size_t end) const {
 }
 
 template <bool kAll>
-#if defined(__GNUC__)
-// Called per position from the parse's loop: the call's own cost would be a tenth of its time.
-[[gnu::always_inline]]
-#endif
-inline LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(size_t pos, uint32_t max_len, int depth, uint32_t shorter,
+TESS_LZX_INLINE inline LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(size_t pos, uint32_t max_len, int depth, uint32_t shorter,
                                                       std::vector<Match>* all) {
     if (inserted_ < pos) InsertUpTo(pos);
     Match best;
@@ -203,12 +206,15 @@ void LzxMatchFinder::Parse(size_t begin, size_t end, LzxRepeats& reps, std::vect
     for (size_t i = from; i < out.size(); ++i) counts.Add(out[i]);
 }
 
+#if defined(__GNUC__)
+__attribute__((flatten))
+#endif
 void LzxMatchFinder::ParseGreedy(size_t begin, size_t end, LzxRepeats& reps, std::vector<LzxToken>& out,
                                  LzxSymbolCounts& counts) {
     const char* d = data_.data();
     // The best match at `pos` longer than `shorter`, a recent distance preferred unless a new
     // one scores higher; none has length 0.
-    auto best_at = [&](size_t pos, int depth, uint32_t shorter, bool& is_rep) {
+    auto best_at = [&](size_t pos, int depth, uint32_t shorter, bool& is_rep) TESS_LZX_INLINE {
         const uint32_t max_len = MaxLength(pos, end);
         is_rep = false;
         if (max_len < kLzxMinMatch) return Match{};

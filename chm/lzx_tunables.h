@@ -37,7 +37,7 @@ inline constexpr int kMaxLevel = 4;
 inline constexpr int kDefaultLevel = 2;
 inline constexpr LzxLevelParams kLevels[] = {
     {8, 32, 0, 0},
-    {48, 96, 8, 48},
+    {44, 96, 8, 48},
     {256, 257, 64, 257},
     {256, 128, 0, 0, true},
 };

@@ -13,14 +13,14 @@ namespace chm::lzx_tunables {
 // 6 MB of generated reference pages, beside wimlib's LZX on the same 64 KB intervals, medians of
 // three runs (bench/chm/lzx_bench):
 //   1 (fast): 8 candidates, a match of 32 ends the search, no lazy step. 3.9 to 7.4 per cent
-//     larger than wimlib's level 20, 1.3 to 1.7 times as fast (150 to 170 MB/s).
-//   2 (default): 48 candidates, a match of 96 ends the search, a lazy step over 8 for matches
-//     under 48. 0.16 to 1.1 per cent smaller than wimlib's level 20 (0.16 on the python docs,
-//     0.4 on the manual) at 0.97 to 1.06 times its speed (93 to 126 MB/s); what compiled files
-//     get unless asked otherwise.
-//   3 (small): 256 candidates, a lazy step over 64. 1 to 3.4 per cent less than 2 (the most on
+//     larger than wimlib's level 20, 1.4 to 1.75 times as fast (155 to 177 MB/s).
+//   2 (default): 44 candidates, a match of 96 ends the search, a lazy step over 8 for matches
+//     under 48. 0.06 to 0.9 per cent smaller than wimlib's level 20 (0.06 on the python docs,
+//     0.34 on the manual) at 1.03 to 1.11 times its speed (98 to 132 MB/s); what compiled files
+//     get unless asked otherwise. Four more candidates: 0.1 per cent smaller, 3 per cent slower.
+//   3 (small): 256 candidates, a lazy step over 64. 1 to 3.6 per cent less than 2 (the most on
 //     the repetitive generated pages) for 1.4 to 2 times its time; 1.6 to 2 per cent larger than
-//     wimlib's level 50 at 5.6 to 7.7 times its speed (47 to 86 MB/s).
+//     wimlib's level 50 at 5.8 to 8 times its speed (48 to 88 MB/s).
 //   4 (smallest): a minimum-cost parse over every position (256 candidates, a match of 128 taken
 //     whole), priced by the trees of the previous pass. 1.3 to 1.5 per cent less than wimlib's
 //     level 50 on HTML (0.3 per cent more on the generated pages), at a quarter to a third of

@@ -5,6 +5,7 @@
 #include <queue>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "chm/lzx_bit_writer.h"
@@ -160,3 +161,60 @@ TEST(LzxCodes, ParseCountsTheSymbolsOfItsTokens) {
 }
 
 }  // namespace
+
+// The parse's tokens, replayed with the recent distances as a reader keeps them, give back the
+// input; no match reaches back before the interval, crosses the frame's end or runs past the
+// true end into the padding. One interval each, where the matches are hardest to bound.
+TEST(LzxCodes, TokensReplayToTheInputAndStayInBounds) {
+    const std::string block = chm_test::RandomBytes(700, 8);
+    std::string copies;
+    while (copies.size() < 65536) copies += block;
+    const std::string first = chm_test::RandomBytes(65536 - 3, 13);
+    std::string apart;  // the same bytes again with every third changed: two agree at a time
+    for (uint32_t copy = 0; apart.size() < 65536; ++copy) {
+        std::string c = block;
+        for (size_t i = copy % 3; i < c.size(); i += 3) c[i] = static_cast<char>(c[i] ^ (copy + 1));
+        apart += c;
+    }
+    const std::vector<std::tuple<std::string, std::string, size_t>> cases = {
+        {"zeros ending mid-frame, the padding's zeros after", std::string(65536, '\0'), 40000},
+        {"copies across the frame edge", copies.substr(0, 65536), 65536},
+        {"the farthest copy", first + first.substr(0, 3), 65536},
+        {"copies two bytes apart", apart.substr(0, 65536), 65536},
+        {"random", chm_test::RandomBytes(65536, 9), 65536}};
+    for (int level = chm::lzx_tunables::kMinLevel; level <= chm::lzx_tunables::kMaxLevel; ++level) {
+        for (const auto& [name, text, data_end] : cases) {
+            SCOPED_TRACE(name + " at level " + std::to_string(level));
+            chm::LzxMatchFinder finder(chm::lzx_tunables::Level(level));
+            finder.Reset(text, data_end);
+            chm::LzxRepeats reps;
+            std::vector<chm::LzxToken> tokens;
+            chm::LzxSymbolCounts counts;
+            finder.Parse(0, 32768, reps, tokens, counts);
+            const size_t first_frame = tokens.size();
+            finder.Parse(32768, text.size(), reps, tokens, counts);
+            std::string out;
+            uint32_t r[3] = {1, 1, 1};
+            for (size_t i = 0; i < tokens.size(); ++i) {
+                const chm::LzxToken& t = tokens[i];
+                if (t.main < 256) {
+                    out += static_cast<char>(t.main);
+                    continue;
+                }
+                const uint32_t slot = (t.main - 256) / 8, header = (t.main - 256) % 8;
+                const uint32_t length = header < 7 ? header + 2 : static_cast<uint32_t>(t.length) + 9;
+                uint32_t distance = r[slot < 3 ? slot : 0];
+                if (slot >= 3) distance = ((2u | (slot & 1)) << (slot / 2 - 1)) + t.footer - 2;
+                if (slot >= 3) r[2] = r[1], r[1] = r[0];
+                else std::swap(r[0], r[slot]);
+                r[0] = distance;
+                const size_t frame_end = i < first_frame ? 32768 : 65536;
+                ASSERT_LE(distance, out.size()) << "token " << i;
+                ASSERT_LE(out.size() + length, frame_end) << "token " << i;
+                ASSERT_TRUE(out.size() >= data_end || out.size() + length <= data_end) << "token " << i;
+                for (uint32_t k = 0; k < length; ++k) out += out[out.size() - distance];
+            }
+            EXPECT_TRUE(out == text);
+        }
+    }
+}

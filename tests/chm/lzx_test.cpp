@@ -94,8 +94,6 @@ std::vector<Case> Cases() {
     while (records.size() < 3 * kFrame) records += RandomBytes(16, pick() % 1000);
     cases.push_back({"records of 16 bytes", records});
     cases.push_back({"near copies", NearCopies(3 * kFrame + 9, 40)});
-    // A changed byte every third: after each literal only two bytes agree at the last distance.
-    cases.push_back({"near copies two bytes apart", NearCopies(3 * kFrame, 3)});
     // The interval's first bytes again at the largest distance the window codes, and one past.
     const std::string first = RandomBytes(65536 - 3, 13);
     cases.push_back({"copy from the farthest distance", first + first.substr(0, 3)});

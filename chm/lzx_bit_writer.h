@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace chm {
 
@@ -30,6 +31,10 @@ public:
         FlushWords();
         out_.push_back(static_cast<char>(byte));
     }
+    void PutBytes(std::string_view bytes) {
+        FlushWords();
+        out_.append(bytes);
+    }
     void PutLe32(uint32_t v) {
         FlushWords();
         for (int i = 0; i < 4; ++i) out_.push_back(static_cast<char>(v >> (8 * i)));
@@ -42,10 +47,9 @@ private:
     void FlushPair() {
         pending_ -= 32;
         const auto pair = static_cast<uint32_t>(acc_ >> pending_);
-        out_.push_back(static_cast<char>(pair >> 16));
-        out_.push_back(static_cast<char>(pair >> 24));
-        out_.push_back(static_cast<char>(pair));
-        out_.push_back(static_cast<char>(pair >> 8));
+        const char bytes[4] = {static_cast<char>(pair >> 16), static_cast<char>(pair >> 24), static_cast<char>(pair),
+                               static_cast<char>(pair >> 8)};
+        out_.append(bytes, 4);
     }
     void FlushWords() {
         while (pending_ >= 16) {

@@ -15,6 +15,7 @@ constexpr uint32_t kUncompressed = 3;
 
 LzxTreeDelta EncodeTree(const uint8_t* prev, const uint8_t* cur, size_t count) {
     LzxTreeDelta t;
+    t.items.reserve(count + count / 4);  // a run of four or five takes two items
     auto delta = [&](size_t i) { return static_cast<uint8_t>((prev[i] + 17 - cur[i]) % 17); };
     for (size_t i = 0; i < count;) {
         size_t run = 1;
@@ -119,13 +120,21 @@ void LzxBlockWriter::WriteHeader(LzxBitWriter& bits, LzxBlockPlan& plan, uint32_
 }
 
 void LzxBlockWriter::WriteTokens(LzxBitWriter& bits, const LzxBlockPlan& p, const std::vector<LzxToken>& tokens) {
+    // The length tree's codes with a last entry of no bits for a token without one, so that
+    // every token takes the same steps: literals and matches alternate too unpredictably to
+    // branch on.
+    uint32_t length_code[kLzxLengthSymbols + 1], length_len[kLzxLengthSymbols + 1];
+    for (uint32_t s = 0; s < kLzxLengthSymbols; ++s) {
+        length_code[s] = p.length_code[s];
+        length_len[s] = p.length_len[s];
+    }
+    length_code[kLzxLengthSymbols] = length_len[kLzxLengthSymbols] = 0;
     for (const LzxToken& t : tokens) {
+        const uint32_t l = t.length >= 0 ? static_cast<uint32_t>(t.length) : kLzxLengthSymbols;
         // Both codes fit one call: neither is longer than 16 bits.
-        if (t.length >= 0)
-            bits.Put(uint32_t{p.main_code[t.main]} << p.length_len[t.length] | p.length_code[t.length],
-                     p.main_len[t.main] + p.length_len[t.length]);
-        else
-            bits.Put(p.main_code[t.main], p.main_len[t.main]);
+        bits.Put(uint32_t{p.main_code[t.main]} << length_len[l] | length_code[l],
+                 static_cast<int>(p.main_len[t.main] + length_len[l]));
+        if (t.footer_bits == 0) continue;
         if (p.aligned && t.footer_bits >= 3) {
             bits.Put(t.footer >> 3, t.footer_bits - 3);
             bits.Put(p.aligned_code[t.footer & 7], p.aligned_len[t.footer & 7]);
@@ -142,7 +151,7 @@ void LzxBlockWriter::WriteRaw(LzxBitWriter& bits, std::string_view bytes, const 
     if (bits.Aligned()) bits.Put(0, 16);
     else bits.AlignTo16();
     for (uint32_t v : reps.r) bits.PutLe32(v);
-    for (char c : bytes) bits.PutByte(static_cast<uint8_t>(c));
+    bits.PutBytes(bytes);
     if (bytes.size() % 2 != 0) bits.PutByte(0);
 }
 

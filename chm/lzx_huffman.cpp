@@ -10,40 +10,59 @@ namespace {
 // arrays live on the stack: a reset interval builds some twenty trees.
 constexpr size_t kMaxSymbols = 512;
 
-// Plain Huffman depths by the two-queue method over symbols sorted by frequency.
+// Plain Huffman depths over symbols sorted by frequency, built in place in one array (Moffat
+// and Katajainen's method): no tree of nodes to allocate or walk.
 int HuffmanDepths(const uint32_t* freq, const uint16_t* used, size_t n, uint8_t* lengths) {
-    // By frequency, ties by symbol: the symbol rides in the low bits of one key.
-    uint64_t keys[kMaxSymbols];
-    for (size_t i = 0; i < n; ++i) keys[i] = uint64_t{freq[used[i]]} << 16 | used[i];
-    std::sort(keys, keys + n);
-    // Nodes: leaves 0..n-1 in sorted order, then internal nodes.
-    uint64_t weight[2 * kMaxSymbols];
-    int32_t parent[2 * kMaxSymbols];
-    for (size_t i = 0; i < n; ++i) weight[i] = freq[static_cast<uint16_t>(keys[i])];
-    std::fill(parent, parent + 2 * n, -1);
-    size_t leaf = 0, inner = n, next = n;
-    auto take = [&]() {
-        if (leaf < n && (inner >= next || weight[leaf] <= weight[inner])) return leaf++;
-        return inner++;
-    };
-    while (next < 2 * n - 1) {
-        const size_t a = take(), b = take();
-        weight[next] = weight[a] + weight[b];
-        parent[a] = parent[b] = static_cast<int32_t>(next);
-        ++next;
+    // By frequency, ties by symbol (`used` is in symbol order): a stable radix sort of six bits
+    // a pass, as many passes as the largest frequency needs, outruns a comparison sort here.
+    uint32_t most = 0;
+    for (size_t i = 0; i < n; ++i) most = std::max(most, freq[used[i]]);
+    uint16_t order[kMaxSymbols], spare[kMaxSymbols];
+    std::copy(used, used + n, order);
+    for (int shift = 0; shift < 32 && (most >> shift) != 0; shift += 6) {
+        uint32_t start[65] = {};
+        for (size_t i = 0; i < n; ++i) ++start[((freq[order[i]] >> shift) & 63) + 1];
+        for (int b = 0; b < 64; ++b) start[b + 1] += start[b];
+        for (size_t i = 0; i < n; ++i) spare[start[(freq[order[i]] >> shift) & 63]++] = order[i];
+        std::copy(spare, spare + n, order);
     }
-    // Depths from the root down: internal nodes are created in order, so parents come later.
-    int depth[2 * kMaxSymbols];
-    depth[2 * n - 2] = 0;
-    int deepest = 0;
-    for (size_t i = 2 * n - 1; i-- > 0;) {
-        depth[i] = parent[i] >= 0 ? depth[static_cast<size_t>(parent[i])] + 1 : 0;
-        if (i < n) {
-            lengths[static_cast<uint16_t>(keys[i])] = static_cast<uint8_t>(depth[i]);
-            deepest = std::max(deepest, depth[i]);
+    // a[] holds weights, then parents' places, then depths, as the passes go.
+    uint32_t a[kMaxSymbols];
+    for (size_t i = 0; i < n; ++i) a[i] = freq[order[i]];
+    // Left to right: each internal node takes the two lightest of the leaves and the nodes
+    // made so far; a node's weight is replaced by its parent's place once it is taken.
+    a[0] += a[1];
+    size_t root = 0, leaf = 2;
+    for (size_t next = 1; next < n - 1; ++next) {
+        if (leaf >= n || a[root] < a[leaf]) {
+            a[next] = a[root];
+            a[root++] = static_cast<uint32_t>(next);
+        } else {
+            a[next] = a[leaf++];
+        }
+        if (leaf >= n || (root < next && a[root] < a[leaf])) {
+            a[next] += a[root];
+            a[root++] = static_cast<uint32_t>(next);
+        } else {
+            a[next] += a[leaf++];
         }
     }
-    return deepest;
+    // Right to left: internal nodes' depths, then as many leaves at each depth as it holds.
+    a[n - 2] = 0;
+    for (size_t next = n - 2; next-- > 0;) a[next] = a[a[next]] + 1;
+    int64_t avail = 1, inner = static_cast<int64_t>(n) - 2, out = static_cast<int64_t>(n) - 1;
+    int depth = 0;
+    while (avail > 0) {
+        int64_t taken = 0;
+        while (inner >= 0 && a[inner] == static_cast<uint32_t>(depth)) {
+            ++taken;
+            --inner;
+        }
+        for (; avail > taken; --avail) lengths[order[out--]] = static_cast<uint8_t>(depth);
+        avail = 2 * taken;
+        ++depth;
+    }
+    return depth - 1;
 }
 
 }  // namespace

@@ -8,6 +8,13 @@
 #include "chm/lzx_block_writer.h"
 #include "chm/lzx_tunables.h"
 
+// Called per position from the parse's loop: a call's own cost would be a tenth of their time.
+#if defined(__GNUC__)
+#define TESS_LZX_INLINE __attribute__((always_inline))
+#else
+#define TESS_LZX_INLINE
+#endif
+
 namespace chm {
 
 namespace {
@@ -41,9 +48,9 @@ uint32_t Hash3(uint32_t v) { return ((v & 0xFFFFFF) * 0x1E35A7BDu) >> (32 - kHas
 // With `five`, the chain's hash covers five bytes where there are five: fewer candidates that
 // match only four, which seldom pay for their footer, though a parse that prices every match
 // finds uses for them.
+uint32_t Hash4Of(uint64_t v) { return static_cast<uint32_t>((v * 0x9E3779B97F4A7C15ull) >> (64 - kHash4Bits)); }
 uint32_t Hash4(const char* p, const char* end, bool five) {
-    const uint64_t v = Le32(p) | uint64_t{five && p + 4 < end ? static_cast<unsigned char>(p[4]) : 0u} << 32;
-    return static_cast<uint32_t>((v * 0x9E3779B97F4A7C15ull) >> (64 - kHash4Bits));
+    return Hash4Of(Le32(p) | uint64_t{five && p + 4 < end ? static_cast<unsigned char>(p[4]) : 0u} << 32);
 }
 
 }  // namespace
@@ -55,6 +62,7 @@ void LzxMatchFinder::Reset(std::string_view interval, size_t data_end) {
     data_ = interval.substr(0, 65536);
     data_end_ = std::min(data_end, data_.size());
     inserted_ = 0;
+    hashed_pos_ = SIZE_MAX;
     std::fill(head3_.begin(), head3_.end(), uint16_t{0});
     std::fill(head4_.begin(), head4_.end(), uint16_t{0});
 }
@@ -68,14 +76,17 @@ void LzxMatchFinder::InsertUpTo(size_t pos) {
     uint16_t* prev = prev_.data();
     const bool five = !level_.optimal;
     size_t at = inserted_;
-    for (; at < stop; ++at) {
-        const uint32_t v = Le32(d + at);
-        const auto cur = static_cast<uint16_t>(at + 1);
+    auto insert = [&](size_t i, uint32_t v, uint64_t fifth) {
+        const auto cur = static_cast<uint16_t>(i + 1);
         head3[Hash3(v)] = cur;
-        uint16_t& head = head4[Hash4(d + at, d + data_.size(), five)];
-        prev[at] = head;
+        uint16_t& head = head4[Hash4Of(v | fifth << 32)];
+        prev[i] = head;
         head = cur;
-    }
+    };
+    // Where a fifth byte follows, without asking at each position.
+    const size_t stop5 = std::min(stop, data_.size() >= 5 ? data_.size() - 4 : 0);
+    for (; at < stop5; ++at) insert(at, Le32(d + at), five ? static_cast<unsigned char>(d[at + 4]) : 0u);
+    for (; at < stop; ++at) insert(at, Le32(d + at), 0);
     inserted_ = std::max(at, pos);
 }
 
@@ -106,7 +117,7 @@ uint32_t LzxMatchFinder::MaxLength(size_t pos, size_t end) const {
 }
 
 template <bool kAll>
-LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(size_t pos, uint32_t max_len, int depth, uint32_t shorter,
+TESS_LZX_INLINE inline LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(size_t pos, uint32_t max_len, int depth, uint32_t shorter,
                                                       std::vector<Match>* all) {
     if (inserted_ < pos) InsertUpTo(pos);
     Match best;
@@ -117,10 +128,12 @@ LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(size_t pos, uint32_t max_l
     const char* p = data_.data() + pos;
     const uint32_t v = Le32(p);
     const uint32_t cur = static_cast<uint32_t>(pos + 1);
-    uint16_t& head3 = head3_[Hash3(v)];
+    // The hashes were most often worked out for the prefetch one position back.
+    const bool known = hashed_pos_ == pos;
+    uint16_t& head3 = head3_[known ? hashed3_ : Hash3(v)];
     const uint32_t near3 = head3;
     head3 = static_cast<uint16_t>(cur);
-    uint16_t& head4 = head4_[Hash4(p, data_.data() + data_.size(), !level_.optimal)];
+    uint16_t& head4 = head4_[known ? hashed4_ : Hash4(p, data_.data() + data_.size(), !level_.optimal)];
     uint32_t cand = head4;
     prev_[pos] = head4;
     head4 = static_cast<uint16_t>(cur);
@@ -128,9 +141,11 @@ LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(size_t pos, uint32_t max_l
 #if defined(__GNUC__)
     // The next position is most often searched too: its table entries are fetched meanwhile.
     if (pos + 5 <= data_.size()) {
-        const uint32_t next = Le32(p + 1);
-        __builtin_prefetch(&head3_[Hash3(next)]);
-        __builtin_prefetch(&head4_[Hash4(p + 1, data_.data() + data_.size(), !level_.optimal)]);
+        hashed_pos_ = pos + 1;
+        hashed3_ = Hash3(Le32(p + 1));
+        hashed4_ = Hash4(p + 1, data_.data() + data_.size(), !level_.optimal);
+        __builtin_prefetch(&head3_[hashed3_]);
+        __builtin_prefetch(&head4_[hashed4_]);
     }
 #endif
 
@@ -149,11 +164,15 @@ LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(size_t pos, uint32_t max_l
     const uint16_t* prev = prev_.data();
     const uint32_t nice = level_.nice_length;
     uint32_t probe = best_len < 3 ? 0 : best_len - 3;
-    for (int left = depth; left > 0 && cand != 0; --left, cand = prev[cand - 1]) {
+    for (int left = depth; left > 0 && cand != 0; --left) {
+        // The next link is loaded before this candidate is compared, so that a mispredicted
+        // compare does not hold up the walk.
+        const uint32_t this_cand = cand;
+        cand = prev[cand - 1];
         static_assert(kLzxMaxDistance >= 65532);
         // Every distance inside an interval fits the window: the last position searched is
         // 65532 (four bytes before its end), the first hashed 0.
-        const uint32_t d = cur - cand;
+        const uint32_t d = cur - this_cand;
         const char* m = p - d;
         // Four bytes that end at the first one past the best so far, then the first four.
         if (Load32(m + probe) != Load32(p + probe) || Load32(m) != Load32(p)) continue;
@@ -171,7 +190,7 @@ LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(size_t pos, uint32_t max_l
         // The chain's five-byte hash misses a match of just four; the nearest one of three
         // may be that.
         const uint32_t d = cur - near3;
-        if (Load32(p - d) == Load32(p)) best = {4 + MatchLength(pos - d + 4, pos + 4, max_len - 4), d};
+        if (d <= kFarForFour && Load32(p - d) == Load32(p)) best = {4 + MatchLength(pos - d + 4, pos + 4, max_len - 4), d};
     }
     return best;
 }
@@ -187,27 +206,40 @@ void LzxMatchFinder::Parse(size_t begin, size_t end, LzxRepeats& reps, std::vect
     for (size_t i = from; i < out.size(); ++i) counts.Add(out[i]);
 }
 
+#if defined(__GNUC__)
+__attribute__((flatten))
+#endif
 void LzxMatchFinder::ParseGreedy(size_t begin, size_t end, LzxRepeats& reps, std::vector<LzxToken>& out,
                                  LzxSymbolCounts& counts) {
     const char* d = data_.data();
     // The best match at `pos` longer than `shorter`, a recent distance preferred unless a new
     // one scores higher; none has length 0.
-    auto best_at = [&](size_t pos, int depth, uint32_t shorter, bool& is_rep) {
+    auto best_at = [&](size_t pos, int depth, uint32_t shorter, bool& is_rep) TESS_LZX_INLINE {
         const uint32_t max_len = MaxLength(pos, end);
-        Match rep;
-        if (max_len >= kLzxMinMatch) {
-            for (uint32_t dist : reps.r) {
-                if (dist > pos || Load16(d + pos - dist) != Load16(d + pos)) continue;
-                const uint32_t len = 2 + MatchLength(pos - dist + 2, pos + 2, max_len - 2);
-                if (len > rep.length) rep = {len, dist};
-            }
+        is_rep = false;
+        if (max_len < kLzxMinMatch) return Match{};
+        // The chain first: where it finds nothing only the last distance is worth a look (a run
+        // of literals may continue the last copy a few bytes on), which spares most positions
+        // the other two.
+        const Match fresh = SearchAndInsert<false>(pos, max_len, depth, shorter, nullptr);
+        if (fresh.length == 0) {
+            const uint32_t dist = reps.r[0];
+            if (dist > pos || Load16(d + pos - dist) != Load16(d + pos)) return fresh;
+            is_rep = true;
+            return Match{2 + MatchLength(pos - dist + 2, pos + 2, max_len - 2), dist};
         }
-        is_rep = true;
-        if (rep.length >= max_len || rep.length >= level_.nice_length) return rep;
-        // A new distance no longer than the recent one never scores higher.
-        const Match fresh = SearchAndInsert<false>(pos, max_len, depth, std::max(shorter, rep.length), nullptr);
-        is_rep = rep.length > shorter &&
-                 (fresh.length == 0 || Score(rep.length, rep.distance, true) >= Score(fresh.length, fresh.distance, false));
+        for (uint32_t dist : reps.r)
+            if (fresh.distance == dist) {
+                is_rep = true;
+                return fresh;
+            }
+        Match rep;
+        for (uint32_t dist : reps.r) {
+            if (dist > pos || Load16(d + pos - dist) != Load16(d + pos)) continue;
+            const uint32_t len = 2 + MatchLength(pos - dist + 2, pos + 2, max_len - 2);
+            if (len > rep.length) rep = {len, dist};
+        }
+        is_rep = rep.length > shorter && Score(rep.length, rep.distance, true) >= Score(fresh.length, fresh.distance, false);
         return is_rep ? rep : fresh;
     };
     size_t pos = begin;
@@ -221,7 +253,7 @@ void LzxMatchFinder::ParseGreedy(size_t begin, size_t end, LzxRepeats& reps, std
             continue;
         }
         // Lazy evaluation: while a better match starts one byte on, this byte goes as a literal.
-        while (m.length < level_.lazy_below && pos + 1 < end) {
+        while (m.length < level_.lazy_below && !is_rep && pos + 1 < end) {
             bool next_rep = false;
             const uint32_t shorter = m.length > kLzxMinMatch + 1 ? m.length - 2 : 1;
             const Match next = best_at(pos + 1, level_.lazy_chain, shorter, next_rep);
@@ -241,9 +273,11 @@ void LzxMatchFinder::ParseGreedy(size_t begin, size_t end, LzxRepeats& reps, std
 #if defined(__GNUC__)
         // The next search is there: its table entries are fetched while the match is hashed.
         if (pos + 4 <= data_.size()) {
-            const uint32_t v = Le32(d + pos);
-            __builtin_prefetch(&head3_[Hash3(v)]);
-            __builtin_prefetch(&head4_[Hash4(d + pos, d + data_.size(), !level_.optimal)]);
+            hashed_pos_ = pos;
+            hashed3_ = Hash3(Le32(d + pos));
+            hashed4_ = Hash4(d + pos, d + data_.size(), !level_.optimal);
+            __builtin_prefetch(&head3_[hashed3_]);
+            __builtin_prefetch(&head4_[hashed4_]);
         }
 #endif
     }

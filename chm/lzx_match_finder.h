@@ -1,8 +1,10 @@
 // Finds matches inside one reset interval (at most the 64 KB window) and parses with them:
-// greedily with lazy evaluation and the three recent distances tried first, or (a level's
-// `optimal`) by a minimum-cost search over every position. A three-byte hash gives the nearest
-// short match, a chain over four-byte hashes the longer ones.
+// greedily with lazy evaluation, the three recent distances tried against what the chain found
+// (the last one alone where it found nothing), or (a level's `optimal`) by a minimum-cost
+// search over every position. A three-byte hash gives the nearest short match, a chain over
+// four-byte hashes the longer ones.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -57,6 +59,9 @@ private:
     std::string_view data_;
     size_t data_end_ = 0;
     size_t inserted_ = 0;
+    // The table slots of position `hashed_pos_`, worked out ahead to be fetched early.
+    size_t hashed_pos_ = SIZE_MAX;
+    uint32_t hashed3_ = 0, hashed4_ = 0;
     // Positions are stored one up, 0 meaning none: an interval's positions fit in 16 bits, so
     // the tables stay small enough for the cache.
     std::vector<uint16_t> head3_;

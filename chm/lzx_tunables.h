@@ -9,19 +9,22 @@ namespace chm::lzx_tunables {
 
 // Levels: what each trades, the only place that says so. A level sets how hard the match finder
 // looks and how the parse chooses; the block choices are the same at every level. Figures are
-// CPU time on one core for the libxslt manual, the python-requests docs and 6 MB of generated
-// reference pages, beside wimlib's LZX on the same 64 KB intervals (bench/chm/lzx_bench):
-//   1 (fast): 8 candidates, a match of 32 ends the search, no lazy step. 4 to 8 per cent larger
-//     than wimlib's level 20, 1.2 to 1.6 times as fast (140 to 150 MB/s).
-//   2 (default): 48 candidates, a match of 96 ends the search, a lazy step over 8 for matches
-//     under 48. 0.04 to 0.4 per cent smaller than wimlib's level 20 at 0.9 to 1.0 times its
-//     speed (85 to 113 MB/s); what compiled files get unless asked otherwise.
-//   3 (small): 256 candidates, a lazy step over 64. 1 to 3.4 per cent less than 2 (the most on
-//     the repetitive generated pages) for 1.4 to 1.9 times its time.
+// the interval coder's CPU time on one core for the libxslt manual, the python-requests docs and
+// 6 MB of generated reference pages, beside wimlib's LZX on the same 64 KB intervals, medians of
+// three runs (bench/chm/lzx_bench):
+//   1 (fast): 8 candidates, a match of 32 ends the search, no lazy step. 3.9 to 7.4 per cent
+//     larger than wimlib's level 20, 1.4 to 1.75 times as fast (155 to 177 MB/s).
+//   2 (default): 44 candidates, a match of 96 ends the search, a lazy step over 8 for matches
+//     under 48. 0.06 to 0.9 per cent smaller than wimlib's level 20 (0.06 on the python docs,
+//     0.34 on the manual) at 1.03 to 1.11 times its speed (98 to 132 MB/s); what compiled files
+//     get unless asked otherwise. Four more candidates: 0.1 per cent smaller, 3 per cent slower.
+//   3 (small): 256 candidates, a lazy step over 64. 1 to 3.6 per cent less than 2 (the most on
+//     the repetitive generated pages) for 1.4 to 2 times its time; 1.6 to 2 per cent larger than
+//     wimlib's level 50 at 5.8 to 8 times its speed (48 to 88 MB/s).
 //   4 (smallest): a minimum-cost parse over every position (256 candidates, a match of 128 taken
 //     whole), priced by the trees of the previous pass. 1.3 to 1.5 per cent less than wimlib's
-//     level 50 on HTML (0.2 per cent more on the generated pages), at a third of its speed
-//     (2 to 4 MB/s).
+//     level 50 on HTML (0.3 per cent more on the generated pages), at a quarter to a third of
+//     its speed (2 to 4 MB/s).
 struct LzxLevelParams {
     int max_chain;         // candidates tried per position
     uint32_t nice_length;  // a match this long ends the search (a recent distance: skips it)
@@ -34,7 +37,7 @@ inline constexpr int kMaxLevel = 4;
 inline constexpr int kDefaultLevel = 2;
 inline constexpr LzxLevelParams kLevels[] = {
     {8, 32, 0, 0},
-    {48, 96, 8, 48},
+    {44, 96, 8, 48},
     {256, 257, 64, 257},
     {256, 128, 0, 0, true},
 };
@@ -44,11 +47,12 @@ inline constexpr const LzxLevelParams& Level(int level) {
 
 // Match finding: the nearest three-byte match from a table of one position per hash, longer
 // ones along a chain of positions that share a five-byte hash (four at the very end). The
-// nearest three-byte match is also tried for four or more when the chain finds nothing.
+// nearest three-byte match is also tried for four or more when the chain finds nothing (within
+// kFarForFour).
 //   kHash3Bits, kHash4Bits: the tables' sizes, 2^bits entries. More bits: fewer false
 //     candidates, a larger table to keep in cache. The three-byte table need only hold the
 //     last kFarForThree positions well, so it stays small.
-inline constexpr int kHash3Bits = 13;
+inline constexpr int kHash3Bits = 14;
 inline constexpr int kHash4Bits = 16;
 //   A level's max_chain: higher finds longer and nearer matches on repetitive text (smaller
 //     output) at a time cost that grows linearly; it also bounds the time on hostile input (one
@@ -58,13 +62,18 @@ inline constexpr int kHash4Bits = 16;
 //   kFarForThree: a three-byte match further than this is dropped for its literals, which
 //     usually cost fewer bits than its position footer. Lower favours literals.
 inline constexpr uint32_t kFarForThree = 512;
+//   kFarForFour: how far the nearest three-byte match is tried for four or more when the chain
+//     finds nothing. Further ones seldom pay, and reaching them misses the cache.
+inline constexpr uint32_t kFarForFour = 4096;
 
 // Parsing: a match is chosen by an estimate of the bits it saves over literals, not by the
 // real code lengths (which are known only after the block's trees are built).
 //   kLiteralBits: what a literal is taken to cost. Higher favours matches, short ones included.
 inline constexpr int kLiteralBits = 6;
 //   kRecentMatchBits: the cost of a match at one of the three recent distances (no footer).
-inline constexpr int kRecentMatchBits = 7;
+//     Measured best above kNewMatchBits: a short recent match taken too readily cuts a longer
+//     new one short.
+inline constexpr int kRecentMatchBits = 11;
 //   kNewMatchBits: the fixed cost of a match at a new distance, before its footer bits.
 inline constexpr int kNewMatchBits = 9;
 

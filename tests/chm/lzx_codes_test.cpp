@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <queue>
 #include <random>
 #include <string>
 #include <vector>
@@ -50,6 +52,29 @@ TEST(LzxCodes, LengthsKeepTheLimitAndCodesAreCanonical) {
             const size_t a = order[i - 1], b = order[i];
             EXPECT_EQ(code[b], (code[a] + 1u) << (len[b] - len[a])) << "symbol " << b;
         }
+    }
+}
+
+// Where the limit is not reached the lengths are a true Huffman code's: they cost the sum of
+// the weights merged two at a time, lightest first, whatever ties and sizes the sort meets.
+TEST(LzxCodes, LengthsUnderTheLimitCostWhatHuffmanMergesGive) {
+    std::mt19937 gen(11);
+    std::vector<uint32_t> small(300), large(512), powers(17);
+    for (auto& f : small) f = 1 + gen() % 1000;
+    for (auto& f : large) f = 30000 + gen() % 35537;  // three digits of the radix sort
+    for (size_t i = 0; i < powers.size(); ++i) powers[i] = 1u << i;  // the deepest code just fits
+    for (const auto& freq : {std::vector<uint32_t>{1, 2}, std::vector<uint32_t>(249, 9), small, large, powers}) {
+        std::vector<uint8_t> len(freq.size());
+        chm::BuildCodeLengths(freq.data(), freq.size(), 16, len.data());
+        std::priority_queue<uint64_t, std::vector<uint64_t>, std::greater<>> q;
+        for (uint32_t f : freq) q.push(f);
+        uint64_t merged = 0, cost = 0;
+        for (uint64_t a; q.size() > 1; merged += a, q.push(a)) {
+            a = q.top(), q.pop();
+            a += q.top(), q.pop();
+        }
+        for (size_t s = 0; s < freq.size(); ++s) cost += uint64_t{freq[s]} * len[s];
+        EXPECT_EQ(cost, merged) << freq.size() << " symbols";
     }
 }
 
@@ -103,22 +128,51 @@ TEST(LzxCodes, BitWriterMatchesBitByBitWords) {
     }
 }
 
-// What the parse counts as it goes is what counting its tokens gives, at every level.
+// What the parse counts as it goes is what counting its tokens gives, at every level; replayed
+// as a reader would, its tokens give back the interval, no match reaching back before it, past
+// the frame's end or past the true end into the padding (zeros here, that would match on).
 TEST(LzxCodes, ParseCountsTheSymbolsOfItsTokens) {
-    const std::string text = chm_test::RandomBytes(20000, 3) + std::string(30000, 'a') + chm_test::RandomBytes(15536, 4);
+    const std::string block = chm_test::RandomBytes(700, 8), first = chm_test::RandomBytes(65533, 13);
+    std::string apart;  // copies of the block, every third byte changed: two bytes agree at a time
+    for (uint32_t copy = 0; apart.size() < 65536; ++copy)
+        for (size_t i = 0; i < block.size(); ++i) apart += static_cast<char>(block[i] ^ (i % 3 == copy % 3));
+    const std::vector<std::pair<std::string, size_t>> cases = {
+        {chm_test::RandomBytes(20000, 3) + std::string(30000, 'a') + chm_test::RandomBytes(15536, 4), 65536},
+        {std::string(65536, '\0'), 40000}, {first + first.substr(0, 3), 65536}, {apart.substr(0, 65536), 65536}};
     for (int level = chm::lzx_tunables::kMinLevel; level <= chm::lzx_tunables::kMaxLevel; ++level) {
-        chm::LzxMatchFinder finder(chm::lzx_tunables::Level(level));
-        finder.Reset(text, text.size());
-        chm::LzxRepeats reps;
-        std::vector<chm::LzxToken> tokens;
-        chm::LzxSymbolCounts counts;
-        finder.Parse(0, 32768, reps, tokens, counts);
-        finder.Parse(32768, text.size(), reps, tokens, counts);
-        const chm::LzxSymbolCounts expected(tokens);
-        EXPECT_TRUE(std::ranges::equal(counts.main, expected.main) && std::ranges::equal(counts.length, expected.length) &&
-                    std::ranges::equal(counts.aligned, expected.aligned) && counts.footer_bits == expected.footer_bits)
-            << "level " << level;
+        for (const auto& [text, data_end] : cases) {
+            SCOPED_TRACE("case " + std::to_string(&text - &cases[0].first) + " at level " + std::to_string(level));
+            chm::LzxMatchFinder finder(chm::lzx_tunables::Level(level));
+            finder.Reset(text, data_end);
+            chm::LzxRepeats reps;
+            std::vector<chm::LzxToken> tokens;
+            chm::LzxSymbolCounts counts;
+            finder.Parse(0, 32768, reps, tokens, counts);
+            const size_t in_first = tokens.size();
+            finder.Parse(32768, text.size(), reps, tokens, counts);
+            const chm::LzxSymbolCounts expected(tokens);
+            EXPECT_TRUE(std::ranges::equal(counts.main, expected.main) && std::ranges::equal(counts.length, expected.length) &&
+                        std::ranges::equal(counts.aligned, expected.aligned) && counts.footer_bits == expected.footer_bits);
+            std::string out;
+            uint32_t r[3] = {1, 1, 1};
+            for (size_t i = 0; i < tokens.size(); ++i) {
+                const uint32_t slot = (tokens[i].main - 256u) / 8, header = (tokens[i].main - 256u) % 8;
+                if (tokens[i].main < 256) {
+                    out += static_cast<char>(tokens[i].main);
+                    continue;
+                }
+                const uint32_t length = header < 7 ? header + 2 : static_cast<uint32_t>(tokens[i].length) + 9;
+                const uint32_t distance = slot < 3 ? r[slot] : ((2u | (slot & 1)) << (slot / 2 - 1)) + tokens[i].footer - 2;
+                if (slot < 3) std::swap(r[0], r[slot]);
+                else r[2] = r[1], r[1] = r[0], r[0] = distance;
+                const size_t at = out.size(), frame_end = i < in_first ? 32768 : 65536;
+                ASSERT_TRUE(distance <= at && at + length <= frame_end && (at >= data_end || at + length <= data_end)) << i;
+                for (uint32_t k = 0; k < length; ++k) out += out[out.size() - distance];
+            }
+            EXPECT_TRUE(out == text);
+        }
     }
 }
 
 }  // namespace
+

@@ -43,7 +43,7 @@ struct FullTextTopic {
 // size then bounds neither. The bytes are the same either way.
 class FullTextIndexBuilder {
 public:
-    static constexpr size_t kHeldLimit = size_t{64} << 20;
+    static constexpr size_t kHeldLimit = size_t{32} << 20;
     FullTextIndexBuilder(uint32_t language, uint32_t code_page, unsigned threads = 1, WorkFileMaker work_files = {},
                          size_t held_limit = kHeldLimit);
 

@@ -98,9 +98,15 @@ std::optional<std::string> SitemapInCodePage(std::string_view bytes, uint32_t co
     // the code page's, as undeclared bytes are: reading it as UTF-8 would garble every name.
     if (from == 0 || (from == kUtf8 && !IsValidUtf8(text))) from = IsValidUtf8(text) ? kUtf8 : code_page;
     if (from == code_page) return std::nullopt;
-    auto decoded = from == kUtf8 ? std::optional<std::string>(std::string(text)) : DecodeCodePage(text, from);
-    if (!decoded) return std::nullopt;
-    std::string utf8 = RepairedUtf8(*decoded);
+    // UTF-8 here is well-formed (checked above); a big one is copied once only.
+    std::string utf8;
+    if (from == kUtf8) {
+        utf8 = text;
+    } else if (auto decoded = DecodeCodePage(text, from)) {
+        utf8 = RepairedUtf8(*decoded);
+    } else {
+        return std::nullopt;
+    }
     std::string stored = HtmlInCodePage(WithCharset(std::move(utf8), code_page), code_page);
     if (stored == bytes) return std::nullopt;
     return stored;

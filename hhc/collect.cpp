@@ -120,10 +120,11 @@ public:
         real_root_ = fs::canonical(PathOf(c_.root), ec);
         if (ec) return tess::Error{"The folder " + c_.root + " cannot be read: " + ec.message() + "."};
         c_.files.reserve(named.size());  // most projects list most of their files
+        const std::vector<NamedProbe> probes = ProbeNamed(named);
         for (size_t i = 0; i < named.size(); ++i) {
             if (StopRequested()) return tess::Error{"The compilation was stopped."};
             bool is_default = i == 0;
-            std::string reason = AddNamed(named[i], is_default);
+            std::string reason = AddNamed(named[i], is_default, probes[i]);
             if (reason.empty()) continue;
             if (is_default) return DefaultTopicRefused(named[i], reason);
             c_.left_out.push_back({named[i], std::move(reason), true});
@@ -154,14 +155,45 @@ public:
     Collection Take() { return std::move(c_); }
 
 private:
+    // What the file system says of a named path. Asked on every thread before the names are
+    // taken in order: a big project names many, and each costs a few system calls.
+    struct NamedProbe {
+        bool regular = false, exists = false, inside = false;
+        tess::Result<std::uint64_t> size = std::uint64_t{0};
+        std::int64_t modified = 0;
+    };
+    std::vector<NamedProbe> ProbeNamed(const std::vector<std::string>& named) const {
+        std::vector<NamedProbe> probes(named.size());
+        std::atomic<size_t> next{0};
+        auto work = [&] {
+            for (size_t i; (i = next.fetch_add(1)) < named.size() && !StopRequested();) {
+                const fs::path file = PathOf(named[i]);
+                std::error_code ec;
+                NamedProbe& p = probes[i];
+                if (!(p.regular = fs::is_regular_file(file, ec))) {
+                    p.exists = fs::exists(file, ec);
+                    continue;
+                }
+                p.inside = InsideTree(real_root_, file);
+                p.size = Open(file);
+                p.modified = ModifiedSeconds(file);
+            }
+        };
+        std::vector<std::thread> pool;
+        if (named.size() >= kFewFiles)
+            for (unsigned t = 1; t < std::min<size_t>(threads_, named.size()); ++t) pool.emplace_back(work);
+        work();
+        for (auto& t : pool) t.join();
+        return probes;
+    }
+
     // A file the project names: taken, or why not, to be read after its path ("does not exist.").
-    std::string AddNamed(const std::string& path, bool is_default) {
+    std::string AddNamed(const std::string& path, bool is_default, const NamedProbe& probe) {
         fs::path file = PathOf(path);
-        std::error_code ec;
-        if (!fs::is_regular_file(file, ec)) return fs::exists(file, ec) ? "is not a file." : "does not exist.";
+        if (!probe.regular) return probe.exists ? "is not a file." : "does not exist.";
         std::string name = TreeName(c_.root, path);
         // The default topic is the one the user chose; any other must not lead out through a link.
-        if (name.empty() || name == "." || name.starts_with("..") || (!is_default && !InsideTree(real_root_, file)))
+        if (name.empty() || name == "." || name.starts_with("..") || (!is_default && !probe.inside))
             return "lies outside the folder " + c_.root + ".";
         if (auto storable = chm::CheckStoredName("/" + name); !storable)
             return "cannot be compiled: " + Reason(storable.error().message);
@@ -169,10 +201,9 @@ private:
             NoteCaseTwin(name, s->second);
             return {};
         }
-        auto size = Open(file);
-        if (!size) return CannotBeRead(size.error().message);
+        if (!probe.size) return CannotBeRead(probe.size.error().message);
         seen_.emplace(AsciiLower(name), TextOf(PathOf(c_.root) / PathOf(name)));
-        Add(name, file, *size);
+        Add(name, file, *probe.size, probe.modified);
         named_.push_back(&path);  // the named come first, each one file
         return {};
     }
@@ -187,10 +218,11 @@ private:
         return end < 0 ? std::uint64_t{0} : static_cast<std::uint64_t>(end);
     }
 
-    void Add(const std::string& name, const fs::path& source, std::uint64_t size) {
+    void Add(const std::string& name, const fs::path& source, std::uint64_t size,
+             std::optional<std::int64_t> modified = std::nullopt) {
         Kind kind = KindOf(name);
         c_.files.push_back({name, {}, false, size, kind == Kind::page, {}, TextOf(source)});
-        c_.newest_time = std::max(c_.newest_time, ModifiedSeconds(source));
+        c_.newest_time = std::max(c_.newest_time, modified ? *modified : ModifiedSeconds(source));
         if (kind != Kind::other) queue_.push_back(c_.files.size() - 1);
     }
 

@@ -111,7 +111,7 @@ tess::Status FullTextRuns::Stream(uint32_t id, bool title, const std::function<v
         if (!holds) return holds.error();
         if (!*holds) continue;
         // Read from the file itself, leaving the run where it stands.
-        uint64_t at = run.at - (run.buffer.size() - run.used) + kRecordHead + (title ? sizes[0] : 0);
+        uint64_t at = RecordAt(run) + kRecordHead + (title ? sizes[0] : 0);
         for (uint64_t left = sizes[title]; left;) {
             bytes.resize(std::min<uint64_t>(left, kReadAhead * 16));
             file_->seekg(static_cast<std::streamoff>(at));
@@ -130,7 +130,7 @@ tess::Status FullTextRuns::Skip(uint32_t id) {
         auto holds = Holds(run, id, sizes);
         if (!holds) return holds.error();
         if (!*holds) continue;
-        const uint64_t past = run.at - (run.buffer.size() - run.used) + kRecordHead + sizes[0] + sizes[1];
+        const uint64_t past = RecordAt(run) + kRecordHead + sizes[0] + sizes[1];
         if (past > run.end) return CannotUse("read");
         run.at = past;
         run.buffer.clear();

@@ -42,6 +42,8 @@ private:
         size_t used = 0;  // of the buffer
     };
     bool Fill(Run& run, size_t bytes);
+    // Where in the file the run's next record starts.
+    static uint64_t RecordAt(const Run& run) { return run.at - (run.buffer.size() - run.used); }
     // Whether the run's next record is word `id`'s; its lists' sizes then.
     tess::Result<bool> Holds(Run& run, uint32_t id, uint32_t sizes[2]);
     bool Read(Run& run, size_t bytes, std::string& to);

@@ -150,7 +150,7 @@ tess::Status WriteChm(const Options& options, const std::vector<InputFile>& file
                                 {"/#IVB", &context_table, !context_table.empty()}})
         if (f.stored)
             if (auto added = compress(f.name, std::move(*f.bytes)); !added) return added;
-    if (auto added = compress("/#STRINGS", std::string(strings.bytes())); !added) return added;
+    if (auto added = box.AddCompressed("/#STRINGS", strings.bytes()); !added) return added;
     std::vector<std::pair<std::string, std::string>> system;
     box.AddFolder("/$WWKeywordLinks/");
     if (options.keywords.empty()) {

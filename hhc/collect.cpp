@@ -7,6 +7,7 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <system_error>
@@ -164,27 +165,34 @@ private:
     };
     std::vector<NamedProbe> ProbeNamed(const std::vector<std::string>& named) const {
         std::vector<NamedProbe> probes(named.size());
+        OnEveryThread(named.size(), [&](size_t i) {
+            if (StopRequested()) return;
+            const fs::path file = PathOf(named[i]);
+            std::error_code ec;
+            NamedProbe& p = probes[i];
+            if (!(p.regular = fs::is_regular_file(file, ec))) {
+                p.exists = fs::exists(file, ec);
+                return;
+            }
+            p.inside = InsideTree(real_root_, file);
+            p.size = Open(file);
+            p.modified = ModifiedSeconds(file);
+        });
+        return probes;
+    }
+
+    // Calls each(0) to each(count - 1), shared out among the threads.
+    void OnEveryThread(size_t count, const std::function<void(size_t)>& each) const {
         std::atomic<size_t> next{0};
         auto work = [&] {
-            for (size_t i; (i = next.fetch_add(1)) < named.size() && !StopRequested();) {
-                const fs::path file = PathOf(named[i]);
-                std::error_code ec;
-                NamedProbe& p = probes[i];
-                if (!(p.regular = fs::is_regular_file(file, ec))) {
-                    p.exists = fs::exists(file, ec);
-                    continue;
-                }
-                p.inside = InsideTree(real_root_, file);
-                p.size = Open(file);
-                p.modified = ModifiedSeconds(file);
-            }
+            for (size_t k; (k = next.fetch_add(1)) < count;) each(k);
         };
         std::vector<std::thread> pool;
-        if (named.size() >= kFewFiles)
-            for (unsigned t = 1; t < std::min<size_t>(threads_, named.size()); ++t) pool.emplace_back(work);
+        // A handful of files is read sooner than a thread starts on a busy machine.
+        if (count >= kFewFiles)
+            for (unsigned t = 1; t < std::min<size_t>(threads_, count); ++t) pool.emplace_back(work);
         work();
         for (auto& t : pool) t.join();
-        return probes;
     }
 
     // A file the project names: taken, or why not, to be read after its path ("does not exist.").
@@ -343,19 +351,10 @@ private:
             batch.push_back({queue_.front(), {}});
             queue_.pop_front();
         }
-        std::atomic<size_t> next{0};
-        auto work = [&] {
-            for (size_t k; (k = next.fetch_add(1)) < batch.size();) {
-                const CollectedFile& f = c_.files[batch[k].first];
-                batch[k].second = ScanFile(f.name, f.source);
-            }
-        };
-        std::vector<std::thread> pool;
-        // A handful of files is read sooner than a thread starts on a busy machine.
-        if (batch.size() >= kFewFiles)
-            for (unsigned t = 1; t < std::min<size_t>(threads_, batch.size()); ++t) pool.emplace_back(work);
-        work();
-        for (auto& t : pool) t.join();
+        OnEveryThread(batch.size(), [&](size_t k) {
+            const CollectedFile& f = c_.files[batch[k].first];
+            batch[k].second = ScanFile(f.name, f.source);
+        });
         return batch;
     }
 

@@ -53,25 +53,22 @@ tess::Result<StagedFile> StagedFile::Write(std::string_view bytes, const std::st
 tess::Result<StagedFile> StagedFile::Write(const Filler& fill, const std::string& final_path) {
     auto temp = CreateTemp(final_path);
     if (!temp) return temp.error();
-    auto spill_name = CreateTemp(final_path);
-    if (!spill_name) {
+    auto spill = WorkFile(final_path);
+    if (!spill) {
         RemoveTemp(*temp);
-        return spill_name.error();
+        return spill.error();
     }
     errno = 0;
     std::ofstream out(PathOf(*temp), std::ios::binary | std::ios::trunc);
-    std::fstream spill(PathOf(*spill_name), std::ios::binary | std::ios::in | std::ios::out | std::ios::trunc);
-    if (spill) ForgetOpen(*spill_name);
-    tess::Status done = out && spill ? fill(out, spill) : tess::Status(tess::Error{CannotWrite(final_path)});
+    tess::Status done = out ? fill(out, **spill) : tess::Status(tess::Error{CannotWrite(final_path)});
     // A full disk shows at a write or only once the data goes out. No fsync: the file is a work
     // file the program copies at once, and waiting for the disk would cost more than compiling a page.
     // A failed write is said as such, whatever the filler made of it.
-    if (!out.flush() || !spill || spill.bad()) done = tess::Error{CannotWrite(final_path)};
+    if (!out.flush() || !**spill || (*spill)->bad()) done = tess::Error{CannotWrite(final_path)};
     std::uint64_t size = done ? static_cast<std::uint64_t>(out.tellp()) : 0;
     out.close();
     if (done && out.fail()) done = tess::Error{CannotWrite(final_path)};
-    spill.close();
-    RemoveTemp(*spill_name);
+    spill->reset();  // the spill is gone before the file takes its place
     if (!done) {
         RemoveTemp(*temp);
         return done.error();

@@ -228,15 +228,14 @@ tess::Result<StagedFile> Compile(const std::string& project_path, Project& proje
         options.keywords = std::move(*keywords);
     }
     // What the writer will store: held files as they now stand (texts re-encoded, navigation
-    // added), the others as gathered.
+    // added), the others as gathered. Held files that are no topic (popups, a made contents
+    // file) are wanted once more, to be compressed: each is let go as soon as it is.
     std::uint64_t to_store = read_later;
-    for (const auto& in : inputs)
-        if (!in.read) to_store += in.bytes.size();
-    // Held files that are no topic (contents and index files, popups) are wanted once more, to
-    // be compressed: each is let go as soon as it is.
-    for (auto& in : inputs)
-        if (!in.read && !in.title)
-            in.read = [held = std::make_shared<std::string>(std::move(in.bytes))] { return std::move(*held); };
+    for (auto& in : inputs) {
+        if (in.read) continue;
+        to_store += in.bytes.size();
+        if (!in.title) in.read = [held = std::make_shared<std::string>(std::move(in.bytes))] { return std::move(*held); };
+    }
     // After the navigation, which may add files: topics are counted in the file's own order.
     // With threads to spare the index is made while the files are compressed.
     size_t topics = std::count_if(inputs.begin(), inputs.end(), [](const chm::InputFile& f) { return f.title.has_value(); });
@@ -244,8 +243,8 @@ tess::Result<StagedFile> Compile(const std::string& project_path, Project& proje
     using SearchIndex = tess::Result<std::optional<chm::FullTextIndex>>;
     std::future<SearchIndex> search;
     std::optional<tess::Error> search_failed;
+    const bool small = gathered < kSmallProjectBytes;
     auto make_search = [&, language = options.language] {
-        const bool small = gathered < kSmallProjectBytes;
         chm::WorkFileMaker work_files;
         if (!small) work_files = [&compiled] { return StagedFile::WorkFile(compiled); };
         auto index = BuildSearchIndex(project.full_text_search, language, inputs, untitled, small ? 1 : cores,
@@ -255,7 +254,7 @@ tess::Result<StagedFile> Compile(const std::string& project_path, Project& proje
     };
     if (project.full_text_search) {
         // A small project's index is made sooner than a thread starts on a busy machine.
-        if (threads != 1 && gathered >= kSmallProjectBytes) search = std::async(std::launch::async, make_search);
+        if (threads != 1 && !small) search = std::async(std::launch::async, make_search);
         options.full_text_later = [&]() -> tess::Result<chm::FullTextIndex> {
             auto index = search.valid() ? search.get() : make_search();
             if (!index) return *(search_failed = tess::Error{"The search index cannot be made: " + index.error().message});

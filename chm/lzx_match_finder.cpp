@@ -116,6 +116,20 @@ uint32_t LzxMatchFinder::MaxLength(size_t pos, size_t end) const {
     return static_cast<uint32_t>(std::min<size_t>(kLzxMaxMatch, limit - pos));
 }
 
+TESS_LZX_INLINE inline void LzxMatchFinder::HashAhead(size_t pos) {
+#if defined(__GNUC__)
+    if (pos + 4 > data_.size()) return;
+    const char* p = data_.data() + pos;
+    hashed_pos_ = pos;
+    hashed3_ = Hash3(Le32(p));
+    hashed4_ = Hash4(p, data_.data() + data_.size(), !level_.optimal);
+    __builtin_prefetch(&head3_[hashed3_]);
+    __builtin_prefetch(&head4_[hashed4_]);
+#else
+    (void)pos;
+#endif
+}
+
 template <bool kAll>
 TESS_LZX_INLINE inline LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(size_t pos, uint32_t max_len, int depth, uint32_t shorter,
                                                       std::vector<Match>* all) {
@@ -138,16 +152,8 @@ TESS_LZX_INLINE inline LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(siz
     prev_[pos] = head4;
     head4 = static_cast<uint16_t>(cur);
     inserted_ = pos + 1;
-#if defined(__GNUC__)
     // The next position is most often searched too: its table entries are fetched meanwhile.
-    if (pos + 5 <= data_.size()) {
-        hashed_pos_ = pos + 1;
-        hashed3_ = Hash3(Le32(p + 1));
-        hashed4_ = Hash4(p + 1, data_.data() + data_.size(), !level_.optimal);
-        __builtin_prefetch(&head3_[hashed3_]);
-        __builtin_prefetch(&head4_[hashed4_]);
-    }
-#endif
+    HashAhead(pos + 1);
 
     uint32_t best_len = shorter;
     if (shorter < 3 && max_len >= 3) {
@@ -243,13 +249,16 @@ void LzxMatchFinder::ParseGreedy(size_t begin, size_t end, LzxRepeats& reps, std
         return is_rep ? rep : fresh;
     };
     size_t pos = begin;
+    auto literal = [&] {
+        ++counts.main[static_cast<uint8_t>(d[pos])];
+        out.push_back(LzxLiteralToken(static_cast<uint8_t>(d[pos])));
+        ++pos;
+    };
     while (pos < end) {
         bool is_rep = false;
         Match m = best_at(pos, level_.max_chain, 1, is_rep);
         if (m.length < kLzxMinMatch) {
-            ++counts.main[static_cast<uint8_t>(d[pos])];
-            out.push_back(LzxLiteralToken(static_cast<uint8_t>(d[pos])));
-            ++pos;
+            literal();
             continue;
         }
         // Lazy evaluation: while a better match starts one byte on, this byte goes as a literal.
@@ -260,9 +269,7 @@ void LzxMatchFinder::ParseGreedy(size_t begin, size_t end, LzxRepeats& reps, std
             if (next.length < kLzxMinMatch ||
                 Score(next.length, next.distance, next_rep) <= Score(m.length, m.distance, is_rep))
                 break;
-            ++counts.main[static_cast<uint8_t>(d[pos])];
-            out.push_back(LzxLiteralToken(static_cast<uint8_t>(d[pos])));
-            ++pos;
+            literal();
             m = next;
             is_rep = next_rep;
         }
@@ -270,16 +277,8 @@ void LzxMatchFinder::ParseGreedy(size_t begin, size_t end, LzxRepeats& reps, std
         counts.Add(t);
         out.push_back(t);
         pos += m.length;
-#if defined(__GNUC__)
         // The next search is there: its table entries are fetched while the match is hashed.
-        if (pos + 4 <= data_.size()) {
-            hashed_pos_ = pos;
-            hashed3_ = Hash3(Le32(d + pos));
-            hashed4_ = Hash4(d + pos, d + data_.size(), !level_.optimal);
-            __builtin_prefetch(&head3_[hashed3_]);
-            __builtin_prefetch(&head4_[hashed4_]);
-        }
-#endif
+        HashAhead(pos);
     }
     InsertUpTo(end);
 }

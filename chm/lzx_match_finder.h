@@ -52,6 +52,8 @@ private:
     Match SearchAndInsert(size_t pos, uint32_t max_len, int depth, uint32_t shorter, std::vector<Match>* all);
     // Hashes every position before `pos`.
     void InsertUpTo(size_t pos);
+    // Works out the table slots of `pos` (hashed_pos_ and the rest) and fetches them early.
+    void HashAhead(size_t pos);
     uint32_t MatchLength(size_t a, size_t b, uint32_t max_len) const;
     uint32_t MaxLength(size_t pos, size_t end) const;
 

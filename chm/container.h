@@ -27,6 +27,8 @@ public:
     tess::Status AddCompressed(std::string_view name, std::istream& in);
     void AddUncompressed(std::string_view name, std::string_view bytes);
     void AddFolder(std::string_view name);
+    // Room for this many entries: a large directory is then not grown by doubling.
+    void Reserve(size_t entries) { entries_.reserve(entries); }
 
     // Ends section 1 and writes the whole file to `out`, the spilled section copied in last;
     // nothing goes to `out` once the section's `stopped` said yes.

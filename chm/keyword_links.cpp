@@ -87,11 +87,12 @@ bool KeywordLess(const std::u16string& a, const std::u16string& b) {
     });
 }
 
-tess::Result<KeywordLinks> BuildKeywordLinks(const std::vector<Keyword>& keywords, uint32_t code_page,
+tess::Result<KeywordLinks> BuildKeywordLinks(std::vector<Keyword> keywords, uint32_t code_page,
                                              uint32_t language,
                                              const std::function<std::optional<uint32_t>(const std::string&)>& topic_of) {
     std::vector<Entry> entries;
-    for (const auto& k : keywords) {
+    entries.reserve(keywords.size());
+    for (auto& k : keywords) {
         if (k.levels.empty()) continue;
         Entry e;
         uint32_t last_level = 0;
@@ -117,13 +118,17 @@ tess::Result<KeywordLinks> BuildKeywordLinks(const std::vector<Keyword>& keyword
         if (e.head.size() + 8 + kListingHead > kBlock)
             return tess::Error{"The index keyword \"" + k.levels.back() + "\" leads to too many topics to store."};
         entries.push_back(std::move(e));
+        k = Keyword();
     }
+    std::vector<Keyword>().swap(keywords);
     std::stable_sort(entries.begin(), entries.end(),
                      [](const Entry& a, const Entry& b) { return KeywordLess(a.text, b.text); });
     for (Entry& e : entries) std::u16string().swap(e.text);  // sorted: only the heads are wanted now
 
     KeywordLinks out;
+    out.data.reserve(entries.size() * kDataEntry);
     std::vector<size_t> sizes;
+    sizes.reserve(entries.size());
     for (size_t i = 0; i < entries.size(); ++i) {
         entries[i].data_offset = static_cast<uint32_t>(i * kDataEntry);
         sizes.push_back(entries[i].head.size() + 8);
@@ -132,6 +137,8 @@ tess::Result<KeywordLinks> BuildKeywordLinks(const std::vector<Keyword>& keyword
     auto listing = Pack(sizes, kListingHead);
     // The blocks go straight after the header, whose figures are known only at the end.
     std::string& blocks = out.btree;
+    // Index blocks above the listing are seldom more than a fiftieth of it.
+    blocks.reserve(kBTreeHeader + (listing.size() + listing.size() / 50 + 2) * kBlock);
     blocks.assign(kBTreeHeader, '\0');
     // Per block: its first entry and the number of keywords before it.
     std::vector<std::pair<size_t, size_t>> firsts;

@@ -19,7 +19,8 @@ struct KeywordLinks {
 };
 
 // `topic_of` turns a stored name into its #TOPICS number; names without one are left out.
-tess::Result<KeywordLinks> BuildKeywordLinks(const std::vector<Keyword>& keywords, uint32_t code_page,
+// Each keyword is let go as soon as it is set out, so that a large index is not held twice.
+tess::Result<KeywordLinks> BuildKeywordLinks(std::vector<Keyword> keywords, uint32_t code_page,
                                              uint32_t language,
                                              const std::function<std::optional<uint32_t>(const std::string&)>& topic_of);
 

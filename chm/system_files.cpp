@@ -181,7 +181,8 @@ std::string BuildIdxHdr(uint32_t topic_count, const std::vector<uint32_t>& merge
     return out;
 }
 
-std::string BuildSystem(const Options& o, const std::optional<Window>& window, const std::string& idxhdr) {
+std::string BuildSystem(const Options& o, const std::optional<Window>& window, const std::string& idxhdr,
+                        bool keyword_links) {
     std::string out;
     Layout system(out);
     system.U32("version", 3);
@@ -193,7 +194,7 @@ std::string BuildSystem(const Options& o, const std::optional<Window>& window, c
         .U32("language", o.language)
         .U32("DBCS", 0)
         .U32("full-text search", HasFullText(o) ? 1 : 0)
-        .U32("keyword links (binary index)", o.keywords.empty() ? 0 : 1)
+        .U32("keyword links (binary index)", keyword_links ? 1 : 0)
         .U32("associative links", 0)
         // FILETIME counts 100 ns steps from 1601.
         .U64("time", o.timestamp ? (uint64_t{o.timestamp} + 11644473600ull) * 10000000ull : 0)

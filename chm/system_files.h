@@ -46,6 +46,7 @@ std::string BuildWindows(const Window& window, StringTable& strings);
 
 // `merged`: the #STRINGS offsets of the files to merge.
 std::string BuildIdxHdr(uint32_t topic_count, const std::vector<uint32_t>& merged = {});
-std::string BuildSystem(const Options& options, const std::optional<Window>& window, const std::string& idxhdr);
+std::string BuildSystem(const Options& options, const std::optional<Window>& window, const std::string& idxhdr,
+                        bool keyword_links);
 
 }  // namespace chm

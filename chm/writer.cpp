@@ -4,7 +4,6 @@
 #include <numeric>
 #include <sstream>
 #include <string_view>
-#include <unordered_map>
 
 #include "chm/bytes.h"
 #include "chm/container.h"
@@ -66,18 +65,43 @@ tess::Status CheckInput(const Options& options, const std::vector<InputFile>& fi
     return CheckContextHelp(options, sorted);
 }
 
+// The topics by stored name, for the contents and the index to find theirs: views of the
+// names, so that a large project's names and titles are not copied once more.
+class TopicNumbers {
+public:
+    explicit TopicNumbers(const std::vector<InputFile>& files) {
+        uint32_t n = 0;
+        for (const auto& f : files)
+            if (f.title) by_name_.push_back({f.name, n++, &*f.title});
+        std::sort(by_name_.begin(), by_name_.end(), [](const Topic& a, const Topic& b) { return a.name < b.name; });
+    }
+    // The number and title of the topic stored as `name` ("/" first).
+    std::optional<std::pair<uint32_t, const std::string*>> Find(std::string_view name) const {
+        auto it = std::lower_bound(by_name_.begin(), by_name_.end(), name,
+                                   [](const Topic& t, std::string_view n) { return t.name < n; });
+        if (it == by_name_.end() || it->name != name) return std::nullopt;
+        return std::pair{it->number, it->title};
+    }
+
+private:
+    struct Topic {
+        std::string_view name;
+        uint32_t number;
+        const std::string* title;
+    };
+    std::vector<Topic> by_name_;
+};
+
 // The binary contents; each entry's topic then names it in #TOPICS.
 std::string ContentsOf(const Options& options, const std::vector<InputFile>& files, TopicTables& topics,
                        StringTable& strings) {
     if (options.contents.empty()) return {};
-    std::unordered_map<std::string, std::pair<uint32_t, std::string>> by_name;
-    uint32_t n = 0;
-    for (const auto& f : files)
-        if (f.title) by_name.try_emplace(f.name, n++, *f.title);
+    const TopicNumbers by_name(files);
     auto topic_of = [&](const std::string& name, const std::string& entry) -> std::optional<uint32_t> {
-        auto it = by_name.find(WithSlash(name));
-        if (it == by_name.end()) return std::nullopt;
-        auto [topic, title] = it->second;
+        auto found = by_name.Find(WithSlash(name));
+        if (!found) return std::nullopt;
+        auto [topic, title_of] = *found;
+        const std::string& title = *title_of;
         // Viewers name the entry by its topic's title.
         return title == entry ? topic : AddTopicAlias(topics, strings, topic, entry);
     };
@@ -113,6 +137,7 @@ tess::Status WriteChm(const Options& options, const std::vector<InputFile>& file
         if (done >= reported + kProgressStep) tell(done);
     };
     Container box(spill, std::move(section));
+    box.Reserve(files.size() + 32);  // the system files' entries besides
     for (const auto& f : files) {
         tess::Result<std::string> read = f.read ? f.read() : tess::Result<std::string>(std::string());
         if (!read) return read.error();
@@ -121,6 +146,16 @@ tess::Status WriteChm(const Options& options, const std::vector<InputFile>& file
         if (auto added = box.AddCompressed(f.name, bytes); !added) return added;
     }
     for (const auto& folder : FoldersOf(sorted)) box.AddFolder(folder);
+    std::vector<std::string_view>().swap(sorted);
+    // Asked for only now, so that a large index is not held while the files are compressed.
+    std::vector<Keyword> keywords;
+    if (options.keywords_later) {
+        auto made = options.keywords_later();
+        if (!made) return made.error();
+        keywords = std::move(*made);
+    } else {
+        keywords = options.keywords;
+    }
 
     StringTable strings;
     TopicTables topics = BuildTopicTables(options, files, strings);
@@ -130,7 +165,7 @@ tess::Status WriteChm(const Options& options, const std::vector<InputFile>& file
     std::string context_table = BuildContextTable(options, strings);
     std::string idxhdr = BuildIdxHdr(topics.count, MergeFileOffsets(options, strings));
 
-    box.AddUncompressed("/#SYSTEM", BuildSystem(options, window, idxhdr));
+    box.AddUncompressed("/#SYSTEM", BuildSystem(options, window, idxhdr, !keywords.empty()));
     box.AddUncompressed("/#ITBITS", "");
     // Each system file goes to compression as soon as it is made and is let go: a big project's
     // tables are large.
@@ -151,32 +186,26 @@ tess::Status WriteChm(const Options& options, const std::vector<InputFile>& file
         if (f.stored)
             if (auto added = compress(f.name, std::move(*f.bytes)); !added) return added;
     if (auto added = box.AddCompressed("/#STRINGS", strings.bytes()); !added) return added;
-    std::vector<std::pair<std::string, std::string>> system;
+    strings = StringTable();
     box.AddFolder("/$WWKeywordLinks/");
-    if (options.keywords.empty()) {
-        system.emplace_back("/$WWKeywordLinks/Property", std::string(4, '\0'));
+    if (keywords.empty()) {
+        if (auto added = compress("/$WWKeywordLinks/Property", std::string(4, '\0')); !added) return added;
     } else {
-        std::unordered_map<std::string, uint32_t> topic_numbers;
-        uint32_t n = 0;
-        for (const auto& f : files)
-            if (f.title) topic_numbers.try_emplace(f.name, n++);
-        auto links = BuildKeywordLinks(options.keywords, CodePageOf(options.language), options.language,
+        const TopicNumbers topic_numbers(files);
+        auto links = BuildKeywordLinks(std::move(keywords), CodePageOf(options.language), options.language,
                                        [&](const std::string& name) -> std::optional<uint32_t> {
-                                           auto it = topic_numbers.find(name);
-                                           if (it == topic_numbers.end()) return std::nullopt;
-                                           return it->second;
+                                           auto found = topic_numbers.Find(name);
+                                           if (!found) return std::nullopt;
+                                           return found->first;
                                        });
         if (!links) return links.error();
-        system.emplace_back("/$WWKeywordLinks/BTree", std::move(links->btree));
-        system.emplace_back("/$WWKeywordLinks/Data", std::move(links->data));
-        system.emplace_back("/$WWKeywordLinks/Map", std::move(links->map));
-        system.emplace_back("/$WWKeywordLinks/Property", std::move(links->property));
+        for (auto [name, bytes] : {std::pair{"/$WWKeywordLinks/BTree", &links->btree},
+                                   {"/$WWKeywordLinks/Data", &links->data}, {"/$WWKeywordLinks/Map", &links->map},
+                                   {"/$WWKeywordLinks/Property", &links->property}})
+            if (auto added = compress(name, std::move(*bytes)); !added) return added;
     }
     box.AddFolder("/$WWAssociativeLinks/");
-    system.emplace_back("/$WWAssociativeLinks/Property", std::string(4, '\0'));
-    for (const auto& [name, bytes] : system)
-        if (auto added = box.AddCompressed(name, bytes); !added) return added;
-    system.clear();
+    if (auto added = compress("/$WWAssociativeLinks/Property", std::string(4, '\0')); !added) return added;
 
     std::optional<FullTextIndex> later;
     if (options.full_text_later) {

@@ -110,6 +110,9 @@ struct Options {
     std::function<tess::Result<FullTextIndex>()> full_text_later;
     // The binary index; empty for none (a viewer then reads the index file alone).
     std::vector<Keyword> keywords;
+    // Instead of `keywords`: called once every file has gone to compression, so that a large
+    // index is not held meanwhile; an error ends the build with it.
+    std::function<tess::Result<std::vector<Keyword>>()> keywords_later;
     // The binary contents ("#TOCIDX"); empty for none (a viewer then reads the contents file).
     std::vector<ContentsEntry> contents;
     // Context ids ("#IVB"), in the project's order; a viewer takes the first of an id.

@@ -20,6 +20,7 @@
 #include "hhc/html_refs.h"
 #include "hhc/local_ref.h"
 #include "hhc/log_line.h"
+#include "hhc/packed_strings.h"
 #include "hhc/process.h"
 #include "hhc/sitemap.h"
 #include "hhc/utf8_path.h"
@@ -206,11 +207,11 @@ private:
         if (auto storable = chm::CheckStoredName("/" + name); !storable)
             return "cannot be compiled: " + Reason(storable.error().message);
         if (auto s = seen_.find(AsciiLower(name)); s != seen_.end()) {
-            NoteCaseTwin(name, s->second);
+            NoteCaseTwin(name, SourceSeen(s->second));
             return {};
         }
         if (!probe.size) return CannotBeRead(probe.size.error().message);
-        seen_.emplace(AsciiLower(name), TextOf(PathOf(c_.root) / PathOf(name)));
+        seen_.emplace(AsciiLower(name), static_cast<uint32_t>(c_.files.size()));
         Add(name, file, *probe.size, probe.modified);
         named_.push_back(&path);  // the named come first, each one file
         return {};
@@ -256,23 +257,40 @@ private:
         if (pages_only && kind != Kind::page) return;  // a link to a download stays a link
         std::string key = AsciiLower(name);
         if (auto s = seen_.find(key); s != seen_.end()) {
-            NoteCaseTwin(name, s->second);
+            NoteCaseTwin(name, SourceSeen(s->second));
             return;
         }
         auto found = index_.Find(name);
-        std::string source = found ? TextOf(PathOf(c_.root) / PathOf(found->path)) : std::string();
-        seen_.emplace(key, source);
-        if (!found) return LeaveOut(name, "it was not found.");
+        if (!found) {
+            seen_.emplace(std::move(key), kNoneSeen);
+            return LeaveOut(name, "it was not found.");
+        }
+        std::string source = TextOf(PathOf(c_.root) / PathOf(found->path));
+        // Taken unless refused below; a refused one keeps its source aside.
+        auto seen = seen_.emplace(std::move(key), static_cast<uint32_t>(c_.files.size())).first;
+        auto refuse = [&](std::string reason) {
+            seen->second = kRefusedSeen | static_cast<uint32_t>(refused_sources_.size());
+            refused_sources_.push_back(source);
+            LeaveOut(name, std::move(reason));
+        };
         fs::path file = PathOf(source);
         if (found->through_link && !InsideTree(real_root_, file))
-            return LeaveOut(name, "it lies outside the page's folder through a link.");
+            return refuse("it lies outside the page's folder through a link.");
         if (auto storable = chm::CheckStoredName("/" + name); !storable)
-            return LeaveOut(name, Reason(storable.error().message));
+            return refuse(Reason(storable.error().message));
         if (c_.files.size() >= max_files_)
-            return LeaveOut(name, "the limit of " + WithThousands(max_files_) + " files was reached.");
+            return refuse("the limit of " + WithThousands(max_files_) + " files was reached.");
         auto size = Open(file);
-        if (!size) return LeaveOut(name, "it cannot be read (" + size.error().message + ").");
+        if (!size) return refuse("it cannot be read (" + size.error().message + ").");
         Add(name, file, *size);
+    }
+
+    // The source read for a name seen before ("" when none was found).
+    std::string SourceSeen(uint32_t seen) const {
+        if (seen == kNoneSeen) return {};
+        if (seen & kRefusedSeen) return refused_sources_[seen & ~kRefusedSeen];
+        // A named file is known by its place in the tree, however the project spelled its path.
+        return seen < named_.size() ? TextOf(PathOf(c_.root) / PathOf(c_.files[seen].name)) : c_.files[seen].source;
     }
 
     // "A.png" and "a.png" are one name inside a compiled file; a second file spelled so
@@ -291,7 +309,7 @@ private:
     struct Scanned {
         tess::Status read;
         std::uint64_t size = 0;
-        std::vector<std::string> locals;  // a style sheet's or contents file's references
+        PackedStrings locals;             // a style sheet's or contents file's references
         HtmlRefs refs;                    // a page's
     };
 
@@ -307,10 +325,10 @@ private:
         if (kind == Kind::contents) {
             // Whatever a contents or index entry shows is taken, a page or not.
             VisitSitemap(*read, [&s](SitemapEntry&& entry) {
-                for (auto& local : entry.locals) s.locals.push_back(std::move(local));
+                for (const auto& local : entry.locals) s.locals.Add(local);
             });
         } else if (kind == Kind::style) {
-            s.locals = CssReferences(*read);
+            for (const auto& local : CssReferences(*read)) s.locals.Add(local);
         } else {
             s.refs = ScanHtml(*read);
         }
@@ -324,7 +342,8 @@ private:
         Kind kind = KindOf(name);
         c_.files[i].size = scanned.size;
         if (kind == Kind::contents || kind == Kind::style) {
-            for (const auto& r : scanned.locals) Consider(r, FolderOf(name), false);
+            const auto folder = FolderOf(name);
+            scanned.locals.ForEach([&](std::string_view r) { Consider(std::string(r), folder, false); });
             return {};
         }
         const HtmlRefs& refs = scanned.refs;
@@ -382,7 +401,13 @@ private:
     fs::path real_root_;
     std::deque<size_t> queue_;
     std::vector<const std::string*> named_;  // by file: the path the project names it by (Run's), if it does
-    std::unordered_map<std::string, std::string> seen_;  // lower-case name -> source read ("" when none)
+    // Lower-case name -> what was read for it: a file's place in c_.files, none, or a refused
+    // file's source (kRefusedSeen | its place in refused_sources_). Places, not paths, so that
+    // a large project's paths are not held twice.
+    std::unordered_map<std::string, uint32_t> seen_;
+    static constexpr uint32_t kNoneSeen = UINT32_MAX;
+    static constexpr uint32_t kRefusedSeen = 0x80000000u;
+    std::vector<std::string> refused_sources_;
     std::unordered_map<std::string, bool> seen_outside_;
 };
 

@@ -222,19 +222,21 @@ tess::Result<StagedFile> Compile(const std::string& project_path, Project& proje
         if (!contents) return contents.error();
         options.contents = std::move(*contents);
     }
-    if (project.binary_index) {
-        auto keywords = IndexKeywords(inputs, options.index_file, project.auto_index);
-        if (!keywords) return keywords.error();
-        options.keywords = std::move(*keywords);
-    }
+    if (project.binary_index)
+        options.keywords_later = [&inputs, index_file = options.index_file, auto_index = project.auto_index] {
+            return IndexKeywords(inputs, index_file, auto_index);
+        };
     // What the writer will store: held files as they now stand (texts re-encoded, navigation
     // added), the others as gathered. Held files that are no topic (popups, a made contents
-    // file) are wanted once more, to be compressed: each is let go as soon as it is.
+    // file) are wanted once more, to be compressed: each is let go as soon as it is. The index
+    // file is wanted again after that, for the binary index.
     std::uint64_t to_store = read_later;
+    const std::string index_name = options.index_file.starts_with('/') ? options.index_file : "/" + options.index_file;
     for (auto& in : inputs) {
         if (in.read) continue;
         to_store += in.bytes.size();
-        if (!in.title) in.read = [held = std::make_shared<std::string>(std::move(in.bytes))] { return std::move(*held); };
+        if (!in.title && !(options.keywords_later && in.name == index_name))
+            in.read = [held = std::make_shared<std::string>(std::move(in.bytes))] { return std::move(*held); };
     }
     // After the navigation, which may add files: topics are counted in the file's own order.
     // With threads to spare the index is made while the files are compressed.

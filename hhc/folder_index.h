@@ -2,9 +2,12 @@
 // page with thousands of references in a folder of thousands of files costs no rescans.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
+#include <vector>
 
 namespace hhc {
 
@@ -22,14 +25,19 @@ public:
     std::optional<Found> Find(const std::string& rel);
 
 private:
-    struct Entry {
-        bool folder = false;
-        bool file = false;
-        bool link = false;
-    };
+    // A folder's names end to end in one block, sorted for lookups: a folder of a few hundred
+    // thousand files then costs a few megabytes, not a pair of hash tables of strings.
     struct Listing {
-        std::unordered_map<std::string, Entry> exact;
-        std::unordered_map<std::string, std::string> folded;  // lower-case -> first spelling in byte order
+        struct Item {
+            uint32_t offset = 0, length = 0;
+            bool folder = false, file = false, link = false;
+        };
+        std::string names;
+        std::vector<Item> items;     // in byte order of the names
+        std::vector<uint32_t> folded;  // items in order of the names with ASCII case folded, ties in byte order
+        std::string_view NameOf(const Item& item) const { return std::string_view(names).substr(item.offset, item.length); }
+        // The item spelled `name`, else the first spelled so but for ASCII case; none without one.
+        const Item* Find(std::string_view name) const;
     };
     const Listing& ListingOf(const std::string& folder);
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <map>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -69,7 +68,21 @@ std::vector<std::vector<std::string>> PageKeywords(std::string_view page) {
 tess::Result<std::vector<chm::Keyword>> IndexKeywords(const std::vector<chm::InputFile>& inputs,
                                                       const std::string& index_file, bool from_pages) {
     std::vector<chm::Keyword> keywords;
-    std::map<std::vector<std::string>, size_t> seen;
+    // The keywords by their levels, as places in `keywords`, so that no level is held twice.
+    auto hash = [&keywords](size_t k) {
+        size_t h = 0;
+        for (const auto& level : keywords[k].levels) h = h * 31 + std::hash<std::string>{}(level);
+        return h;
+    };
+    auto same = [&keywords](size_t a, size_t b) { return keywords[a].levels == keywords[b].levels; };
+    std::unordered_set<size_t, decltype(hash), decltype(same)> seen(0, hash, same);
+    // The keyword with these levels, made when new.
+    auto keyword_of = [&](std::vector<std::string> levels) {
+        keywords.push_back({std::move(levels), {}});
+        auto [it, added] = seen.insert(keywords.size() - 1);
+        if (!added) keywords.pop_back();
+        return *it;
+    };
     // Whether the keyword leads to the topic already (noting that it does). A keyword may lead to
     // a great many topics; a set of them is kept only for such a one.
     std::unordered_map<size_t, std::unordered_set<std::string>> many;
@@ -82,11 +95,9 @@ tess::Result<std::vector<chm::Keyword>> IndexKeywords(const std::vector<chm::Inp
     };
     auto add = [&](const std::vector<std::string>& levels, const std::string& topic) {
         for (size_t depth = 1; depth <= levels.size(); ++depth) {
-            std::vector<std::string> head(levels.begin(), levels.begin() + static_cast<std::ptrdiff_t>(depth));
-            auto [it, added] = seen.try_emplace(head, keywords.size());
-            if (added) keywords.push_back({head, {}});
-            auto& topics = keywords[it->second].topics;
-            if (depth == levels.size() && !topic.empty() && !linked(it->second, topic)) topics.push_back(topic);
+            const size_t k = keyword_of({levels.begin(), levels.begin() + static_cast<std::ptrdiff_t>(depth)});
+            auto& topics = keywords[k].topics;
+            if (depth == levels.size() && !topic.empty() && !linked(k, topic)) topics.push_back(topic);
         }
     };
     // The options name it as the viewer does, without the leading "/".
@@ -102,7 +113,7 @@ tess::Result<std::vector<chm::Keyword>> IndexKeywords(const std::vector<chm::Inp
             levels.push_back(entry.name);
             if (!entry.see_also.empty()) {
                 add(levels, "");
-                keywords[seen[levels]].see_also = entry.see_also;
+                keywords[keyword_of(levels)].see_also = entry.see_also;
             }
             if (entry.locals.empty()) add(levels, "");
             for (const auto& local : entry.locals)

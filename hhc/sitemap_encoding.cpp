@@ -53,9 +53,20 @@ std::string CharsetName(uint32_t code_page) {
     }
 }
 
+// Where WithCharset may change anything: up to the first '>' after <body (all of a file
+// without one). Only this much is lowered, not a whole contents file of many megabytes.
+size_t HeadEnd(std::string_view html) {
+    for (size_t at = html.find('<'); at != html.npos; at = html.find('<', at + 1)) {
+        if (!tess::EqualsIgnoringAsciiCase(html.substr(at + 1, 4), "body")) continue;
+        size_t end = html.find('>', at);
+        return end == html.npos ? html.size() : end + 1;
+    }
+    return html.size();
+}
+
 // Every charset="..." or content="...; charset=..." of a <meta> before <body> names `code_page`.
 std::string WithCharset(std::string html, uint32_t code_page) {
-    std::string lower = tess::AsciiLowered(html);
+    std::string lower = tess::AsciiLowered(std::string_view(html).substr(0, HeadEnd(html)));
     size_t body = lower.find("<body");
     std::string name = CharsetName(code_page);
     for (size_t at = lower.find("<meta"); at < body; at = lower.find("<meta", at + 1)) {
@@ -78,10 +89,25 @@ std::string WithCharset(std::string html, uint32_t code_page) {
     return html;
 }
 
+// Whether ASCII text is the same bytes in `code_page`, asked of the converter once per page
+// rather than assumed of every page.
+bool KeepsAscii(uint32_t code_page) {
+    std::string ascii(128, '\0');
+    for (int c = 0; c < 128; ++c) ascii[c] = static_cast<char>(c);
+    auto encoded = EncodeCodePage(ascii, code_page);
+    return encoded && *encoded == ascii;
+}
+
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 }  // namespace
 
 std::string HtmlInCodePage(std::string_view utf8, uint32_t code_page) {
     if (code_page == kUtf8) return std::string(utf8);
+    // Most convert whole: the converter's text is taken, not copied.
+    if (auto whole = EncodeCodePage(utf8, code_page)) return std::move(*whole);
     std::string out;
     Append(utf8, code_page, out);
     return out;
@@ -98,6 +124,14 @@ std::optional<std::string> SitemapInCodePage(std::string_view bytes, uint32_t co
     // the code page's, as undeclared bytes are: reading it as UTF-8 would garble every name.
     if (from == 0 || (from == kUtf8 && !IsValidUtf8(text))) from = IsValidUtf8(text) ? kUtf8 : code_page;
     if (from == code_page) return std::nullopt;
+    // ASCII needs no converting, only its charset naming the page: a large contents file is
+    // then neither copied nor held twice.
+    if (from == kUtf8 && IsAscii(text) && KeepsAscii(code_page)) {
+        const size_t head = HeadEnd(text);
+        std::string named = WithCharset(std::string(text.substr(0, head)), code_page);
+        if (text.size() == bytes.size() && named == text.substr(0, head)) return std::nullopt;
+        return named.append(text.substr(head));
+    }
     // UTF-8 here is well-formed (checked above); a big one is copied once only.
     std::string utf8;
     if (from == kUtf8) {

@@ -126,6 +126,10 @@ INSTANTIATE_TEST_SUITE_P(
         StoredSitemapCase{"OtherCodePageConverted", "<meta charset=windows-1252>" + kName + "\xE9\">", 932,
                           "<meta charset=shift_jis>" + kName + "&#233;\">"},
         StoredSitemapCase{"AsciiKept", kName + "Start\">", 1252, std::nullopt},
+        StoredSitemapCase{"AsciiRedeclared", "<Meta Charset=\"utf-8\"><Body>" + kName + "Start\">", 932,
+                          "<Meta Charset=\"shift_jis\"><Body>" + kName + "Start\">"},
+        StoredSitemapCase{"AsciiLosesItsBom", "\xEF\xBB\xBF<body><meta charset=utf-8>", 1252,
+                          "<body><meta charset=utf-8>"},
         // Converted to the code page but still saying UTF-8, as the program's own help is built.
         StoredSitemapCase{"WrongUtf8DeclarationKept", "<meta charset=utf-8>" + kName + "Tessaline \x82\xC9\">", 932,
                           std::nullopt}),

@@ -1,0 +1,34 @@
+// Strings end to end in one block, each after its length: the hundreds of thousands of
+// references a large contents file holds cost their bytes, not a string each.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace hhc {
+
+class PackedStrings {
+public:
+    void Add(std::string_view s) {
+        const auto n = static_cast<uint32_t>(s.size());
+        bytes_.append(reinterpret_cast<const char*>(&n), sizeof n).append(s);
+    }
+    // `visit(std::string_view)` for each, in the order added.
+    template <class Visit>
+    void ForEach(Visit&& visit) const {
+        for (size_t at = 0; at < bytes_.size();) {
+            uint32_t n = 0;
+            std::memcpy(&n, bytes_.data() + at, sizeof n);
+            at += sizeof n;
+            visit(std::string_view(bytes_).substr(at, n));
+            at += n;
+        }
+    }
+
+private:
+    std::string bytes_;
+};
+
+}  // namespace hhc

@@ -65,6 +65,11 @@ TEST(KeywordLinks, ManyKeywordsAcrossBlocksReadBackInViewerOrder) {
     options.keywords.push_back({{"Colour"}, {}, "Colours"});
     auto bytes = chm::BuildChm(options, files);
     ASSERT_TRUE(bytes) << bytes.error().message;
+    chm::Options later = options;
+    later.keywords.clear();
+    later.keywords_later = [&] { return tess::Result<std::vector<chm::Keyword>>(options.keywords); };
+    auto again = chm::BuildChm(later, files);
+    EXPECT_TRUE(again && *again == *bytes) << "keywords asked for later store the same bytes";
     std::string chm = tree.Write("k.chm", *bytes);
     std::string btree = Extracted(chm, tree.Path("out"), "BTree"), map = ReadFile(tree.Path("out/$WWKeywordLinks/Map"));
     ASSERT_EQ((btree.size() - 76) % 2048, 0u);

@@ -135,72 +135,93 @@ tess::Result<KeywordLinks> BuildKeywordLinks(std::vector<Keyword> keywords, uint
         Layout(out.data).U32("Zero", 0).U32("Five", 5).U32("Flags", 0x80).U8("End", 0);
     }
     auto listing = Pack(sizes, kListingHead);
-    // The blocks go straight after the header, whose figures are known only at the end.
-    std::string& blocks = out.btree;
-    // Index blocks above the listing are seldom more than a fiftieth of it.
-    blocks.reserve(kBTreeHeader + (listing.size() + listing.size() / 50 + 2) * kBlock);
-    blocks.assign(kBTreeHeader, '\0');
+    std::vector<size_t>().swap(sizes);
     // Per block: its first entry and the number of keywords before it.
     std::vector<std::pair<size_t, size_t>> firsts;
     size_t before = 0;
-    for (size_t b = 0; b < listing.size(); ++b) {
-        std::string block;
-        Layout l(block);
-        size_t used = kListingHead;
-        for (size_t i : listing[b]) used += sizes[i];
-        l.U16("FreeBytes", static_cast<uint32_t>(kBlock - used)).U16("EntryCount", static_cast<uint32_t>(listing[b].size()));
-        l.U32("PreviousBlock", b ? static_cast<uint32_t>(b - 1) : kNone);
-        l.U32("NextBlock", b + 1 < listing.size() ? static_cast<uint32_t>(b + 1) : kNone);
-        for (size_t i : listing[b]) l.Bytes("Entry", entries[i].head).U32("One", 1).U32("DataOffset", entries[i].data_offset);
-        block.resize(kBlock, '\0');
-        blocks += block;
-        firsts.push_back({listing[b].empty() ? 0 : listing[b].front(), before});
-        before += listing[b].size();
+    for (const auto& block : listing) {
+        firsts.push_back({block.empty() ? 0 : block.front(), before});
+        before += block.size();
     }
-    Layout map(out.map);
-    map.U16("BlockCount", static_cast<uint32_t>(listing.size()));
-    for (size_t b = 0; b < listing.size(); ++b)
-        map.U32("KeywordsBefore", static_cast<uint32_t>(firsts[b].second)).U32("Block", static_cast<uint32_t>(b));
 
-    // Index levels until one block covers every block below it: (block number, its first entry).
-    std::vector<std::pair<uint32_t, size_t>> level;
-    for (size_t b = 0; b < listing.size(); ++b) level.push_back({static_cast<uint32_t>(b), firsts[b].first});
-    uint32_t next_block = static_cast<uint32_t>(listing.size());
-    uint32_t depth = 1;
-    while (level.size() > 1 && !entries.empty()) {
-        std::vector<size_t> child_sizes;
-        for (size_t i = 1; i < level.size(); ++i) child_sizes.push_back(entries[level[i].second].head.size() + 4);
-        // The first child of each block is its leftmost, named in its header and not as an entry.
-        std::vector<std::vector<size_t>> packed;
+    // Index levels until one block covers every block below it, planned before any block is
+    // written so that the tree is made at its final size. A level lists, per block, the places
+    // of its children in the level below; the first child of each is its leftmost, named in its
+    // header and not as an entry. Only the first entries of listing blocks name children.
+    std::vector<std::string> first_heads;  // by listing block
+    for (const auto& f : firsts) first_heads.push_back(entries.empty() ? std::string() : entries[f.first].head);
+    std::vector<std::vector<std::vector<size_t>>> levels;
+    // Per level, from the listing up: the listing block each of its blocks starts with.
+    std::vector<std::vector<size_t>> level_leftmost(1, std::vector<size_t>(listing.size()));
+    for (size_t b = 0; b < listing.size(); ++b) level_leftmost[0][b] = b;
+    size_t below = listing.size(), index_blocks = 0;
+    while (below > 1 && !entries.empty()) {
+        const auto& lefts = level_leftmost.back();
+        std::vector<std::vector<size_t>> packed{{0}};
         size_t used = kIndexHead;
-        packed.push_back({0});
-        for (size_t i = 1; i < level.size(); ++i) {
-            size_t s = child_sizes[i - 1];
-            if (used + s > kBlock) {
+        for (size_t i = 1; i < below; ++i) {
+            const size_t child = first_heads[lefts[i]].size() + 4;
+            if (used + child > kBlock) {
                 packed.push_back({i});
                 used = kIndexHead;
                 continue;
             }
             packed.back().push_back(i);
-            used += s;
+            used += child;
         }
-        std::vector<std::pair<uint32_t, size_t>> upper;
-        for (const auto& children : packed) {
+        std::vector<size_t> upper;
+        for (const auto& children : packed) upper.push_back(lefts[children[0]]);
+        below = packed.size();
+        index_blocks += below;
+        levels.push_back(std::move(packed));
+        level_leftmost.push_back(std::move(upper));
+    }
+
+    std::string& blocks = out.btree;
+    blocks.reserve(kBTreeHeader + (listing.size() + index_blocks) * kBlock);
+    blocks.assign(kBTreeHeader, '\0');  // the header's figures are known only at the end
+    for (size_t b = 0; b < listing.size(); ++b) {
+        std::string block;
+        Layout l(block);
+        size_t used = kListingHead;
+        for (size_t i : listing[b]) used += entries[i].head.size() + 8;
+        l.U16("FreeBytes", static_cast<uint32_t>(kBlock - used)).U16("EntryCount", static_cast<uint32_t>(listing[b].size()));
+        l.U32("PreviousBlock", b ? static_cast<uint32_t>(b - 1) : kNone);
+        l.U32("NextBlock", b + 1 < listing.size() ? static_cast<uint32_t>(b + 1) : kNone);
+        for (size_t i : listing[b]) {
+            l.Bytes("Entry", entries[i].head).U32("One", 1).U32("DataOffset", entries[i].data_offset);
+            std::string().swap(entries[i].head);  // written: a large index is not held twice
+        }
+        block.resize(kBlock, '\0');
+        blocks += block;
+    }
+    const size_t keyword_count = entries.size();
+    std::vector<Entry>().swap(entries);
+    Layout map(out.map);
+    map.U16("BlockCount", static_cast<uint32_t>(listing.size()));
+    for (size_t b = 0; b < listing.size(); ++b)
+        map.U32("KeywordsBefore", static_cast<uint32_t>(firsts[b].second)).U32("Block", static_cast<uint32_t>(b));
+
+    uint32_t first_of_level = 0, next_block = static_cast<uint32_t>(listing.size());
+    for (size_t d = 0; d < levels.size(); ++d) {
+        const auto& lefts = level_leftmost[d];
+        for (const auto& children : levels[d]) {
             std::string block;
             Layout l(block);
             size_t bytes = kIndexHead;
-            for (size_t j = 1; j < children.size(); ++j) bytes += child_sizes[children[j] - 1];
+            for (size_t j = 1; j < children.size(); ++j) bytes += first_heads[lefts[children[j]]].size() + 4;
             l.U16("FreeBytes", static_cast<uint32_t>(kBlock - bytes)).U16("EntryCount", static_cast<uint32_t>(children.size() - 1));
-            l.U32("LeftmostBlock", level[children[0]].first);
+            l.U32("LeftmostBlock", first_of_level + static_cast<uint32_t>(children[0]));
             for (size_t j = 1; j < children.size(); ++j)
-                l.Bytes("Entry", entries[level[children[j]].second].head).U32("Block", level[children[j]].first);
+                l.Bytes("Entry", first_heads[lefts[children[j]]]).U32("Block", first_of_level + static_cast<uint32_t>(children[j]));
             block.resize(kBlock, '\0');
             blocks += block;
-            upper.push_back({next_block++, level[children[0]].second});
         }
-        level = std::move(upper);
-        ++depth;
+        first_of_level = next_block;
+        next_block += static_cast<uint32_t>(levels[d].size());
     }
+    const uint32_t depth = static_cast<uint32_t>(levels.size()) + 1;
+    const uint32_t root = levels.empty() ? kNone : next_block - 1;
 
     std::string header;
     Layout h(header);
@@ -208,8 +229,8 @@ tess::Result<KeywordLinks> BuildKeywordLinks(std::vector<Keyword> keywords, uint
     format.resize(16, '\0');
     h.U16("Signature", 0x293B).U16("Flags", 0x0104).U16("BlockSize", kBlock).Bytes("DataFormat", format);
     h.U32("Unknown", 0).U32("LastListingBlock", static_cast<uint32_t>(listing.size() - 1));
-    h.U32("RootIndexBlock", depth > 1 ? level.front().first : kNone).U32("Unused", kNone);
-    h.U32("BlockCount", next_block).U16("Depth", depth).U32("KeywordCount", static_cast<uint32_t>(entries.size()));
+    h.U32("RootIndexBlock", root).U32("Unused", kNone);
+    h.U32("BlockCount", next_block).U16("Depth", depth).U32("KeywordCount", static_cast<uint32_t>(keyword_count));
     h.U32("CodePage", code_page).U32("Language", language).U32("One", 1).U32("Version", 10031);
     h.Zeros("Reserved", 12);
     out.btree.replace(0, header.size(), header);

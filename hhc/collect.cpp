@@ -207,7 +207,7 @@ private:
         if (auto storable = chm::CheckStoredName("/" + name); !storable)
             return "cannot be compiled: " + Reason(storable.error().message);
         if (auto s = seen_.find(AsciiLower(name)); s != seen_.end()) {
-            NoteCaseTwin(name, SourceSeen(s->second));
+            if (!SpelledAsTaken(s->second, name)) NoteCaseTwin(name, SourceSeen(s->second));
             return {};
         }
         if (!probe.size) return CannotBeRead(probe.size.error().message);
@@ -257,7 +257,7 @@ private:
         if (pages_only && kind != Kind::page) return;  // a link to a download stays a link
         std::string key = AsciiLower(name);
         if (auto s = seen_.find(key); s != seen_.end()) {
-            NoteCaseTwin(name, SourceSeen(s->second));
+            if (!SpelledAsTaken(s->second, name)) NoteCaseTwin(name, SourceSeen(s->second));
             return;
         }
         auto found = index_.Find(name);
@@ -283,6 +283,12 @@ private:
         auto size = Open(file);
         if (!size) return refuse("it cannot be read (" + size.error().message + ").");
         Add(name, file, *size);
+    }
+
+    // Whether a name seen before is spelled just as the file taken for it: then it is that file,
+    // and no twin need be looked for (most references are to pages already taken).
+    bool SpelledAsTaken(uint32_t seen, const std::string& name) const {
+        return seen < c_.files.size() && c_.files[seen].name == name;
     }
 
     // The source read for a name seen before ("" when none was found).

@@ -8,7 +8,9 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <future>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <system_error>
 #include <thread>
@@ -133,8 +135,10 @@ public:
         }
         if (c_.files.empty()) return tess::Error{"There is no file to compile."};
         std::vector<bool> unreadable(c_.files.size());
-        while (!queue_.empty()) {
-            for (auto& [i, scanned] : ScanBatch()) {
+        for (std::future<Batch> next = ScanBatch(); next.valid();) {
+            Batch batch = next.get();
+            if (!queue_.empty()) next = ScanBatch();
+            for (auto& [i, scanned] : batch) {
                 if (StopRequested()) return tess::Error{"The compilation was stopped."};
                 auto read = Take(i, std::move(scanned));
                 if (read) continue;
@@ -145,6 +149,7 @@ public:
                 unreadable.resize(c_.files.size());
                 unreadable[i] = true;
             }
+            if (!next.valid() && !queue_.empty()) next = ScanBatch();
         }
         unreadable.resize(c_.files.size());
         size_t kept = 0;
@@ -368,19 +373,31 @@ private:
         return {};
     }
 
-    // The next files of the queue, read and scanned on every thread; what they find joins the
-    // queue in the same order as one thread would put it there.
-    std::vector<std::pair<size_t, Scanned>> ScanBatch() {
-        std::vector<std::pair<size_t, Scanned>> batch;
-        while (!queue_.empty() && batch.size() < kBatchPerThread * threads_) {
-            batch.push_back({queue_.front(), {}});
+    using Batch = std::vector<std::pair<size_t, Scanned>>;
+    // The next files of the queue, read and scanned on every thread while the files before them
+    // are taken (with one thread, when asked for). What they find joins the queue in the same
+    // order as one thread would put it there: the queue is taken in its order, whatever the
+    // batches. The scans get copies of the names, the file list growing meanwhile.
+    std::future<Batch> ScanBatch() {
+        struct Job {
+            size_t index;
+            std::string name, source;
+        };
+        auto jobs = std::make_shared<std::vector<Job>>();
+        while (!queue_.empty() && jobs->size() < kBatchPerThread * threads_) {
+            const CollectedFile& f = c_.files[queue_.front()];
+            jobs->push_back({queue_.front(), f.name, f.source});
             queue_.pop_front();
         }
-        OnEveryThread(batch.size(), [&](size_t k) {
-            const CollectedFile& f = c_.files[batch[k].first];
-            batch[k].second = ScanFile(f.name, f.source);
-        });
-        return batch;
+        auto scan = [this, jobs] {
+            Batch batch(jobs->size());
+            OnEveryThread(jobs->size(), [&](size_t k) {
+                const Job& job = (*jobs)[k];
+                batch[k] = {job.index, ScanFile(job.name, job.source)};
+            });
+            return batch;
+        };
+        return std::async(threads_ > 1 ? std::launch::async : std::launch::deferred, std::move(scan));
     }
 
     // A base outside the page's folder (or on the web) takes every relative reference out of

@@ -233,6 +233,35 @@ TEST(CollectTree, TakesEveryNamedFileFirstAndWhatTheyAndTheContentsNeed) {
     EXPECT_FALSE(FileOf(*c, "toc.hhc")->page);
 }
 
+// Files are scanned on threads, the next ones while those before are taken: more pages than a
+// batch, each finding new ones, a missing one and a twin in case, gather the same at any count.
+TEST(CollectTree, GathersTheSameOnAnyNumberOfThreads) {
+    TempTree t;
+    std::vector<std::string> named;
+    for (int i = 0; i < 200; ++i) {
+        const std::string n = std::to_string(i);
+        std::string page = "<title>P" + n + "</title><a href='p" + std::to_string(i * 7 % 201) + ".html'></a>";
+        page += "<a href='found" + std::to_string(i / 3) + ".html'></a><img src='" + (i % 2 ? "A.png" : "a.png") + "'>";
+        page += "<img src='gone" + std::to_string(i % 5) + ".png'>";
+        std::string path = t.Write("help/p" + n + ".html", page);
+        if (i % 4 == 0) named.push_back(path);
+        t.Write("help/found" + std::to_string(i / 3) + ".html", "<a href='p" + std::to_string(i) + ".html'></a>");
+    }
+    t.Write("help/a.png", "a");
+    t.Write("help/A.png", "A");
+    auto gathered = [&](unsigned threads) {
+        auto c = hhc::CollectTree(t.Path("help"), named, hhc::kMaxFiles, threads);
+        EXPECT_TRUE(c.ok());
+        std::vector<std::string> seen = NamesOf(*c);
+        for (const auto& f : c->files) seen.push_back(f.title);
+        for (const auto& l : c->left_out) seen.push_back(l.name + ": " + l.reason);
+        return seen;
+    };
+    const auto one = gathered(1);
+    EXPECT_GT(one.size(), 500u);
+    for (unsigned threads : {2u, 3u}) EXPECT_EQ(gathered(threads), one) << threads;
+}
+
 TEST(CollectTree, LeavesOutAMissingNamedFileButNotAMissingDefaultTopic) {
     TempTree t;
     std::string index = t.Write("help/index.html", "x");

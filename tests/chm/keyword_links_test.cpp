@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 
 #include "../hhc/temp_tree.h"
 #include "chm/keyword_links.h"
@@ -108,6 +109,38 @@ TEST(KeywordLinks, ManyKeywordsAcrossBlocksReadBackInViewerOrder) {
     chm_test::FileMap expected;
     for (const auto& f : files) expected[f.name] = f.bytes;
     for (const auto& diff : chm_test::CompareWithReaders(chm, expected, tree.Path("readers"))) ADD_FAILURE() << diff;
+}
+
+// Long keywords fill blocks fast: several index levels, each block naming its children by the
+// first keyword under them, lead from the root to every listing block once, in order.
+TEST(KeywordLinks, DeepTreesLeadToEveryListingBlockInOrder) {
+    std::vector<chm::Keyword> keywords;
+    for (int i = 0; i < 3000; ++i) keywords.push_back({{std::string(200, 'k') + std::to_string(10000 + i)}, {"/a.htm"}});
+    auto links = chm::BuildKeywordLinks(keywords, 1252, 0x409, [](const std::string&) { return 0u; });
+    ASSERT_TRUE(links);
+    const std::string& btree = links->btree;
+    auto block = [&](uint32_t n) { return btree.substr(76 + size_t{n} * 2048, 2048); };
+    const uint32_t listing_blocks = U32At(btree, 0x1A) + 1;
+    ASSERT_EQ(U32At(btree, 0x26), (btree.size() - 76) / 2048);
+    EXPECT_GE(U16At(btree, 0x2A), 4u) << "depth";
+    std::vector<uint32_t> reached;
+    // Walks a block `depth` levels above the listing; gives the first keyword under it.
+    std::function<std::u16string(uint32_t, uint32_t)> walk = [&](uint32_t n, uint32_t depth) {
+        std::vector<std::u16string> texts;
+        if (depth == 0) {
+            reached.push_back(n);
+            DecodeBlock(block(n), true, texts);
+            return texts.front();
+        }
+        auto entries = DecodeBlock(block(n), false, texts);
+        std::u16string first = walk(U32At(block(n), 4), depth - 1);
+        for (size_t i = 0; i < entries.size(); ++i)
+            EXPECT_EQ(walk(std::stoul(entries[i].substr(entries[i].rfind('@') + 1)), depth - 1), texts[i]);
+        return first;
+    };
+    walk(U32At(btree, 0x1E), U16At(btree, 0x2A) - 1);
+    ASSERT_EQ(reached.size(), listing_blocks);
+    for (uint32_t n = 0; n < listing_blocks; ++n) EXPECT_EQ(reached[n], n);
 }
 
 // The fields that do not depend on the keywords are those of Microsoft's own file.

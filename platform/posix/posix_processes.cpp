@@ -151,6 +151,8 @@ PosixProcesses::~PosixProcesses() { ReapEnded(); }
 
 Result<ProcessId> PosixProcesses::StartHidden(const std::string& program, const std::vector<std::string>& arguments) {
     ReapEnded();
+    // A stop signal between the start and the registering would leave the child running.
+    stop_signals::Deferred deferred;
     Result<ProcessId> started = StartBoundChild(program, arguments);
     if (started) {
         children_.insert(*started);

@@ -3,6 +3,7 @@
 // and time it gives on the benchmark inputs.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace chm::lzx_tunables {
@@ -31,15 +32,18 @@ struct LzxLevelParams {
     int lazy_chain;        // candidates tried one byte on for a better match
     uint32_t lazy_below;   // only a match shorter than this has the lazy step; 0: none has
     bool optimal = false;  // price every way through the frame and keep the cheapest
+    int passes = 0;        // of that search, each priced by the codes the one before gives
+    int insert_every = 1;  // inside a match taken whole, the positions put in the trees: one in this many
 };
 inline constexpr int kMinLevel = 1;
-inline constexpr int kMaxLevel = 4;
+inline constexpr int kMaxLevel = 5;
 inline constexpr int kDefaultLevel = 2;
 inline constexpr LzxLevelParams kLevels[] = {
     {8, 32, 0, 0},
     {44, 96, 8, 48},
     {256, 257, 64, 257},
-    {256, 128, 0, 0, true},
+    {16, 64, 0, 0, true, 2, 2},
+    {32, 128, 0, 0, true, 3, 1},
 };
 inline constexpr const LzxLevelParams& Level(int level) {
     return kLevels[(level < kMinLevel ? kMinLevel : level > kMaxLevel ? kMaxLevel : level) - kMinLevel];
@@ -77,16 +81,27 @@ inline constexpr int kRecentMatchBits = 11;
 //   kNewMatchBits: the fixed cost of a match at a new distance, before its footer bits.
 inline constexpr int kNewMatchBits = 9;
 
-// The minimum-cost parse (level 4). Its first pass prices symbols by these guesses, in bits;
-// each later pass by the code lengths the previous pass's tokens give, a symbol they left
-// unused at kOptimalUnusedBits (lower lets a pass try symbols the last one dropped).
-//   kOptimalPasses: the passes in all. Each costs about as much time as the first; past three
-//     they gain little.
-inline constexpr int kOptimalPasses = 3;
-inline constexpr uint32_t kOptimalLiteralBits = 8;
-inline constexpr uint32_t kOptimalMatchSymbolBits = 9;
-inline constexpr uint32_t kOptimalLengthSymbolBits = 6;
-inline constexpr uint32_t kOptimalUnusedBits = 12;
+// The minimum-cost parse. A symbol the previous pass left unused is priced at
+// kOptimalUnusedBits (lower lets a pass try symbols the last one dropped).
+inline constexpr uint32_t kOptimalUnusedBits = 11;
+//   kOptimalSample: a first pass that others follow only learns prices, from the first
+//     1/kOptimalSample of each frame, trying no recent distance. Higher is faster; past 8 the
+//     prices it learns fall short on mixed pages.
+inline constexpr size_t kOptimalSample = 8;
+//   The first pass's guesses, from a walk that takes the longest match wherever there is one:
+//   kGuessEvenShare: how much of a literal's price is the walk's count of it and how much an
+//     even share of all it used (times this). Higher prices rare literals lower.
+//   kGuessUnusedLiteralBits: a literal the walk never coded.
+//   kGuessLeastMatchShare: the matches' share of symbols at least, however many literals the
+//     walk coded.
+//   kGuessShortLengthBits to kGuessLongLengthBits: a length symbol's bits, from the shortest to
+//     the longest, kGuessLengthSpread symbols setting how soon it nears the second.
+inline constexpr double kGuessEvenShare = 1.2;
+inline constexpr uint32_t kGuessUnusedLiteralBits = 11;
+inline constexpr double kGuessLeastMatchShare = 0.15;
+inline constexpr double kGuessShortLengthBits = 4.7;
+inline constexpr double kGuessLongLengthBits = 12;
+inline constexpr double kGuessLengthSpread = 25;
 
 // Blocks: two frames share one block (one set of trees) when that saves more than this many
 // bits over a block each; the slack keeps near-ties on the simpler layout of one block a frame.

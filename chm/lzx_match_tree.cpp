@@ -40,9 +40,7 @@ uint32_t LzxMatchFinder::TreeInsert(size_t pos, uint32_t clip) {
         }
     };
     uint16_t& head3 = head3_[Hash3(v)];
-    if constexpr (kRecord) {
-        if (head3 != 0 && Load16(d + head3 - 1) == Load16(d + pos) && d[head3 + 1] == d[pos + 2]) record(3, head3);
-    }
+    const uint32_t near3 = head3;
     head3 = static_cast<uint16_t>(cur);
     uint16_t& root = head4_[Hash4Of(v)];
     uint32_t node = root;
@@ -87,6 +85,10 @@ uint32_t LzxMatchFinder::TreeInsert(size_t pos, uint32_t clip) {
     }
     *lt = 0;
     *gt = 0;
+    // Only where the tree found nothing longer: beside a longer match a nearer three-byte one
+    // seldom pays, and looking costs a miss in the cache.
+    if (kRecord && best == 3 && near3 != 0 && Load16(d + near3 - 1) == Load16(d + pos) && d[near3 + 1] == d[pos + 2])
+        record(3, near3);
     return best;
 }
 

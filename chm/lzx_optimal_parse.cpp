@@ -1,6 +1,6 @@
 // The minimum-cost parse: every literal and match a position offers, priced in bits, the
-// cheapest path through the frame kept. The first pass is priced by the codes a longest-match
-// walk would get, each later one by the codes the previous path would.
+// cheapest path through the frame kept. The first pass is priced by guesses from a
+// longest-match walk, each later one by the codes the previous path would get.
 #include <algorithm>
 #include <bit>
 #include <climits>
@@ -57,15 +57,22 @@ void Relax(uint32_t* __restrict costs, uint32_t* __restrict steps, uint32_t cost
         steps[k] = better ? first + static_cast<uint32_t>(k) : steps[k];
     }
 }
+
 // The recent distances a node is reached with are needed only until the search is a longest
 // step (a gap one: two matches and a literal) past it.
 constexpr size_t kRing = 1024;
 static_assert(kRing > 2 * kLzxMaxMatch + 1);
 
-void Push(LzxRepeats& r, uint32_t distance) {
-    r.r[2] = r.r[1];
-    r.r[1] = r.r[0];
-    r.r[0] = distance;
+// The three recent distances in one word, sixteen bits each (an interval's distances fit), as
+// the search copies them at every position.
+using Recent = uint64_t;
+constexpr uint32_t RecentAt(Recent r, uint32_t k) { return static_cast<uint32_t>(r >> (16 * k)) & 0xFFFF; }
+constexpr Recent RecentOf(const LzxRepeats& r) { return r.r[0] | Recent{r.r[1]} << 16 | Recent{r.r[2]} << 32; }
+constexpr Recent Pushed(Recent r, uint32_t distance) { return (r << 16 & 0xFFFFFFFF0000) | distance; }
+// Distance `k` brought to the front, the one there taking its place.
+constexpr Recent Swapped(Recent r, uint32_t k) {
+    const Recent front = r & 0xFFFF, moved = RecentAt(r, k);
+    return (r & ~(Recent{0xFFFF} << (16 * k)) & ~Recent{0xFFFF}) | front << (16 * k) | moved;
 }
 
 }  // namespace
@@ -127,33 +134,30 @@ void LzxMatchFinder::SearchCheapest(size_t begin, size_t end, const LzxRepeats& 
     costs_[0] = 0;
     uint32_t* costs = costs_.data();
     uint32_t* steps = steps_.data();
-    LzxRepeats ring[kRing];
+    Recent ring[kRing];
     uint32_t before_gap[kRing];
-    ring[0] = reps;
+    ring[0] = RecentOf(reps);
     const char* d = data_.data();
     // Node `j`, reached: the recent distances it leaves, and its step's distance made plain.
     auto reached = [&](size_t j) {
         const uint32_t step = steps[j], length = step & kLengthMask;
         if (step & kGap) {
             const uint32_t first = before_gap[j % kRing];
-            LzxRepeats r = ring[(j - length - 1 - (first & kLengthMask)) % kRing];
-            Push(r, DistanceOf(first));
-            ring[j % kRing] = r;
-            // The node before is done with, its cost needed no more: it keeps the first match.
-            // Were that node on the path this one would not be, the second match covering it.
+            ring[j % kRing] = Pushed(ring[(j - length - 1 - (first & kLengthMask)) % kRing], DistanceOf(first));
+            // The node before is done with and the way back reads steps only: its cost keeps the
+            // first match, for this node's way back, which passes over that node.
             costs[j - 1] = first;
             steps[j] = kGap | Step(length, DistanceOf(first) + 3);
             return;
         }
-        LzxRepeats r = ring[(j - length) % kRing];
+        const Recent r = ring[(j - length) % kRing];
         const uint32_t code = step >> kLengthBits;
         if (code < 3) {
-            steps[j] = Step(length, r.r[code] + 3);
-            std::swap(r.r[0], r.r[code]);
+            steps[j] = Step(length, RecentAt(r, code) + 3);
+            ring[j % kRing] = Swapped(r, code);
         } else {
-            Push(r, code - 3);
+            ring[j % kRing] = Pushed(r, code - 3);
         }
-        ring[j % kRing] = r;
     };
     // The last match of nice length: the positions inside it were not searched, but may still
     // join it, at its distance, for the rest of its length.
@@ -161,14 +165,15 @@ void LzxMatchFinder::SearchCheapest(size_t begin, size_t end, const LzxRepeats& 
     size_t whole_end = 0;
     for (size_t i = 0; i < n; ++i) {
         const uint32_t cost = costs[i];
-        const LzxRepeats r = ring[i % kRing];
+        const Recent recent = ring[i % kRing];
+        const uint32_t r[3] = {RecentAt(recent, 0), RecentAt(recent, 1), RecentAt(recent, 2)};
         const size_t pos = begin + i;
         const char* p = d + pos;
         const uint32_t first = first_candidate_[pos - candidates_from_], last = first_candidate_[pos - candidates_from_ + 1];
         if (first == last && i + kLzxMinMatch <= whole_end) {
             const uint32_t length = static_cast<uint32_t>(whole_end - i);
             uint32_t k = 0;
-            while (k < 3 && r.r[k] != whole.distance) ++k;
+            while (k < 3 && r[k] != whole.distance) ++k;
             Relax(costs + i, steps + i, cost, prices.match[k < 3 ? k : SlotOf(whole.distance)], length, length,
                   k < 3 ? k : whole.distance + 3);
         }
@@ -180,7 +185,7 @@ void LzxMatchFinder::SearchCheapest(size_t begin, size_t end, const LzxRepeats& 
             // the nearest new one.
             uint32_t next_len = kLzxMinMatch;
             for (uint32_t k = 0; k < reps_tried_; ++k) {
-                const uint32_t dist = r.r[k];
+                const uint32_t dist = r[k];
                 if (dist > pos || Load16(p - dist) != Load16(p)) continue;
                 const uint32_t len = 2 + MatchLength(pos - dist + 2, pos + 2, max_len - 2);
                 if (len < next_len) continue;
@@ -195,7 +200,7 @@ void LzxMatchFinder::SearchCheapest(size_t begin, size_t end, const LzxRepeats& 
                 const Match m{std::min<uint32_t>(candidates_[c].length, max_len), candidates_[c].distance};
                 // A recent distance was priced above as the shorter code it gets, where tried.
                 if (m.length < next_len ||
-                    (reps_tried_ != 0 && (m.distance == r.r[0] || m.distance == r.r[1] || m.distance == r.r[2])))
+                    (reps_tried_ != 0 && (m.distance == r[0] || m.distance == r[1] || m.distance == r[2])))
                     continue;
                 const uint16_t* price = prices.match[SlotOf(m.distance)];
                 Relax(costs + i, steps + i, cost, price, next_len, m.length, m.distance + 3);
@@ -230,7 +235,7 @@ void LzxMatchFinder::SearchCheapest(size_t begin, size_t end, const LzxRepeats& 
         if (c <= costs[i + 1]) {
             costs[i + 1] = c;
             steps[i + 1] = Step(1, 0);
-            ring[(i + 1) % kRing] = r;
+            ring[(i + 1) % kRing] = recent;
         } else {
             reached(i + 1);
         }

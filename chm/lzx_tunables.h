@@ -22,10 +22,12 @@ namespace chm::lzx_tunables {
 //   3 (small): 256 candidates, a lazy step over 64. 1 to 3.6 per cent less than 2 (the most on
 //     the repetitive generated pages) for 1.4 to 2 times its time; 1.6 to 2 per cent larger than
 //     wimlib's level 50 at 5.8 to 8 times its speed (48 to 88 MB/s).
-//   4 (smallest): a minimum-cost parse over every position (256 candidates, a match of 128 taken
-//     whole), priced by the trees of the previous pass. 1.3 to 1.5 per cent less than wimlib's
-//     level 50 on HTML (0.3 per cent more on the generated pages), at a quarter to a third of
-//     its speed (2 to 4 MB/s).
+//   4 (smaller): a minimum-cost parse over every position, its matches from binary trees (16
+//     nodes visited, a match of 64 taken whole, one position in two inside it put in the
+//     trees), priced by a pass over an eighth of each frame, then by the trees that pass gives.
+//     L4_FIGURES
+//   5 (smallest): 32 nodes, a match of 128 taken whole, every position in the trees, two full
+//     passes after the sampled one. L5_FIGURES
 struct LzxLevelParams {
     int max_chain;         // candidates tried per position
     uint32_t nice_length;  // a match this long ends the search (a recent distance: skips it)
@@ -50,7 +52,9 @@ inline constexpr const LzxLevelParams& Level(int level) {
 }
 
 // Match finding: the nearest three-byte match from a table of one position per hash, longer
-// ones along a chain of positions that share a five-byte hash (four at the very end). The
+// ones along a chain of positions that share a five-byte hash (four at the very end), or for
+// the optimal levels down a binary tree of the positions that share a four-byte hash, sorted
+// by what follows them (the three-byte match only where the tree finds nothing longer). The
 // nearest three-byte match is also tried for four or more when the chain finds nothing (within
 // kFarForFour).
 //   kHash3Bits, kHash4Bits: the tables' sizes, 2^bits entries. More bits: fewer false
@@ -58,6 +62,11 @@ inline constexpr const LzxLevelParams& Level(int level) {
 //     last kFarForThree positions well, so it stays small.
 inline constexpr int kHash3Bits = 14;
 inline constexpr int kHash4Bits = 16;
+//   An optimal level's max_chain is the tree nodes visited: past 16 it finds little more on
+//     HTML, some more on the generated pages. Its nice_length is what sizes it most: a match
+//     that long is taken whole and what starts inside it not searched (insert_every of those
+//     positions still go into the trees, for later matches to find), which is where the time
+//     goes on repetitive pages; 48 loses 0.5 to 2.5 per cent against 96.
 //   A level's max_chain: higher finds longer and nearer matches on repetitive text (smaller
 //     output) at a time cost that grows linearly; it also bounds the time on hostile input (one
 //     byte repeated). Its lazy_chain likewise for the second look one byte on, which pays less
@@ -81,14 +90,18 @@ inline constexpr int kRecentMatchBits = 11;
 //   kNewMatchBits: the fixed cost of a match at a new distance, before its footer bits.
 inline constexpr int kNewMatchBits = 9;
 
-// The minimum-cost parse. A symbol the previous pass left unused is priced at
-// kOptimalUnusedBits (lower lets a pass try symbols the last one dropped).
-inline constexpr uint32_t kOptimalUnusedBits = 11;
+// The minimum-cost parse. Both frames of an interval are parsed together, priced alike, as the
+// block that covers both (what they most often get) codes them.
+//   kOptimalUnusedBits: a symbol the previous pass left unused (lower lets a pass try symbols
+//     the last one dropped).
 //   kOptimalSample: a first pass that others follow only learns prices, from the first
 //     1/kOptimalSample of each frame, trying no recent distance. Higher is faster; past 8 the
 //     prices it learns fall short on mixed pages.
+inline constexpr uint32_t kOptimalUnusedBits = 11;
 inline constexpr size_t kOptimalSample = 8;
-//   The first pass's guesses, from a walk that takes the longest match wherever there is one:
+//   The first pass's guesses, from a walk that takes the longest match wherever there is one;
+//   a first pass priced by what that walk codes, symbol by symbol, ends up 2 per cent larger
+//   on the generated pages:
 //   kGuessEvenShare: how much of a literal's price is the walk's count of it and how much an
 //     even share of all it used (times this). Higher prices rare literals lower.
 //   kGuessUnusedLiteralBits: a literal the walk never coded.

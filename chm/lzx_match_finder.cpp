@@ -42,6 +42,7 @@ LzxMatchFinder::LzxMatchFinder(const LzxLevelParams& level)
     : level_(level), head3_(size_t{1} << kHash3Bits), head4_(size_t{1} << kHash4Bits) {
     if (level.optimal) {
         child_.resize(2 * 65536);
+        head2_.resize(size_t{1} << kHash2Bits);
     } else {
         prev_.resize(65536);
     }
@@ -56,6 +57,7 @@ void LzxMatchFinder::Reset(std::string_view interval, size_t data_end) {
     candidates_to_ = 0;
     std::fill(head3_.begin(), head3_.end(), uint16_t{0});
     std::fill(head4_.begin(), head4_.end(), uint16_t{0});
+    std::fill(head2_.begin(), head2_.end(), uint16_t{0});
 }
 
 void LzxMatchFinder::InsertUpTo(size_t pos) {

@@ -63,7 +63,7 @@ private:
     // `shorter`, trying at most `depth` chain entries.
     Match SearchAndInsert(size_t pos, uint32_t max_len, int depth, uint32_t shorter);
     // Adds `pos` to its tree, re-rooted there. With `kRecord`, every match longer than the one
-    // before (three bytes and up, no longer than `clip`) is appended to candidates_, nearest
+    // before (two bytes and up, no longer than `clip`) is appended to candidates_, nearest
     // first; the longest found is returned.
     template <bool kRecord>
     uint32_t TreeInsert(size_t pos, uint32_t clip);
@@ -87,8 +87,9 @@ private:
     std::vector<uint16_t> head4_;
     std::vector<uint16_t> prev_;
     // The optimal levels' trees in place of the chain: the smaller and the greater child of
-    // each position.
+    // each position; and the nearest position of each two-byte hash.
     std::vector<uint16_t> child_;
+    std::vector<uint16_t> head2_;
     // The optimal parse's matches per position (longer ones further off), and its search.
     std::vector<Candidate> candidates_;
     std::vector<uint32_t> first_candidate_;  // from position candidates_from_ on

@@ -39,6 +39,9 @@ uint32_t LzxMatchFinder::TreeInsert(size_t pos, uint32_t clip) {
             last = l;
         }
     };
+    uint16_t& head2 = head2_[Hash2(v)];
+    if (kRecord && head2 != 0 && Load16(d + head2 - 1) == Load16(d + pos)) record(2, head2);
+    head2 = static_cast<uint16_t>(cur);
     uint16_t& head3 = head3_[Hash3(v)];
     const uint32_t near3 = head3;
     head3 = static_cast<uint16_t>(cur);

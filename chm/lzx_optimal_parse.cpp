@@ -312,10 +312,10 @@ void LzxMatchFinder::ParseOptimal(size_t begin, size_t end, LzxRepeats& reps, st
         // A first pass that others follow only learns prices: a sample of each frame does.
         const bool sample = pass == 0 && level_.passes > 1;
         reps_tried_ = sample ? 0 : 3;
-        SearchCheapest(begin, sample ? begin + (end - begin) / kOptimalSample : end, reps, prices, tokens, after);
+        SearchCheapest(begin, sample ? begin + (end - begin) / static_cast<size_t>(level_.sample) : end, reps, prices, tokens, after);
         if (last > end) {
             second.clear();
-            SearchCheapest(end, sample ? end + (last - end) / kOptimalSample : last, after, prices, second, after_second);
+            SearchCheapest(end, sample ? end + (last - end) / static_cast<size_t>(level_.sample) : last, after, prices, second, after_second);
         }
     }
     if (last > end) {

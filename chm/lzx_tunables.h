@@ -36,6 +36,7 @@ struct LzxLevelParams {
     bool optimal = false;  // price every way through the frame and keep the cheapest
     int passes = 0;        // of that search, each priced by the codes the one before gives
     int insert_every = 1;  // inside a match taken whole, the positions put in the trees: one in this many
+    int sample = 1;        // a first pass that others follow looks at the first 1/sample of each frame
 };
 inline constexpr int kMinLevel = 1;
 inline constexpr int kMaxLevel = 5;
@@ -44,8 +45,8 @@ inline constexpr LzxLevelParams kLevels[] = {
     {8, 32, 0, 0},
     {44, 96, 8, 48},
     {256, 257, 64, 257},
-    {16, 64, 0, 0, true, 2, 2},
-    {32, 128, 0, 0, true, 3, 1},
+    {16, 64, 0, 0, true, 2, 2, 8},
+    {32, 128, 0, 0, true, 3, 1, 4},
 };
 inline constexpr const LzxLevelParams& Level(int level) {
     return kLevels[(level < kMinLevel ? kMinLevel : level > kMaxLevel ? kMaxLevel : level) - kMinLevel];
@@ -57,9 +58,11 @@ inline constexpr const LzxLevelParams& Level(int level) {
 // by what follows them (the three-byte match only where the tree finds nothing longer). The
 // nearest three-byte match is also tried for four or more when the chain finds nothing (within
 // kFarForFour).
-//   kHash3Bits, kHash4Bits: the tables' sizes, 2^bits entries. More bits: fewer false
+//   kHash2Bits, kHash3Bits, kHash4Bits: the tables' sizes, 2^bits entries (the two-byte one
+//     only for the optimal levels, whose parse finds uses for the nearest such match). More bits: fewer false
 //     candidates, a larger table to keep in cache. The three-byte table need only hold the
 //     last kFarForThree positions well, so it stays small.
+inline constexpr int kHash2Bits = 12;
 inline constexpr int kHash3Bits = 14;
 inline constexpr int kHash4Bits = 16;
 //   An optimal level's max_chain is the tree nodes visited: past 16 it finds little more on
@@ -94,11 +97,10 @@ inline constexpr int kNewMatchBits = 9;
 // block that covers both (what they most often get) codes them.
 //   kOptimalUnusedBits: a symbol the previous pass left unused (lower lets a pass try symbols
 //     the last one dropped).
-//   kOptimalSample: a first pass that others follow only learns prices, from the first
-//     1/kOptimalSample of each frame, trying no recent distance. Higher is faster; past 8 the
-//     prices it learns fall short on mixed pages.
+//   A level's sample: a first pass that others follow only learns prices, trying no recent
+//     distance, from the first 1/sample of each frame. Higher is faster; past 8 the prices it
+//     learns fall short on mixed pages.
 inline constexpr uint32_t kOptimalUnusedBits = 11;
-inline constexpr size_t kOptimalSample = 8;
 //   The first pass's guesses, from a walk that takes the longest match wherever there is one;
 //   a first pass priced by what that walk codes, symbol by symbol, ends up 2 per cent larger
 //   on the generated pages:

@@ -251,6 +251,29 @@ TEST(LzxCodes, TheOptimalLevelsFindTheNearestWholeCopy) {
     }
 }
 
+// Inside a long copy, taken whole, the positions are not searched and not all of them go into
+// the trees: a later copy of its middle is still found, in as many matches as its length needs
+// (one more where it starts at a position left out) and at most one literal.
+TEST(LzxCodes, TheOptimalLevelsFindCopiesOfTheInsideOfALongMatch) {
+    for (int level = chm::lzx_tunables::kMinLevel; level <= chm::lzx_tunables::kMaxLevel; ++level) {
+        if (!chm::lzx_tunables::Level(level).optimal) continue;
+        for (size_t start : {501, 502, 1300}) {
+            std::string text = chm_test::RandomBytes(65536, 30);
+            text.replace(10000, 2000, text, 0, 2000);
+            text.replace(40000, 400, text, 10000 + start, 400);
+            uint32_t r[3] = {1, 1, 1};
+            size_t at = 0, matches = 0, literals = 0;
+            for (const chm::LzxToken& t : ParseFrames(level, text, text.size(), {0, 32768})) {
+                const Step step = Decode(t, r);
+                if (at >= 40000 && at < 40400) ++(step.distance ? matches : literals);
+                at += step.length;
+            }
+            EXPECT_LE(matches, 3u) << "from " << start << " at level " << level;
+            EXPECT_LE(literals, 1u) << "from " << start << " at level " << level;
+        }
+    }
+}
+
 // A copy with one byte changed is a match, that byte, then the same distance again from the
 // recent ones; not two new matches, nor literals where the first match could not reach.
 TEST(LzxCodes, TheOptimalLevelsTakeTheSameDistanceAgainAfterAChangedByte) {

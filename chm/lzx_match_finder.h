@@ -104,6 +104,9 @@ private:
     size_t held_begin_ = SIZE_MAX;
     LzxRepeats held_reps_, held_after_;
     std::vector<LzxToken> held_;
+    // The parse's tokens of the two frames and its path back, kept for their room.
+    std::vector<LzxToken> tokens_, second_;
+    std::vector<Match> path_;
 };
 
 // Called for every candidate of every position: inlined there.

@@ -241,7 +241,8 @@ void LzxMatchFinder::SearchCheapest(size_t begin, size_t end, const LzxRepeats& 
         }
     }
     // The path back, as lengths and distances (1 and 0 a literal), last first.
-    std::vector<Match> path;
+    std::vector<Match>& path = path_;
+    path.clear();
     for (size_t j = n; j > 0;) {
         const uint32_t step = steps[j], length = step & kLengthMask;
         if (length == 1) {
@@ -282,7 +283,12 @@ void LzxMatchFinder::ParseOptimal(size_t begin, size_t end, LzxRepeats& reps, st
     if (begin < candidates_from_ || last > candidates_to_) CollectCandidates(begin, end, last);
     uint32_t main_price[kLzxMainSymbols], length_price[kLzxLengthSymbols];
     GuessPrices(begin, last, main_price, length_price);
-    std::vector<LzxToken> tokens, second;
+    // Members, kept from one interval to the next: allocated afresh, their pages would be
+    // cleared by the system every time.
+    std::vector<LzxToken>& tokens = tokens_;
+    std::vector<LzxToken>& second = second_;
+    tokens.clear();
+    second.clear();
     LzxRepeats after = reps, after_second;
     Prices prices;
     for (int pass = 0; pass < level_.passes; ++pass) {
@@ -322,7 +328,7 @@ void LzxMatchFinder::ParseOptimal(size_t begin, size_t end, LzxRepeats& reps, st
         held_begin_ = end;
         held_reps_ = after;
         held_after_ = after_second;
-        held_ = std::move(second);
+        held_.swap(second);
     }
     out.insert(out.end(), tokens.begin(), tokens.end());
     reps = after;

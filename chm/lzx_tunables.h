@@ -26,12 +26,12 @@ namespace chm::lzx_tunables {
 //     nodes visited, a match of 64 taken whole, one position in two inside it put in the
 //     trees, and the nearest two-byte match), priced by a pass over an eighth of each frame,
 //     then by the trees that pass gives. 0.27 to 0.95 per cent smaller than wimlib's level 50
-//     (the least on the python docs, the most on the generated pages) at 1.02 to 1.12 times its
-//     speed (6 to 11 MB/s).
+//     (the least on the python docs, the most on the generated pages) at 1.01 to 1.19 times its
+//     speed (7.4 to 10.7 MB/s; on the python docs a tie, within what runs differ by).
 //   5 (smallest): 32 nodes, a match of 128 taken whole, every position in the trees, two full
 //     passes after one over a quarter of each frame. 0.05 to 0.22 per cent smaller than
-//     wimlib's level 100 (the least on the generated pages) at 1.13 to 1.2 times its speed (3.6
-//     to 5.9 MB/s). Random bytes, which go raw, take 4 and 5 at 18 and 14 MB/s.
+//     wimlib's level 100 (the least on the generated pages) at 1.09 to 1.24 times its speed
+//     (4.2 to 5.8 MB/s). Random bytes, which go raw, take 4 and 5 at 25 and 19 MB/s.
 struct LzxLevelParams {
     int max_chain;         // candidates tried per position (tree nodes, at the optimal levels)
     uint32_t nice_length;  // a match this long ends the search (a recent distance: skips it)

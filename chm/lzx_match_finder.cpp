@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "chm/lzx_block_writer.h"
+#include "chm/lzx_hashing.h"
 #include "chm/lzx_tunables.h"
 
 // Called per position from the parse's loop: a call's own cost would be a tenth of their time.
@@ -20,6 +21,7 @@ namespace chm {
 namespace {
 
 using namespace lzx_tunables;
+using namespace lzx_hashing;
 
 // Roughly the bits a match saves over literals: what picks between candidates of different
 // length and distance.
@@ -28,43 +30,34 @@ int Score(uint32_t length, uint32_t distance, bool recent) {
     return kLiteralBits * static_cast<int>(length) - kNewMatchBits - (std::bit_width(distance + 2) - 2);
 }
 
-// For comparing only: the byte order does not matter.
-uint32_t Load32(const char* p) {
-    uint32_t v;
-    std::memcpy(&v, p, 4);
-    return v;
-}
-uint16_t Load16(const char* p) {
-    uint16_t v;
-    std::memcpy(&v, p, 2);
-    return v;
-}
-// For hashing: the same value on every machine, so the output is too.
-uint32_t Le32(const char* p) {
-    const auto* u = reinterpret_cast<const unsigned char*>(p);
-    return uint32_t{u[0]} | uint32_t{u[1]} << 8 | uint32_t{u[2]} << 16 | uint32_t{u[3]} << 24;
-}
-uint32_t Hash3(uint32_t v) { return ((v & 0xFFFFFF) * 0x1E35A7BDu) >> (32 - kHash3Bits); }
-// With `five`, the chain's hash covers five bytes where there are five: fewer candidates that
-// match only four, which seldom pay for their footer, though a parse that prices every match
-// finds uses for them.
-uint32_t Hash4Of(uint64_t v) { return static_cast<uint32_t>((v * 0x9E3779B97F4A7C15ull) >> (64 - kHash4Bits)); }
-uint32_t Hash4(const char* p, const char* end, bool five) {
-    return Hash4Of(Le32(p) | uint64_t{five && p + 4 < end ? static_cast<unsigned char>(p[4]) : 0u} << 32);
+// The chain's hash covers five bytes where there are five: fewer candidates that match only
+// four, which seldom pay for their footer.
+uint32_t Hash5(const char* p, const char* end) {
+    return Hash4Of(Le32(p) | uint64_t{p + 4 < end ? static_cast<unsigned char>(p[4]) : 0u} << 32);
 }
 
 }  // namespace
 
 LzxMatchFinder::LzxMatchFinder(const LzxLevelParams& level)
-    : level_(level), head3_(size_t{1} << kHash3Bits), head4_(size_t{1} << kHash4Bits), prev_(65536) {}
+    : level_(level), head3_(size_t{1} << kHash3Bits), head4_(size_t{1} << kHash4Bits) {
+    if (level.optimal) {
+        child_.resize(2 * 65536);
+        head2_.resize(size_t{1} << kHash2Bits);
+    } else {
+        prev_.resize(65536);
+    }
+}
 
 void LzxMatchFinder::Reset(std::string_view interval, size_t data_end) {
     data_ = interval.substr(0, 65536);
     data_end_ = std::min(data_end, data_.size());
     inserted_ = 0;
     hashed_pos_ = SIZE_MAX;
+    held_begin_ = SIZE_MAX;
+    candidates_to_ = 0;
     std::fill(head3_.begin(), head3_.end(), uint16_t{0});
     std::fill(head4_.begin(), head4_.end(), uint16_t{0});
+    std::fill(head2_.begin(), head2_.end(), uint16_t{0});
 }
 
 void LzxMatchFinder::InsertUpTo(size_t pos) {
@@ -74,7 +67,6 @@ void LzxMatchFinder::InsertUpTo(size_t pos) {
     uint16_t* head3 = head3_.data();
     uint16_t* head4 = head4_.data();
     uint16_t* prev = prev_.data();
-    const bool five = !level_.optimal;
     size_t at = inserted_;
     auto insert = [&](size_t i, uint32_t v, uint64_t fifth) {
         const auto cur = static_cast<uint16_t>(i + 1);
@@ -85,35 +77,9 @@ void LzxMatchFinder::InsertUpTo(size_t pos) {
     };
     // Where a fifth byte follows, without asking at each position.
     const size_t stop5 = std::min(stop, data_.size() >= 5 ? data_.size() - 4 : 0);
-    for (; at < stop5; ++at) insert(at, Le32(d + at), five ? static_cast<unsigned char>(d[at + 4]) : 0u);
+    for (; at < stop5; ++at) insert(at, Le32(d + at), static_cast<unsigned char>(d[at + 4]));
     for (; at < stop; ++at) insert(at, Le32(d + at), 0);
     inserted_ = std::max(at, pos);
-}
-
-uint32_t LzxMatchFinder::MatchLength(size_t a, size_t b, uint32_t max_len) const {
-    const char* p = data_.data();
-    uint32_t len = 0;
-    while (len + 8 <= max_len) {
-        uint64_t x, y;
-        std::memcpy(&x, p + a + len, 8);
-        std::memcpy(&y, p + b + len, 8);
-        if (x != y) {
-            // Byte order decides which end of the word the first difference sits at.
-            if constexpr (std::endian::native == std::endian::little)
-                return len + static_cast<uint32_t>(std::countr_zero(x ^ y) / 8);
-            else
-                return len + static_cast<uint32_t>(std::countl_zero(x ^ y) / 8);
-        }
-        len += 8;
-    }
-    while (len < max_len && p[a + len] == p[b + len]) ++len;
-    return len;
-}
-
-uint32_t LzxMatchFinder::MaxLength(size_t pos, size_t end) const {
-    size_t limit = end;
-    if (pos < data_end_) limit = std::min(limit, data_end_);
-    return static_cast<uint32_t>(std::min<size_t>(kLzxMaxMatch, limit - pos));
 }
 
 TESS_LZX_INLINE inline void LzxMatchFinder::HashAhead(size_t pos) {
@@ -122,7 +88,7 @@ TESS_LZX_INLINE inline void LzxMatchFinder::HashAhead(size_t pos) {
     const char* p = data_.data() + pos;
     hashed_pos_ = pos;
     hashed3_ = Hash3(Le32(p));
-    hashed4_ = Hash4(p, data_.data() + data_.size(), !level_.optimal);
+    hashed4_ = Hash5(p, data_.data() + data_.size());
     __builtin_prefetch(&head3_[hashed3_]);
     __builtin_prefetch(&head4_[hashed4_]);
 #else
@@ -130,9 +96,8 @@ TESS_LZX_INLINE inline void LzxMatchFinder::HashAhead(size_t pos) {
 #endif
 }
 
-template <bool kAll>
-TESS_LZX_INLINE inline LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(size_t pos, uint32_t max_len, int depth, uint32_t shorter,
-                                                      std::vector<Match>* all) {
+TESS_LZX_INLINE inline LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(size_t pos, uint32_t max_len, int depth,
+                                                                             uint32_t shorter) {
     if (inserted_ < pos) InsertUpTo(pos);
     Match best;
     if (pos + 4 > data_.size()) {
@@ -147,7 +112,7 @@ TESS_LZX_INLINE inline LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(siz
     uint16_t& head3 = head3_[known ? hashed3_ : Hash3(v)];
     const uint32_t near3 = head3;
     head3 = static_cast<uint16_t>(cur);
-    uint16_t& head4 = head4_[known ? hashed4_ : Hash4(p, data_.data() + data_.size(), !level_.optimal)];
+    uint16_t& head4 = head4_[known ? hashed4_ : Hash5(p, data_.data() + data_.size())];
     uint32_t cand = head4;
     prev_[pos] = head4;
     head4 = static_cast<uint16_t>(cur);
@@ -157,16 +122,14 @@ TESS_LZX_INLINE inline LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(siz
 
     uint32_t best_len = shorter;
     if (shorter < 3 && max_len >= 3) {
-        // A far three-byte match costs more than its literals, except to a parse that prices it.
+        // A far three-byte match costs more than its literals.
         const uint32_t d = cur - near3;
-        if (near3 != 0 && d <= (kAll ? kLzxMaxDistance : kFarForThree) && Load16(p - d) == Load16(p) && (p - d)[2] == p[2]) {
+        if (near3 != 0 && d <= kFarForThree && Load16(p - d) == Load16(p) && (p - d)[2] == p[2]) {
             best = {3, d};
             best_len = 3;
-            if constexpr (kAll) all->push_back(best);
         }
     }
     if (max_len < 4 || best_len >= max_len) return best;
-    // Locals, as stores through `all` could otherwise alias them.
     const uint16_t* prev = prev_.data();
     const uint32_t nice = level_.nice_length;
     uint32_t probe = best_len < 3 ? 0 : best_len - 3;
@@ -187,12 +150,11 @@ TESS_LZX_INLINE inline LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(siz
         // Candidates further on are further off: one no longer than this one scores no higher.
         best_len = len;
         probe = len - 3;
-        if (!kAll && best.length != 0 && Score(len, d, false) <= Score(best.length, best.distance, false)) continue;
+        if (best.length != 0 && Score(len, d, false) <= Score(best.length, best.distance, false)) continue;
         best = {len, d};
-        if constexpr (kAll) all->push_back(best);
         if (len >= nice || len >= max_len) break;
     }
-    if (!kAll && best.length < 4 && best_len < 4 && near3 != 0) {
+    if (best.length < 4 && best_len < 4 && near3 != 0) {
         // The chain's five-byte hash misses a match of just four; the nearest one of three
         // may be that.
         const uint32_t d = cur - near3;
@@ -200,9 +162,6 @@ TESS_LZX_INLINE inline LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert(siz
     }
     return best;
 }
-
-template LzxMatchFinder::Match LzxMatchFinder::SearchAndInsert<true>(size_t, uint32_t, int, uint32_t,
-                                                                     std::vector<Match>*);
 
 void LzxMatchFinder::Parse(size_t begin, size_t end, LzxRepeats& reps, std::vector<LzxToken>& out,
                            LzxSymbolCounts& counts) {
@@ -227,7 +186,7 @@ void LzxMatchFinder::ParseGreedy(size_t begin, size_t end, LzxRepeats& reps, std
         // The chain first: where it finds nothing only the last distance is worth a look (a run
         // of literals may continue the last copy a few bytes on), which spares most positions
         // the other two.
-        const Match fresh = SearchAndInsert<false>(pos, max_len, depth, shorter, nullptr);
+        const Match fresh = SearchAndInsert(pos, max_len, depth, shorter);
         if (fresh.length == 0) {
             const uint32_t dist = reps.r[0];
             if (dist > pos || Load16(d + pos - dist) != Load16(d + pos)) return fresh;

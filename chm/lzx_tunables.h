@@ -3,6 +3,7 @@
 // and time it gives on the benchmark inputs.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace chm::lzx_tunables {
@@ -21,39 +22,58 @@ namespace chm::lzx_tunables {
 //   3 (small): 256 candidates, a lazy step over 64. 1 to 3.6 per cent less than 2 (the most on
 //     the repetitive generated pages) for 1.4 to 2 times its time; 1.6 to 2 per cent larger than
 //     wimlib's level 50 at 5.8 to 8 times its speed (48 to 88 MB/s).
-//   4 (smallest): a minimum-cost parse over every position (256 candidates, a match of 128 taken
-//     whole), priced by the trees of the previous pass. 1.3 to 1.5 per cent less than wimlib's
-//     level 50 on HTML (0.3 per cent more on the generated pages), at a quarter to a third of
-//     its speed (2 to 4 MB/s).
+//   4 (smaller): a minimum-cost parse over every position, its matches from binary trees (16
+//     nodes visited, a match of 64 taken whole, one position in two inside it put in the
+//     trees, and the nearest two-byte match), priced by a pass over an eighth of each frame,
+//     then by the trees that pass gives. 0.27 to 0.95 per cent smaller than wimlib's level 50
+//     (the least on the python docs, the most on the generated pages) at 1.01 to 1.19 times its
+//     speed (7.4 to 10.7 MB/s; on the python docs a tie, within what runs differ by).
+//   5 (smallest): 32 nodes, a match of 128 taken whole, every position in the trees, two full
+//     passes after one over a quarter of each frame. 0.05 to 0.22 per cent smaller than
+//     wimlib's level 100 (the least on the generated pages) at 1.09 to 1.24 times its speed
+//     (4.2 to 5.8 MB/s). Random bytes, which go raw, take 4 and 5 at 25 and 19 MB/s.
 struct LzxLevelParams {
-    int max_chain;         // candidates tried per position
+    int max_chain;         // candidates tried per position (tree nodes, at the optimal levels)
     uint32_t nice_length;  // a match this long ends the search (a recent distance: skips it)
     int lazy_chain;        // candidates tried one byte on for a better match
     uint32_t lazy_below;   // only a match shorter than this has the lazy step; 0: none has
     bool optimal = false;  // price every way through the frame and keep the cheapest
+    int passes = 0;        // of that search, each priced by the codes the one before gives
+    int insert_every = 1;  // inside a match taken whole, the positions put in the trees: one in this many
+    int sample = 1;        // a first pass that others follow looks at the first 1/sample of each frame
 };
 inline constexpr int kMinLevel = 1;
-inline constexpr int kMaxLevel = 4;
+inline constexpr int kMaxLevel = 5;
 inline constexpr int kDefaultLevel = 2;
 inline constexpr LzxLevelParams kLevels[] = {
     {8, 32, 0, 0},
     {44, 96, 8, 48},
     {256, 257, 64, 257},
-    {256, 128, 0, 0, true},
+    {16, 64, 0, 0, true, 2, 2, 8},
+    {32, 128, 0, 0, true, 3, 1, 4},
 };
 inline constexpr const LzxLevelParams& Level(int level) {
     return kLevels[(level < kMinLevel ? kMinLevel : level > kMaxLevel ? kMaxLevel : level) - kMinLevel];
 }
 
 // Match finding: the nearest three-byte match from a table of one position per hash, longer
-// ones along a chain of positions that share a five-byte hash (four at the very end). The
+// ones along a chain of positions that share a five-byte hash (four at the very end), or for
+// the optimal levels down a binary tree of the positions that share a four-byte hash, sorted
+// by what follows them (the three-byte match only where the tree finds nothing longer). The
 // nearest three-byte match is also tried for four or more when the chain finds nothing (within
 // kFarForFour).
-//   kHash3Bits, kHash4Bits: the tables' sizes, 2^bits entries. More bits: fewer false
+//   kHash2Bits, kHash3Bits, kHash4Bits: the tables' sizes, 2^bits entries (the two-byte one
+//     only for the optimal levels, whose parse finds uses for the nearest such match). More bits: fewer false
 //     candidates, a larger table to keep in cache. The three-byte table need only hold the
 //     last kFarForThree positions well, so it stays small.
+inline constexpr int kHash2Bits = 12;
 inline constexpr int kHash3Bits = 14;
 inline constexpr int kHash4Bits = 16;
+//   An optimal level's max_chain is the tree nodes visited: past 16 it finds little more on
+//     HTML, some more on the generated pages. Its nice_length is what sizes it most: a match
+//     that long is taken whole and what starts inside it not searched (insert_every of those
+//     positions still go into the trees, for later matches to find), which is where the time
+//     goes on repetitive pages; 48 loses 0.5 to 2.5 per cent against 96.
 //   A level's max_chain: higher finds longer and nearer matches on repetitive text (smaller
 //     output) at a time cost that grows linearly; it also bounds the time on hostile input (one
 //     byte repeated). Its lazy_chain likewise for the second look one byte on, which pays less
@@ -77,16 +97,30 @@ inline constexpr int kRecentMatchBits = 11;
 //   kNewMatchBits: the fixed cost of a match at a new distance, before its footer bits.
 inline constexpr int kNewMatchBits = 9;
 
-// The minimum-cost parse (level 4). Its first pass prices symbols by these guesses, in bits;
-// each later pass by the code lengths the previous pass's tokens give, a symbol they left
-// unused at kOptimalUnusedBits (lower lets a pass try symbols the last one dropped).
-//   kOptimalPasses: the passes in all. Each costs about as much time as the first; past three
-//     they gain little.
-inline constexpr int kOptimalPasses = 3;
-inline constexpr uint32_t kOptimalLiteralBits = 8;
-inline constexpr uint32_t kOptimalMatchSymbolBits = 9;
-inline constexpr uint32_t kOptimalLengthSymbolBits = 6;
-inline constexpr uint32_t kOptimalUnusedBits = 12;
+// The minimum-cost parse. Both frames of an interval are parsed together, priced alike, as the
+// block that covers both (what they most often get) codes them.
+//   kOptimalUnusedBits: a symbol the previous pass left unused (lower lets a pass try symbols
+//     the last one dropped).
+//   A level's sample: a first pass that others follow only learns prices, trying no recent
+//     distance, from the first 1/sample of each frame. Higher is faster; past 8 the prices it
+//     learns fall short on mixed pages.
+inline constexpr uint32_t kOptimalUnusedBits = 11;
+//   The first pass's guesses, from a walk that takes the longest match wherever there is one;
+//   a first pass priced by what that walk codes, symbol by symbol, ends up 2 per cent larger
+//   on the generated pages:
+//   kGuessEvenShare: how much of a literal's price is the walk's count of it and how much an
+//     even share of all it used (times this). Higher prices rare literals lower.
+//   kGuessUnusedLiteralBits: a literal the walk never coded.
+//   kGuessLeastMatchShare: the matches' share of symbols at least, however many literals the
+//     walk coded.
+//   kGuessShortLengthBits to kGuessLongLengthBits: a length symbol's bits, from the shortest to
+//     the longest, kGuessLengthSpread symbols setting how soon it nears the second.
+inline constexpr double kGuessEvenShare = 1.2;
+inline constexpr uint32_t kGuessUnusedLiteralBits = 11;
+inline constexpr double kGuessLeastMatchShare = 0.15;
+inline constexpr double kGuessShortLengthBits = 4.7;
+inline constexpr double kGuessLongLengthBits = 12;
+inline constexpr double kGuessLengthSpread = 25;
 
 // Blocks: two frames share one block (one set of trees) when that saves more than this many
 // bits over a block each; the slack keeps near-ties on the simpler layout of one block a frame.

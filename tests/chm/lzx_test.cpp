@@ -171,6 +171,7 @@ TEST(Lzx, EachKindOfBlockWhereItPays) {
     const std::string text = Words(3 * kFrame, 5);
     const chm::LzxSection words = chm::CompressLzx(text);
     // The levels trade time for size, never the other way round.
+    EXPECT_LE(chm::CompressLzx(text, 0, {}, 5).bytes.size(), chm::CompressLzx(text, 0, {}, 4).bytes.size());
     EXPECT_LE(chm::CompressLzx(text, 0, {}, 4).bytes.size(), chm::CompressLzx(text, 0, {}, 3).bytes.size());
     EXPECT_LE(chm::CompressLzx(text, 0, {}, 3).bytes.size(), words.bytes.size());
     EXPECT_LE(words.bytes.size(), chm::CompressLzx(text, 0, {}, 1).bytes.size());
@@ -197,16 +198,20 @@ TEST(Lzx, TheCheapestParseBeatsTheLazyOne) {
         const double lazy = static_cast<double>(chm::CompressLzx(data, 0, {}, 3).bytes.size());
         const double cheapest = static_cast<double>(chm::CompressLzx(data, 0, {}, 4).bytes.size());
         EXPECT_LT(cheapest, lazy * 0.99) << name;
+        EXPECT_LE(chm::CompressLzx(data, 0, {}, 5).bytes.size(), cheapest) << name;
     }
 }
 
-// Nor does it lose to the lazy one on any kind of input (raw frames stay raw; runs, far copies
-// and aligned records are priced as well as found) by more than the trees it does not price,
-// which on an output of a kilobyte come to a few bytes.
+// Nor does the smallest level lose to the lazy one on any kind of input (raw frames stay raw;
+// runs, far copies and aligned records are priced as well as found) by more than the trees it
+// does not price, which on an output of a kilobyte come to a few bytes. Level 4, priced from a
+// sample, may lose a few per cent where copies of copies leave many distances to choose from.
 TEST(Lzx, TheCheapestParseIsNeverLargerOnAnyKind) {
     for (const Case& c : Cases()) {
         const size_t lazy = chm::CompressLzx(c.data, 0, {}, 3).bytes.size();
-        EXPECT_LE(chm::CompressLzx(c.data, 0, {}, 4).bytes.size(), lazy + lazy / 100) << c.name;
+        EXPECT_LE(chm::CompressLzx(c.data, 0, {}, chm::lzx_tunables::kMaxLevel).bytes.size(), lazy + lazy / 100)
+            << c.name;
+        EXPECT_LE(chm::CompressLzx(c.data, 0, {}, 4).bytes.size(), lazy + lazy / 20) << c.name;
     }
 }
 

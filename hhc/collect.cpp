@@ -397,7 +397,9 @@ private:
             });
             return batch;
         };
-        return std::async(threads_ > 1 ? std::launch::async : std::launch::deferred, std::move(scan));
+        // A handful of files is scanned sooner than a thread starts.
+        const bool ahead = threads_ > 1 && jobs->size() >= kFewFiles;
+        return std::async(ahead ? std::launch::async : std::launch::deferred, std::move(scan));
     }
 
     // A base outside the page's folder (or on the web) takes every relative reference out of

@@ -40,17 +40,15 @@ std::string NameText(const Options& options, const std::string& name) {
 
 uint32_t StringTable::Add(std::string_view text) {
     if (text.empty()) return 0;
-    auto [it, added] = offsets_.try_emplace(std::string(text), static_cast<uint32_t>(bytes_.size()));
-    if (added) {
-        size_t room = kStringBlock - bytes_.size() % kStringBlock;
-        if (text.size() + 1 > room && text.size() + 1 <= kStringBlock) {
-            bytes_.append(room, '\0');
-            it->second = static_cast<uint32_t>(bytes_.size());
-        }
-        bytes_ += text;
-        bytes_.push_back('\0');
-    }
-    return it->second;
+    probe_ = text;
+    if (auto it = held_.find(kProbe); it != held_.end()) return it->offset;
+    size_t room = kStringBlock - bytes_.size() % kStringBlock;
+    if (text.size() + 1 > room && text.size() + 1 <= kStringBlock) bytes_.append(room, '\0');
+    const Held h{static_cast<uint32_t>(bytes_.size()), static_cast<uint32_t>(text.size())};
+    bytes_ += text;
+    bytes_.push_back('\0');
+    held_.insert(h);
+    return h.offset;
 }
 
 TopicTables BuildTopicTables(const Options& options, const std::vector<InputFile>& files, StringTable& strings) {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "chm/writer.h"
@@ -17,12 +17,34 @@ namespace chm {
 class StringTable {
 public:
     StringTable() : bytes_(1, '\0') {}
+    StringTable(const StringTable&) = delete;  // its lookups know where it is
+    StringTable& operator=(const StringTable&) = delete;
     uint32_t Add(std::string_view text);
     const std::string& bytes() const { return bytes_; }
 
 private:
+    // A text held in bytes_, or (kProbe) the one being looked up: a large project's texts are
+    // not held twice over.
+    struct Held {
+        uint32_t offset = 0, size = 0;
+        bool operator==(const Held&) const = default;
+    };
+    static constexpr Held kProbe{UINT32_MAX, 0};
+    std::string_view TextOf(const Held& h) const {
+        return h == kProbe ? probe_ : std::string_view(bytes_).substr(h.offset, h.size);
+    }
+    struct Hash {
+        const StringTable* table;
+        size_t operator()(const Held& h) const { return std::hash<std::string_view>{}(table->TextOf(h)); }
+    };
+    struct Same {
+        const StringTable* table;
+        bool operator()(const Held& a, const Held& b) const { return table->TextOf(a) == table->TextOf(b); }
+    };
+
     std::string bytes_;
-    std::unordered_map<std::string, uint32_t> offsets_;
+    std::string_view probe_;
+    std::unordered_set<Held, Hash, Same> held_{0, Hash{this}, Same{this}};
 };
 
 struct TopicTables {

@@ -147,7 +147,39 @@ tess::Status WriteChm(const Options& options, const std::vector<InputFile>& file
     }
     for (const auto& folder : FoldersOf(sorted)) box.AddFolder(folder);
     std::vector<std::string_view>().swap(sorted);
-    // Asked for only now, so that a large index is not held while the files are compressed.
+    // Each system file goes to compression as soon as it is made and is let go: a big project's
+    // tables are large.
+    auto compress = [&box](const char* name, std::string&& bytes) {
+        auto added = box.AddCompressed(name, bytes);
+        std::string().swap(bytes);
+        return added;
+    };
+    auto window = WindowToStore(options);
+    std::string idxhdr;
+    {
+        StringTable strings;
+        TopicTables topics = BuildTopicTables(options, files, strings);
+        std::string tocidx = ContentsOf(options, files, topics, strings);
+        std::string windows = window ? BuildWindows(*window, strings) : std::string();
+        std::string context_table = BuildContextTable(options, strings);
+        idxhdr = BuildIdxHdr(topics.count, MergeFileOffsets(options, strings));
+        struct SystemFile {
+            const char* name;
+            std::string* bytes;
+            bool stored;
+        };
+        std::string idxhdr_stored = idxhdr;
+        for (const SystemFile& f : {SystemFile{"/#IDXHDR", &idxhdr_stored, true}, {"/#TOCIDX", &tocidx, !tocidx.empty()},
+                                    {"/#TOPICS", &topics.topics, true}, {"/#URLTBL", &topics.url_tbl, true},
+                                    {"/#URLSTR", &topics.url_str, true}, {"/#WINDOWS", &windows, window.has_value()},
+                                    {"/#IVB", &context_table, !context_table.empty()}})
+            if (f.stored)
+                if (auto added = compress(f.name, std::move(*f.bytes)); !added) return added;
+        if (auto added = box.AddCompressed("/#STRINGS", strings.bytes()); !added) return added;
+    }
+
+    // Asked for only now, so that a large index is held neither while the files are compressed
+    // nor beside the tables above.
     std::vector<Keyword> keywords;
     if (options.keywords_later) {
         auto made = options.keywords_later();
@@ -156,37 +188,8 @@ tess::Status WriteChm(const Options& options, const std::vector<InputFile>& file
     } else {
         keywords = options.keywords;
     }
-
-    StringTable strings;
-    TopicTables topics = BuildTopicTables(options, files, strings);
-    std::string tocidx = ContentsOf(options, files, topics, strings);
-    auto window = WindowToStore(options);
-    std::string windows = window ? BuildWindows(*window, strings) : std::string();
-    std::string context_table = BuildContextTable(options, strings);
-    std::string idxhdr = BuildIdxHdr(topics.count, MergeFileOffsets(options, strings));
-
     box.AddUncompressed("/#SYSTEM", BuildSystem(options, window, idxhdr, !keywords.empty()));
     box.AddUncompressed("/#ITBITS", "");
-    // Each system file goes to compression as soon as it is made and is let go: a big project's
-    // tables are large.
-    auto compress = [&box](const char* name, std::string&& bytes) {
-        auto added = box.AddCompressed(name, bytes);
-        std::string().swap(bytes);
-        return added;
-    };
-    struct SystemFile {
-        const char* name;
-        std::string* bytes;
-        bool stored;
-    };
-    for (const SystemFile& f : {SystemFile{"/#IDXHDR", &idxhdr, true}, {"/#TOCIDX", &tocidx, !tocidx.empty()},
-                                {"/#TOPICS", &topics.topics, true}, {"/#URLTBL", &topics.url_tbl, true},
-                                {"/#URLSTR", &topics.url_str, true}, {"/#WINDOWS", &windows, window.has_value()},
-                                {"/#IVB", &context_table, !context_table.empty()}})
-        if (f.stored)
-            if (auto added = compress(f.name, std::move(*f.bytes)); !added) return added;
-    if (auto added = box.AddCompressed("/#STRINGS", strings.bytes()); !added) return added;
-    strings = StringTable();
     box.AddFolder("/$WWKeywordLinks/");
     if (keywords.empty()) {
         if (auto added = compress("/$WWKeywordLinks/Property", std::string(4, '\0')); !added) return added;

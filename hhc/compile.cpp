@@ -18,6 +18,7 @@
 #include "hhc/collect.h"
 #include "hhc/context_help.h"
 #include "hhc/held_log.h"
+#include "hhc/html_refs.h"
 #include "hhc/local_ref.h"
 #include "hhc/log_text.h"
 #include "hhc/navigation.h"
@@ -28,6 +29,7 @@
 #include "hhc/contents_entries.h"
 #include "hhc/index_keywords.h"
 #include "hhc/search_index.h"
+#include "hhc/spilled_text.h"
 #include "hhc/staged_file.h"
 #include "hhc/stored_text.h"
 #include "hhc/text_encoding.h"
@@ -44,6 +46,31 @@ constexpr uint32_t kDefaultLanguage = 0x409;
 
 // Below this many bytes of files, the search index is made on the writing thread alone.
 constexpr std::uint64_t kSmallProjectBytes = 4u << 20;
+// An index file this long is read back from a work file for the binary index, not held.
+constexpr size_t kSpilledIndexBytes = 1u << 20;
+
+// A long index file's text, set aside in a work file for the binary index; a held one is
+// stored from a work file too. None for a short one, which is read as it stands.
+tess::Result<std::shared_ptr<SpilledText>> SpillIndexText(chm::InputFile& in, const std::string& compiled) {
+    std::string read;
+    if (in.read) {
+        auto now = in.read();
+        if (!now) return now.error();
+        read = std::move(*now);
+    }
+    const std::string& bytes = in.read ? read : in.bytes;
+    if (bytes.size() < kSpilledIndexBytes) return std::shared_ptr<SpilledText>();
+    auto work = [&compiled] { return StagedFile::WorkFile(compiled); };
+    std::string decoded;
+    const std::string_view text = PageAsUtf8(bytes, decoded);
+    auto spilled = SpilledText::Make(text, work);
+    if (!spilled || in.read) return spilled;
+    auto stored = text.data() == bytes.data() && text.size() == bytes.size() ? spilled : SpilledText::Make(bytes, work);
+    if (!stored) return stored.error();
+    in.bytes = std::string();
+    in.read = [stored = *stored] { return stored->Whole(); };
+    return spilled;
+}
 
 std::optional<std::string> ReadWhole(const std::string& path) {
     std::ifstream in(PathOf(path), std::ios::binary);
@@ -222,22 +249,29 @@ tess::Result<StagedFile> Compile(const std::string& project_path, Project& proje
         if (!contents) return contents.error();
         options.contents = std::move(*contents);
     }
-    if (project.binary_index)
-        options.keywords_later = [&inputs, index_file = options.index_file, auto_index = project.auto_index] {
-            return IndexKeywords(inputs, index_file, auto_index);
-        };
     // What the writer will store: held files as they now stand (texts re-encoded, navigation
     // added), the others as gathered. Held files that are no topic (popups, a made contents
     // file) are wanted once more, to be compressed: each is let go as soon as it is. The index
-    // file is wanted again after that, for the binary index.
-    std::uint64_t to_store = read_later;
+    // file is wanted again after that, for the binary index: a long one waits in a work file.
+    const bool small = gathered < kSmallProjectBytes;
     const std::string index_name = options.index_file.starts_with('/') ? options.index_file : "/" + options.index_file;
+    std::shared_ptr<SpilledText> index_text;
+    std::uint64_t to_store = read_later;
     for (auto& in : inputs) {
-        if (in.read) continue;
-        to_store += in.bytes.size();
-        if (!in.title && !(options.keywords_later && in.name == index_name))
+        const bool index = project.binary_index && !in.title && in.name == index_name;
+        if (!in.read) to_store += in.bytes.size();
+        if (index && !small) {
+            auto spilled = SpillIndexText(in, compiled);
+            if (!spilled) return spilled.error();
+            index_text = std::move(*spilled);
+        } else if (!in.read && !in.title && !index) {
             in.read = [held = std::make_shared<std::string>(std::move(in.bytes))] { return std::move(*held); };
+        }
     }
+    if (project.binary_index)
+        options.keywords_later = [&inputs, &index_text, index_file = options.index_file, auto_index = project.auto_index] {
+            return IndexKeywords(inputs, index_file, auto_index, index_text ? index_text->Pieces() : TextPieces());
+        };
     // After the navigation, which may add files: topics are counted in the file's own order.
     // With threads to spare the index is made while the files are compressed.
     size_t topics = std::count_if(inputs.begin(), inputs.end(), [](const chm::InputFile& f) { return f.title.has_value(); });
@@ -245,7 +279,6 @@ tess::Result<StagedFile> Compile(const std::string& project_path, Project& proje
     using SearchIndex = tess::Result<std::optional<chm::FullTextIndex>>;
     std::future<SearchIndex> search;
     std::optional<tess::Error> search_failed;
-    const bool small = gathered < kSmallProjectBytes;
     auto make_search = [&, language = options.language] {
         chm::WorkFileMaker work_files;
         if (!small) work_files = [&compiled] { return StagedFile::WorkFile(compiled); };

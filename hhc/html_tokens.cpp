@@ -57,16 +57,19 @@ bool HtmlToken::Has(std::string_view attribute_name) const {
 
 size_t HtmlTokenizer::FindFrom(size_t mark, std::string_view needle, size_t from) {
     if (!StillValid(found_[mark], from, kUnknown)) found_[mark] = html_.find(needle, from);
+    touched_end_ |= found_[mark] == std::string_view::npos;
     return found_[mark];
 }
 
 size_t HtmlTokenizer::EndTagFrom(const std::string& end, size_t from) {
     auto [it, added] = end_tags_.try_emplace(end, kUnknown);
     if (!StillValid(it->second, from, kUnknown)) it->second = FindEndTag(html_, from, end);
+    touched_end_ |= it->second == std::string_view::npos;
     return it->second;
 }
 
 bool HtmlTokenizer::Next(HtmlToken& token) {
+    touched_end_ = false;
     while (at_ < html_.size()) {
         token.attributes.clear();
         token.name.clear();

@@ -32,6 +32,12 @@ public:
     explicit HtmlTokenizer(std::string_view html) : html_(html) {}
     // False once the input is used up.
     bool Next(HtmlToken& token);
+    // Where the next token starts.
+    size_t at() const { return at_; }
+    // Whether the last token read looked as far as the input's end: a search for its close
+    // found none, or it ran up to the end. Over a piece of a longer text, that token may read
+    // otherwise once the rest is there.
+    bool TouchedEnd() const { return touched_end_ || at_ >= html_.size(); }
 
 private:
     bool ReadTag(HtmlToken& token);
@@ -48,6 +54,7 @@ private:
     static constexpr size_t kUnknown = static_cast<size_t>(-2);
     size_t at_ = 0;
     std::string raw_end_;  // "</script" while inside such an element
+    bool touched_end_ = false;
 };
 
 }  // namespace hhc

@@ -66,7 +66,8 @@ std::vector<std::vector<std::string>> PageKeywords(std::string_view page) {
 }
 
 tess::Result<std::vector<chm::Keyword>> IndexKeywords(const std::vector<chm::InputFile>& inputs,
-                                                      const std::string& index_file, bool from_pages) {
+                                                      const std::string& index_file, bool from_pages,
+                                                      const TextPieces& index_text) {
     std::vector<chm::Keyword> keywords;
     // The keywords by their levels, as places in `keywords`, so that no level is held twice.
     auto hash = [&keywords](size_t k) {
@@ -104,10 +105,8 @@ tess::Result<std::vector<chm::Keyword>> IndexKeywords(const std::vector<chm::Inp
     std::string wanted = index_file.empty() || index_file.starts_with('/') ? index_file : "/" + index_file;
     for (const auto& f : inputs) {
         if (wanted.empty() || f.name != wanted) continue;
-        auto bytes = BytesOf(f);
-        if (!bytes) return bytes.error();
         std::vector<std::string> levels;
-        VisitSitemap(*bytes, [&](SitemapEntry&& entry) {
+        auto take = [&](SitemapEntry&& entry) {
             levels.resize(static_cast<size_t>(std::clamp(entry.depth - 1, 0, static_cast<int>(levels.size()))));
             if (entry.name.empty()) return;
             levels.push_back(entry.name);
@@ -119,7 +118,14 @@ tess::Result<std::vector<chm::Keyword>> IndexKeywords(const std::vector<chm::Inp
             for (const auto& local : entry.locals)
                 if (auto ref = ResolveRef(local, FolderOf(f.name)); ref.kind == LocalRef::Kind::inside)
                     add(levels, "/" + ref.path);
-        });
+        };
+        if (index_text) {
+            if (auto read = VisitSitemapText(index_text, take); !read) return read.error();
+            continue;
+        }
+        auto bytes = BytesOf(f);
+        if (!bytes) return bytes.error();
+        VisitSitemap(*bytes, take);
     }
     if (!from_pages) return keywords;
     for (const auto& f : inputs) {

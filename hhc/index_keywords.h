@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "chm/writer.h"
+#include "hhc/sitemap.h"
 #include "platform/result.h"
 
 namespace hhc {
@@ -13,9 +14,11 @@ namespace hhc {
 // `index_file`: the stored name of the index sitemap ("keys.hhk" or "/keys.hhk"); empty for none. Keywords
 // of the same levels are one keyword with the topics of all; a sub-keyword from a page whose
 // parent nothing else names gets that parent too.
-// A page that cannot be read makes it an error.
+// A page that cannot be read makes it an error. `index_text`, when given, reads the index
+// file's text (UTF-8) in its stead, as a long one is kept in a work file.
 tess::Result<std::vector<chm::Keyword>> IndexKeywords(const std::vector<chm::InputFile>& inputs,
-                                                      const std::string& index_file, bool from_pages);
+                                                      const std::string& index_file, bool from_pages,
+                                                      const TextPieces& index_text = {});
 
 // The keywords a page carries: its keyword objects' "Keyword" parameters (";" between
 // several) and its MS-HKWD meta tags; "A, B" is the sub-keyword B of A.

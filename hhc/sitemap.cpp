@@ -33,34 +33,76 @@ std::vector<SitemapEntry> ParseSitemap(std::string_view bytes) {
     return entries;
 }
 
+namespace {
+
+// Entries out of tokens, which may come from several pieces of one text.
+class SitemapReader {
+public:
+    explicit SitemapReader(const std::function<void(SitemapEntry&& entry)>& visit) : visit_(visit) {}
+
+    void Take(const HtmlToken& t) {
+        if (t.kind == HtmlToken::Kind::start_tag && t.name == "ul") {
+            ++depth_;
+        } else if (t.kind == HtmlToken::Kind::end_tag && t.name == "ul") {
+            depth_ = std::max(0, depth_ - 1);
+        } else if (t.kind == HtmlToken::Kind::start_tag && t.name == "object") {
+            // An object left open is ended by the next one.
+            if (in_entry_) visit_(std::move(entry_));
+            in_entry_ = tess::AsciiLowered(t.Attribute("type")) == "text/sitemap";
+            entry_ = SitemapEntry{depth_, {}, {}, {}};
+        } else if (t.kind == HtmlToken::Kind::end_tag && t.name == "object") {
+            if (in_entry_) visit_(std::move(entry_));
+            in_entry_ = false;
+        } else if (in_entry_ && t.kind == HtmlToken::Kind::start_tag && t.name == "param") {
+            std::string param = tess::AsciiLowered(t.Attribute("name"));
+            const std::string& value = t.Attribute("value");
+            if ((param == "name" || param == "keyword") && entry_.name.empty()) entry_.name = value;
+            else if (param == "local" && !value.empty()) entry_.locals.push_back(value);
+            else if (param == "see also" && entry_.see_also.empty()) entry_.see_also = value;
+        }
+    }
+
+    void End() {
+        if (in_entry_) visit_(std::move(entry_));
+        in_entry_ = false;
+    }
+
+private:
+    const std::function<void(SitemapEntry&& entry)>& visit_;
+    int depth_ = 0;
+    bool in_entry_ = false;
+    SitemapEntry entry_;
+};
+
+}  // namespace
+
 void VisitSitemap(std::string_view bytes, const std::function<void(SitemapEntry&& entry)>& visit) {
     std::string decoded;
     HtmlTokenizer tokens(PageAsUtf8(bytes, decoded));
-    int depth = 0;
-    bool in_entry = false;
-    SitemapEntry entry;
-    for (HtmlToken t; tokens.Next(t);) {
-        if (t.kind == HtmlToken::Kind::start_tag && t.name == "ul") {
-            ++depth;
-        } else if (t.kind == HtmlToken::Kind::end_tag && t.name == "ul") {
-            depth = std::max(0, depth - 1);
-        } else if (t.kind == HtmlToken::Kind::start_tag && t.name == "object") {
-            // An object left open is ended by the next one.
-            if (in_entry) visit(std::move(entry));
-            in_entry = tess::AsciiLowered(t.Attribute("type")) == "text/sitemap";
-            entry = SitemapEntry{depth, {}, {}, {}};
-        } else if (t.kind == HtmlToken::Kind::end_tag && t.name == "object") {
-            if (in_entry) visit(std::move(entry));
-            in_entry = false;
-        } else if (in_entry && t.kind == HtmlToken::Kind::start_tag && t.name == "param") {
-            std::string param = tess::AsciiLowered(t.Attribute("name"));
-            const std::string& value = t.Attribute("value");
-            if ((param == "name" || param == "keyword") && entry.name.empty()) entry.name = value;
-            else if (param == "local" && !value.empty()) entry.locals.push_back(value);
-            else if (param == "see also" && entry.see_also.empty()) entry.see_also = value;
+    SitemapReader reader(visit);
+    for (HtmlToken t; tokens.Next(t);) reader.Take(t);
+    reader.End();
+}
+
+tess::Status VisitSitemapText(const TextPieces& pieces, const std::function<void(SitemapEntry&& entry)>& visit) {
+    SitemapReader reader(visit);
+    // A token that reaches a piece's end waits for the next piece; only the text from it is kept.
+    std::string text;
+    for (bool last = false; !last;) {
+        auto piece = pieces();
+        if (!piece) return piece.error();
+        last = piece->empty();
+        text += *piece;
+        HtmlTokenizer tokens(text);
+        size_t start = 0;
+        for (HtmlToken t; start = tokens.at(), tokens.Next(t);) {
+            if (!last && tokens.TouchedEnd()) break;
+            reader.Take(t);
         }
+        text.erase(0, start);
     }
-    if (in_entry) visit(std::move(entry));
+    reader.End();
+    return {};
 }
 
 std::string WriteSitemap(const std::vector<SitemapItem>& items) {

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/result.h"
+
 namespace hhc {
 
 struct SitemapEntry {
@@ -20,6 +22,11 @@ struct SitemapEntry {
 std::vector<SitemapEntry> ParseSitemap(std::string_view bytes);
 // The same an entry at a time, so that a long list need not be held whole.
 void VisitSitemap(std::string_view bytes, const std::function<void(SitemapEntry&& entry)>& visit);
+
+// Gives a text a piece at a time, cut anywhere; an empty piece at its end.
+using TextPieces = std::function<tess::Result<std::string>()>;
+// The same over UTF-8 text read in pieces, so that a long index need not be in memory whole.
+tess::Status VisitSitemapText(const TextPieces& pieces, const std::function<void(SitemapEntry&& entry)>& visit);
 
 struct SitemapItem {
     std::string name;   // code page bytes

@@ -1,7 +1,10 @@
 // Keywords of the binary index: an index file's tree and those pages carry.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "hhc/index_keywords.h"
+#include "hhc/spilled_text.h"
 
 namespace {
 
@@ -31,18 +34,32 @@ TEST(IndexKeywords, IndexFileTreeAndPagesMergeByLevels) {
         {"/sub/b.htm", "<meta name=\"MS-HKWD\" content=\"Colours, red\">", "B"},
         {"/style.css", "<meta name=\"MS-HKWD\" content=\"css\">", std::nullopt},
     };
-    std::vector<std::string> got;
+    auto lines = [](const std::vector<chm::Keyword>& keywords) {
+        std::vector<std::string> got;
+        for (const auto& k : keywords) {
+            std::string line = k.see_also.empty() ? "" : "see " + k.see_also;
+            for (const auto& l : k.levels) line = l + "|" + line;
+            for (const auto& t : k.topics) line += " " + t;
+            got.push_back(line);
+        }
+        return got;
+    };
     auto keywords = hhc::IndexKeywords(inputs, "sub/keys.hhk", true);
     ASSERT_TRUE(keywords);
-    for (const auto& k : *keywords) {
-        std::string line = k.see_also.empty() ? "" : "see " + k.see_also;
-        for (const auto& l : k.levels) line = l + "|" + line;
-        for (const auto& t : k.topics) line += " " + t;
-        got.push_back(line);
-    }
-    EXPECT_EQ(got, (std::vector<std::string>{"Colours| /sub/a.htm", "red|Colours| /sub/b.htm /sub/a.htm",
-                                             "Colour|see Colours", "New|", "child|New| /sub/a.htm"}));
+    const std::vector<std::string> want = {"Colours| /sub/a.htm", "red|Colours| /sub/b.htm /sub/a.htm",
+                                           "Colour|see Colours", "New|", "child|New| /sub/a.htm"};
+    EXPECT_EQ(lines(*keywords), want);
     EXPECT_EQ(hhc::IndexKeywords(inputs, "sub/keys.hhk", false)->size(), 3u);
+    // The same with the index file's text set aside in a work file and read back in pieces.
+    auto spilled = hhc::SpilledText::Make(hhk, [] {
+        return tess::Result<std::unique_ptr<std::iostream>>(std::make_unique<std::stringstream>());
+    });
+    ASSERT_TRUE(spilled);
+    EXPECT_EQ((*spilled)->Whole().value(), hhk);
+    inputs.front().bytes.clear();
+    auto from_pieces = hhc::IndexKeywords(inputs, "sub/keys.hhk", true, (*spilled)->Pieces(5));
+    ASSERT_TRUE(from_pieces);
+    EXPECT_EQ(lines(*from_pieces), want);
 }
 
 }  // namespace

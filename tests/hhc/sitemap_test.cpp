@@ -1,5 +1,6 @@
 #include "hhc/sitemap.h"
 #include "hhc/sitemap_encoding.h"
+#include "hhc/html_refs.h"
 
 #include <gtest/gtest.h>
 
@@ -17,14 +18,32 @@ struct SitemapCase {
 
 class Sitemap : public ::testing::TestWithParam<SitemapCase> {};
 
-TEST_P(Sitemap, ReadsEntriesWithDepthNameAndFiles) {
-    auto entries = hhc::ParseSitemap(GetParam().bytes);
-    const auto& want = GetParam().entries;
-    ASSERT_EQ(entries.size(), want.size());
+void ExpectEntries(const std::vector<SitemapEntry>& entries, const std::vector<SitemapEntry>& want, size_t piece) {
+    ASSERT_EQ(entries.size(), want.size()) << "pieces of " << piece;
     for (size_t i = 0; i < want.size(); ++i) {
-        EXPECT_EQ(entries[i].depth, want[i].depth) << i;
-        EXPECT_EQ(entries[i].name, want[i].name) << i;
-        EXPECT_EQ(entries[i].locals, want[i].locals) << i;
+        EXPECT_EQ(entries[i].depth, want[i].depth) << i << ", pieces of " << piece;
+        EXPECT_EQ(entries[i].name, want[i].name) << i << ", pieces of " << piece;
+        EXPECT_EQ(entries[i].locals, want[i].locals) << i << ", pieces of " << piece;
+    }
+}
+
+// Whole, and as its text read back a piece at a time, cut anywhere (in a tag, a quote, a
+// character, a comment).
+TEST_P(Sitemap, ReadsEntriesWithDepthNameAndFiles) {
+    ExpectEntries(hhc::ParseSitemap(GetParam().bytes), GetParam().entries, 0);
+    const std::string text = hhc::PageAsUtf8(GetParam().bytes);
+    for (size_t piece : {1, 2, 3, 7, 64}) {
+        std::vector<SitemapEntry> entries;
+        size_t at = 0;
+        auto read = hhc::VisitSitemapText(
+            [&]() -> tess::Result<std::string> {
+                std::string next = text.substr(std::min(at, text.size()), piece);
+                at += piece;
+                return next;
+            },
+            [&](SitemapEntry&& e) { entries.push_back(std::move(e)); });
+        ASSERT_TRUE(read);
+        ExpectEntries(entries, GetParam().entries, piece);
     }
 }
 
@@ -67,6 +86,15 @@ INSTANTIATE_TEST_SUITE_P(
                     "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"\x93\xFA\x96\x7B\x8C\xEA\">"
                     "<param name=\"Local\" value=\"\x95\x5C.html\"></OBJECT></UL>",
                     {{1, "日本語", {"表.html"}}}},
+        // What a reader in pieces must not take for mark-up it ends in: a comment and a script
+        // holding tags, quotes holding ">" and "<", an unclosed comment read as far as a ">".
+        SitemapCase{"MarkupInsideOtherMarkup",
+                    "<UL><!-- <LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"no\"> -->"
+                    "<script>document.write('<OBJECT type=\"text/sitemap\">');</script>"
+                    "<LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"a > b < c\">"
+                    "<param name='Local' value='x.html'></OBJECT><![CDATA[<UL>]]>"
+                    "<!-- never closed ><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"yes\"></OBJECT>",
+                    {{1, "a > b < c", {"x.html"}}, {1, "yes", {}}}},
         SitemapCase{"ListsClosedTooOften",
                     "</UL></UL><UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"x\"></OBJECT>",
                     {{1, "x", {}}}},

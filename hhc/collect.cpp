@@ -110,6 +110,12 @@ tess::Error DefaultTopicRefused(const std::string& name, const std::string& reas
     return tess::Error{(IsPageName(name) ? "The page " : "The file ") + name + " " + reason};
 }
 
+// Looks names up by view, not by a copy.
+struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+};
+
 std::string CannotBeRead(const std::string& why) { return "cannot be read: " + why + "."; }
 
 class Collector {
@@ -135,9 +141,15 @@ public:
         }
         if (c_.files.empty()) return tess::Error{"There is no file to compile."};
         std::vector<bool> unreadable(c_.files.size());
-        for (std::future<Batch> next = ScanBatch(); next.valid();) {
-            Batch batch = next.get();
-            if (!queue_.empty()) next = ScanBatch();
+        // Batches are scanned ahead, one per thread, while the one before them is taken.
+        std::deque<std::future<Batch>> ahead;
+        auto scan_ahead = [&] {
+            while (ahead.size() < threads_ && !queue_.empty()) ahead.push_back(ScanBatch());
+        };
+        for (scan_ahead(); !ahead.empty(); scan_ahead()) {
+            Batch batch = ahead.front().get();
+            ahead.pop_front();
+            scan_ahead();
             for (auto& [i, scanned] : batch) {
                 if (StopRequested()) return tess::Error{"The compilation was stopped."};
                 auto read = Take(i, std::move(scanned));
@@ -149,7 +161,6 @@ public:
                 unreadable.resize(c_.files.size());
                 unreadable[i] = true;
             }
-            if (!next.valid() && !queue_.empty()) next = ScanBatch();
         }
         unreadable.resize(c_.files.size());
         size_t kept = 0;
@@ -248,51 +259,48 @@ private:
 
     void LeaveOut(std::string name, std::string reason) { c_.left_out.push_back({std::move(name), std::move(reason)}); }
 
-    void Consider(const std::string& ref, const std::optional<std::string>& from_folder, bool pages_only) {
-        if (!from_folder) return;
-        LocalRef target = ResolveRef(ref, *from_folder);
-        if (target.kind == LocalRef::Kind::none) return;
-        if (target.kind == LocalRef::Kind::outside) {
-            if (!seen_outside_.emplace(target.path, true).second) return;
-            LeaveOut(target.path, "it lies outside the page's folder.");
+    // A reference as its scan resolved it (see Scanned::targets).
+    void Follow(std::string_view target) {
+        if (target.front() == kOutsideMark) {
+            std::string path(target.substr(1));
+            if (seen_outside_.emplace(path, true).second) LeaveOut(std::move(path), "it lies outside the page's folder.");
             return;
         }
-        const std::string& name = target.path;
-        Kind kind = KindOf(name);
-        if (pages_only && kind != Kind::page) return;  // a link to a download stays a link
-        std::string key = AsciiLower(name);
+        const size_t n = (target.size() - 1) / 2;
+        const std::string_view name = target.substr(1, n), key = target.substr(1 + n);
         if (auto s = seen_.find(key); s != seen_.end()) {
-            if (!SpelledAsTaken(s->second, name)) NoteCaseTwin(name, SourceSeen(s->second));
+            if (!SpelledAsTaken(s->second, name)) NoteCaseTwin(std::string(name), SourceSeen(s->second));
             return;
         }
-        auto found = index_.Find(name);
+        const std::string name_text(name);
+        auto found = index_.Find(name_text);
         if (!found) {
-            seen_.emplace(std::move(key), kNoneSeen);
-            return LeaveOut(name, "it was not found.");
+            seen_.emplace(std::string(key), kNoneSeen);
+            return LeaveOut(name_text, "it was not found.");
         }
         std::string source = TextOf(PathOf(c_.root) / PathOf(found->path));
         // Taken unless refused below; a refused one keeps its source aside.
-        auto seen = seen_.emplace(std::move(key), static_cast<uint32_t>(c_.files.size())).first;
+        auto seen = seen_.emplace(std::string(key), static_cast<uint32_t>(c_.files.size())).first;
         auto refuse = [&](std::string reason) {
             seen->second = kRefusedSeen | static_cast<uint32_t>(refused_sources_.size());
             refused_sources_.push_back(source);
-            LeaveOut(name, std::move(reason));
+            LeaveOut(name_text, std::move(reason));
         };
         fs::path file = PathOf(source);
         if (found->through_link && !InsideTree(real_root_, file))
             return refuse("it lies outside the page's folder through a link.");
-        if (auto storable = chm::CheckStoredName("/" + name); !storable)
+        if (auto storable = chm::CheckStoredName("/" + name_text); !storable)
             return refuse(Reason(storable.error().message));
         if (c_.files.size() >= max_files_)
             return refuse("the limit of " + WithThousands(max_files_) + " files was reached.");
         auto size = Open(file);
         if (!size) return refuse("it cannot be read (" + size.error().message + ").");
-        Add(name, file, *size);
+        Add(name_text, file, *size);
     }
 
     // Whether a name seen before is spelled just as the file taken for it: then it is that file,
     // and no twin need be looked for (most references are to pages already taken).
-    bool SpelledAsTaken(uint32_t seen, const std::string& name) const {
+    bool SpelledAsTaken(uint32_t seen, std::string_view name) const {
         return seen < c_.files.size() && c_.files[seen].name == name;
     }
 
@@ -320,9 +328,21 @@ private:
     struct Scanned {
         tess::Status read;
         std::uint64_t size = 0;
-        PackedStrings locals;             // a style sheet's or contents file's references
-        HtmlRefs refs;                    // a page's
+        // What the file refers to, resolved as it was scanned, in the order taken: the outside
+        // mark and the reference as decoded, or the inside mark, the name and its lower case.
+        PackedStrings targets;
+        HtmlRefs refs;                    // a page's: its title, and what a base outside drops
+        bool dropped_by_base = false;     // its base sends every reference out of the tree
     };
+    static constexpr char kInsideMark = 'i', kOutsideMark = 'o';
+
+    static void Resolve(std::string_view ref, const std::string& from_folder, bool pages_only, PackedStrings& out) {
+        LocalRef target = ResolveRef(ref, from_folder);
+        if (target.kind == LocalRef::Kind::none) return;
+        if (target.kind == LocalRef::Kind::outside) return out.Add(std::string_view(&kOutsideMark, 1), target.path);
+        if (pages_only && KindOf(target.path) != Kind::page) return;  // a link to a download stays a link
+        out.Add(std::string_view(&kInsideMark, 1), target.path, AsciiLower(target.path));
+    }
 
     static Scanned ScanFile(const std::string& name, const std::string& source) {
         Scanned s;
@@ -333,73 +353,71 @@ private:
         }
         s.size = read->size();
         Kind kind = KindOf(name);
-        if (kind == Kind::contents) {
+        if (kind == Kind::contents || kind == Kind::style) {
             // Whatever a contents or index entry shows is taken, a page or not.
-            VisitSitemap(*read, [&s](SitemapEntry&& entry) {
-                for (const auto& local : entry.locals) s.locals.Add(local);
-            });
-        } else if (kind == Kind::style) {
-            for (const auto& local : CssReferences(*read)) s.locals.Add(local);
-        } else {
-            s.refs = ScanHtml(*read);
+            const std::string folder = FolderOf(name);
+            auto take = [&](std::string_view local) { Resolve(local, folder, false, s.targets); };
+            if (kind == Kind::contents)
+                VisitSitemap(*read, [&](SitemapEntry&& entry) {
+                    for (const auto& local : entry.locals) take(local);
+                });
+            else
+                for (const auto& local : CssReferences(*read)) take(local);
+            return s;
         }
+        s.refs = ScanHtml(*read);
+        auto from = BaseFolder(name, s.refs.base);
+        if (!from) {
+            s.dropped_by_base = true;
+            return s;
+        }
+        for (const auto& r : s.refs.resources) Resolve(r, *from, false, s.targets);
+        for (const auto& r : s.refs.links) Resolve(r, *from, true, s.targets);
+        s.refs.resources = {};
+        s.refs.links = {};
         return s;
     }
 
     // Follows what a file's scan found; an error when it could not be read after all.
     tess::Status Take(size_t i, Scanned scanned) {
         if (!scanned.read) return scanned.read;
-        const std::string name = c_.files[i].name;
-        Kind kind = KindOf(name);
+        const std::string& name = c_.files[i].name;
         c_.files[i].size = scanned.size;
-        if (kind == Kind::contents || kind == Kind::style) {
-            const auto folder = FolderOf(name);
-            scanned.locals.ForEach([&](std::string_view r) { Consider(std::string(r), folder, false); });
-            return {};
-        }
-        const HtmlRefs& refs = scanned.refs;
         // A viewer lists a topic by its title; one without gets its file's name.
-        if (kind == Kind::page) {
+        if (KindOf(name) == Kind::page) {
+            const HtmlRefs& refs = scanned.refs;
             c_.files[i].title = refs.title.empty() ? name.substr(name.rfind('/') + 1) : refs.title;
             c_.files[i].titled = !refs.title.empty();
         }
-        auto from = BaseFolder(name, refs.base);
-        if (!from) {
-            NameDroppedByBase(name, refs);
-            return {};
-        }
-        for (const auto& r : refs.resources) Consider(r, from, false);
-        for (const auto& r : refs.links) Consider(r, from, true);
+        if (scanned.dropped_by_base) NameDroppedByBase(c_.files[i].name, scanned.refs);
+        scanned.targets.ForEach([&](std::string_view target) { Follow(target); });
         return {};
     }
 
     using Batch = std::vector<std::pair<size_t, Scanned>>;
-    // The next files of the queue, read and scanned on every thread while the files before them
-    // are taken (with one thread, when asked for). What they find joins the queue in the same
-    // order as one thread would put it there: the queue is taken in its order, whatever the
-    // batches. The scans get copies of the names, the file list growing meanwhile.
+    // The next files of the queue, read and scanned on a thread of their own while the files
+    // before them are taken (with one thread, when asked for). What they find joins the queue
+    // in the same order as one thread would put it there: the queue is taken in its order,
+    // whatever the batches. The scan gets copies of the names, the file list growing meanwhile.
     std::future<Batch> ScanBatch() {
         struct Job {
             size_t index;
             std::string name, source;
         };
-        auto jobs = std::make_shared<std::vector<Job>>();
-        while (!queue_.empty() && jobs->size() < kBatchPerThread * threads_) {
+        std::vector<Job> jobs;
+        while (!queue_.empty() && jobs.size() < kBatchFiles) {
             const CollectedFile& f = c_.files[queue_.front()];
-            jobs->push_back({queue_.front(), f.name, f.source});
+            jobs.push_back({queue_.front(), f.name, f.source});
             queue_.pop_front();
         }
-        auto scan = [this, jobs] {
-            Batch batch(jobs->size());
-            OnEveryThread(jobs->size(), [&](size_t k) {
-                const Job& job = (*jobs)[k];
-                batch[k] = {job.index, ScanFile(job.name, job.source)};
-            });
-            return batch;
-        };
         // A handful of files is scanned sooner than a thread starts.
-        const bool ahead = threads_ > 1 && jobs->size() >= kFewFiles;
-        return std::async(ahead ? std::launch::async : std::launch::deferred, std::move(scan));
+        const bool ahead = threads_ > 1 && jobs.size() >= kFewFiles;
+        return std::async(ahead ? std::launch::async : std::launch::deferred, [jobs = std::move(jobs)] {
+            Batch batch;
+            batch.reserve(jobs.size());
+            for (const Job& job : jobs) batch.emplace_back(job.index, ScanFile(job.name, job.source));
+            return batch;
+        });
     }
 
     // A base outside the page's folder (or on the web) takes every relative reference out of
@@ -421,7 +439,7 @@ private:
     FolderIndex index_;
     size_t max_files_;
     unsigned threads_;
-    static constexpr size_t kBatchPerThread = 32;
+    static constexpr size_t kBatchFiles = 64;
     static constexpr size_t kFewFiles = 8;
     fs::path real_root_;
     std::deque<size_t> queue_;
@@ -429,7 +447,7 @@ private:
     // Lower-case name -> what was read for it: a file's place in c_.files, none, or a refused
     // file's source (kRefusedSeen | its place in refused_sources_). Places, not paths, so that
     // a large project's paths are not held twice.
-    std::unordered_map<std::string, uint32_t> seen_;
+    std::unordered_map<std::string, uint32_t, NameHash, std::equal_to<>> seen_;
     static constexpr uint32_t kNoneSeen = UINT32_MAX;
     static constexpr uint32_t kRefusedSeen = 0x80000000u;
     std::vector<std::string> refused_sources_;

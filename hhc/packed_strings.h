@@ -11,9 +11,11 @@ namespace hhc {
 
 class PackedStrings {
 public:
-    void Add(std::string_view s) {
-        const auto n = static_cast<uint32_t>(s.size());
-        bytes_.append(reinterpret_cast<const char*>(&n), sizeof n).append(s);
+    void Add(std::string_view s) { Add(s, {}, {}); }
+    // One string of the parts end to end.
+    void Add(std::string_view a, std::string_view b, std::string_view c = {}) {
+        const auto n = static_cast<uint32_t>(a.size() + b.size() + c.size());
+        bytes_.append(reinterpret_cast<const char*>(&n), sizeof n).append(a).append(b).append(c);
     }
     // `visit(std::string_view)` for each, in the order added.
     template <class Visit>

@@ -89,19 +89,6 @@ std::string WithCharset(std::string html, uint32_t code_page) {
     return html;
 }
 
-// Whether ASCII text is the same bytes in `code_page`, asked of the converter once per page
-// rather than assumed of every page.
-bool KeepsAscii(uint32_t code_page) {
-    std::string ascii(128, '\0');
-    for (int c = 0; c < 128; ++c) ascii[c] = static_cast<char>(c);
-    auto encoded = EncodeCodePage(ascii, code_page);
-    return encoded && *encoded == ascii;
-}
-
-bool IsAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 }  // namespace
 
 std::string HtmlInCodePage(std::string_view utf8, uint32_t code_page) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -106,12 +107,37 @@ size_t SequenceAt(std::string_view s, size_t i) {
     return n;
 }
 
+// Whether the 8 bytes from s[i] are ASCII (pages are mostly): tested a word at a time.
+bool AsciiWordAt(std::string_view s, size_t i) {
+    uint64_t word = 0;
+    std::memcpy(&word, s.data() + i, sizeof word);
+    return (word & 0x8080808080808080ull) == 0;
+}
+
 }  // namespace
 
 bool IsValidUtf8(std::string_view s) {
-    for (size_t i = 0, n; i < s.size(); i += n)
-        if ((n = SequenceAt(s, i)) == 0) return false;
+    for (size_t i = 0, n; i < s.size(); i += n) {
+        if (i + 8 <= s.size() && AsciiWordAt(s, i)) n = 8;
+        else if ((n = SequenceAt(s, i)) == 0) return false;
+    }
     return true;
+}
+
+bool IsAscii(std::string_view text) {
+    size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8)
+        if (!AsciiWordAt(text, i)) return false;
+    for (; i < text.size(); ++i)
+        if (static_cast<unsigned char>(text[i]) >= 0x80) return false;
+    return true;
+}
+
+bool KeepsAscii(uint32_t code_page) {
+    std::string ascii(128, '\0');
+    for (int c = 0; c < 128; ++c) ascii[c] = static_cast<char>(c);
+    auto encoded = EncodeCodePage(ascii, code_page);
+    return encoded && *encoded == ascii;
 }
 
 std::string RepairedUtf8(std::string_view s) {

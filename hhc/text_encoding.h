@@ -12,6 +12,9 @@ inline constexpr uint32_t kUtf16Le = 1200;
 inline constexpr uint32_t kUtf16Be = 1201;
 
 bool IsValidUtf8(std::string_view bytes);
+bool IsAscii(std::string_view text);
+// Whether ASCII text is the same bytes in `code_page`, as the converter says.
+bool KeepsAscii(uint32_t code_page);
 
 // `bytes` with each byte that starts no well-formed UTF-8 sequence replaced by U+FFFD: text
 // that says it is UTF-8 and is not still reaches the compiled file as UTF-8.

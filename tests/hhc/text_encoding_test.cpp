@@ -57,6 +57,22 @@ TEST(RepairedUtf8, ReplacesEachStrayByte) {
     }
 }
 
+// Pages are read eight ASCII bytes at a time: what is not ASCII is found wherever it stands.
+TEST(IsValidUtf8, FindsEveryByteOutsideAsciiAtAnyPlace) {
+    for (size_t at = 0; at < 20; ++at) {
+        std::string stray(20, 'a'), kanji = stray;
+        stray[at] = '\xFF';
+        kanji.replace(at, 1, "\xE6\x97\xA5");
+        EXPECT_FALSE(hhc::IsValidUtf8(stray)) << at;
+        EXPECT_FALSE(hhc::IsAscii(stray)) << at;
+        EXPECT_TRUE(hhc::IsValidUtf8(kanji)) << at;
+        EXPECT_FALSE(hhc::IsAscii(kanji)) << at;
+        EXPECT_FALSE(hhc::IsValidUtf8(kanji.substr(0, at + 2))) << at;  // cut short
+        EXPECT_TRUE(hhc::IsAscii(std::string(at, 'a')));
+    }
+    for (uint32_t code_page : {932u, 936u, 949u, 950u, 1252u, 1251u}) EXPECT_TRUE(hhc::KeepsAscii(code_page)) << code_page;
+}
+
 TEST(NameInCodePage, IsExactOrStaysUtf8) {
     EXPECT_EQ(hhc::NameInCodePage("画像/写真 1.png", 932), "\x89\xE6\x91\x9C/\x8E\xCA\x90\x5E 1.png");
     EXPECT_EQ(hhc::NameInCodePage("a\xE2\x80\x94.htm", 932), "a\xE2\x80\x94.htm");  // no em dash in 932

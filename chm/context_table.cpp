@@ -15,15 +15,11 @@ std::pair<std::string_view, std::string_view> SplitAnchor(std::string_view topic
     return {topic.substr(0, hash), topic.substr(hash)};
 }
 
-std::string WithSlash(std::string_view name) {
-    return name.starts_with('/') ? std::string(name) : "/" + std::string(name);
-}
-
 }  // namespace
 
 tess::Status CheckContextHelp(const Options& options, const std::vector<std::string_view>& sorted) {
     for (const auto& c : options.context_ids) {
-        std::string file = WithSlash(SplitAnchor(c.topic).first);
+        std::string file = WithLeadingSlash(SplitAnchor(c.topic).first);
         auto it = std::lower_bound(sorted.begin(), sorted.end(), std::string_view(file), NameLess);
         if (it == sorted.end() || !NameEqualIgnoringCase(*it, file))
             return tess::Error{"The topic \"" + c.topic + "\" of context id " + std::to_string(c.id) +

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "chm/layout.h"
+#include "chm/names.h"
 
 namespace chm {
 namespace {
@@ -103,7 +104,7 @@ tess::Result<KeywordLinks> BuildKeywordLinks(std::vector<Keyword> keywords, uint
         }
         std::vector<uint32_t> topics;
         for (const auto& t : k.topics)
-            if (auto n = topic_of(t.starts_with('/') ? t : "/" + t)) topics.push_back(*n);
+            if (auto n = topic_of(WithLeadingSlash(t))) topics.push_back(*n);
         Layout l(e.head);
         PutText(l, e.text);
         l.U16("SeeAlso", k.see_also.empty() ? 0 : 2).U16("Depth", static_cast<uint32_t>(k.levels.size() - 1));

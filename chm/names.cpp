@@ -92,6 +92,14 @@ std::vector<std::string> FoldersOf(const std::vector<std::string_view>& names) {
     return {folders.begin(), folders.end()};
 }
 
+std::string WithLeadingSlash(std::string_view name) {
+    std::string full;
+    full.reserve(name.size() + 1);
+    if (!name.starts_with('/')) full.push_back('/');
+    full.append(name);
+    return full;
+}
+
 std::string UrlOf(std::string_view name) {
     if (name.starts_with('/')) name.remove_prefix(1);
     // Microsoft's compiler keeps blanks as they are ("page 1.html"); readers look the name up as stored.

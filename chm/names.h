@@ -20,6 +20,9 @@ tess::Status CheckStoredName(std::string_view name);
 // Every folder holding one of `names` ("/a/b/c.htm" gives "/a/" and "/a/b/"), not "/".
 std::vector<std::string> FoldersOf(const std::vector<std::string_view>& names);
 
+// A stored name as the directory holds it, with its leading "/".
+std::string WithLeadingSlash(std::string_view name);
+
 // A name as the system files hold it: relative to the file's root, no leading "/", blanks kept.
 std::string UrlOf(std::string_view name);
 

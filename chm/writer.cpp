@@ -19,17 +19,10 @@ namespace {
 // How much more input is compressed before the progress is told again.
 constexpr uint64_t kProgressStep = uint64_t{4} << 20;
 
-std::string WithSlash(std::string_view name) {
-    std::string full;
-    if (!name.starts_with('/')) full.push_back('/');
-    full.append(name);
-    return full;
-}
-
 // Files the options name must be among the stored ones (compared as readers do).
 tess::Status CheckNamed(const char* what, const std::string& name, const std::vector<std::string_view>& sorted) {
     if (name.empty()) return {};
-    std::string wanted = WithSlash(name);
+    std::string wanted = WithLeadingSlash(name);
     auto it = std::lower_bound(sorted.begin(), sorted.end(), std::string_view(wanted), NameLess);
     if (it == sorted.end() || !NameEqualIgnoringCase(*it, wanted))
         return tess::Error{std::string("The ") + what + " \"" + name + "\" is not among the files to store."};
@@ -98,7 +91,7 @@ std::string ContentsOf(const Options& options, const std::vector<InputFile>& fil
     if (options.contents.empty()) return {};
     const TopicNumbers by_name(files);
     auto topic_of = [&](const std::string& name, const std::string& entry) -> std::optional<uint32_t> {
-        auto found = by_name.Find(WithSlash(name));
+        auto found = by_name.Find(WithLeadingSlash(name));
         if (!found) return std::nullopt;
         auto [topic, title_of] = *found;
         const std::string& title = *title_of;

@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "chm/names.h"
 #include "chm/writer.h"
 #include "hhc/codec.h"
 #include "hhc/collect.h"
@@ -254,7 +255,7 @@ tess::Result<StagedFile> Compile(const std::string& project_path, Project& proje
     // file) are wanted once more, to be compressed: each is let go as soon as it is. The index
     // file is wanted again after that, for the binary index: a long one waits in a work file.
     const bool small = gathered < kSmallProjectBytes;
-    const std::string index_name = options.index_file.starts_with('/') ? options.index_file : "/" + options.index_file;
+    const std::string index_name = chm::WithLeadingSlash(options.index_file);
     std::shared_ptr<SpilledText> index_text;
     std::uint64_t to_store = read_later;
     for (auto& in : inputs) {

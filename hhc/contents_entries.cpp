@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "chm/names.h"
 #include "hhc/input_bytes.h"
 #include "hhc/local_ref.h"
 #include "hhc/sitemap.h"
@@ -11,7 +12,7 @@ namespace hhc {
 
 tess::Result<std::vector<chm::ContentsEntry>> ContentsEntries(const std::vector<chm::InputFile>& inputs,
                                                               const std::string& contents_file, uint32_t code_page) {
-    std::string wanted = contents_file.starts_with('/') ? contents_file : "/" + contents_file;
+    const std::string wanted = chm::WithLeadingSlash(contents_file);
     auto file = std::find_if(inputs.begin(), inputs.end(), [&](const chm::InputFile& f) { return f.name == wanted; });
     std::vector<chm::ContentsEntry> top;
     if (contents_file.empty() || file == inputs.end()) return top;

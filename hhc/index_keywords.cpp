@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "chm/names.h"
 #include "hhc/html_refs.h"
 #include "hhc/input_bytes.h"
 #include "hhc/html_tokens.h"
@@ -102,7 +103,7 @@ tess::Result<std::vector<chm::Keyword>> IndexKeywords(const std::vector<chm::Inp
         }
     };
     // The options name it as the viewer does, without the leading "/".
-    std::string wanted = index_file.empty() || index_file.starts_with('/') ? index_file : "/" + index_file;
+    const std::string wanted = index_file.empty() ? std::string() : chm::WithLeadingSlash(index_file);
     for (const auto& f : inputs) {
         if (wanted.empty() || f.name != wanted) continue;
         std::vector<std::string> levels;

@@ -140,6 +140,7 @@ public:
             c_.left_out.push_back({named[i], std::move(reason), true});
         }
         if (c_.files.empty()) return tess::Error{"There is no file to compile."};
+        ScanLongFilesEarly();
         std::vector<bool> unreadable(c_.files.size());
         // Batches are scanned ahead, one per thread, while the one before them is taken.
         std::deque<std::future<Batch>> ahead;
@@ -403,21 +404,33 @@ private:
         struct Job {
             size_t index;
             std::string name, source;
+            std::future<Scanned> early;
         };
         std::vector<Job> jobs;
         while (!queue_.empty() && jobs.size() < kBatchFiles) {
-            const CollectedFile& f = c_.files[queue_.front()];
-            jobs.push_back({queue_.front(), f.name, f.source});
+            const size_t i = queue_.front();
             queue_.pop_front();
+            auto early = early_.extract(i);
+            jobs.push_back({i, c_.files[i].name, c_.files[i].source, early ? std::move(early.mapped()) : std::future<Scanned>()});
         }
         // A handful of files is scanned sooner than a thread starts.
         const bool ahead = threads_ > 1 && jobs.size() >= kFewFiles;
-        return std::async(ahead ? std::launch::async : std::launch::deferred, [jobs = std::move(jobs)] {
+        return std::async(ahead ? std::launch::async : std::launch::deferred, [jobs = std::move(jobs)]() mutable {
             Batch batch;
             batch.reserve(jobs.size());
-            for (const Job& job : jobs) batch.emplace_back(job.index, ScanFile(job.name, job.source));
+            for (Job& job : jobs)
+                batch.emplace_back(job.index, job.early.valid() ? job.early.get() : ScanFile(job.name, job.source));
             return batch;
         });
+    }
+
+    // A long file the project names (a big contents or index file, listed last) is scanned at
+    // once on a thread of its own, not when its turn comes with every other thread waiting for it.
+    void ScanLongFilesEarly() {
+        if (threads_ < 2) return;
+        for (size_t i = 0; i < c_.files.size() && early_.size() < kEarlyFiles; ++i)
+            if (c_.files[i].size >= kEarlyBytes)
+                early_.emplace(i, std::async(std::launch::async, ScanFile, c_.files[i].name, c_.files[i].source));
     }
 
     // A base outside the page's folder (or on the web) takes every relative reference out of
@@ -440,6 +453,9 @@ private:
     size_t max_files_;
     unsigned threads_;
     static constexpr size_t kBatchFiles = 64;
+    static constexpr size_t kEarlyFiles = 4;
+    static constexpr std::uint64_t kEarlyBytes = std::uint64_t{4} << 20;
+    std::unordered_map<size_t, std::future<Scanned>> early_;  // by file: long ones being scanned already
     static constexpr size_t kFewFiles = 8;
     fs::path real_root_;
     std::deque<size_t> queue_;

@@ -31,7 +31,6 @@ tess::Result<std::optional<chm::FullTextIndex>> BuildSearchIndex(bool wanted, ui
     uint32_t code_page = chm::CodePageOf(language);
     chm::CharEncoder encode = EncoderFor(code_page);
     chm::FullTextIndexBuilder builder(language, code_page, threads, work_files);
-    const bool keeps_ascii = KeepsAscii(code_page);
     std::vector<const chm::InputFile*> topics;
     for (const auto& f : inputs)
         if (f.title) topics.push_back(&f);
@@ -46,8 +45,7 @@ tess::Result<std::optional<chm::FullTextIndex>> BuildSearchIndex(bool wanted, ui
             auto page = BytesOf(f);
             if (!page) return page.error();
             // Pages come in their own encodings; the index holds the code page's bytes only.
-            std::string text = PageAsUtf8(*page);
-            if (!keeps_ascii || !IsAscii(text)) text = ToCodePage(text, code_page);
+            std::string text = ToCodePage(PageAsUtf8(*page), code_page);
             std::string title = untitled.count(f.name) ? std::string() : *f.title;
             return chm::FullTextTopic{static_cast<uint32_t>(first + k), std::move(title),
                                       chm::VisibleText(text, code_page, encode)};

@@ -66,17 +66,18 @@ void MakeTextsStorable(chm::Options& options, std::vector<chm::InputFile>& input
 
 void WarnOfLostCharacters(const std::string& title, const Collection& collection, const Navigation& navigation,
                           uint32_t code_page, std::vector<std::string>& lines) {
-    auto check = [&](const std::string& text, const std::string& what) {
+    auto check = [&](const std::string& text, auto&& what) {
         bool lost = false;
         (void)ToCodePage(text, code_page, &lost);
         if (lost)
-            lines.push_back(ToLogText("Warning: " + what + " holds characters code page " + std::to_string(code_page) +
+            lines.push_back(ToLogText("Warning: " + what() + " holds characters code page " + std::to_string(code_page) +
                                       " has no form for; they are shown as \"?\"."));
     };
-    check(title, "the title");
+    check(title, [] { return std::string("the title"); });
     for (const auto& f : collection.files)
-        if (f.page && f.titled) check(f.title, "the title of " + f.name);
-    if (navigation.window) check(navigation.window->caption, "the caption of the window " + navigation.window->name);
+        if (f.page && f.titled) check(f.title, [&f] { return "the title of " + f.name; });
+    if (navigation.window)
+        check(navigation.window->caption, [&] { return "the caption of the window " + navigation.window->name; });
 }
 
 }  // namespace hhc

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <map>
+#include <mutex>
 #include <optional>
 #include <vector>
 
@@ -134,10 +136,18 @@ bool IsAscii(std::string_view text) {
 }
 
 bool KeepsAscii(uint32_t code_page) {
-    std::string ascii(128, '\0');
-    for (int c = 0; c < 128; ++c) ascii[c] = static_cast<char>(c);
-    auto encoded = EncodeCodePage(ascii, code_page);
-    return encoded && *encoded == ascii;
+    // Asked of the converter once for each code page: it is asked for every title and page.
+    static std::mutex mutex;
+    static std::map<uint32_t, bool> known;
+    std::lock_guard lock(mutex);
+    auto [it, added] = known.try_emplace(code_page, false);
+    if (added) {
+        std::string ascii(128, '\0');
+        for (int c = 0; c < 128; ++c) ascii[c] = static_cast<char>(c);
+        auto encoded = EncodeCodePage(ascii, code_page);
+        it->second = encoded && *encoded == ascii;
+    }
+    return it->second;
 }
 
 std::string RepairedUtf8(std::string_view s) {
@@ -160,6 +170,7 @@ uint32_t CodePageOfCharset(std::string_view charset) {
 }
 
 std::string NameInCodePage(std::string_view utf8, uint32_t code_page) {
+    if (IsAscii(utf8) && KeepsAscii(code_page)) return std::string(utf8);
     auto encoded = EncodeCodePage(utf8, code_page);
     if (!encoded || DecodeCodePage(*encoded, code_page) != utf8) return std::string(utf8);
     return *encoded;
@@ -167,6 +178,8 @@ std::string NameInCodePage(std::string_view utf8, uint32_t code_page) {
 
 std::string ToCodePage(std::string_view utf8, uint32_t code_page, bool* lost) {
     if (code_page == kUtf8) return std::string(utf8);
+    if (lost) *lost = false;
+    if (IsAscii(utf8) && KeepsAscii(code_page)) return std::string(utf8);
     std::string out;
     bool any = false;
     AppendInCodePage(utf8, code_page, out, any);

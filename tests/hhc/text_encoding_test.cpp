@@ -70,7 +70,16 @@ TEST(IsValidUtf8, FindsEveryByteOutsideAsciiAtAnyPlace) {
         EXPECT_FALSE(hhc::IsValidUtf8(kanji.substr(0, at + 2))) << at;  // cut short
         EXPECT_TRUE(hhc::IsAscii(std::string(at, 'a')));
     }
-    for (uint32_t code_page : {932u, 936u, 949u, 950u, 1252u, 1251u}) EXPECT_TRUE(hhc::KeepsAscii(code_page)) << code_page;
+    // ASCII text is taken as it stands where the converter keeps it so.
+    std::string ascii(128, '\0');
+    for (int c = 0; c < 128; ++c) ascii[c] = static_cast<char>(c);
+    for (uint32_t code_page : {932u, 936u, 949u, 950u, 1252u, 1251u}) {
+        EXPECT_TRUE(hhc::KeepsAscii(code_page)) << code_page;
+        bool lost = true;
+        EXPECT_EQ(hhc::ToCodePage(ascii, code_page, &lost), ascii) << code_page;
+        EXPECT_FALSE(lost) << code_page;
+        EXPECT_EQ(hhc::NameInCodePage("a b/c.htm", code_page), "a b/c.htm") << code_page;
+    }
 }
 
 TEST(NameInCodePage, IsExactOrStaysUtf8) {

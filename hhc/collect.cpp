@@ -429,7 +429,7 @@ private:
     void ScanLongFilesEarly() {
         if (threads_ < 2) return;
         for (size_t i = 0; i < c_.files.size() && early_.size() < kEarlyFiles; ++i)
-            if (c_.files[i].size >= kEarlyBytes)
+            if (c_.files[i].size >= kEarlyBytes && KindOf(c_.files[i].name) != Kind::other)  // others are not scanned
                 early_.emplace(i, std::async(std::launch::async, ScanFile, c_.files[i].name, c_.files[i].source));
     }
 

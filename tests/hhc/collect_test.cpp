@@ -249,6 +249,12 @@ TEST(CollectTree, GathersTheSameOnAnyNumberOfThreads) {
     }
     t.Write("help/a.png", "a");
     t.Write("help/A.png", "A");
+    // A long contents file, named last, is scanned before its turn when there are threads.
+    std::string toc = "<UL>";
+    for (int i = 0; toc.size() < (4u << 20) + 1000; ++i)
+        toc += "<LI><OBJECT type=\"text/sitemap\"><param name=\"Local\" value=\"p" + std::to_string(i % 300) + ".html\"></OBJECT>";
+    named.push_back(t.Write("help/toc.hhc", toc + "<LI><OBJECT type=\"text/sitemap\"><param name=\"Local\" value=\"toc-only.png\"></OBJECT></UL>"));
+    t.Write("help/toc-only.png", "t");
     auto gathered = [&](unsigned threads) {
         auto c = hhc::CollectTree(t.Path("help"), named, hhc::kMaxFiles, threads);
         EXPECT_TRUE(c.ok());
@@ -259,6 +265,7 @@ TEST(CollectTree, GathersTheSameOnAnyNumberOfThreads) {
     };
     const auto one = gathered(1);
     EXPECT_GT(one.size(), 500u);
+    EXPECT_NE(std::find(one.begin(), one.end(), "toc-only.png"), one.end());
     for (unsigned threads : {2u, 3u}) EXPECT_EQ(gathered(threads), one) << threads;
 }
 

@@ -424,13 +424,26 @@ private:
         });
     }
 
-    // A long file the project names (a big contents or index file, listed last) is scanned at
-    // once on a thread of its own, not when its turn comes with every other thread waiting for it.
+    // Long files the project names (a big contents or index file, listed last) are scanned at
+    // once, one after another on a thread of their own, not when their turn comes with every
+    // other thread waiting for them; one at a time, as each is read whole.
     void ScanLongFilesEarly() {
         if (threads_ < 2) return;
-        for (size_t i = 0; i < c_.files.size() && early_.size() < kEarlyFiles; ++i)
-            if (c_.files[i].size >= kEarlyBytes && KindOf(c_.files[i].name) != Kind::other)  // others are not scanned
-                early_.emplace(i, std::async(std::launch::async, ScanFile, c_.files[i].name, c_.files[i].source));
+        struct Early {
+            std::string name, source;
+            std::promise<Scanned> scanned;
+        };
+        std::vector<Early> long_files;
+        for (size_t i = 0; i < c_.files.size() && long_files.size() < kEarlyFiles; ++i) {
+            const CollectedFile& f = c_.files[i];
+            if (f.size < kEarlyBytes || KindOf(f.name) == Kind::other) continue;  // others are not scanned
+            long_files.push_back({f.name, f.source, {}});
+            early_.emplace(i, long_files.back().scanned.get_future());
+        }
+        if (long_files.empty()) return;
+        early_scans_ = std::async(std::launch::async, [long_files = std::move(long_files)]() mutable {
+            for (Early& f : long_files) f.scanned.set_value(ScanFile(f.name, f.source));
+        });
     }
 
     // A base outside the page's folder (or on the web) takes every relative reference out of
@@ -456,6 +469,7 @@ private:
     static constexpr size_t kEarlyFiles = 4;
     static constexpr std::uint64_t kEarlyBytes = std::uint64_t{4} << 20;
     std::unordered_map<size_t, std::future<Scanned>> early_;  // by file: long ones being scanned already
+    std::future<void> early_scans_;
     static constexpr size_t kFewFiles = 8;
     fs::path real_root_;
     std::deque<size_t> queue_;

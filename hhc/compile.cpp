@@ -210,19 +210,19 @@ tess::Result<StagedFile> Compile(const std::string& project_path, Project& proje
     auto context = ContextHelpOf(project, [&](const std::string& path) { return Resolve(project_path, path); }, code_page);
     named.paths.insert(named.paths.end(), context.named.begin(), context.named.end());
     std::string compiled = Resolve(project_path, project.compiled_file);
+    const unsigned cores = threads ? threads : std::max(1u, std::thread::hardware_concurrency());
     {
         std::vector<std::string> reads = named.paths;
         for (const auto& f : OutputGuard::ProjectReads(project)) reads.push_back(Resolve(project_path, f));
-        if (auto own = guard.Check(compiled, reads); !own) return own.error();
+        if (auto own = guard.Check(compiled, reads, cores); !own) return own.error();
     }
-    const unsigned cores = threads ? threads : std::max(1u, std::thread::hardware_concurrency());
     auto collection = CollectTree(ProjectRoot(project_path, named.paths.front()), named.paths, kMaxFiles, cores);
     // A big project's list is long; what was gathered holds it now. (Assigning {} would keep
     // the vector's capacity.)
     named.paths = std::vector<std::string>();
     if (StopRequested()) return Stopped();
     if (!collection) return collection.error();
-    if (auto own = guard.Check(compiled, OutputGuard::SourcesOf(*collection)); !own) return own.error();
+    if (auto own = guard.Check(compiled, OutputGuard::SourcesOf(*collection), cores); !own) return own.error();
     std::uint64_t gathered = 0;
     for (const auto& f : collection->files) gathered += f.size;
     progress.Gathered(collection->files.size(), gathered);

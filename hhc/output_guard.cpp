@@ -1,6 +1,8 @@
 #include "hhc/output_guard.h"
 
+#include <algorithm>
 #include <cctype>
+#include <future>
 
 #include "hhc/collect.h"
 #include "hhc/file_identity.h"
@@ -9,6 +11,9 @@
 
 namespace hhc {
 namespace {
+
+// Below this many, the identities are asked on one thread: sooner than threads start.
+constexpr size_t kFewSources = 1024;
 
 // "#include <map.h>", "#include map.h" or "#include \"map.h\"": the file's name.
 std::optional<std::string> IncludedFile(const std::string& line) {
@@ -40,8 +45,7 @@ tess::Status OutputGuard::Refuse(const std::string& what, const std::string& out
     return tess::Error{message};
 }
 
-tess::Status OutputGuard::Check(const std::string& compiled, const std::vector<std::string>& sources) {
-    // Each source is checked as it comes rather than kept: a large project's list is long.
+tess::Status OutputGuard::Check(const std::string& compiled, const std::vector<std::string>& sources, unsigned threads) {
     std::string compiled_id = compiled.empty() ? std::string() : FileIdentity(compiled);
     const std::string *log_source = nullptr, *compiled_source = nullptr;
     auto check = [&](const std::string& id, const std::string& source) {
@@ -50,12 +54,23 @@ tess::Status OutputGuard::Check(const std::string& compiled, const std::vector<s
         if (!compiled_source && id == compiled_id) compiled_source = &source;
     };
     for (const auto& [id, source] : read_) check(id, source);
+    // Each identity costs a system call or two: a big project's many are asked on every thread.
+    std::vector<std::string> ids(sources.size());
+    auto identify = [&](size_t from, size_t to) {
+        for (size_t i = from; i < to; ++i)
+            if (!sources[i].empty()) ids[i] = FileIdentity(sources[i]);
+    };
+    const size_t parts = sources.size() < kFewSources ? 1 : std::max(1u, threads);
+    const size_t per = (sources.size() + parts - 1) / parts;
+    std::vector<std::future<void>> others;
+    for (size_t t = 1; t < parts; ++t)
+        others.push_back(std::async(std::launch::async, identify, t * per, std::min(sources.size(), (t + 1) * per)));
+    identify(0, std::min(sources.size(), per));
+    for (auto& other : others) other.get();
     std::vector<std::pair<std::string, std::string>> kept;
-    for (const auto& source : sources) {
-        if (source.empty()) continue;
-        std::string id = FileIdentity(source);
-        check(id, source);
-        if (compiled.empty() && !id.empty()) kept.emplace_back(std::move(id), source);
+    for (size_t i = 0; i < sources.size(); ++i) {
+        check(ids[i], sources[i]);
+        if (compiled.empty() && !ids[i].empty()) kept.emplace_back(std::move(ids[i]), sources[i]);
     }
     if (log_source) return Refuse("log", log_, *log_source, true);
     if (!log_id_.empty() && log_id_ == compiled_id) {

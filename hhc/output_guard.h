@@ -21,8 +21,8 @@ public:
 
     // Fails, naming both paths, when the compiled file or the log is one of `sources` or the
     // two are one file. Sources given before the compiled file is known (with `compiled` "")
-    // are kept for the later checks.
-    tess::Status Check(const std::string& compiled, const std::vector<std::string>& sources);
+    // are kept for the later checks. The sources' identities are asked on `threads` threads.
+    tess::Status Check(const std::string& compiled, const std::vector<std::string>& sources, unsigned threads = 1);
 
     // Files a project reads besides its pages: text popups and the headers [MAP] and
     // [ALIAS] #include (paths as the project writes them).

@@ -18,6 +18,7 @@ struct OwnSourceCase {
     const char* log;
     int exit_code;         // 2 when the log is a source (stderr says why); otherwise the refusal is in the log
     const char* kept;      // the file that must keep its bytes
+    int listed = 0;        // pages listed besides p.htm (many/0.htm ...): a long list is checked on threads
 };
 
 class OwnSources : public HhcFixture, public ::testing::WithParamInterface<OwnSourceCase> {};
@@ -32,10 +33,12 @@ TEST_P(OwnSources, AreNeverWrittenOver) {
     tree.Write("proj/popups.txt", ".topic 1\nhello");
     std::filesystem::create_directories(tree.Path("proj/sub"));
     std::filesystem::create_symlink(tree.Path("proj/p.htm"), tree.Path("proj/link.htm"));
+    std::string files;
+    for (int i = 0; i < c.listed; ++i) files += tree.Write("proj/many/" + std::to_string(i) + ".htm", "<title>M</title>") + "\n";
     std::string project = tree.Write("proj/t.hhp", std::string("[OPTIONS]\nCompiled file=") + c.compiled +
                                                        "\nError log file=" + c.log +
                                                        "\nDefault topic=p.htm\nContents file=toc.hhc\n"
-                                                       "[FILES]\np.htm\n[MAP]\n#include map.h\n"
+                                                       "[FILES]\np.htm\n" + files + "[MAP]\n#include map.h\n"
                                                        "[TEXT POPUPS]\npopups.txt\n");
     std::map<std::string, std::string> before;
     for (const auto& e : std::filesystem::recursive_directory_iterator(tree.Path("proj")))
@@ -57,6 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
                       OwnSourceCase{"a page through a link", "link.htm", "t.log", 1, "p.htm"},
                       OwnSourceCase{"a referred image", "img/a.png", "t.log", 1, "img/a.png"},
                       OwnSourceCase{"a linked page", "q.htm", "t.log", 1, "q.htm"},
+                      OwnSourceCase{"a page among many", "many/1500.htm", "t.log", 1, "many/1500.htm", 2000},
                       OwnSourceCase{"the contents file", "toc.hhc", "t.log", 1, "toc.hhc"},
                       OwnSourceCase{"an included header", "map.h", "t.log", 1, "map.h"},
                       OwnSourceCase{"a popup file", "popups.txt", "t.log", 1, "popups.txt"},

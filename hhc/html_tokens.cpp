@@ -64,7 +64,8 @@ size_t HtmlTokenizer::FindFrom(size_t mark, std::string_view needle, size_t from
 size_t HtmlTokenizer::EndTagFrom(const std::string& end, size_t from) {
     auto [it, added] = end_tags_.try_emplace(end, kUnknown);
     if (!StillValid(it->second, from, kUnknown)) it->second = FindEndTag(html_, from, end);
-    touched_end_ |= it->second == std::string_view::npos;
+    // An end tag found right at the end may go on ("</title9") in what follows.
+    touched_end_ |= it->second == std::string_view::npos || it->second + end.size() >= html_.size();
     return it->second;
 }
 

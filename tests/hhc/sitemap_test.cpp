@@ -95,6 +95,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "<param name='Local' value='x.html'></OBJECT><![CDATA[<UL>]]>"
                     "<!-- never closed ><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"yes\"></OBJECT>",
                     {{1, "a > b < c", {"x.html"}}, {1, "yes", {}}}},
+        // "</title9" ends no title: the objects after it count, wherever a piece ends.
+        SitemapCase{"EndTagThatGoesOn",
+                    "<UL><title><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"kept\"></OBJECT></title9></UL>",
+                    {{1, "kept", {}}}},
         SitemapCase{"ListsClosedTooOften",
                     "</UL></UL><UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"x\"></OBJECT>",
                     {{1, "x", {}}}},

@@ -1,6 +1,5 @@
 #include "hhc/collect.h"
 
-#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -13,7 +12,6 @@
 #include <memory>
 #include <optional>
 #include <system_error>
-#include <thread>
 #include <unordered_map>
 
 #include "chm/names.h"
@@ -22,6 +20,7 @@
 #include "hhc/html_refs.h"
 #include "hhc/local_ref.h"
 #include "hhc/log_line.h"
+#include "hhc/on_threads.h"
 #include "hhc/packed_strings.h"
 #include "hhc/process.h"
 #include "hhc/sitemap.h"
@@ -183,7 +182,8 @@ private:
     };
     std::vector<NamedProbe> ProbeNamed(const std::vector<std::string>& named) const {
         std::vector<NamedProbe> probes(named.size());
-        OnEveryThread(named.size(), [&](size_t i) {
+        // A handful of files is read sooner than a thread starts on a busy machine.
+        OnThreads(named.size(), threads_, kFewFiles, [&](size_t i) {
             if (StopRequested()) return;
             const fs::path file = PathOf(named[i]);
             std::error_code ec;
@@ -197,20 +197,6 @@ private:
             p.modified = ModifiedSeconds(file);
         });
         return probes;
-    }
-
-    // Calls each(0) to each(count - 1), shared out among the threads.
-    void OnEveryThread(size_t count, const std::function<void(size_t)>& each) const {
-        std::atomic<size_t> next{0};
-        auto work = [&] {
-            for (size_t k; (k = next.fetch_add(1)) < count;) each(k);
-        };
-        std::vector<std::thread> pool;
-        // A handful of files is read sooner than a thread starts on a busy machine.
-        if (count >= kFewFiles)
-            for (unsigned t = 1; t < std::min<size_t>(threads_, count); ++t) pool.emplace_back(work);
-        work();
-        for (auto& t : pool) t.join();
     }
 
     // A file the project names: taken, or why not, to be read after its path ("does not exist.").
@@ -390,7 +376,7 @@ private:
             c_.files[i].title = refs.title.empty() ? name.substr(name.rfind('/') + 1) : refs.title;
             c_.files[i].titled = !refs.title.empty();
         }
-        if (scanned.dropped_by_base) NameDroppedByBase(c_.files[i].name, scanned.refs);
+        if (scanned.dropped_by_base) NameDroppedByBase(name, scanned.refs);
         scanned.targets.ForEach([&](std::string_view target) { Follow(target); });
         return {};
     }

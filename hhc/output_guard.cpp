@@ -1,11 +1,10 @@
 #include "hhc/output_guard.h"
 
-#include <algorithm>
 #include <cctype>
-#include <future>
 
 #include "hhc/collect.h"
 #include "hhc/file_identity.h"
+#include "hhc/on_threads.h"
 #include "hhc/project.h"
 #include "hhc/utf8_path.h"
 
@@ -56,17 +55,9 @@ tess::Status OutputGuard::Check(const std::string& compiled, const std::vector<s
     for (const auto& [id, source] : read_) check(id, source);
     // Each identity costs a system call or two: a big project's many are asked on every thread.
     std::vector<std::string> ids(sources.size());
-    auto identify = [&](size_t from, size_t to) {
-        for (size_t i = from; i < to; ++i)
-            if (!sources[i].empty()) ids[i] = FileIdentity(sources[i]);
-    };
-    const size_t parts = sources.size() < kFewSources ? 1 : std::max(1u, threads);
-    const size_t per = (sources.size() + parts - 1) / parts;
-    std::vector<std::future<void>> others;
-    for (size_t t = 1; t < parts; ++t)
-        others.push_back(std::async(std::launch::async, identify, t * per, std::min(sources.size(), (t + 1) * per)));
-    identify(0, std::min(sources.size(), per));
-    for (auto& other : others) other.get();
+    OnThreads(sources.size(), threads, kFewSources, [&](size_t i) {
+        if (!sources[i].empty()) ids[i] = FileIdentity(sources[i]);
+    });
     std::vector<std::pair<std::string, std::string>> kept;
     for (size_t i = 0; i < sources.size(); ++i) {
         check(ids[i], sources[i]);

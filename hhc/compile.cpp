@@ -52,7 +52,7 @@ constexpr size_t kSpilledIndexBytes = 1u << 20;
 
 // A long index file's text, set aside in a work file for the binary index; a held one is
 // stored from a work file too. None for a short one, which is read as it stands.
-tess::Result<std::shared_ptr<SpilledText>> SpillIndexText(chm::InputFile& in, const std::string& compiled) {
+tess::Result<std::shared_ptr<SpilledText>> SpillIndexText(chm::InputFile& in, const chm::WorkFileMaker& work) {
     std::string read;
     if (in.read) {
         auto now = in.read();
@@ -61,7 +61,6 @@ tess::Result<std::shared_ptr<SpilledText>> SpillIndexText(chm::InputFile& in, co
     }
     const std::string& bytes = in.read ? read : in.bytes;
     if (bytes.size() < kSpilledIndexBytes) return std::shared_ptr<SpilledText>();
-    auto work = [&compiled] { return StagedFile::WorkFile(compiled); };
     std::string decoded;
     const std::string_view text = PageAsUtf8(bytes, decoded);
     auto spilled = SpilledText::Make(text, work);
@@ -255,6 +254,7 @@ tess::Result<StagedFile> Compile(const std::string& project_path, Project& proje
     // file) are wanted once more, to be compressed: each is let go as soon as it is. The index
     // file is wanted again after that, for the binary index: a long one waits in a work file.
     const bool small = gathered < kSmallProjectBytes;
+    const chm::WorkFileMaker work_files = [&compiled] { return StagedFile::WorkFile(compiled); };
     const std::string index_name = chm::WithLeadingSlash(options.index_file);
     std::shared_ptr<SpilledText> index_text;
     std::uint64_t to_store = read_later;
@@ -262,7 +262,7 @@ tess::Result<StagedFile> Compile(const std::string& project_path, Project& proje
         const bool index = project.binary_index && !in.title && in.name == index_name;
         if (!in.read) to_store += in.bytes.size();
         if (index && !small) {
-            auto spilled = SpillIndexText(in, compiled);
+            auto spilled = SpillIndexText(in, work_files);
             if (!spilled) return spilled.error();
             index_text = std::move(*spilled);
         } else if (!in.read && !in.title && !index) {
@@ -281,10 +281,8 @@ tess::Result<StagedFile> Compile(const std::string& project_path, Project& proje
     std::future<SearchIndex> search;
     std::optional<tess::Error> search_failed;
     auto make_search = [&, language = options.language] {
-        chm::WorkFileMaker work_files;
-        if (!small) work_files = [&compiled] { return StagedFile::WorkFile(compiled); };
         auto index = BuildSearchIndex(project.full_text_search, language, inputs, untitled, small ? 1 : cores,
-                                      work_files);
+                                      small ? chm::WorkFileMaker() : work_files);
         if (index) progress.Indexed(topics);
         return index;
     };

@@ -2,10 +2,10 @@
 // no deeper than the lists opened before it.
 #include <algorithm>
 
-#include "hhc/html_refs.h"
 #include "hhc/sitemap.h"
 #include "hhc/text_encoding.h"
 #include "tests/fuzz/fuzz_check.h"
+#include "tests/support/sitemap_pieces.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text = AsText(data, size);
@@ -16,22 +16,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (const auto& local : entry.locals) Require(hhc::IsValidUtf8(local), "pages are UTF-8");
     }
     // Read a piece at a time, cut anywhere, the text gives the same entries.
-    const std::string utf8 = hhc::PageAsUtf8(text);
     const size_t piece = 1 + (size > 0 ? data[0] % 61 : 0);
-    std::vector<hhc::SitemapEntry> whole, pieces;
+    std::vector<hhc::SitemapEntry> whole;
     hhc::VisitSitemap(text, [&](hhc::SitemapEntry&& e) { whole.push_back(std::move(e)); });
-    size_t at = 0;
-    auto read = hhc::VisitSitemapText(
-        [&]() -> tess::Result<std::string> {
-            std::string next = utf8.substr(std::min(at, utf8.size()), piece);
-            at += piece;
-            return next;
-        },
-        [&](hhc::SitemapEntry&& e) { pieces.push_back(std::move(e)); });
-    Require(read && pieces.size() == whole.size(), "pieces give as many entries");
-    for (size_t i = 0; i < whole.size(); ++i)
-        Require(pieces[i].depth == whole[i].depth && pieces[i].name == whole[i].name &&
-                    pieces[i].locals == whole[i].locals && pieces[i].see_also == whole[i].see_also,
+    const auto read = tess_test::SitemapInPieces(text, piece);
+    Require(read && read->size() == whole.size(), "pieces give as many entries");
+    for (size_t i = 0; i < whole.size(); ++i) {
+        const hhc::SitemapEntry& e = (*read)[i];
+        Require(e.depth == whole[i].depth && e.name == whole[i].name && e.locals == whole[i].locals &&
+                    e.see_also == whole[i].see_also,
                 "pieces give the same entries");
+    }
     return 0;
 }

@@ -1,6 +1,6 @@
 #include "hhc/sitemap.h"
 #include "hhc/sitemap_encoding.h"
-#include "hhc/html_refs.h"
+#include "tests/support/sitemap_pieces.h"
 
 #include <gtest/gtest.h>
 
@@ -31,19 +31,10 @@ void ExpectEntries(const std::vector<SitemapEntry>& entries, const std::vector<S
 // character, a comment).
 TEST_P(Sitemap, ReadsEntriesWithDepthNameAndFiles) {
     ExpectEntries(hhc::ParseSitemap(GetParam().bytes), GetParam().entries, 0);
-    const std::string text = hhc::PageAsUtf8(GetParam().bytes);
     for (size_t piece : {1, 2, 3, 7, 64}) {
-        std::vector<SitemapEntry> entries;
-        size_t at = 0;
-        auto read = hhc::VisitSitemapText(
-            [&]() -> tess::Result<std::string> {
-                std::string next = text.substr(std::min(at, text.size()), piece);
-                at += piece;
-                return next;
-            },
-            [&](SitemapEntry&& e) { entries.push_back(std::move(e)); });
-        ASSERT_TRUE(read);
-        ExpectEntries(entries, GetParam().entries, piece);
+        auto entries = tess_test::SitemapInPieces(GetParam().bytes, piece);
+        ASSERT_TRUE(entries);
+        ExpectEntries(*entries, GetParam().entries, piece);
     }
 }
 

@@ -22,17 +22,24 @@ int ClassOf(char16_t c) {
 
 char16_t Folded(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; }
 
-struct Entry {
-    std::u16string text;
-    std::string head;  // the entry up to its topics, as both block kinds hold it
-    uint32_t data_offset = 0;
-};
-
 void PutText(Layout& l, const std::u16string& text) {
     std::string bytes;
     for (char16_t c : text) PutU16(bytes, c);
     PutU16(bytes, 0);
     l.Bytes("Keyword", bytes);
+}
+
+// The order the viewer looks keywords up in, over texts given as their length and a way to
+// read each UTF-16 unit.
+template <class UnitsA, class UnitsB>
+bool TextLess(size_t a_size, const UnitsA& a, size_t b_size, const UnitsB& b) {
+    for (size_t i = 0; i < a_size && i < b_size; ++i) {
+        const char16_t x = a(i), y = b(i);
+        const int cx = ClassOf(x), cy = ClassOf(y);
+        if (cx != cy) return cx < cy;
+        if (Folded(x) != Folded(y)) return Folded(x) < Folded(y);
+    }
+    return a_size < b_size;
 }
 
 // Blocks of `items`, each holding as many as fit after its header; returns each block's items.
@@ -82,57 +89,74 @@ std::u16string Utf16Of(std::string_view s) {
 }
 
 bool KeywordLess(const std::u16string& a, const std::u16string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char16_t x, char16_t y) {
-        int cx = ClassOf(x), cy = ClassOf(y);
-        return cx != cy ? cx < cy : Folded(x) < Folded(y);
-    });
+    return TextLess(a.size(), [&](size_t i) { return a[i]; }, b.size(), [&](size_t i) { return b[i]; });
 }
 
-tess::Result<KeywordLinks> BuildKeywordLinks(std::vector<Keyword> keywords, uint32_t code_page,
-                                             uint32_t language,
+tess::Result<KeywordLinks> BuildKeywordLinks(KeywordTable keywords, uint32_t code_page, uint32_t language,
                                              const std::function<std::optional<uint32_t>(const std::string&)>& topic_of) {
-    std::vector<Entry> entries;
-    entries.reserve(keywords.size());
-    for (auto& k : keywords) {
-        if (k.levels.empty()) continue;
-        Entry e;
+    std::vector<uint32_t> numbers;  // by topic name, each looked up once
+    numbers.reserve(keywords.topic_names().size());
+    for (uint32_t t = 0; t < keywords.topic_names().size(); ++t)
+        numbers.push_back(topic_of(WithLeadingSlash(keywords.topic_names()[t])).value_or(kNone));
+
+    // Each keyword's entry up to its topics, as both block kinds hold it, end to end: a large
+    // index's entries are held once, compactly.
+    std::string heads;
+    std::vector<uint64_t> starts;       // by entry, and the end of the last
+    std::vector<uint32_t> text_units;   // by entry: its text's length, which the entry starts with
+    starts.reserve(keywords.size() + 1);
+    text_units.reserve(keywords.size());
+    for (uint32_t k = 0; k < keywords.size(); ++k) {
+        const auto levels = keywords.LevelsOf(k);
+        std::u16string text;
         uint32_t last_level = 0;
-        for (size_t i = 0; i < k.levels.size(); ++i) {
-            if (i) e.text += u", ";
-            last_level = static_cast<uint32_t>(e.text.size());
-            e.text += Utf16Of(k.levels[i]);
+        for (size_t i = 0; i < levels.size(); ++i) {
+            if (i) text += u", ";
+            last_level = static_cast<uint32_t>(text.size());
+            text += Utf16Of(levels[i]);
         }
-        std::vector<uint32_t> topics;
-        for (const auto& t : k.topics)
-            if (auto n = topic_of(WithLeadingSlash(t))) topics.push_back(*n);
-        Layout l(e.head);
-        PutText(l, e.text);
-        l.U16("SeeAlso", k.see_also.empty() ? 0 : 2).U16("Depth", static_cast<uint32_t>(k.levels.size() - 1));
+        const size_t start = heads.size();
+        starts.push_back(start);
+        text_units.push_back(static_cast<uint32_t>(text.size()));
+        Layout l(heads);
+        PutText(l, text);
+        const std::string_view see_also = keywords.SeeAlsoOf(k);
+        l.U16("SeeAlso", see_also.empty() ? 0 : 2).U16("Depth", static_cast<uint32_t>(levels.size() - 1));
         l.U32("CharIndex", last_level).U32("Zero", 0);
-        if (!k.see_also.empty()) {
+        if (!see_also.empty()) {
             l.U32("One", 1);
-            PutText(l, Utf16Of(k.see_also));
+            PutText(l, Utf16Of(see_also));
         } else {
+            std::vector<uint32_t> topics;
+            for (uint32_t t : keywords.TopicsOf(k))
+                if (numbers[t] != kNone) topics.push_back(numbers[t]);
             l.U32("TopicCount", static_cast<uint32_t>(topics.size()));
             for (uint32_t t : topics) l.U32("Topic", t);
         }
-        if (e.head.size() + 8 + kListingHead > kBlock)
-            return tess::Error{"The index keyword \"" + k.levels.back() + "\" leads to too many topics to store."};
-        entries.push_back(std::move(e));
-        k = Keyword();
+        if (heads.size() - start + 8 + kListingHead > kBlock)
+            return tess::Error{"The index keyword \"" + std::string(levels.back()) + "\" leads to too many topics to store."};
     }
-    std::vector<Keyword>().swap(keywords);
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const Entry& a, const Entry& b) { return KeywordLess(a.text, b.text); });
-    for (Entry& e : entries) std::u16string().swap(e.text);  // sorted: only the heads are wanted now
+    starts.push_back(heads.size());
+    keywords = KeywordTable();
+    std::vector<uint32_t>().swap(numbers);
+    auto head = [&](uint32_t e) { return std::string_view(heads).substr(starts[e], starts[e + 1] - starts[e]); };
+    auto unit = [&](uint32_t e) {
+        return [h = head(e)](size_t i) {
+            return static_cast<char16_t>(static_cast<unsigned char>(h[2 * i]) | static_cast<unsigned char>(h[2 * i + 1]) << 8);
+        };
+    };
+    std::vector<uint32_t> order(text_units.size());  // entries in the viewer's order
+    for (uint32_t e = 0; e < order.size(); ++e) order[e] = e;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](uint32_t a, uint32_t b) { return TextLess(text_units[a], unit(a), text_units[b], unit(b)); });
+    std::vector<uint32_t>().swap(text_units);
 
     KeywordLinks out;
-    out.data.reserve(entries.size() * kDataEntry);
+    out.data.reserve(order.size() * kDataEntry);
     std::vector<size_t> sizes;
-    sizes.reserve(entries.size());
-    for (size_t i = 0; i < entries.size(); ++i) {
-        entries[i].data_offset = static_cast<uint32_t>(i * kDataEntry);
-        sizes.push_back(entries[i].head.size() + 8);
+    sizes.reserve(order.size());
+    for (uint32_t e : order) {
+        sizes.push_back(head(e).size() + 8);
         Layout(out.data).U32("Zero", 0).U32("Five", 5).U32("Flags", 0x80).U8("End", 0);
     }
     auto listing = Pack(sizes, kListingHead);
@@ -150,13 +174,13 @@ tess::Result<KeywordLinks> BuildKeywordLinks(std::vector<Keyword> keywords, uint
     // of its children in the level below; the first child of each is its leftmost, named in its
     // header and not as an entry. Only the first entries of listing blocks name children.
     std::vector<std::string> first_heads;  // by listing block
-    for (const auto& f : firsts) first_heads.push_back(entries.empty() ? std::string() : entries[f.first].head);
+    for (const auto& f : firsts) first_heads.emplace_back(order.empty() ? std::string_view() : head(order[f.first]));
     std::vector<std::vector<std::vector<size_t>>> levels;
     // Per level, from the listing up: the listing block each of its blocks starts with.
     std::vector<std::vector<size_t>> level_leftmost(1, std::vector<size_t>(listing.size()));
     for (size_t b = 0; b < listing.size(); ++b) level_leftmost[0][b] = b;
     size_t below = listing.size(), index_blocks = 0;
-    while (below > 1 && !entries.empty()) {
+    while (below > 1 && !order.empty()) {
         const auto& lefts = level_leftmost.back();
         std::vector<std::vector<size_t>> packed{{0}};
         size_t used = kIndexHead;
@@ -185,19 +209,19 @@ tess::Result<KeywordLinks> BuildKeywordLinks(std::vector<Keyword> keywords, uint
         std::string block;
         Layout l(block);
         size_t used = kListingHead;
-        for (size_t i : listing[b]) used += entries[i].head.size() + 8;
+        for (size_t i : listing[b]) used += head(order[i]).size() + 8;
         l.U16("FreeBytes", static_cast<uint32_t>(kBlock - used)).U16("EntryCount", static_cast<uint32_t>(listing[b].size()));
         l.U32("PreviousBlock", b ? static_cast<uint32_t>(b - 1) : kNone);
         l.U32("NextBlock", b + 1 < listing.size() ? static_cast<uint32_t>(b + 1) : kNone);
-        for (size_t i : listing[b]) {
-            l.Bytes("Entry", entries[i].head).U32("One", 1).U32("DataOffset", entries[i].data_offset);
-            std::string().swap(entries[i].head);  // written: a large index is not held twice
-        }
+        for (size_t i : listing[b])
+            l.Bytes("Entry", head(order[i])).U32("One", 1).U32("DataOffset", static_cast<uint32_t>(i * kDataEntry));
         block.resize(kBlock, '\0');
         blocks += block;
     }
-    const size_t keyword_count = entries.size();
-    std::vector<Entry>().swap(entries);
+    const size_t keyword_count = order.size();
+    std::string().swap(heads);
+    std::vector<uint64_t>().swap(starts);
+    std::vector<uint32_t>().swap(order);
     Layout map(out.map);
     map.U16("BlockCount", static_cast<uint32_t>(listing.size()));
     for (size_t b = 0; b < listing.size(); ++b)

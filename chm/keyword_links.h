@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "chm/keyword_table.h"
 #include "chm/writer.h"
 #include "platform/result.h"
 
@@ -19,9 +20,8 @@ struct KeywordLinks {
 };
 
 // `topic_of` turns a stored name into its #TOPICS number; names without one are left out.
-// Each keyword is let go as soon as it is set out, so that a large index is not held twice.
-tess::Result<KeywordLinks> BuildKeywordLinks(std::vector<Keyword> keywords, uint32_t code_page,
-                                             uint32_t language,
+// The table is let go once its entries are set out, so that a large index is not held twice.
+tess::Result<KeywordLinks> BuildKeywordLinks(KeywordTable keywords, uint32_t code_page, uint32_t language,
                                              const std::function<std::optional<uint32_t>(const std::string&)>& topic_of);
 
 // The order the viewer looks keywords up in: ASCII case ignored, punctuation before digits

@@ -173,13 +173,13 @@ tess::Status WriteChm(const Options& options, const std::vector<InputFile>& file
 
     // Asked for only now, so that a large index is held neither while the files are compressed
     // nor beside the tables above.
-    std::vector<Keyword> keywords;
+    KeywordTable keywords;
     if (options.keywords_later) {
         auto made = options.keywords_later();
         if (!made) return made.error();
         keywords = std::move(*made);
     } else {
-        keywords = options.keywords;
+        keywords = KeywordTable::Of(options.keywords);
     }
     box.AddUncompressed("/#SYSTEM", BuildSystem(options, window, idxhdr, !keywords.empty()));
     box.AddUncompressed("/#ITBITS", "");

@@ -22,6 +22,7 @@
 #include <string_view>
 #include <vector>
 
+#include "chm/keyword_table.h"
 #include "platform/result.h"
 
 namespace chm {
@@ -112,7 +113,7 @@ struct Options {
     std::vector<Keyword> keywords;
     // Instead of `keywords`: called once every file has gone to compression, so that a large
     // index is not held meanwhile; an error ends the build with it.
-    std::function<tess::Result<std::vector<Keyword>>()> keywords_later;
+    std::function<tess::Result<KeywordTable>()> keywords_later;
     // The binary contents ("#TOCIDX"); empty for none (a viewer then reads the contents file).
     std::vector<ContentsEntry> contents;
     // Context ids ("#IVB"), in the project's order; a viewer takes the first of an id.

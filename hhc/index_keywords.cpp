@@ -2,8 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <unordered_map>
-#include <unordered_set>
+#include <span>
 
 #include "chm/names.h"
 #include "hhc/html_refs.h"
@@ -66,40 +65,14 @@ std::vector<std::vector<std::string>> PageKeywords(std::string_view page) {
     return out;
 }
 
-tess::Result<std::vector<chm::Keyword>> IndexKeywords(const std::vector<chm::InputFile>& inputs,
-                                                      const std::string& index_file, bool from_pages,
-                                                      const TextPieces& index_text) {
-    std::vector<chm::Keyword> keywords;
-    // The keywords by their levels, as places in `keywords`, so that no level is held twice.
-    auto hash = [&keywords](size_t k) {
-        size_t h = 0;
-        for (const auto& level : keywords[k].levels) h = h * 31 + std::hash<std::string>{}(level);
-        return h;
-    };
-    auto same = [&keywords](size_t a, size_t b) { return keywords[a].levels == keywords[b].levels; };
-    std::unordered_set<size_t, decltype(hash), decltype(same)> seen(0, hash, same);
-    // The keyword with these levels, made when new.
-    auto keyword_of = [&](std::vector<std::string> levels) {
-        keywords.push_back({std::move(levels), {}});
-        auto [it, added] = seen.insert(keywords.size() - 1);
-        if (!added) keywords.pop_back();
-        return *it;
-    };
-    // Whether the keyword leads to the topic already (noting that it does). A keyword may lead to
-    // a great many topics; a set of them is kept only for such a one.
-    std::unordered_map<size_t, std::unordered_set<std::string>> many;
-    auto linked = [&](size_t keyword, const std::string& topic) {
-        auto& topics = keywords[keyword].topics;
-        if (topics.size() < 16) return std::find(topics.begin(), topics.end(), topic) != topics.end();
-        auto& set = many[keyword];
-        if (set.empty()) set.insert(topics.begin(), topics.end());
-        return !set.insert(topic).second;
-    };
+tess::Result<chm::KeywordTable> IndexKeywords(const std::vector<chm::InputFile>& inputs, const std::string& index_file,
+                                              bool from_pages, const TextPieces& index_text) {
+    chm::KeywordTable keywords;
+    // Each level leads to its parent too.
     auto add = [&](const std::vector<std::string>& levels, const std::string& topic) {
         for (size_t depth = 1; depth <= levels.size(); ++depth) {
-            const size_t k = keyword_of({levels.begin(), levels.begin() + static_cast<std::ptrdiff_t>(depth)});
-            auto& topics = keywords[k].topics;
-            if (depth == levels.size() && !topic.empty() && !linked(k, topic)) topics.push_back(topic);
+            const uint32_t k = keywords.Add(std::span(levels).first(depth));
+            if (depth == levels.size() && !topic.empty()) keywords.Link(k, topic);
         }
     };
     // The options name it as the viewer does, without the leading "/".
@@ -113,7 +86,7 @@ tess::Result<std::vector<chm::Keyword>> IndexKeywords(const std::vector<chm::Inp
             levels.push_back(entry.name);
             if (!entry.see_also.empty()) {
                 add(levels, "");
-                keywords[keyword_of(levels)].see_also = entry.see_also;
+                keywords.SetSeeAlso(keywords.Add(levels), entry.see_also);
             }
             if (entry.locals.empty()) add(levels, "");
             for (const auto& local : entry.locals)
@@ -128,13 +101,13 @@ tess::Result<std::vector<chm::Keyword>> IndexKeywords(const std::vector<chm::Inp
         if (!bytes) return bytes.error();
         VisitSitemap(*bytes, take);
     }
-    if (!from_pages) return keywords;
     for (const auto& f : inputs) {
-        if (!f.title) continue;
+        if (!from_pages || !f.title) continue;
         auto page = BytesOf(f);
         if (!page) return page.error();
         for (const auto& levels : PageKeywords(*page)) add(levels, f.name);
     }
+    keywords.StopAdding();
     return keywords;
 }
 

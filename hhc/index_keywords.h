@@ -16,9 +16,8 @@ namespace hhc {
 // parent nothing else names gets that parent too.
 // A page that cannot be read makes it an error. `index_text`, when given, reads the index
 // file's text (UTF-8) in its stead, as a long one is kept in a work file.
-tess::Result<std::vector<chm::Keyword>> IndexKeywords(const std::vector<chm::InputFile>& inputs,
-                                                      const std::string& index_file, bool from_pages,
-                                                      const TextPieces& index_text = {});
+tess::Result<chm::KeywordTable> IndexKeywords(const std::vector<chm::InputFile>& inputs, const std::string& index_file,
+                                              bool from_pages, const TextPieces& index_text = {});
 
 // The keywords a page carries: its keyword objects' "Keyword" parameters (";" between
 // several) and its MS-HKWD meta tags; "A, B" is the sub-keyword B of A.

@@ -68,7 +68,7 @@ TEST(KeywordLinks, ManyKeywordsAcrossBlocksReadBackInViewerOrder) {
     ASSERT_TRUE(bytes) << bytes.error().message;
     chm::Options later = options;
     later.keywords.clear();
-    later.keywords_later = [&] { return tess::Result<std::vector<chm::Keyword>>(options.keywords); };
+    later.keywords_later = [&] { return tess::Result<chm::KeywordTable>(chm::KeywordTable::Of(options.keywords)); };
     auto again = chm::BuildChm(later, files);
     EXPECT_TRUE(again && *again == *bytes) << "keywords asked for later store the same bytes";
     std::string chm = tree.Write("k.chm", *bytes);
@@ -116,7 +116,7 @@ TEST(KeywordLinks, ManyKeywordsAcrossBlocksReadBackInViewerOrder) {
 TEST(KeywordLinks, DeepTreesLeadToEveryListingBlockInOrder) {
     std::vector<chm::Keyword> keywords;
     for (int i = 0; i < 3000; ++i) keywords.push_back({{std::string(200, 'k') + std::to_string(10000 + i)}, {"/a.htm"}});
-    auto links = chm::BuildKeywordLinks(keywords, 1252, 0x409, [](const std::string&) { return 0u; });
+    auto links = chm::BuildKeywordLinks(chm::KeywordTable::Of(keywords), 1252, 0x409, [](const std::string&) { return 0u; });
     ASSERT_TRUE(links);
     const std::string& btree = links->btree;
     auto block = [&](uint32_t n) { return btree.substr(76 + size_t{n} * 2048, 2048); };
@@ -143,11 +143,30 @@ TEST(KeywordLinks, DeepTreesLeadToEveryListingBlockInOrder) {
     for (uint32_t n = 0; n < listing_blocks; ++n) EXPECT_EQ(reached[n], n);
 }
 
+// Keywords the viewer cannot tell apart keep the order they came in; each topic name is looked
+// up once and those without a topic are left out.
+TEST(KeywordLinks, KeywordsOfTheSameTextKeepTheirOrder) {
+    std::vector<chm::Keyword> keywords = {{{"b"}, {"/b.htm"}},      {{"a", "x"}, {"/a.htm", "/gone.htm"}},
+                                          {{"B"}, {"b.htm"}},       {{"a, x"}, {"/gone.htm"}},
+                                          {{"A"}, {"/b.htm"}},      {{"_"}, {}, "A"}};
+    std::vector<std::string> looked_up;
+    auto links = chm::BuildKeywordLinks(chm::KeywordTable::Of(keywords), 1252, 0x409, [&](const std::string& name) {
+        looked_up.push_back(name);
+        return name == "/gone.htm" ? std::nullopt : std::optional<uint32_t>(name == "/a.htm" ? 0 : 1);
+    });
+    ASSERT_TRUE(links);
+    EXPECT_EQ(looked_up, (std::vector<std::string>{"/b.htm", "/a.htm", "/gone.htm", "/b.htm"}));
+    std::vector<std::u16string> texts;
+    EXPECT_EQ(DecodeBlock(links->btree.substr(76, 2048), true, texts),
+              (std::vector<std::string>{"_ 0/0 see 1 @0", "A 0/0 1 @13", "a, x 1/3 0 @26", "a, x 0/0 @39", "b 0/0 1 @52",
+                                        "B 0/0 1 @65"}));
+}
+
 // The fields that do not depend on the keywords are those of Microsoft's own file.
 TEST(KeywordLinks, FixedFieldsAreThoseOfTheReferenceFile) {
     hhc_test::TempTree tree;
     std::string theirs = Extracted("/work/shared/reference-chm/macro_ja.chm", tree.Path("ref"), "BTree");
-    auto ours = chm::BuildKeywordLinks({{{"a"}, {"/a.htm"}}}, 932, 0x411, [](const std::string&) { return 0u; });
+    auto ours = chm::BuildKeywordLinks(chm::KeywordTable::Of({{{"a"}, {"/a.htm"}}}), 932, 0x411, [](const std::string&) { return 0u; });
     ASSERT_TRUE(ours && theirs.size() >= 76);
     for (auto [at, size] : {std::pair{0, 0x16}, std::pair{0x22, 4}, std::pair{0x30, 0x1C}})
         EXPECT_EQ(ours->btree.substr(at, size), theirs.substr(at, size)) << "header at " << at;

@@ -34,12 +34,12 @@ TEST(IndexKeywords, IndexFileTreeAndPagesMergeByLevels) {
         {"/sub/b.htm", "<meta name=\"MS-HKWD\" content=\"Colours, red\">", "B"},
         {"/style.css", "<meta name=\"MS-HKWD\" content=\"css\">", std::nullopt},
     };
-    auto lines = [](const std::vector<chm::Keyword>& keywords) {
+    auto lines = [](const chm::KeywordTable& keywords) {
         std::vector<std::string> got;
-        for (const auto& k : keywords) {
-            std::string line = k.see_also.empty() ? "" : "see " + k.see_also;
-            for (const auto& l : k.levels) line = l + "|" + line;
-            for (const auto& t : k.topics) line += " " + t;
+        for (uint32_t k = 0; k < keywords.size(); ++k) {
+            std::string see_also(keywords.SeeAlsoOf(k)), line = see_also.empty() ? "" : "see " + see_also;
+            for (auto l : keywords.LevelsOf(k)) line = std::string(l) + "|" + line;
+            for (auto t : keywords.TopicsOf(k)) line += " " + std::string(keywords.topic_names()[t]);
             got.push_back(line);
         }
         return got;
@@ -71,5 +71,5 @@ TEST(IndexKeywords, AKeywordOfManyPagesNamesEachOnce) {
     auto keywords = hhc::IndexKeywords(inputs, "", true);
     ASSERT_TRUE(keywords);
     ASSERT_EQ(keywords->size(), 1u);
-    EXPECT_EQ(keywords->front().topics.size(), 20u);
+    EXPECT_EQ(keywords->TopicsOf(0).size(), 20u);
 }

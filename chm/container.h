@@ -26,6 +26,7 @@ public:
     // The same for what `in` holds from its start, read a piece at a time.
     tess::Status AddCompressed(std::string_view name, std::istream& in);
     void AddUncompressed(std::string_view name, std::string_view bytes);
+    uint64_t compressed_input() const { return section1_.size(); }  // bytes gone to compression
     void AddFolder(std::string_view name);
     // Room for this many entries: a large directory is then not grown by doubling.
     void Reserve(size_t entries) { entries_.reserve(entries); }

@@ -104,6 +104,16 @@ tess::Result<KeywordLinks> BuildKeywordLinks(KeywordTable keywords, uint32_t cod
     std::string heads;
     std::vector<uint64_t> starts;       // by entry, and the end of the last
     std::vector<uint32_t> text_units;   // by entry: its text's length, which the entry starts with
+    // Made at their final size: grown step by step they would be held twice for a moment. A
+    // UTF-8 byte makes at most one UTF-16 unit.
+    size_t most = 0;
+    for (uint32_t k = 0; k < keywords.size(); ++k) {
+        size_t units = 1;
+        for (auto level : keywords.LevelsOf(k)) units += level.size() + 2;
+        const size_t see_also = keywords.SeeAlsoOf(k).size();
+        most += 2 * units + 16 + (see_also ? 2 * see_also + 6 : 4 * keywords.TopicCountOf(k));
+    }
+    heads.reserve(most);
     starts.reserve(keywords.size() + 1);
     text_units.reserve(keywords.size());
     for (uint32_t k = 0; k < keywords.size(); ++k) {

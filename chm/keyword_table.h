@@ -38,6 +38,7 @@ public:
     std::string_view SeeAlsoOf(uint32_t k) const;
     // The topics keyword `k` leads to, as numbers into topic_names(), in the order linked.
     std::vector<uint32_t> TopicsOf(uint32_t k) const;
+    size_t TopicCountOf(uint32_t k) const { return keywords_[k].count; }
     const InternedTexts& topic_names() const { return topics_; }
 
 private:

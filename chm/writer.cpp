@@ -132,6 +132,14 @@ tess::Status WriteChm(const Options& options, const std::vector<InputFile>& file
     Container box(spill, std::move(section));
     box.Reserve(files.size() + 32);  // the system files' entries besides
     for (const auto& f : files) {
+        if (f.open) {
+            auto in = f.open();
+            if (!in) return in.error();
+            const uint64_t before = box.compressed_input();
+            if (auto added = box.AddCompressed(f.name, **in); !added) return added;
+            files_fed += box.compressed_input() - before;
+            continue;
+        }
         tess::Result<std::string> read = f.read ? f.read() : tess::Result<std::string>(std::string());
         if (!read) return read.error();
         std::string_view bytes = f.read ? std::string_view(*read) : std::string_view(f.bytes);

@@ -39,6 +39,9 @@ struct InputFile {
     // compressed comes (files go in their order, on one thread), and `bytes` is left unused. An
     // error ends the build with it.
     std::function<tess::Result<std::string>()> read;
+    // For a long file, instead of both: opens its bytes when its turn comes, to be read a piece
+    // at a time from the stream's start, so that they are never held whole.
+    std::function<tess::Result<std::shared_ptr<std::istream>>()> open;
 };
 
 // A viewer window as a project's [WINDOWS] line defines it. Texts are code page bytes; files

@@ -49,8 +49,18 @@ constexpr uint32_t kDefaultLanguage = 0x409;
 constexpr std::uint64_t kSmallProjectBytes = 4u << 20;
 // An index file this long is read back from a work file for the binary index, not held.
 constexpr size_t kSpilledIndexBytes = 1u << 20;
+// A held file that is no topic from this long on waits in a work file to be compressed.
+constexpr size_t kLongHeldBytes = 4u << 20;
 
-// A long index file's text, set aside in a work file for the binary index; a held one is
+// Stores `in` from a work file, read a piece at a time: a long file is then not held while
+// the others are compressed, nor whole when its turn comes.
+void StoreFrom(chm::InputFile& in, std::shared_ptr<SpilledText> stored) {
+    in.bytes = std::string();
+    in.read = nullptr;
+    in.open = [stored]() -> tess::Result<std::shared_ptr<std::istream>> { return SpilledText::Stream(stored); };
+}
+
+// A long index file's text, set aside as UTF-8 in a work file for the binary index; the file is
 // stored from a work file too. None for a short one, which is read as it stands.
 tess::Result<std::shared_ptr<SpilledText>> SpillIndexText(chm::InputFile& in, const chm::WorkFileMaker& work) {
     std::string read;
@@ -64,11 +74,10 @@ tess::Result<std::shared_ptr<SpilledText>> SpillIndexText(chm::InputFile& in, co
     std::string decoded;
     const std::string_view text = PageAsUtf8(bytes, decoded);
     auto spilled = SpilledText::Make(text, work);
-    if (!spilled || in.read) return spilled;
+    if (!spilled) return spilled;
     auto stored = text.data() == bytes.data() && text.size() == bytes.size() ? spilled : SpilledText::Make(bytes, work);
     if (!stored) return stored.error();
-    in.bytes = std::string();
-    in.read = [stored = *stored] { return stored->Whole(); };
+    StoreFrom(in, *stored);
     return spilled;
 }
 
@@ -265,6 +274,10 @@ tess::Result<StagedFile> Compile(const std::string& project_path, Project& proje
             auto spilled = SpillIndexText(in, work_files);
             if (!spilled) return spilled.error();
             index_text = std::move(*spilled);
+        } else if (!in.read && !in.title && !index && !small && in.bytes.size() >= kLongHeldBytes) {
+            auto stored = SpilledText::Make(in.bytes, work_files);
+            if (!stored) return stored.error();
+            StoreFrom(in, *stored);
         } else if (!in.read && !in.title && !index) {
             in.read = [held = std::make_shared<std::string>(std::move(in.bytes))] { return std::move(*held); };
         }

@@ -19,6 +19,10 @@ public:
     static tess::Result<std::shared_ptr<SpilledText>> Make(std::string_view text, const chm::WorkFileMaker& make);
 
     tess::Result<std::string> Whole() const;
+    // The work file itself, to be read from its start; it keeps `text` alive.
+    static std::shared_ptr<std::istream> Stream(const std::shared_ptr<SpilledText>& text) {
+        return std::shared_ptr<std::istream>(text, text->file_.get());
+    }
     // From the start each time it is asked for; one reading at a time.
     TextPieces Pieces(size_t piece_bytes = size_t{1} << 20) const;
     std::uint64_t size() const { return size_; }

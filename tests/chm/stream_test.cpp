@@ -75,6 +75,15 @@ std::vector<chm::InputFile> ReadLater(std::vector<chm::InputFile> files) {
     return files;
 }
 
+// The same files, each opened as a stream when its turn comes.
+std::vector<chm::InputFile> OpenLater(std::vector<chm::InputFile> files) {
+    for (auto& f : files)
+        f.open = [bytes = std::exchange(f.bytes, {})]() -> tess::Result<std::shared_ptr<std::istream>> {
+            return std::shared_ptr<std::istream>(std::make_shared<std::istringstream>(bytes));
+        };
+    return files;
+}
+
 // Bytes pinned (as the default level writes them), so that streaming changes none of them,
 // whether the files are held or read, on one thread or several.
 TEST(Stream, WritesTheBytesItAlwaysWrote) {
@@ -85,14 +94,14 @@ TEST(Stream, WritesTheBytesItAlwaysWrote) {
         ASSERT_TRUE(bytes) << bytes.error().message;
         EXPECT_EQ(bytes->size(), p.size) << p.label;
         EXPECT_EQ(Fnv1a(*bytes), p.hash) << p.label;
-        const auto read = ReadLater(files);
-        for (unsigned threads : {1u, 2u, 3u}) {
-            options.threads = threads;
-            std::stringstream out, spill;
-            auto ok = chm::WriteChm(options, read, out, spill);
-            ASSERT_TRUE(ok) << ok.error().message;
-            EXPECT_TRUE(out.str() == *bytes) << p.label << ", " << threads << " threads";
-        }
+        for (const auto& later : {ReadLater(files), OpenLater(files)})
+            for (unsigned threads : {1u, 2u, 3u}) {
+                options.threads = threads;
+                std::stringstream out, spill;
+                auto ok = chm::WriteChm(options, later, out, spill);
+                ASSERT_TRUE(ok) << ok.error().message;
+                EXPECT_TRUE(out.str() == *bytes) << p.label << ", " << threads << " threads";
+            }
         if (!p.extras) continue;
         // A search index read from its work file is stored as if it were held.
         auto from_file = options;

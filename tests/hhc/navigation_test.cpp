@@ -70,28 +70,41 @@ TEST_F(Navigation, ProjectContentsIndexAndWindow) {
 }
 
 // Contents and index kept in UTF-8 are stored in the language's code page, which the viewer
-// reads them in; what it lacks as a character reference. The pages stay as they are.
+// reads them in; what it lacks as a character reference. The pages stay as they are. Long ones
+// are stored from work files.
 TEST_F(Navigation, Utf8SitemapsAreStoredInTheLanguagesCodePage) {
-    const std::string page = "<meta charset=\"utf-8\"><title>目次</title><p>本文</p>";
-    tree.Write("doc/index.html", page);
-    tree.Write("doc/toc.hhc", "\xEF\xBB\xBF" + Sitemap({{"目次 caf\xC3\xA9", "index.html"}}));
-    tree.Write("doc/keys.hhk", "<meta charset=\"utf-8\">" + Sitemap({{"索引", "index.html"}}));
-    tree.Write("doc/help.hhp", "[OPTIONS]\r\nCompiled file=help.chm\r\nContents file=toc.hhc\r\nIndex file=keys.hhk\r\n"
-                               "Default topic=index.html\r\nLanguage=0x411\r\n[FILES]\r\nindex.html\r\n");
-    std::string out = tree.Path("hhc.out");
-    Exit exit = WaitProcess(StartProcess({HHC_PATH, tree.Path("doc/help.hhp")}, options, out));
-    ASSERT_EQ(exit.code, kCreatedStatus) << ReadFile(out);
-    chm_test::FileMap files = {
-        {"/index.html", page},
-        {"/toc.hhc", Sitemap({{"\x96\xDA\x8E\x9F caf&#233;", "index.html"}})},
-        {"/keys.hhk", "<meta charset=\"shift_jis\">" + Sitemap({{"\x8D\xF5\x88\xF8", "index.html"}})},
-    };
-    std::string chm = tree.Path("doc/help.chm");
-    for (const auto& d : chm_test::CompareWithReaders(chm, files, tree.Path("read"))) ADD_FAILURE() << d;
-    auto view = chm_test::ReadWithPychm(chm, tree.Path("read"));
-    ASSERT_EQ(view.error, "");
-    EXPECT_EQ(view.topics, files["/toc.hhc"]);
-    EXPECT_EQ(view.index, files["/keys.hhk"]);
+    for (size_t more : {0, 40000}) {
+        std::vector<std::pair<std::string, std::string>> toc{{"目次 caf\xC3\xA9", "index.html"}}, keys{{"索引", "index.html"}};
+        std::vector<std::pair<std::string, std::string>> stored_toc{{"\x96\xDA\x8E\x9F caf&#233;", "index.html"}},
+            stored_keys{{"\x8D\xF5\x88\xF8", "index.html"}};
+        for (size_t i = 0; i < more; ++i) {
+            toc.push_back({"節 " + std::to_string(i), "index.html"});
+            stored_toc.push_back({"\x90\xDF " + std::to_string(i), "index.html"});
+            keys.push_back({"索引 " + std::to_string(i), "index.html"});
+            stored_keys.push_back({"\x8D\xF5\x88\xF8 " + std::to_string(i), "index.html"});
+        }
+        const std::string page = "<meta charset=\"utf-8\"><title>目次</title><p>本文</p>";
+        tree.Write("doc/index.html", page);
+        tree.Write("doc/toc.hhc", "\xEF\xBB\xBF" + Sitemap(toc));
+        tree.Write("doc/keys.hhk", "<meta charset=\"utf-8\">" + Sitemap(keys));
+        tree.Write("doc/help.hhp", "[OPTIONS]\r\nCompiled file=help.chm\r\nContents file=toc.hhc\r\nIndex file=keys.hhk\r\n"
+                                   "Default topic=index.html\r\nLanguage=0x411\r\n[FILES]\r\nindex.html\r\n");
+        std::string out = tree.Path("hhc.out");
+        Exit exit = WaitProcess(StartProcess({HHC_PATH, tree.Path("doc/help.hhp")}, options, out));
+        ASSERT_EQ(exit.code, kCreatedStatus) << ReadFile(out);
+        chm_test::FileMap files = {
+            {"/index.html", page},
+            {"/toc.hhc", Sitemap(stored_toc)},
+            {"/keys.hhk", "<meta charset=\"shift_jis\">" + Sitemap(stored_keys)},
+        };
+        ASSERT_EQ(files["/toc.hhc"].size() > (4u << 20), more > 0);
+        const std::string chm = tree.Path("doc/help.chm"), read = tree.Path("read" + std::to_string(more));
+        for (const auto& d : chm_test::CompareWithReaders(chm, files, read)) ADD_FAILURE() << d;
+        auto view = chm_test::ReadWithPychm(chm, read);
+        ASSERT_EQ(view.error, "");
+        EXPECT_EQ(view.topics, files["/toc.hhc"]);
+        EXPECT_EQ(view.index, files["/keys.hhk"]);
+    }
 }
 
 struct Page {

@@ -141,10 +141,11 @@ public:
         if (c_.files.empty()) return tess::Error{"There is no file to compile."};
         ScanLongFilesEarly();
         std::vector<bool> unreadable(c_.files.size());
-        // Batches are scanned ahead, one per thread, while the one before them is taken.
+        // Batches are scanned ahead, two per thread, while the one before them is taken: no
+        // thread then waits for the taking.
         std::deque<std::future<Batch>> ahead;
         auto scan_ahead = [&] {
-            while (ahead.size() < threads_ && !queue_.empty()) ahead.push_back(ScanBatch());
+            while (ahead.size() < 2 * threads_ && !queue_.empty()) ahead.push_back(ScanBatch());
         };
         for (scan_ahead(); !ahead.empty(); scan_ahead()) {
             Batch batch = ahead.front().get();

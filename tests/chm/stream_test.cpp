@@ -171,17 +171,24 @@ TEST(Stream, TellsProgressAndEndsOnErrorsAndStops) {
     EXPECT_EQ(progress.back(), total);
 
     int asked = 0;
+    using Opened = tess::Result<std::shared_ptr<std::istream>>;
     struct End {
         std::function<bool()> stopped;
-        bool lose_a_file;
+        std::function<void(chm::InputFile&)> spoil;  // the 26th file
         std::string message;
         size_t most_events;  // reads and the index's call, after a blank
     };
-    for (const End& end : {End{[&] { return ++asked > 30; }, false, "The compilation was stopped.", 20},
-                           End{[&] { return events.back() == "index"; }, false, "The compilation was stopped.", 42},
-                           End{{}, true, "f25 is gone.", 26}}) {
+    for (const End& end :
+         {End{[&] { return ++asked > 30; }, {}, "The compilation was stopped.", 20},
+          End{[&] { return events.back() == "index"; }, {}, "The compilation was stopped.", 42},
+          End{{}, [](auto& f) { f.read = []() -> tess::Result<std::string> { return tess::Error{"f25 is gone."}; }; },
+              "f25 is gone.", 26},
+          End{{}, [](auto& f) { f.open = []() -> Opened { return tess::Error{"f25 cannot be opened."}; }; },
+              "f25 cannot be opened.", 26},
+          End{{}, [](auto& f) { f.open = []() -> Opened { return std::shared_ptr<std::istream>(std::make_shared<std::ifstream>()); }; },
+              "The work file of /f25 cannot be read.", 26}}) {
         options.stopped = end.stopped;
-        if (end.lose_a_file) files[25].read = []() -> tess::Result<std::string> { return tess::Error{"f25 is gone."}; };
+        if (end.spoil) end.spoil(files[25]);
         events = {""};
         std::stringstream out2, spill2;
         auto failed = chm::WriteChm(options, files, out2, spill2);

@@ -56,19 +56,24 @@ tess::Status Container::AddCompressed(std::string_view name, std::string_view by
 tess::Status Container::AddCompressed(std::string_view name, std::istream& in) {
     in.clear();
     if (!in.seekg(0)) return tess::Error{"The work file of " + std::string(name) + " cannot be read."};
-    entries_.push_back({std::string(name), 1, section1_.size(), 0});
+    BeginCompressed(name);
     std::string piece(size_t{1} << 20, '\0');
     while (in.read(piece.data(), static_cast<std::streamsize>(piece.size())) || in.gcount() > 0) {
-        if (auto added = section1_.Append(std::string_view(piece).substr(0, static_cast<size_t>(in.gcount())));
-            !added)
+        if (auto added = AppendCompressed(std::string_view(piece).substr(0, static_cast<size_t>(in.gcount()))); !added)
             return added;
         if (in.eof()) break;
     }
     if (in.bad()) return tess::Error{"The work file of " + std::string(name) + " cannot be read."};
+    EndCompressed();
+    return {};
+}
+
+void Container::BeginCompressed(std::string_view name) { entries_.push_back({std::string(name), 1, section1_.size(), 0}); }
+
+void Container::EndCompressed() {
     DirectoryEntry& entry = entries_.back();
     entry.length = section1_.size() - entry.offset;
     if (entry.length == 0) entry.section = 0, entry.offset = 0;
-    return {};
 }
 
 void Container::AddUncompressed(std::string_view name, std::string_view bytes) {

@@ -25,6 +25,10 @@ public:
     tess::Status AddCompressed(std::string_view name, std::string_view bytes);
     // The same for what `in` holds from its start, read a piece at a time.
     tess::Status AddCompressed(std::string_view name, std::istream& in);
+    // The same for bytes made a piece at a time: the file begun, its pieces in order, its end.
+    void BeginCompressed(std::string_view name);
+    tess::Status AppendCompressed(std::string_view bytes) { return section1_.Append(bytes); }
+    void EndCompressed();
     void AddUncompressed(std::string_view name, std::string_view bytes);
     uint64_t compressed_input() const { return section1_.size(); }  // bytes gone to compression
     void AddFolder(std::string_view name);

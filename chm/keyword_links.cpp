@@ -93,7 +93,8 @@ bool KeywordLess(const std::u16string& a, const std::u16string& b) {
 }
 
 tess::Result<KeywordLinks> BuildKeywordLinks(KeywordTable keywords, uint32_t code_page, uint32_t language,
-                                             const std::function<std::optional<uint32_t>(const std::string&)>& topic_of) {
+                                             const std::function<std::optional<uint32_t>(const std::string&)>& topic_of,
+                                             const std::function<tess::Status(std::string_view)>& btree) {
     std::vector<uint32_t> numbers;  // by topic name, each looked up once
     numbers.reserve(keywords.topic_names().size());
     for (uint32_t t = 0; t < keywords.topic_names().size(); ++t)
@@ -212,12 +213,30 @@ tess::Result<KeywordLinks> BuildKeywordLinks(KeywordTable keywords, uint32_t cod
         level_leftmost.push_back(std::move(upper));
     }
 
-    std::string& blocks = out.btree;
-    blocks.reserve(kBTreeHeader + (listing.size() + index_blocks) * kBlock);
-    blocks.assign(kBTreeHeader, '\0');  // the header's figures are known only at the end
+    // The header first: the tree is planned, so its figures are known before any block is written.
+    const uint32_t block_count = static_cast<uint32_t>(listing.size() + index_blocks);
+    const uint32_t depth = static_cast<uint32_t>(levels.size()) + 1;
+    const uint32_t root = levels.empty() ? kNone : block_count - 1;
+    std::string piece;
+    Layout h(piece);
+    std::string format("X44");
+    format.resize(16, '\0');
+    h.U16("Signature", 0x293B).U16("Flags", 0x0104).U16("BlockSize", kBlock).Bytes("DataFormat", format);
+    h.U32("Unknown", 0).U32("LastListingBlock", static_cast<uint32_t>(listing.size() - 1));
+    h.U32("RootIndexBlock", root).U32("Unused", kNone);
+    h.U32("BlockCount", block_count).U16("Depth", depth).U32("KeywordCount", static_cast<uint32_t>(order.size()));
+    h.U32("CodePage", code_page).U32("Language", language).U32("One", 1).U32("Version", 10031);
+    h.Zeros("Reserved", 12);
+    if (!btree) out.btree.reserve(kBTreeHeader + size_t{block_count} * kBlock);
+    auto put = [&]() -> tess::Status {
+        tess::Status done = btree ? btree(piece) : tess::Status();
+        if (!btree) out.btree += piece;
+        piece.clear();
+        return done;
+    };
+    if (auto ok = put(); !ok) return ok.error();
     for (size_t b = 0; b < listing.size(); ++b) {
-        std::string block;
-        Layout l(block);
+        Layout l(piece);
         size_t used = kListingHead;
         for (size_t i : listing[b]) used += head(order[i]).size() + 8;
         l.U16("FreeBytes", static_cast<uint32_t>(kBlock - used)).U16("EntryCount", static_cast<uint32_t>(listing[b].size()));
@@ -225,10 +244,9 @@ tess::Result<KeywordLinks> BuildKeywordLinks(KeywordTable keywords, uint32_t cod
         l.U32("NextBlock", b + 1 < listing.size() ? static_cast<uint32_t>(b + 1) : kNone);
         for (size_t i : listing[b])
             l.Bytes("Entry", head(order[i])).U32("One", 1).U32("DataOffset", static_cast<uint32_t>(i * kDataEntry));
-        block.resize(kBlock, '\0');
-        blocks += block;
+        piece.resize(kBlock, '\0');
+        if (auto ok = put(); !ok) return ok.error();
     }
-    const size_t keyword_count = order.size();
     std::string().swap(heads);
     std::vector<uint64_t>().swap(starts);
     std::vector<uint32_t>().swap(order);
@@ -241,34 +259,19 @@ tess::Result<KeywordLinks> BuildKeywordLinks(KeywordTable keywords, uint32_t cod
     for (size_t d = 0; d < levels.size(); ++d) {
         const auto& lefts = level_leftmost[d];
         for (const auto& children : levels[d]) {
-            std::string block;
-            Layout l(block);
+            Layout l(piece);
             size_t bytes = kIndexHead;
             for (size_t j = 1; j < children.size(); ++j) bytes += first_heads[lefts[children[j]]].size() + 4;
             l.U16("FreeBytes", static_cast<uint32_t>(kBlock - bytes)).U16("EntryCount", static_cast<uint32_t>(children.size() - 1));
             l.U32("LeftmostBlock", first_of_level + static_cast<uint32_t>(children[0]));
             for (size_t j = 1; j < children.size(); ++j)
                 l.Bytes("Entry", first_heads[lefts[children[j]]]).U32("Block", first_of_level + static_cast<uint32_t>(children[j]));
-            block.resize(kBlock, '\0');
-            blocks += block;
+            piece.resize(kBlock, '\0');
+            if (auto ok = put(); !ok) return ok.error();
         }
         first_of_level = next_block;
         next_block += static_cast<uint32_t>(levels[d].size());
     }
-    const uint32_t depth = static_cast<uint32_t>(levels.size()) + 1;
-    const uint32_t root = levels.empty() ? kNone : next_block - 1;
-
-    std::string header;
-    Layout h(header);
-    std::string format("X44");
-    format.resize(16, '\0');
-    h.U16("Signature", 0x293B).U16("Flags", 0x0104).U16("BlockSize", kBlock).Bytes("DataFormat", format);
-    h.U32("Unknown", 0).U32("LastListingBlock", static_cast<uint32_t>(listing.size() - 1));
-    h.U32("RootIndexBlock", root).U32("Unused", kNone);
-    h.U32("BlockCount", next_block).U16("Depth", depth).U32("KeywordCount", static_cast<uint32_t>(keyword_count));
-    h.U32("CodePage", code_page).U32("Language", language).U32("One", 1).U32("Version", 10031);
-    h.Zeros("Reserved", 12);
-    out.btree.replace(0, header.size(), header);
     Layout(out.property).U32("A", 0).U32("B", 0).U32("C", 0).U32("EntrySize", 0x0C).U32("D", 1).U32("E", 1).U32("F", 0).U32("G", 0);
     return out;
 }

@@ -21,8 +21,10 @@ struct KeywordLinks {
 
 // `topic_of` turns a stored name into its #TOPICS number; names without one are left out.
 // The table is let go once its entries are set out, so that a large index is not held twice.
+// `btree`, when given, takes the B-tree a block at a time as it is made, in its stead.
 tess::Result<KeywordLinks> BuildKeywordLinks(KeywordTable keywords, uint32_t code_page, uint32_t language,
-                                             const std::function<std::optional<uint32_t>(const std::string&)>& topic_of);
+                                             const std::function<std::optional<uint32_t>(const std::string&)>& topic_of,
+                                             const std::function<tess::Status(std::string_view)>& btree = {});
 
 // The order the viewer looks keywords up in: ASCII case ignored, punctuation before digits
 // before letters.

@@ -196,15 +196,19 @@ tess::Status WriteChm(const Options& options, const std::vector<InputFile>& file
         if (auto added = compress("/$WWKeywordLinks/Property", std::string(4, '\0')); !added) return added;
     } else {
         const TopicNumbers topic_numbers(files);
-        auto links = BuildKeywordLinks(std::move(keywords), CodePageOf(options.language), options.language,
-                                       [&](const std::string& name) -> std::optional<uint32_t> {
-                                           auto found = topic_numbers.Find(name);
-                                           if (!found) return std::nullopt;
-                                           return found->first;
-                                       });
+        // The B-tree goes to compression block by block: a large index's is not held whole.
+        box.BeginCompressed("/$WWKeywordLinks/BTree");
+        auto links = BuildKeywordLinks(
+            std::move(keywords), CodePageOf(options.language), options.language,
+            [&](const std::string& name) -> std::optional<uint32_t> {
+                auto found = topic_numbers.Find(name);
+                if (!found) return std::nullopt;
+                return found->first;
+            },
+            [&box](std::string_view block) { return box.AppendCompressed(block); });
         if (!links) return links.error();
-        for (auto [name, bytes] : {std::pair{"/$WWKeywordLinks/BTree", &links->btree},
-                                   {"/$WWKeywordLinks/Data", &links->data}, {"/$WWKeywordLinks/Map", &links->map},
+        box.EndCompressed();
+        for (auto [name, bytes] : {std::pair{"/$WWKeywordLinks/Data", &links->data}, {"/$WWKeywordLinks/Map", &links->map},
                                    {"/$WWKeywordLinks/Property", &links->property}})
             if (auto added = compress(name, std::move(*bytes)); !added) return added;
     }

@@ -1,6 +1,7 @@
 // The binary index as extract_chmLib hands it back, walked the way a viewer reads it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 
@@ -119,6 +120,18 @@ TEST(KeywordLinks, DeepTreesLeadToEveryListingBlockInOrder) {
     auto links = chm::BuildKeywordLinks(chm::KeywordTable::Of(keywords), 1252, 0x409, [](const std::string&) { return 0u; });
     ASSERT_TRUE(links);
     const std::string& btree = links->btree;
+    // Handed on as it is made, the header first and then a block at a time, it is the same tree.
+    std::vector<size_t> pieces;
+    std::string handed;
+    auto streamed = chm::BuildKeywordLinks(chm::KeywordTable::Of(keywords), 1252, 0x409, [](const std::string&) { return 0u; },
+                                           [&](std::string_view piece) {
+                                               pieces.push_back(piece.size()), handed += piece;
+                                               return tess::Status();
+                                           });
+    ASSERT_TRUE(streamed && streamed->btree.empty());
+    EXPECT_EQ(handed, btree);
+    EXPECT_EQ(pieces.front(), 76u);
+    EXPECT_TRUE(std::all_of(pieces.begin() + 1, pieces.end(), [](size_t n) { return n == 2048; }));
     auto block = [&](uint32_t n) { return btree.substr(76 + size_t{n} * 2048, 2048); };
     const uint32_t listing_blocks = U32At(btree, 0x1A) + 1;
     ASSERT_EQ(U32At(btree, 0x26), (btree.size() - 76) / 2048);

@@ -32,14 +32,9 @@ InternedTexts::~InternedTexts() = default;
 InternedTexts::InternedTexts(InternedTexts&&) noexcept = default;
 InternedTexts& InternedTexts::operator=(InternedTexts&&) noexcept = default;
 
-uint32_t InternedTexts::Find(std::string_view text) {
-    held_->probe = text;
-    auto it = held_->lookup.find(kProbe);
-    return it == held_->lookup.end() ? kProbe : *it;
-}
-
 uint32_t InternedTexts::Intern(std::string_view text) {
-    if (uint32_t n = Find(text); n != kProbe) return n;
+    held_->probe = text;
+    if (auto it = held_->lookup.find(kProbe); it != held_->lookup.end()) return *it;
     const auto n = static_cast<uint32_t>(size());
     held_->bytes += text;
     held_->starts.push_back(held_->bytes.size());

@@ -19,11 +19,9 @@ public:
 
     // The number of `text`, the next one when it is new.
     uint32_t Intern(std::string_view text);
-    // The number `text` has; UINT32_MAX when it has none.
-    uint32_t Find(std::string_view text);
     std::string_view operator[](uint32_t n) const;
     size_t size() const;
-    // Lets go of what looking texts up takes; Intern and Find then no longer serve.
+    // Lets go of what looking texts up takes; Intern then no longer serves.
     void StopLookingUp();
 
 private:

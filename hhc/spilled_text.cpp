@@ -26,8 +26,6 @@ tess::Result<std::string> SpilledText::Read(std::uint64_t from, size_t count) co
     return out;
 }
 
-tess::Result<std::string> SpilledText::Whole() const { return Read(0, static_cast<size_t>(size_)); }
-
 TextPieces SpilledText::Pieces(size_t piece_bytes) const {
     return [this, piece_bytes, at = std::uint64_t{0}]() mutable -> tess::Result<std::string> {
         const size_t count = static_cast<size_t>(std::min<std::uint64_t>(piece_bytes, size_ - at));

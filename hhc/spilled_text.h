@@ -18,7 +18,6 @@ class SpilledText {
 public:
     static tess::Result<std::shared_ptr<SpilledText>> Make(std::string_view text, const chm::WorkFileMaker& make);
 
-    tess::Result<std::string> Whole() const;
     // The work file itself, to be read from its start; it keeps `text` alive.
     static std::shared_ptr<std::istream> Stream(const std::shared_ptr<SpilledText>& text) {
         return std::shared_ptr<std::istream>(text, text->file_.get());

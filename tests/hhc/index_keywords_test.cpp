@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "hhc/index_keywords.h"
+#include "hhc/input_bytes.h"
 #include "hhc/spilled_text.h"
 
 namespace {
@@ -55,8 +56,10 @@ TEST(IndexKeywords, IndexFileTreeAndPagesMergeByLevels) {
         return tess::Result<std::unique_ptr<std::iostream>>(std::make_unique<std::stringstream>());
     });
     ASSERT_TRUE(spilled);
-    EXPECT_EQ((*spilled)->Whole().value(), hhk);
+    // The file itself is then stored from the work file, as a stream.
     inputs.front().bytes.clear();
+    inputs.front().open = [s = *spilled]() -> tess::Result<std::shared_ptr<std::istream>> { return hhc::SpilledText::Stream(s); };
+    EXPECT_EQ(hhc::BytesOf(inputs.front()).value(), hhk);
     auto from_pieces = hhc::IndexKeywords(inputs, "sub/keys.hhk", true, (*spilled)->Pieces(5));
     ASSERT_TRUE(from_pieces);
     EXPECT_EQ(lines(*from_pieces), want);

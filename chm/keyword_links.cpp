@@ -228,9 +228,9 @@ tess::Result<KeywordLinks> BuildKeywordLinks(KeywordTable keywords, uint32_t cod
     h.U32("CodePage", code_page).U32("Language", language).U32("One", 1).U32("Version", 10031);
     h.Zeros("Reserved", 12);
     if (!btree) out.btree.reserve(kBTreeHeader + size_t{block_count} * kBlock);
-    auto put = [&]() -> tess::Status {
-        tess::Status done = btree ? btree(piece) : tess::Status();
-        if (!btree) out.btree += piece;
+    const auto take = btree ? btree : [&out](std::string_view bytes) { return out.btree += bytes, tess::Status(); };
+    auto put = [&] {
+        tess::Status done = take(piece);
         piece.clear();
         return done;
     };

@@ -274,12 +274,14 @@ tess::Result<StagedFile> Compile(const std::string& project_path, Project& proje
             auto spilled = SpillIndexText(in, work_files);
             if (!spilled) return spilled.error();
             index_text = std::move(*spilled);
-        } else if (!in.read && !in.title && !index && !small && in.bytes.size() >= kLongHeldBytes) {
+        } else if (!in.read && !in.title && !index) {
+            if (small || in.bytes.size() < kLongHeldBytes) {
+                in.read = [held = std::make_shared<std::string>(std::move(in.bytes))] { return std::move(*held); };
+                continue;
+            }
             auto stored = SpilledText::Make(in.bytes, work_files);
             if (!stored) return stored.error();
             StoreFrom(in, *stored);
-        } else if (!in.read && !in.title && !index) {
-            in.read = [held = std::make_shared<std::string>(std::move(in.bytes))] { return std::move(*held); };
         }
     }
     if (project.binary_index)
